@@ -1,0 +1,46 @@
+#include "uMysqlErrors.h"
+
+namespace mysql {
+
+namespace {
+
+const char* const kCatalogue[] = {
+        "Unknown MySQL error",
+        "Can't create UNIX socket (%d)",
+        "Can't connect to local MySQL server through socket '%-.64s' (%d)",
+        "Can't connect to MySQL server on '%-.64s' (%d)",
+        "Can't create TCP/IP socket (%d)",
+        "Unknown MySQL Server Host '%-.64s' (%d)",
+        "MySQL server has gone away",
+        "Protocol mismatch. Server Version = %d Client Version = %d",
+        "MySQL client run out of memory",
+        "Wrong host info",
+        "Localhost via UNIX socket",
+        "%-.64s via TCP/IP",
+        "Error in server handshake",
+        "Lost connection to MySQL server during query",
+        "Commands out of sync;  You can't run this command now",
+        "%-.64s via named pipe",
+        "Can't wait for named pipe to host: %-.64s  pipe: %-.32s (%lu)",
+        "Can't open named pipe to host: %-.64s  pipe: %-.32s (%u)",
+        "Can't set state of named pipe to host: %-.64s  pipe: %-.32s (%lu)",
+        "Can't initialize character set %-.64s (path: %-.64s)",
+        "Got packet bigger than 'max_allowed_packet'",
+};
+
+static_assert(sizeof(kCatalogue) / sizeof(kCatalogue[0]) ==
+              kLastClientError - kFirstClientError + 1);
+
+} // namespace
+
+const char* ClientErrorFormat(int code) {
+    if (code < kFirstClientError || code > kLastClientError)
+        return "";
+    return kCatalogue[code - kFirstClientError];
+}
+
+std::string ClientErrorText(int code) {
+    return ClientErrorFormat(code);
+}
+
+} // namespace mysql

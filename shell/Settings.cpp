@@ -1,0 +1,100 @@
+#include "Settings.h"
+
+#include "ProfileFile.h"
+
+#include <QDir>
+
+namespace {
+
+// One text setting: where it lives in the file and which member holds it.
+struct TextKey {
+    const char* section;
+    const char* key;
+    QString Settings::*member;
+};
+
+// The file's order of reading and writing. "autologin" and "UTF-8" are read
+// and written between the two groups; see loadSettings / saveSettings.
+const TextKey kConnectionKeys[] = {
+        {"server", "host", &Settings::host},
+        {"server", "port", &Settings::port},
+        {"server", "user", &Settings::user},
+        {"server", "password", &Settings::password},
+        {"Base", "realmd", &Settings::realmdDatabase},
+        {"Base", "mangos", &Settings::mangosDatabase},
+        {"Base", "characters", &Settings::charactersDatabase},
+        {"Base", "scriptdev2", &Settings::scriptdev2Database},
+};
+
+const TextKey kInterfaceKeys[] = {
+        {"Intreface", "startpage", &Settings::startPage},
+        {"Intreface", "RecordsLimit", &Settings::recordsLimit},
+        {"Account", "ErasePeriod", &Settings::erasePeriod},
+        {"Account", "AdminAccount", &Settings::adminAccount},
+        {"Account", "LowLevel", &Settings::lowLevel},
+        {"Account", "CheatMoney", &Settings::cheatMoney},
+};
+
+struct SwitchKey {
+    const char* section;
+    const char* key;
+    bool Settings::*member;
+};
+
+const SwitchKey kSwitchKeys[] = {
+        {"server", "autologin", &Settings::autoLogin},
+        {"export", "UTF-8", &Settings::exportUtf8},
+};
+
+void readTexts(const ProfileFile& file, const auto& keys, Settings& settings) {
+    for (const TextKey& entry : keys) {
+        const QString value =
+                file.readString(QLatin1String(entry.section), QLatin1String(entry.key));
+        if (!value.isEmpty())
+            settings.*entry.member = value;
+    }
+}
+
+void writeTexts(ProfileFile& file, const auto& keys, const Settings& settings) {
+    for (const TextKey& entry : keys)
+        file.writeString(QLatin1String(entry.section), QLatin1String(entry.key),
+                         settings.*entry.member);
+}
+
+} // namespace
+
+QString settingsFilePath(const QString& directory) {
+    QString path = directory;
+    if (!path.isEmpty() && !path.endsWith(u'/'))
+        path += u'/';
+    return path + QStringLiteral("Settings.ini");
+}
+
+Settings loadSettings(const QString& directory) {
+    Settings settings;
+    const ProfileFile file(settingsFilePath(directory));
+    settings.remember = file.exists();
+    readTexts(file, kConnectionKeys, settings);
+    for (const SwitchKey& entry : kSwitchKeys) {
+        // Only the word "On", in any letter case, switches on; anything else
+        // leaves the switch as it was.
+        const QString value =
+                file.readString(QLatin1String(entry.section), QLatin1String(entry.key));
+        if (value.toUpper() == QLatin1String("ON"))
+            settings.*entry.member = true;
+    }
+    readTexts(file, kInterfaceKeys, settings);
+    return settings;
+}
+
+bool saveSettings(const QString& directory, const Settings& settings) {
+    if (!settings.remember)
+        return true;
+    ProfileFile file(settingsFilePath(directory));
+    writeTexts(file, kConnectionKeys, settings);
+    for (const SwitchKey& entry : kSwitchKeys)
+        file.writeString(QLatin1String(entry.section), QLatin1String(entry.key),
+                         settings.*entry.member ? QStringLiteral("On") : QStringLiteral("Off"));
+    writeTexts(file, kInterfaceKeys, settings);
+    return file.flush();
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+
+// Every setting that survives a restart. The defaults are the values the
+// controls show when the settings file lacks a key or leaves it empty.
+struct Settings {
+    QString host = QStringLiteral("127.0.0.1");
+    QString port = QStringLiteral("3306");
+    QString user;
+    QString password;
+    QString realmdDatabase;
+    QString mangosDatabase;
+    QString charactersDatabase;
+    QString scriptdev2Database;
+    bool autoLogin = false;
+    bool exportUtf8 = false;
+    QString startPage = QStringLiteral("Подключение");
+    QString recordsLimit = QStringLiteral("Все");
+    QString erasePeriod = QStringLiteral("150");
+    QString adminAccount = QStringLiteral("0");
+    QString lowLevel = QStringLiteral("10");
+    QString cheatMoney = QStringLiteral("1000000000");
+    // "Запомнить все параметры": checked when the file existed at start-up;
+    // the settings are written at exit only while it is checked.
+    bool remember = false;
+
+    bool operator==(const Settings&) const = default;
+};
+
+// The settings file of a directory: that directory followed by "Settings.ini".
+QString settingsFilePath(const QString& directory);
+
+// Reads the settings file of the directory. A missing file, a missing key and
+// an empty value all leave the default.
+Settings loadSettings(const QString& directory);
+
+// Writes all sixteen keys when settings.remember is set; otherwise the file is
+// neither created nor touched. Returns false only when a write failed.
+bool saveSettings(const QString& directory, const Settings& settings);
