@@ -1,5 +1,8 @@
 #include "uMysqlErrors.h"
 
+#include <cstdarg>
+#include <cstdio>
+
 namespace mysql {
 
 namespace {
@@ -41,6 +44,15 @@ const char* ClientErrorFormat(int code) {
 
 std::string ClientErrorText(int code) {
     return ClientErrorFormat(code);
+}
+
+std::string FormatClientError(int code, ...) {
+    char text[512];
+    va_list args;
+    va_start(args, code);
+    std::vsnprintf(text, sizeof text, ClientErrorFormat(code), args);
+    va_end(args);
+    return text;
 }
 
 } // namespace mysql

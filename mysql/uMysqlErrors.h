@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 namespace mysql {
@@ -41,5 +42,17 @@ const char* ClientErrorFormat(int code);
 
 // The catalogue text of a code that takes no arguments.
 std::string ClientErrorText(int code);
+
+// The catalogue text of a code formatted with its printf-style arguments.
+std::string FormatClientError(int code, ...);
+
+// Texts of the library that are not in the catalogue.
+constexpr const char* kFileNotFoundFormat = "File '%s' not found (Errcode: %d)";
+constexpr const char* kFileReadErrorFormat = "Error reading file '%s' (Errcode: %d)";
+
+// Longest error text kept; longer texts are cut.
+constexpr size_t kMaxErrorText = 200;
+// Longest server message taken from an error packet.
+constexpr size_t kMaxServerMessage = 199;
 
 } // namespace mysql

@@ -1,0 +1,884 @@
+#include "uMysqlClient.h"
+
+#include "uMysqlNewPassword.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <new>
+#include <unistd.h>
+
+namespace mysql {
+
+namespace {
+
+constexpr size_t kMaxUserName = 32;
+constexpr size_t kMaxDatabaseName = 64;
+constexpr size_t kLoginPacketSize = 180;
+// More columns than any server sends; a larger count is a broken reply.
+constexpr uint64_t kMaxColumns = 0xFFFF;
+
+bool IsEnd(const uint8_t* p, int length) {
+    return p[0] == kEndMarker && length < 8;
+}
+
+std::string Text(const uint8_t* data, size_t length) {
+    return data ? std::string(reinterpret_cast<const char*>(data), length) : std::string();
+}
+
+// One field descriptor from its packet; false when the packet is malformed.
+bool DecodeField(const uint8_t* payload, size_t length, bool layout41, bool longFlags,
+                 TMysqlField& field) {
+    TPacketReader r(payload, length);
+    size_t n;
+    bool isNull;
+    auto text = [&](std::string& out) {
+        const uint8_t* data = r.LengthCodedString(n, isNull);
+        out = Text(data, n);
+    };
+    if (layout41) {
+        text(field.Catalog);
+        text(field.Db);
+        text(field.Table);
+        text(field.OrgTable);
+        text(field.Name);
+        text(field.OrgName);
+        const uint8_t* fixed = r.LengthCodedString(n, isNull);
+        if (!r.Ok())
+            return false;
+        if (fixed && n >= 10) {
+            field.CharsetNr = ReadU16(fixed);
+            field.Length = ReadU32(fixed + 2);
+            field.Type = fixed[6];
+            field.Flags = ReadU16(fixed + 7);
+            field.Decimals = fixed[9];
+        }
+    } else {
+        text(field.Table);
+        text(field.Name);
+        const uint8_t* len = r.LengthCodedString(n, isNull);
+        if (len && n >= 3)
+            field.Length = ReadU24(len);
+        const uint8_t* type = r.LengthCodedString(n, isNull);
+        if (type && n >= 1)
+            field.Type = type[0];
+        const uint8_t* flags = r.LengthCodedString(n, isNull);
+        if (!r.Ok())
+            return false;
+        if (flags && longFlags) {
+            if (n >= 2)
+                field.Flags = ReadU16(flags);
+            if (n >= 3)
+                field.Decimals = flags[2];
+        } else if (flags) {
+            if (n >= 1)
+                field.Flags = flags[0];
+            if (n >= 2)
+                field.Decimals = flags[1];
+        }
+    }
+    if (!r.Ok())
+        return false;
+    if ((field.Type <= 9 && (field.Type != 7 || field.Length == 14 || field.Length == 8)) ||
+        field.Type == 13)
+        field.Flags |= NUM_FLAG;
+    field.MaxLength = 0;
+    field.NameLength = uint32_t(field.Name.size());
+    field.OrgNameLength = uint32_t(field.OrgName.size());
+    field.TableLength = uint32_t(field.Table.size());
+    field.OrgTableLength = uint32_t(field.OrgTable.size());
+    field.DbLength = uint32_t(field.Db.size());
+    field.CatalogLength = uint32_t(field.Catalog.size());
+    field.DefLength = uint32_t(field.Def.size());
+    return true;
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------
+// TMysqlClient
+
+TMysqlClient::TMysqlClient() = default;
+
+TMysqlClient::~TMysqlClient() {
+    Close();
+}
+
+void TMysqlClient::DropConnection() {
+    net_.Close();
+    fields_.clear();
+    fieldCount_ = 0;
+    status_ = 0;
+    if (streamed_) {
+        streamed_->session_ = nullptr;
+        streamed_ = nullptr;
+    }
+}
+
+void TMysqlClient::SetHost(const std::string& host) {
+    if (host != host_ && Connected())
+        DropConnection();
+    host_ = host;
+}
+
+void TMysqlClient::SetPort(int port) {
+    if (port != port_ && Connected())
+        DropConnection();
+    port_ = port;
+}
+
+void TMysqlClient::SetUser(const std::string& user) {
+    if (user != user_ && Connected())
+        DropConnection();
+    user_ = user;
+}
+
+void TMysqlClient::SetPassword(const std::string& password) {
+    if (password != password_ && Connected())
+        DropConnection();
+    password_ = password;
+}
+
+void TMysqlClient::SetPipeName(const std::string& name) {
+    if (name != pipeName_ && Connected() && useNamedPipe_)
+        DropConnection();
+    pipeName_ = name;
+}
+
+bool TMysqlClient::SetDatabase(const std::string& database) {
+    database_ = database;
+    if (!Connected())
+        return false;
+    return SelectDatabase(database);
+}
+
+void TMysqlClient::SetUseNamedPipe(bool on) {
+    if (on != useNamedPipe_ && Connected())
+        DropConnection();
+    useNamedPipe_ = on;
+}
+
+void TMysqlClient::SetCompress(bool on) {
+    if (on != compress_ && Connected())
+        DropConnection();
+    compress_ = on;
+}
+
+bool TMysqlClient::Connect(const std::string& host, const std::string& user,
+                           const std::string& password, const std::string& database, int port) {
+    if (net_.IsOpen())
+        return true;
+    if (host.empty() && host_.empty())
+        return false;
+    if (!host.empty())
+        host_ = host;
+    user_ = user;
+    password_ = password;
+    database_ = database;
+    port_ = port;
+    return Connect();
+}
+
+bool TMysqlClient::Connect() {
+    if (net_.IsOpen())
+        return true;
+    if (host_.empty())
+        return false;
+    if (useNamedPipe_) {
+        net_.Connect(TMysqlVio::kNamedPipe, host_, pipeFallback_, connectTimeout_, port_,
+                     pipeName_);
+        if (net_.IsOpen()) {
+            if (net_.Kind() == TMysqlVio::kNamedPipe) {
+                if (host_ != ".")
+                    host_ = ".";
+                if (pipeName_ != "MySQL")
+                    pipeName_ = "MySQL";
+            } else if (net_.Kind() != TMysqlVio::kStream) {
+                useNamedPipe_ = false;
+                pipeName_.clear();
+            }
+        }
+    } else {
+        net_.Connect(TMysqlVio::kTcp, host_, true, connectTimeout_, port_, pipeName_);
+        pipeName_.clear();
+    }
+    if (!net_.IsOpen())
+        return false;
+    if (!Handshake())
+        return false;
+    if (!database_.empty() && !(serverCapabilities_ & CLIENT_CONNECT_WITH_DB)) {
+        if (!SelectDatabase(database_)) {
+            net_.Close();
+            return false;
+        }
+    }
+    return true;
+}
+
+bool TMysqlClient::ConnectStream(int fd) {
+    if (net_.IsOpen())
+        return true;
+    if (net_.Attach(fd) != 0)
+        return false;
+    if (!Handshake())
+        return false;
+    if (!database_.empty() && !(serverCapabilities_ & CLIENT_CONNECT_WITH_DB)) {
+        if (!SelectDatabase(database_)) {
+            net_.Close();
+            return false;
+        }
+    }
+    return true;
+}
+
+bool TMysqlClient::Handshake() {
+    const int length = net_.ReadReply(clientFlags_);
+    if (length < 0) {
+        net_.Close();
+        return false;
+    }
+    const int protocol = net_.ReadPos()[0];
+    net_.SetProtocolVersion(protocol);
+    if (protocol != kProtocolVersion && protocol != 9) {
+        net_.SetError(CR_VERSION_ERROR,
+                      FormatClientError(CR_VERSION_ERROR, protocol, kProtocolVersion));
+        net_.Close();
+        return false;
+    }
+    if (!ParseGreeting(length)) {
+        net_.ProtocolFault();
+        net_.Close();
+        return false;
+    }
+
+    clientFlags_ |= kDefaultClientFlags;
+    if (!database_.empty())
+        clientFlags_ |= CLIENT_CONNECT_WITH_DB;
+    if ((serverCapabilities_ & CLIENT_COMPRESS) && (compress_ || (clientFlags_ & CLIENT_COMPRESS)))
+        clientFlags_ |= CLIENT_COMPRESS;
+    else
+        clientFlags_ &= ~CLIENT_COMPRESS;
+    if ((clientFlags_ & CLIENT_CHANGE_USER) &&
+        !(serverCapabilities_ &
+          (CLIENT_PROTOCOL_41 | CLIENT_SECURE_CONNECTION | CLIENT_MULTI_RESULTS)))
+        clientFlags_ &= kOldServerMask;
+
+    if (!SendLogin() || !ReadAuthResult()) {
+        net_.Close();
+        return false;
+    }
+    net_.SetCompress(clientFlags_ & CLIENT_COMPRESS);
+    status_ = 0;
+    return true;
+}
+
+bool TMysqlClient::ParseGreeting(int length) {
+    const uint8_t* p = net_.ReadPos();
+    const size_t n = size_t(length);
+    const auto* nul = static_cast<const uint8_t*>(std::memchr(p + 1, 0, n - 1));
+    if (!nul)
+        return false;
+    const size_t L = size_t(nul - (p + 1));
+    if (n < L + 15)
+        return false;
+    serverVersion_ = Text(p + 1, L);
+    old410_ = serverVersion_.compare(0, 5, "4.1.0") == 0;
+    threadId_ = ReadU32(p + L + 2);
+    const uint8_t* first = p + L + 6;
+    size_t firstLength = 0;
+    while (firstLength < 8 && first[firstLength] != 0)
+        ++firstLength;
+    scramble_ = Text(first, firstLength);
+    serverCapabilities_ = 0;
+    if (n >= L + 16)
+        serverCapabilities_ = p[L + 15] | (n >= L + 17 ? p[L + 16] << 8 : 0);
+    if (n >= L + 33) {
+        serverLanguage_ = p[L + 17];
+        serverStatus_ = ReadU16(p + L + 18);
+    }
+    if (n >= L + 45) {
+        const uint8_t* rest = p + L + 33;
+        size_t restLength = 0;
+        while (restLength < 12 && L + 33 + restLength < n && rest[restLength] != 0)
+            ++restLength;
+        scramble_ += Text(rest, restLength);
+    }
+    if (n >= L + 33 && n < L + 45 && !old410_)
+        serverCapabilities_ &= ~CLIENT_SECURE_CONNECTION;
+    warningCount_ = 0;
+    return true;
+}
+
+bool TMysqlClient::SendLogin() {
+    uint8_t packet[kLoginPacketSize] = {};
+    size_t at;
+    if (clientFlags_ & CLIENT_PROTOCOL_41) {
+        WriteU32(packet, clientFlags_);
+        packet[7] = 1; // maximum packet size 16,777,216
+        packet[8] = uint8_t(serverLanguage_);
+        at = 32;
+    } else {
+        WriteU16(packet, clientFlags_);
+        at = 5; // maximum packet size 0
+    }
+    const size_t userLength = std::min(user_.size(), kMaxUserName);
+    std::memcpy(packet + at, user_.data(), userLength);
+    at += userLength + 1;
+
+    if (password_.empty()) {
+        packet[at++] = 0;
+    } else if (serverCapabilities_ & CLIENT_SECURE_CONNECTION) {
+        if (old410_) {
+            std::memset(packet + at, 'x', 8);
+            at += 9;
+        } else {
+            packet[at++] = 20;
+            const TScrambleAnswer answer = SecureScramble(scramble_, password_);
+            std::memcpy(packet + at, answer.data(), answer.size());
+            at += answer.size();
+        }
+    } else {
+        const std::string answer = OldScramble(password_, scramble_.substr(0, 8));
+        std::memcpy(packet + at, answer.data(), answer.size());
+        at += answer.size() + 1;
+    }
+
+    if (!database_.empty() && (serverCapabilities_ & CLIENT_CONNECT_WITH_DB)) {
+        const size_t dbLength = std::min(database_.size(), kMaxDatabaseName);
+        std::memcpy(packet + at, database_.data(), dbLength);
+        at += dbLength;
+    }
+    ++at; // the terminating zero byte
+    return net_.WritePacket(packet, at) == 0 && net_.Flush() == 0;
+}
+
+bool TMysqlClient::SendAuthAnswer(const void* data, size_t length) {
+    if (net_.WritePacket(data, length) != 0 || net_.Flush() != 0) {
+        SetClientError(CR_SERVER_LOST);
+        return false;
+    }
+    return net_.ReadReply(clientFlags_) >= 0;
+}
+
+bool TMysqlClient::ReadAuthResult() {
+    const int n = net_.ReadReply(clientFlags_);
+    if (n < 0)
+        return false;
+    const uint8_t* p = net_.ReadPos();
+    if (old410_) {
+        if ((serverCapabilities_ & CLIENT_SECURE_CONNECTION) && n == 24 && p[0] != 0) {
+            uint8_t challenge[24];
+            std::memcpy(challenge, p, sizeof challenge);
+            const TScrambleAnswer answer =
+                    challenge[0] == '*' ? Challenge410Old(password_, challenge + 4)
+                                        : Challenge410(password_, challenge, challenge + 4);
+            return SendAuthAnswer(answer.data(), answer.size());
+        }
+        return true;
+    }
+    if (n == 1 && p[0] == kEndMarker && (serverCapabilities_ & CLIENT_SECURE_CONNECTION)) {
+        // The server asks for the pre-4.1 answer.
+        uint8_t answer[9] = {};
+        const std::string scrambled = OldScramble(password_, scramble_.substr(0, 8));
+        std::memcpy(answer, scrambled.data(), std::min(scrambled.size(), size_t(8)));
+        return SendAuthAnswer(answer, sizeof answer);
+    }
+    return true;
+}
+
+void TMysqlClient::Close() {
+    scramble_.clear();
+    threadId_ = 0;
+    affectedRows_ = 0;
+    insertId_ = 0;
+    warningCount_ = 0;
+    status_ = 0;
+    serverVersion_.clear();
+    serverCapabilities_ = 0;
+    serverStatus_ = SERVER_STATUS_AUTOCOMMIT;
+    serverLanguage_ = 0;
+    extraInfo_ = 0;
+    info_.clear();
+    if (net_.IsOpen()) {
+        fields_.clear();
+        fieldCount_ = 0;
+        status_ = 0;
+        const bool reconnect = reconnect_;
+        reconnect_ = false;
+        SendCommand(COM_QUIT, nullptr, 0, true, false);
+        net_.Close();
+        reconnect_ = reconnect;
+    }
+    fields_.clear();
+    fieldCount_ = 0;
+    if (streamed_) {
+        streamed_->session_ = nullptr;
+        streamed_ = nullptr;
+    }
+}
+
+void TMysqlClient::CloseAfterLostReply() {
+    // The in-transaction bit outlives the close, so that the next command
+    // does not silently reconnect into a fresh transaction.
+    const uint32_t inTransaction = serverStatus_ & SERVER_STATUS_IN_TRANS;
+    Close();
+    serverStatus_ |= inTransaction;
+}
+
+bool TMysqlClient::TryReconnect() {
+    if (!reconnect_ || (serverStatus_ & SERVER_STATUS_IN_TRANS)) {
+        serverStatus_ &= ~SERVER_STATUS_IN_TRANS;
+        return false;
+    }
+    return Connect();
+}
+
+int TMysqlClient::SendCommand(uint8_t command, const void* argument, size_t length, bool skipReply,
+                              bool retry, bool resend) {
+    if (!net_.IsOpen() && !TryReconnect())
+        return -1;
+    if (status_ != 0) {
+        SetClientError(CR_COMMANDS_OUT_OF_SYNC);
+        return -1;
+    }
+    net_.SetError(0, {});
+    info_.clear();
+    affectedRows_ = 0;
+    insertId_ = 0;
+    warningCount_ = 0;
+    net_.Clear();
+    if (net_.WriteCommand(command, argument, length) != 0) {
+        // An oversized command was refused before anything was sent: the
+        // connection is intact.
+        if (net_.ErrorCode() == ER_NET_PACKET_TOO_LARGE)
+            return -1;
+        net_.Close();
+        fields_.clear();
+        fieldCount_ = 0;
+        bool sent = false;
+        if (resend && TryReconnect()) {
+            net_.Clear();
+            sent = net_.WriteCommand(command, argument, length) == 0;
+        }
+        if (!sent) {
+            SetClientError(CR_SERVER_GONE_ERROR);
+            return -1;
+        }
+    }
+    if (skipReply)
+        return 0;
+    if (net_.ReadReply(clientFlags_) >= 0)
+        return 0;
+    if (net_.ErrorCode() == CR_SERVER_LOST)
+        CloseAfterLostReply();
+    if (retry)
+        return SendCommand(command, argument, length, skipReply, false, resend);
+    return -1;
+}
+
+bool TMysqlClient::Ping() {
+    return SendCommand(COM_PING, nullptr, 0, false, reconnect_) == 0;
+}
+
+bool TMysqlClient::SelectDatabase(const std::string& database) {
+    if (database.empty())
+        return false;
+    const bool ok =
+            SendCommand(COM_INIT_DB, database.data(), database.size(), false, reconnect_) == 0;
+    if (ok)
+        database_ = database;
+    return ok;
+}
+
+std::unique_ptr<TMysqlResult> TMysqlClient::Query(std::string_view statement, bool buffered,
+                                                  bool& success) {
+    success = false;
+    if (statement.empty())
+        return nullptr;
+    try {
+        if (reconnect_ && !Ping())
+            return nullptr;
+        // The statement goes out once: a lost reply is reported, never
+        // answered by sending the statement again.
+        if (SendCommand(COM_QUERY, statement.data(), statement.size(), true, false, false) != 0)
+            return nullptr;
+        if (ReadResultHeader() != 0) {
+            if (net_.ErrorCode() == CR_SERVER_LOST || !net_.IsOpen())
+                CloseAfterLostReply();
+            return nullptr;
+        }
+        net_.SetErrorCode(0);
+        std::unique_ptr<TMysqlResult> result;
+        if (buffered) {
+            result = BufferResult();
+            net_.ShrinkBuffer();
+        } else {
+            result = StreamResult();
+        }
+        if (!net_.IsOpen())
+            CloseAfterLostReply();
+        success = net_.ErrorCode() == 0;
+        return result;
+    } catch (const std::bad_alloc&) {
+        // The rest of the reply cannot be read into memory: drop the
+        // connection so that it cannot be mistaken for the next reply.
+        DropConnection();
+        SetClientError(CR_OUT_OF_MEMORY);
+        return nullptr;
+    }
+}
+
+bool TMysqlClient::ParseOk(const uint8_t* p, size_t length) {
+    TPacketReader r(p, length);
+    r.LengthCoded64(); // column count 0
+    affectedRows_ = r.LengthCoded64();
+    insertId_ = r.LengthCoded64();
+    if (clientFlags_ & CLIENT_PROTOCOL_41) {
+        serverStatus_ = r.U16();
+        warningCount_ = r.U16();
+    } else if (serverCapabilities_ & CLIENT_TRANSACTIONS) {
+        serverStatus_ = r.U16();
+        warningCount_ = 0;
+    }
+    if (r.Ok() && r.Remaining() > 0) {
+        size_t n;
+        bool isNull;
+        const uint8_t* message = r.LengthCodedString(n, isNull);
+        info_ = Text(message, n);
+    }
+    return r.Ok();
+}
+
+void TMysqlClient::ReadEnd(const uint8_t* p, int length) {
+    if ((clientFlags_ & CLIENT_PROTOCOL_41) && length >= 5) {
+        warningCount_ = ReadU16(p + 1);
+        serverStatus_ = ReadU16(p + 3);
+    }
+}
+
+int TMysqlClient::ReadResultHeader() {
+    int n = net_.ReadReply(clientFlags_);
+    if (n < 0)
+        return -1;
+    fields_.clear();
+    fieldCount_ = 0;
+    const uint8_t* p = net_.ReadPos();
+    const uint8_t* end = p + n;
+    uint64_t count;
+    if (!ReadLengthCoded64(p, end, count)) {
+        net_.ProtocolFault();
+        return -1;
+    }
+    while (count == kNullLength64 && p[-1] == kNullMarker) {
+        // The server asks for a file of this machine.
+        const std::string name = Text(p, size_t(end - p));
+        if (SendLocalFile(name) != 0)
+            return -1;
+        n = net_.ReadReply(clientFlags_);
+        if (n < 0)
+            return -1;
+        p = net_.ReadPos();
+        end = p + n;
+        if (!ReadLengthCoded64(p, end, count)) {
+            net_.ProtocolFault();
+            return -1;
+        }
+    }
+    if (count == 0) {
+        if (!ParseOk(net_.ReadPos(), size_t(n))) {
+            net_.ProtocolFault();
+            return -1;
+        }
+        return 0;
+    }
+    if (count > kMaxColumns) {
+        net_.ProtocolFault();
+        return -1;
+    }
+    if (!(serverStatus_ & SERVER_STATUS_AUTOCOMMIT))
+        serverStatus_ |= SERVER_STATUS_IN_TRANS;
+    extraInfo_ = 0;
+    if (p < end && !ReadLengthCoded64(p, end, extraInfo_)) {
+        net_.ProtocolFault();
+        return -1;
+    }
+    if (ReadFields(uint32_t(count)) != 0)
+        return -1;
+    status_ = 1;
+    fieldCount_ = int(count);
+    return 0;
+}
+
+int TMysqlClient::ReadFields(uint32_t count) {
+    const bool layout41 = clientFlags_ & CLIENT_PROTOCOL_41;
+    const bool longFlags = serverCapabilities_ & CLIENT_LONG_FLAG;
+    std::vector<TMysqlField> fields;
+    fields.reserve(std::min<uint32_t>(count, 1024));
+    for (;;) {
+        const int n = net_.ReadReply(clientFlags_);
+        if (n < 0)
+            return -1;
+        const uint8_t* p = net_.ReadPos();
+        if (IsEnd(p, n)) {
+            ReadEnd(p, n);
+            break;
+        }
+        fields.emplace_back();
+        if (fields.size() > count ||
+            !DecodeField(p, size_t(n), layout41, longFlags, fields.back())) {
+            net_.ProtocolFault();
+            return -1;
+        }
+    }
+    if (fields.size() != count) {
+        net_.ProtocolFault();
+        return -1;
+    }
+    fields_ = std::move(fields);
+    return 0;
+}
+
+int TMysqlClient::SendLocalFile(const std::string& name) {
+    const int fd = ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        const int error = errno;
+        char text[512];
+        std::snprintf(text, sizeof text, kFileNotFoundFormat, name.c_str(), error);
+        net_.SetError(0, text);
+        // The server still answers the empty packet; read that answer so that
+        // it is not taken for the reply to the next command.
+        const bool sent = net_.WritePacket(nullptr, 0) == 0 && net_.Flush() == 0;
+        if (sent) {
+            const std::string kept = net_.ErrorText();
+            if (net_.ReadReply(clientFlags_) >= 0 || net_.IsOpen())
+                net_.SetError(0, kept);
+        }
+        return -1;
+    }
+    std::vector<uint8_t> block(kLocalFileBlock);
+    for (;;) {
+        const ssize_t got = ::read(fd, block.data(), block.size());
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            const int error = errno;
+            ::close(fd);
+            char text[512];
+            std::snprintf(text, sizeof text, kFileReadErrorFormat, name.c_str(), error);
+            net_.SetError(2, text);
+            return -1;
+        }
+        if (got == 0)
+            break;
+        if (net_.WritePacket(block.data(), size_t(got)) != 0) {
+            ::close(fd);
+            SetClientError(CR_SERVER_LOST);
+            return -1;
+        }
+    }
+    ::close(fd);
+    if (net_.WritePacket(nullptr, 0) != 0 || net_.Flush() != 0) {
+        SetClientError(CR_SERVER_LOST);
+        return -1;
+    }
+    return 0;
+}
+
+std::unique_ptr<TMysqlResult> TMysqlClient::BufferResult() {
+    if (fieldCount_ == 0)
+        return nullptr;
+    if (status_ != 1) {
+        SetClientError(CR_COMMANDS_OUT_OF_SYNC);
+        return nullptr;
+    }
+    auto result = std::make_unique<TMysqlResult>(this, true);
+    result->fieldCount_ = fieldCount_;
+    result->fields_ = std::move(fields_);
+    result->rows_ = TRowList(fieldCount_);
+    fields_.clear();
+    fieldCount_ = 0;
+    status_ = 0;
+
+    std::vector<uint32_t> longest(size_t(result->fieldCount_), 0);
+    for (;;) {
+        const int n = net_.ReadReply(clientFlags_);
+        if (n < 0)
+            return nullptr;
+        const uint8_t* p = net_.ReadPos();
+        if (IsEnd(p, n)) {
+            ReadEnd(p, n);
+            break;
+        }
+        if (!result->rows_.AddRow(p, size_t(n), longest.data())) {
+            net_.ProtocolFault();
+            return nullptr;
+        }
+    }
+    for (size_t k = 0; k < longest.size(); ++k)
+        result->fields_[k].MaxLength = longest[k];
+    result->rowCount_ = result->rows_.RowCount();
+    result->fetchState_ = 1;
+    if (result->rowCount_ > 0) {
+        result->rowIndex_ = 0;
+    } else {
+        result->eof_ = true;
+    }
+    affectedRows_ = result->rowCount_;
+    return result;
+}
+
+std::unique_ptr<TMysqlResult> TMysqlClient::StreamResult() {
+    if (fieldCount_ == 0)
+        return nullptr;
+    if (status_ != 1) {
+        SetClientError(CR_COMMANDS_OUT_OF_SYNC);
+        return nullptr;
+    }
+    auto result = std::make_unique<TMysqlResult>(this, false);
+    result->fieldCount_ = fieldCount_;
+    result->fields_ = std::move(fields_);
+    result->streamEnds_.assign(size_t(fieldCount_), 0);
+    fields_.clear();
+    fieldCount_ = 0;
+    status_ = 2;
+    streamed_ = result.get();
+    result->Next();
+    return result;
+}
+
+void TMysqlClient::ReleaseStream(TMysqlResult* result) {
+    if (streamed_ == result)
+        streamed_ = nullptr;
+    status_ = 0;
+    net_.ShrinkBuffer();
+    affectedRows_ = result->rowCount_;
+}
+
+// ---------------------------------------------------------------------------
+// TMysqlResult
+
+TMysqlResult::TMysqlResult(TMysqlClient* session, bool buffered)
+    : session_(session)
+    , buffered_(buffered) {}
+
+TMysqlResult::~TMysqlResult() {
+    if (buffered_ || !session_)
+        return;
+    TMysqlClient& s = *session_;
+    if (s.streamed_ == this && s.status_ == 2) {
+        // Read and drop the rows the server still sends.
+        for (;;) {
+            const int n = s.net_.ReadReply(s.clientFlags_);
+            if (n < 0)
+                break;
+            const uint8_t* p = s.net_.ReadPos();
+            if (IsEnd(p, n)) {
+                s.ReadEnd(p, n);
+                break;
+            }
+        }
+        s.ReleaseStream(this);
+        if (!s.net_.IsOpen())
+            s.CloseAfterLostReply();
+    } else if (s.streamed_ == this) {
+        s.streamed_ = nullptr;
+    }
+}
+
+bool TMysqlResult::HasRow() const {
+    if (buffered_)
+        return rowIndex_ < rowCount_;
+    return streamRow_;
+}
+
+void TMysqlResult::Seek(int64_t row) {
+    if (!buffered_ || row < 0 || uint64_t(row) >= rowCount_)
+        return;
+    eof_ = false;
+    rowIndex_ = uint64_t(row);
+}
+
+void TMysqlResult::Release() {
+    eof_ = true;
+    TMysqlClient* s = session_;
+    session_ = nullptr;
+    s->ReleaseStream(this);
+    if (!s->net_.IsOpen())
+        s->CloseAfterLostReply();
+}
+
+void TMysqlResult::Next() {
+    if (buffered_) {
+        if (HasRow() && rowIndex_ + 1 < rowCount_) {
+            ++rowIndex_;
+            eof_ = false;
+        } else {
+            eof_ = true;
+        }
+        return;
+    }
+    eof_ = false;
+    if (!session_) {
+        if (fetchState_ == 0)
+            fetchState_ = -1;
+        eof_ = true;
+        return;
+    }
+    TMysqlNet& net = session_->net_;
+    const int n = net.ReadReply(session_->clientFlags_);
+    if (n < 0) {
+        fetchState_ = -1;
+        Release();
+        return;
+    }
+    const uint8_t* p = net.ReadPos();
+    if (IsEnd(p, n)) {
+        session_->ReadEnd(p, n);
+        fetchState_ = 1;
+        Release();
+        return;
+    }
+    try {
+        if (streamData_.size() < size_t(n) + 1)
+            streamData_.resize(size_t(n) + 1);
+    } catch (const std::bad_alloc&) {
+        net.ProtocolFault();
+        net.SetError(CR_OUT_OF_MEMORY, ClientErrorText(CR_OUT_OF_MEMORY));
+        fetchState_ = -1;
+        Release();
+        return;
+    }
+    if (DecodeRow(p, size_t(n), fieldCount_, streamData_.data(), streamEnds_.data(), nullptr) < 0) {
+        streamRow_ = false;
+        net.ProtocolFault();
+        fetchState_ = -1;
+        Release();
+        return;
+    }
+    streamRow_ = true;
+    rowIndex_ = rowCount_;
+    ++rowCount_;
+}
+
+const char* TMysqlResult::Value(int column) const {
+    if (column < 0 || column >= fieldCount_ || !HasRow())
+        return nullptr;
+    if (buffered_)
+        return rows_.Value(rowIndex_, column, nullptr);
+    return RowValue(streamData_.data(), streamEnds_.data(), column, nullptr);
+}
+
+size_t TMysqlResult::ValueLength(int column) const {
+    if (column < 0 || column >= fieldCount_ || !HasRow())
+        return 0;
+    size_t length = 0;
+    if (buffered_)
+        rows_.Value(rowIndex_, column, &length);
+    else
+        RowValue(streamData_.data(), streamEnds_.data(), column, &length);
+    return length;
+}
+
+} // namespace mysql

@@ -1,0 +1,241 @@
+#pragma once
+
+#include "uMysqlCT.h"
+#include "uMysqlErrors.h"
+#include "uMysqlHelpers.h"
+#include "uMysqlNet.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The client session (connect, login, commands) and the result sets it
+// returns. No exceptions leave this library for protocol, network or server
+// errors: operations return false, -1 or no result and leave the reason in
+// ErrorCode() and ErrorText().
+namespace mysql {
+
+class TMysqlClient;
+
+// One column of a result.
+struct TMysqlField {
+    std::string Name;
+    std::string OrgName;
+    std::string Table;
+    std::string OrgTable;
+    std::string Db;
+    std::string Catalog;
+    std::string Def;        // never filled by this library
+    uint32_t Length = 0;    // declared length
+    uint32_t MaxLength = 0; // longest value of a buffered result
+    uint32_t NameLength = 0;
+    uint32_t OrgNameLength = 0;
+    uint32_t TableLength = 0;
+    uint32_t OrgTableLength = 0;
+    uint32_t DbLength = 0;
+    uint32_t CatalogLength = 0;
+    uint32_t DefLength = 0;
+    uint32_t Flags = 0;
+    uint32_t Decimals = 0;
+    uint32_t CharsetNr = 0;
+    uint8_t Type = 0;
+};
+
+// The rows of a statement's result. A buffered result holds every row and can
+// be positioned on any row; a streamed result reads one row at a time and
+// blocks other commands of its session until its end is read or it is freed.
+// Every result must be freed while the session that produced it exists.
+class TMysqlResult {
+public:
+    TMysqlResult(TMysqlClient* session, bool buffered);
+    ~TMysqlResult();
+    TMysqlResult(const TMysqlResult&) = delete;
+    TMysqlResult& operator=(const TMysqlResult&) = delete;
+
+    int FieldCount() const { return fieldCount_; }
+    // Rows held (buffered) or read so far (streamed).
+    uint64_t RowCount() const { return rowCount_; }
+    const std::vector<TMysqlField>& Fields() const { return fields_; }
+    bool Buffered() const { return buffered_; }
+
+    // Buffered only: makes row n current (counted from 0); an index out of
+    // range changes nothing.
+    void Seek(int64_t row);
+    // Advances to the next row (a streamed result reads it).
+    void Next();
+    // No current row.
+    bool Eof() const { return eof_; }
+    // Index of the current row; all ones before the first.
+    uint64_t RowIndex() const { return rowIndex_; }
+    // 0 before the end, 1 end reached, -1 ended by an error or a closed session.
+    int FetchState() const { return fetchState_; }
+
+    // Value of a column of the current row as a zero-terminated text, nullptr
+    // for SQL NULL, an index out of range or no current row. Stays valid until
+    // the result is freed (streamed: until the next Next).
+    const char* Value(int column) const;
+    // Byte length of that value (values may hold zero bytes); 0 for nullptr.
+    size_t ValueLength(int column) const;
+
+private:
+    friend class TMysqlClient;
+
+    void Release();
+    bool HasRow() const;
+
+    int fieldCount_ = 0;
+    uint64_t rowCount_ = 0;
+    std::vector<TMysqlField> fields_;
+    TMysqlClient* session_;
+    bool buffered_;
+    // Streamed: the current row.
+    std::vector<char> streamData_;
+    std::vector<uint32_t> streamEnds_;
+    bool streamRow_ = false;
+    // Buffered rows.
+    TRowList rows_;
+    uint64_t rowIndex_ = ~uint64_t(0);
+    bool eof_ = false;
+    int fetchState_ = 0;
+};
+
+// A session with a MySQL server.
+class TMysqlClient {
+public:
+    TMysqlClient();
+    ~TMysqlClient();
+    TMysqlClient(const TMysqlClient&) = delete;
+    TMysqlClient& operator=(const TMysqlClient&) = delete;
+
+    // Properties. Changing host, port, user, password, the named-pipe option
+    // or compression on a connected session drops the connection without a
+    // quit; the next command reconnects when Reconnect is on.
+    void SetHost(const std::string& host);
+    const std::string& Host() const { return host_; }
+    void SetPort(int port);
+    int Port() const { return port_; }
+    void SetUser(const std::string& user);
+    const std::string& User() const { return user_; }
+    void SetPassword(const std::string& password);
+    const std::string& Password() const { return password_; }
+    void SetPipeName(const std::string& name);
+    const std::string& PipeName() const { return pipeName_; }
+    // Stores the default database; when connected also selects it and
+    // returns whether that worked (false when not connected).
+    bool SetDatabase(const std::string& database);
+    const std::string& Database() const { return database_; }
+    void SetUseNamedPipe(bool on);
+    bool UseNamedPipe() const { return useNamedPipe_; }
+    void SetPipeFallback(bool on) { pipeFallback_ = on; }
+    bool PipeFallback() const { return pipeFallback_; }
+    void ClearSpareOption() { spareOption_ = false; }
+    bool SpareOption() const { return spareOption_; }
+    void SetCompress(bool on);
+    bool CompressOption() const { return compress_; }
+    void SetReconnect(bool on) { reconnect_ = on; }
+    bool Reconnect() const { return reconnect_; }
+    void SetConnectTimeout(unsigned seconds) { connectTimeout_ = seconds; }
+    unsigned ConnectTimeout() const { return connectTimeout_; }
+    void SetClientFlags(uint32_t flags) { clientFlags_ = flags; }
+    uint32_t ClientFlags() const { return clientFlags_; }
+
+    // Connects with the stored properties; true at once when connected. An
+    // empty host gives false without touching the error.
+    bool Connect();
+    // Stores the given values first (the host only when not empty).
+    bool Connect(const std::string& host, const std::string& user, const std::string& password,
+                 const std::string& database, int port);
+    // Logs in over an already connected socket, which the session then owns.
+    // Such a session cannot reconnect.
+    bool ConnectStream(int fd);
+    // Sends quit and closes the connection; a streaming result is detached.
+    void Close();
+    bool Connected() const { return net_.IsOpen(); }
+
+    // Runs a statement (its bytes are sent unchanged). Returns the result of
+    // a statement with a result set, buffered or streamed, or nullptr;
+    // success tells whether the statement went through.
+    std::unique_ptr<TMysqlResult> Query(std::string_view statement, bool buffered, bool& success);
+    bool SelectDatabase(const std::string& database);
+    bool Ping();
+
+    int ErrorCode() const { return net_.ErrorCode(); }
+    const std::string& ErrorText() const { return net_.ErrorText(); }
+
+    uint64_t AffectedRows() const { return affectedRows_; }
+    uint64_t InsertId() const { return insertId_; }
+    uint32_t WarningCount() const { return warningCount_; }
+    const std::string& Info() const { return info_; }
+    uint64_t ExtraInfo() const { return extraInfo_; }
+    const std::string& ServerVersion() const { return serverVersion_; }
+    uint32_t ThreadId() const { return threadId_; }
+    uint32_t ServerCapabilities() const { return serverCapabilities_; }
+    uint32_t ServerStatus() const { return serverStatus_; }
+    uint32_t ServerLanguage() const { return serverLanguage_; }
+    int ProtocolVersion() const { return net_.ProtocolVersion(); }
+    const std::string& Scramble() const { return scramble_; }
+    bool Old410Mode() const { return old410_; }
+    // 0 ready, 1 result header read, 2 rows being streamed.
+    int Status() const { return status_; }
+
+    TMysqlNet& Net() { return net_; }
+
+private:
+    friend class TMysqlResult;
+
+    bool Handshake();
+    bool ParseGreeting(int length);
+    bool SendLogin();
+    bool ReadAuthResult();
+    bool SendAuthAnswer(const void* data, size_t length);
+    bool TryReconnect();
+    int SendCommand(uint8_t command, const void* argument, size_t length, bool skipReply,
+                    bool retry, bool resend = true);
+    int ReadResultHeader();
+    int ReadFields(uint32_t count);
+    int SendLocalFile(const std::string& name);
+    bool ParseOk(const uint8_t* p, size_t length);
+    void ReadEnd(const uint8_t* p, int length);
+    std::unique_ptr<TMysqlResult> BufferResult();
+    std::unique_ptr<TMysqlResult> StreamResult();
+    void DropConnection();
+    void CloseAfterLostReply();
+    void ReleaseStream(TMysqlResult* result);
+    void SetClientError(int code) { net_.SetError(code, ClientErrorText(code)); }
+
+    TMysqlNet net_;
+    std::string host_;
+    std::string user_;
+    std::string password_;
+    std::string pipeName_;
+    std::string database_;
+    int port_ = 3306;
+    std::string scramble_;
+    uint32_t threadId_ = 0;
+    uint64_t affectedRows_ = 0;
+    uint64_t insertId_ = 0;
+    int status_ = 0;
+    bool reconnect_ = true;
+    bool useNamedPipe_ = false;
+    bool pipeFallback_ = false;
+    unsigned connectTimeout_ = 30;
+    bool compress_ = true;
+    uint32_t clientFlags_ = kDefaultClientFlags;
+    std::string serverVersion_;
+    uint32_t serverCapabilities_ = 0;
+    uint32_t serverStatus_ = SERVER_STATUS_AUTOCOMMIT;
+    uint32_t serverLanguage_ = 0;
+    uint64_t extraInfo_ = 0;
+    std::string info_;
+    int fieldCount_ = 0;
+    std::vector<TMysqlField> fields_;
+    TMysqlResult* streamed_ = nullptr;
+    bool spareOption_ = false;
+    bool old410_ = false;
+    uint32_t warningCount_ = 0;
+};
+
+} // namespace mysql

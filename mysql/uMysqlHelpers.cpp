@@ -1,0 +1,187 @@
+#include "uMysqlHelpers.h"
+
+#include <cstring>
+
+namespace mysql {
+
+bool ReadLengthCoded64(const uint8_t*& p, const uint8_t* end, uint64_t& value) {
+    if (p >= end)
+        return false;
+    const uint8_t b = *p;
+    size_t size;
+    if (b <= 250) {
+        value = b;
+        ++p;
+        return true;
+    }
+    if (b == 251) {
+        value = kNullLength64;
+        ++p;
+        return true;
+    }
+    if (b == 252)
+        size = 2;
+    else if (b == 253)
+        size = 3;
+    else
+        size = 8;
+    if (size_t(end - p) < size + 1)
+        return false;
+    uint64_t v = 0;
+    for (size_t i = 0; i < size; ++i)
+        v |= uint64_t(p[1 + i]) << (8 * i);
+    value = v;
+    p += size + 1;
+    return true;
+}
+
+bool ReadLengthCoded(const uint8_t*& p, const uint8_t* end, int32_t& value) {
+    uint64_t v;
+    if (!ReadLengthCoded64(p, end, v))
+        return false;
+    value = v == kNullLength64 && p[-1] == 251 ? kNullLength : int32_t(uint32_t(v));
+    return true;
+}
+
+bool TPacketReader::Need(size_t n) {
+    if (!ok_ || size_t(end_ - p_) < n)
+        ok_ = false;
+    return ok_;
+}
+
+uint8_t TPacketReader::U8() {
+    if (!Need(1))
+        return 0;
+    return *p_++;
+}
+
+uint16_t TPacketReader::U16() {
+    if (!Need(2))
+        return 0;
+    const uint16_t v = ReadU16(p_);
+    p_ += 2;
+    return v;
+}
+
+uint32_t TPacketReader::U24() {
+    if (!Need(3))
+        return 0;
+    const uint32_t v = ReadU24(p_);
+    p_ += 3;
+    return v;
+}
+
+uint32_t TPacketReader::U32() {
+    if (!Need(4))
+        return 0;
+    const uint32_t v = ReadU32(p_);
+    p_ += 4;
+    return v;
+}
+
+void TPacketReader::Skip(size_t n) {
+    if (Need(n))
+        p_ += n;
+}
+
+uint64_t TPacketReader::LengthCoded64() {
+    uint64_t v = 0;
+    if (ok_ && !ReadLengthCoded64(p_, end_, v))
+        ok_ = false;
+    return ok_ ? v : 0;
+}
+
+const uint8_t* TPacketReader::LengthCodedString(size_t& length, bool& isNull) {
+    length = 0;
+    isNull = false;
+    const uint64_t n = LengthCoded64();
+    if (!ok_)
+        return nullptr;
+    if (n == kNullLength64 && p_[-1] == 251) {
+        isNull = true;
+        return nullptr;
+    }
+    if (uint64_t(end_ - p_) < n) {
+        ok_ = false;
+        return nullptr;
+    }
+    const uint8_t* data = p_;
+    p_ += n;
+    length = size_t(n);
+    return data;
+}
+
+long DecodeRow(const uint8_t* payload, size_t length, int fieldCount, char* dst, uint32_t* ends,
+               uint32_t* longest) {
+    const uint8_t* p = payload;
+    const uint8_t* const end = payload + length;
+    uint32_t used = 0;
+    for (int k = 0; k < fieldCount; ++k) {
+        if (p >= end)
+            return -1;
+        uint64_t n = *p;
+        if (n < 251) {
+            ++p;
+        } else if (n == 251) {
+            ++p;
+            ends[k] = used;
+            continue;
+        } else if (!ReadLengthCoded64(p, end, n)) {
+            return -1;
+        }
+        if (uint64_t(end - p) < n)
+            return -1;
+        std::memcpy(dst + used, p, size_t(n));
+        p += n;
+        used += uint32_t(n);
+        dst[used++] = '\0';
+        ends[k] = used;
+        if (longest && n > longest[k])
+            longest[k] = uint32_t(n);
+    }
+    return long(used);
+}
+
+char* TRowList::Reserve(size_t bytes) {
+    if (bytes > freeLength_) {
+        const size_t size = bytes > kBlockSize / 4 ? bytes : kBlockSize;
+        blocks_.push_back(std::make_unique_for_overwrite<char[]>(size));
+        if (size == kBlockSize || freeLength_ == 0) {
+            free_ = blocks_.back().get();
+            freeLength_ = size;
+        } else {
+            // A large row gets a block of its own; the current block keeps
+            // serving smaller rows.
+            return blocks_.back().get();
+        }
+    }
+    return free_;
+}
+
+bool TRowList::AddRow(const uint8_t* payload, size_t length, uint32_t* longest) {
+    const size_t need = length ? length : 1;
+    char* dst = Reserve(need);
+    const size_t first = ends_.size();
+    ends_.resize(first + size_t(fieldCount_));
+    const long used = DecodeRow(payload, length, fieldCount_, dst, ends_.data() + first, longest);
+    if (used < 0) {
+        ends_.resize(first);
+        return false;
+    }
+    if (dst == free_) {
+        free_ += used;
+        freeLength_ -= size_t(used);
+    }
+    rows_.push_back(dst);
+    return true;
+}
+
+void TRowList::Clear() {
+    rows_.clear();
+    ends_.clear();
+    blocks_.clear();
+    free_ = nullptr;
+    freeLength_ = 0;
+}
+
+} // namespace mysql

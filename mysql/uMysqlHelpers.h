@@ -1,0 +1,134 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+// Decoding helpers of the client library: bounds-checked length-coded
+// readers over a packet payload, and the row list that holds the rows of a
+// buffered result.
+namespace mysql {
+
+// The NULL value of a length-coded integer.
+constexpr int32_t kNullLength = -1;
+constexpr uint64_t kNullLength64 = ~uint64_t(0);
+
+// Length-coded integer at p, never reading at or past end. Advance p past it
+// and return true, or return false (p unchanged) when its bytes run past end.
+// 0xFB gives the NULL value; the 8-byte form keeps only its low 4 bytes in
+// ReadLengthCoded.
+bool ReadLengthCoded64(const uint8_t*& p, const uint8_t* end, uint64_t& value);
+bool ReadLengthCoded(const uint8_t*& p, const uint8_t* end, int32_t& value);
+
+inline uint16_t ReadU16(const uint8_t* p) {
+    return uint16_t(p[0] | p[1] << 8);
+}
+inline uint32_t ReadU24(const uint8_t* p) {
+    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16;
+}
+inline uint32_t ReadU32(const uint8_t* p) {
+    return ReadU24(p) | uint32_t(p[3]) << 24;
+}
+inline void WriteU16(uint8_t* p, uint32_t v) {
+    p[0] = uint8_t(v);
+    p[1] = uint8_t(v >> 8);
+}
+inline void WriteU24(uint8_t* p, uint32_t v) {
+    WriteU16(p, v);
+    p[2] = uint8_t(v >> 16);
+}
+inline void WriteU32(uint8_t* p, uint32_t v) {
+    WriteU24(p, v);
+    p[3] = uint8_t(v >> 24);
+}
+
+// A cursor over one packet payload. Every read checks the bounds; the first
+// read that would pass the end fails and the reader stays failed.
+class TPacketReader {
+public:
+    TPacketReader(const uint8_t* data, size_t length)
+        : p_(data)
+        , end_(data + length) {}
+
+    bool Ok() const { return ok_; }
+    size_t Remaining() const { return ok_ ? size_t(end_ - p_) : 0; }
+    const uint8_t* Pos() const { return p_; }
+
+    uint8_t U8();
+    uint16_t U16();
+    uint32_t U24();
+    uint32_t U32();
+    void Skip(size_t n);
+    uint64_t LengthCoded64();
+    // A length-coded string: its bytes, or nullptr with length 0 for NULL.
+    const uint8_t* LengthCodedString(size_t& length, bool& isNull);
+
+private:
+    bool Need(size_t n);
+
+    const uint8_t* p_;
+    const uint8_t* end_;
+    bool ok_ = true;
+};
+
+// Decodes a row packet (one length-coded string per column) into dst, each
+// value followed by a zero byte. dst must have room for length bytes, which
+// always suffices. ends[k] receives the offset just past column k's zero
+// byte; a NULL column takes no bytes, so its end equals the previous end.
+// longest, when given, is raised to each value's length. Returns the bytes
+// used, or -1 for a malformed packet (too few columns or a value past its end).
+long DecodeRow(const uint8_t* payload, size_t length, int fieldCount, char* dst, uint32_t* ends,
+               uint32_t* longest);
+
+// Value k of a row decoded by DecodeRow: nullptr for NULL.
+inline const char* RowValue(const char* row, const uint32_t* ends, int k, size_t* length) {
+    const uint32_t start = k == 0 ? 0 : ends[k - 1];
+    if (ends[k] == start) {
+        if (length)
+            *length = 0;
+        return nullptr;
+    }
+    if (length)
+        *length = ends[k] - start - 1;
+    return row + start;
+}
+
+// The rows of a buffered result. Values live in large blocks, one row
+// contiguous inside one block, so a result costs a few allocations rather
+// than one per value; a row is found by its index in constant time.
+class TRowList {
+public:
+    explicit TRowList(int fieldCount = 0)
+        : fieldCount_(fieldCount) {}
+    TRowList(TRowList&&) = default;
+    TRowList& operator=(TRowList&&) = default;
+
+    int FieldCount() const { return fieldCount_; }
+    uint64_t RowCount() const { return rows_.size(); }
+
+    // Appends the row of a row packet; false when the packet is malformed
+    // (nothing is added then). Throws std::bad_alloc when memory runs out.
+    bool AddRow(const uint8_t* payload, size_t length, uint32_t* longest);
+
+    // Value of a column of a row (both in range), nullptr for NULL.
+    const char* Value(uint64_t row, int column, size_t* length) const {
+        return RowValue(rows_[row], &ends_[row * size_t(fieldCount_)], column, length);
+    }
+
+    void Clear();
+
+private:
+    char* Reserve(size_t bytes);
+
+    static constexpr size_t kBlockSize = 256 * 1024;
+
+    int fieldCount_;
+    std::vector<char*> rows_;
+    std::vector<uint32_t> ends_;
+    std::vector<std::unique_ptr<char[]>> blocks_;
+    char* free_ = nullptr;
+    size_t freeLength_ = 0;
+};
+
+} // namespace mysql

@@ -1,0 +1,260 @@
+#include "uMysqlVio.h"
+
+#include "uMysqlErrors.h"
+
+#include <arpa/inet.h>
+#include <cerrno>
+#include <fcntl.h>
+#include <netdb.h>
+#include <netinet/in.h>
+#include <netinet/ip.h>
+#include <netinet/tcp.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <time.h>
+#include <unistd.h>
+
+namespace mysql {
+
+namespace {
+
+constexpr int kDefaultPort = 3306;
+constexpr int kPipeAttempts = 101;
+
+void SleepMilliseconds(int ms) {
+    timespec ts{0, long(ms) * 1000000L};
+    while (nanosleep(&ts, &ts) != 0 && errno == EINTR) {
+    }
+}
+
+} // namespace
+
+TMysqlVio::~TMysqlVio() {
+    if (kind_ != kClosed)
+        Close();
+}
+
+void TMysqlVio::SetErrorText(std::string text) {
+    if (text.size() > kMaxErrorText)
+        text.resize(kMaxErrorText);
+    errorText_ = std::move(text);
+}
+
+int TMysqlVio::Connect(uint8_t kind, const std::string& host, const std::string& pipeName, int port,
+                       unsigned timeout, bool fallBack) {
+    if (kind_ != kClosed)
+        return kAlreadyOpen;
+    timeout_ = timeout;
+    if (kind == kRefusedKind)
+        return kBadKind;
+    // Copies that the pipe step may change; TCP uses the caller's values.
+    std::string pipeHost = host;
+    std::string pipe = pipeName;
+    if (kind == kNamedPipe) {
+        const int rc = ConnectPipe(pipeHost, pipe);
+        if (rc == 0)
+            return 0;
+        if (!fallBack)
+            return kPipeFailed;
+    }
+    return ConnectTcp(host, port);
+}
+
+int TMysqlVio::ConnectPipe(std::string& host, std::string& pipeName) {
+    // Every pipe connection targets the local machine's pipe "MySQL".
+    if (host != ".")
+        host = ".";
+    if (pipeName != "MySQL")
+        pipeName = "MySQL";
+    // This system has no named pipes: opening the path always fails.
+    SetError(CR_NAMEDPIPEOPEN_ERROR, FormatClientError(CR_NAMEDPIPEOPEN_ERROR, host.c_str(),
+                                                       pipeName.c_str(), unsigned(ENOENT)));
+    (void)kPipeAttempts;
+    return -1;
+}
+
+void TMysqlVio::CloseFailedSocket(int fd) {
+    socket_ = -1;
+    kind_ = kClosed;
+    modeFlags_ = 0;
+    ::close(fd);
+}
+
+int TMysqlVio::ConnectTcp(const std::string& givenHost, int port) {
+    if (port == 0)
+        port = kDefaultPort;
+    const std::string host = givenHost.empty() ? std::string("localhost") : givenHost;
+
+    const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0) {
+        lastError_ = errno;
+        SetError(CR_IPSOCK_ERROR, FormatClientError(CR_IPSOCK_ERROR, lastError_));
+        return kSocketFailed;
+    }
+
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(uint16_t(port));
+    if (inet_pton(AF_INET, host.c_str(), &address.sin_addr) != 1) {
+        addrinfo hints{};
+        hints.ai_family = AF_INET;
+        hints.ai_socktype = SOCK_STREAM;
+        addrinfo* found = nullptr;
+        const int rc = getaddrinfo(host.c_str(), nullptr, &hints, &found);
+        if (rc != 0 || found == nullptr) {
+            lastError_ = rc == EAI_SYSTEM ? errno : rc;
+            SetError(CR_UNKNOWN_HOST, FormatClientError(CR_UNKNOWN_HOST, host.c_str(), lastError_));
+            if (found)
+                freeaddrinfo(found);
+            ::close(fd);
+            return kUnreachable;
+        }
+        address.sin_addr = reinterpret_cast<sockaddr_in*>(found->ai_addr)->sin_addr;
+        freeaddrinfo(found);
+    }
+
+    socket_ = fd;
+    kind_ = kTcp;
+    SetBlocking(false);
+    if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 &&
+        errno != EINPROGRESS && errno != EWOULDBLOCK) {
+        lastError_ = errno;
+        SetError(CR_CONN_HOST_ERROR,
+                 FormatClientError(CR_CONN_HOST_ERROR, host.c_str(), lastError_));
+        CloseFailedSocket(fd);
+        return kConnectFailed;
+    }
+    SetFastSend();
+    SetKeepAlive(true);
+
+    if (timeout_ != 0) {
+        // Wait for the greeting. A refused or failed connect wakes the wait at
+        // once; the socket's pending error tells which.
+        const bool readable = WaitReadable(timeout_);
+        int pending = 0;
+        socklen_t size = sizeof pending;
+        if (getsockopt(fd, SOL_SOCKET, SO_ERROR, &pending, &size) != 0)
+            pending = errno;
+        if (pending != 0 || !readable) {
+            lastError_ = pending != 0 ? pending : ETIMEDOUT;
+            SetError(CR_CONN_HOST_ERROR,
+                     FormatClientError(CR_CONN_HOST_ERROR, host.c_str(), lastError_));
+            CloseFailedSocket(fd);
+            return pending != 0 ? kConnectFailed : kUnreachable;
+        }
+    }
+    if (blockingWanted_)
+        SetBlocking(true);
+    pipe_ = 0;
+    errorText_.clear();
+    errorCode_ = 0;
+    return 0;
+}
+
+int TMysqlVio::Attach(int fd) {
+    if (kind_ != kClosed)
+        return kAlreadyOpen;
+    socket_ = fd;
+    pipe_ = 0;
+    kind_ = kStream;
+    modeFlags_ = 0;
+    const int flags = fcntl(fd, F_GETFL);
+    if (flags >= 0 && (flags & O_NONBLOCK))
+        fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+    return 0;
+}
+
+int TMysqlVio::Close() {
+    int result = 0;
+    if (kind_ == kNamedPipe) {
+        result = 0;
+    } else if (kind_ != kClosed && socket_ >= 0) {
+        if (::shutdown(socket_, SHUT_WR) != 0)
+            result = -1;
+        SetBlocking(false);
+        char drain[256];
+        for (;;) {
+            SleepMilliseconds(1);
+            if (::recv(socket_, drain, sizeof drain, 0) <= 0)
+                break;
+        }
+        if (::close(socket_) != 0)
+            result = -1;
+    }
+    kind_ = kClosed;
+    socket_ = -1;
+    pipe_ = -1;
+    modeFlags_ = 0;
+    return result;
+}
+
+long TMysqlVio::Read(void* buffer, size_t size) {
+    if (kind_ == kClosed || socket_ < 0)
+        return -1;
+    if (!blockingWanted_ && !WaitReadable(timeout_))
+        return -1;
+    const ssize_t n = ::recv(socket_, buffer, size, 0);
+    lastError_ = n < 0 ? errno : 0;
+    return long(n);
+}
+
+long TMysqlVio::Write(const void* buffer, size_t size) {
+    if (kind_ == kClosed || socket_ < 0)
+        return -1;
+    const ssize_t n = ::send(socket_, buffer, size, MSG_NOSIGNAL);
+    lastError_ = n < 0 ? errno : 0;
+    return long(n);
+}
+
+int TMysqlVio::SetBlocking(bool blocking) {
+    if (kind_ == kClosed)
+        return -1;
+    if (kind_ == kNamedPipe)
+        return 0;
+    const uint32_t flags = blocking ? (modeFlags_ & ~1u) : (modeFlags_ | 1u);
+    if (flags == modeFlags_)
+        return 0;
+    modeFlags_ = flags;
+    const int current = fcntl(socket_, F_GETFL);
+    if (current < 0)
+        return -1;
+    const int wanted = blocking ? (current & ~O_NONBLOCK) : (current | O_NONBLOCK);
+    return fcntl(socket_, F_SETFL, wanted) == 0 ? 0 : -1;
+}
+
+bool TMysqlVio::WaitReadable(unsigned seconds) {
+    if (kind_ == kNamedPipe)
+        return true;
+    if (kind_ == kClosed)
+        return false;
+    pollfd p{socket_, POLLIN, 0};
+    const int rc = ::poll(&p, 1, int(seconds) * 1000);
+    if (rc < 0)
+        lastError_ = errno;
+    return rc > 0;
+}
+
+int TMysqlVio::SetKeepAlive(bool on) {
+    const int value = on ? 1 : 0;
+    return setsockopt(socket_, SOL_SOCKET, SO_KEEPALIVE, &value, sizeof value);
+}
+
+int TMysqlVio::SetFastSend() {
+    // A type-of-service of zero; when that is refused, switch Nagle off.
+    const int tos = 0;
+    if (setsockopt(socket_, IPPROTO_IP, IP_TOS, &tos, sizeof tos) == 0)
+        return 0;
+    const int on = 1;
+    return setsockopt(socket_, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on) == 0 ? 0 : -1;
+}
+
+bool TMysqlVio::ShouldRetry() const {
+    return kind_ != kClosed && (lastError_ == EINTR || lastError_ == EAGAIN ||
+                                lastError_ == EWOULDBLOCK || lastError_ == EINPROGRESS);
+}
+
+bool TMysqlVio::WasInterrupted() const {
+    return lastError_ == EINTR;
+}
+
+} // namespace mysql

@@ -1,0 +1,92 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+// The transport of the client library: one byte stream to the server over a
+// TCP socket, with connect, read, write, close and the socket mode switches.
+// It also keeps the library's last error number and text.
+namespace mysql {
+
+class TMysqlVio {
+public:
+    // Kinds of stream.
+    static constexpr uint8_t kClosed = 0;
+    static constexpr uint8_t kTcp = 1;
+    static constexpr uint8_t kStream = 2; // an already connected socket handed over by Attach
+    static constexpr uint8_t kNamedPipe = 3;
+    static constexpr uint8_t kRefusedKind = 4;
+
+    // Results of Connect.
+    static constexpr int kAlreadyOpen = -20;
+    static constexpr int kBadKind = -2;
+    static constexpr int kStartFailed = -1;
+    static constexpr int kPipeFailed = -9;
+    static constexpr int kSocketFailed = -8;
+    static constexpr int kUnreachable = -7; // host not resolved, or no greeting in time
+    static constexpr int kConnectFailed = -6;
+
+    TMysqlVio() = default;
+    ~TMysqlVio();
+    TMysqlVio(const TMysqlVio&) = delete;
+    TMysqlVio& operator=(const TMysqlVio&) = delete;
+
+    // Opens the stream. kind 1 is TCP, kind 3 a named pipe, which this system
+    // does not have: it fails with 2017 and, with fallBack, goes on with TCP.
+    // A TCP connect waits up to timeout seconds (0: no wait) for the server
+    // to speak first, and fails at once with 2003 when the server refuses.
+    int Connect(uint8_t kind, const std::string& host, const std::string& pipeName, int port,
+                unsigned timeout, bool fallBack);
+    // Takes over an already connected socket (kind 2). -20 when open.
+    int Attach(int fd);
+    // Shuts the sending side, drains what the server still sends without
+    // blocking, and closes. The error fields keep their values.
+    int Close();
+
+    // One receive: bytes read (> 0), 0 when the peer closed, -1 on error.
+    long Read(void* buffer, size_t size);
+    // One send: bytes sent, or -1.
+    long Write(const void* buffer, size_t size);
+
+    int SetBlocking(bool blocking);
+    bool IsBlocking() const { return (modeFlags_ & 1) == 0; }
+    bool WaitReadable(unsigned seconds);
+    int SetKeepAlive(bool on);
+    int SetFastSend();
+    // The last socket error was EINTR, EAGAIN/EWOULDBLOCK or EINPROGRESS.
+    bool ShouldRetry() const;
+    bool WasInterrupted() const;
+
+    bool IsOpen() const { return kind_ != kClosed; }
+    uint8_t Kind() const { return kind_; }
+    int Socket() const { return socket_; }
+    unsigned Timeout() const { return timeout_; }
+    int LastSocketError() const { return lastError_; }
+
+    int ErrorCode() const { return errorCode_; }
+    void SetErrorCode(int code) { errorCode_ = code; }
+    const std::string& ErrorText() const { return errorText_; }
+    void SetErrorText(std::string text);
+    void SetError(int code, std::string text) {
+        errorCode_ = code;
+        SetErrorText(std::move(text));
+    }
+
+private:
+    int ConnectPipe(std::string& host, std::string& pipeName);
+    int ConnectTcp(const std::string& host, int port);
+    void CloseFailedSocket(int fd);
+
+    int socket_ = -1;
+    intptr_t pipe_ = -1;
+    uint32_t modeFlags_ = 0;
+    uint8_t kind_ = kClosed;
+    std::string errorText_;
+    int errorCode_ = 0;
+    unsigned timeout_ = 0;
+    bool blockingWanted_ = true;
+    int lastError_ = 0;
+};
+
+} // namespace mysql
