@@ -1,3 +1,4 @@
+#include "GridMenu.h"
 #include "KeyFilters.h"
 #include "QueryConventions.h"
 #include "RecordLimit.h"
@@ -7,6 +8,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QTest>
 
@@ -36,6 +38,7 @@ private slots:
     void emptyResultLeavesOneClearedRow();
     void gridKeepsCellsWhenResized();
     void fixedCellsCannotBeSelected();
+    void gridMenuOpensOnRightClick();
 };
 
 void ConventionsTest::displayDecoding_data() {
@@ -280,6 +283,28 @@ void ConventionsTest::fixedCellsCannotBeSelected() {
     QVERIFY(grid.selectCell(2, 2));
     QCOMPARE(grid.currentCol(), 2);
     QCOMPARE(grid.currentRow(), 2);
+}
+
+void ConventionsTest::gridMenuOpensOnRightClick() {
+    StringGrid grid;
+    grid.resize(300, 200);
+    grid.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&grid));
+    int chosen = 0;
+    auto* menu = new GridMenu(&grid, QStringLiteral("acc_menu"));
+    menu->addItem(QStringLiteral("N1"), QStringLiteral("Показать все"), [&] { ++chosen; });
+    QAction* divider = menu->addDivider(QStringLiteral("N3"));
+    QCOMPARE(divider->text(), QStringLiteral("----------"));
+    QVERIFY(!divider->isEnabled());
+
+    const QPoint point = grid.viewport()->rect().center();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, point, grid.viewport()->mapToGlobal(point));
+    QApplication::sendEvent(grid.viewport(), &event);
+    QTRY_COMPARE(QApplication::activePopupWidget(), menu);
+    QAction* item = menu->findChild<QAction*>(QStringLiteral("N1"));
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
+    QTRY_COMPARE(chosen, 1);
+    QVERIFY(!menu->isVisible());
 }
 
 QTEST_MAIN(ConventionsTest)

@@ -1,10 +1,9 @@
 // Writes a picture of the window for each page, with the test data, so that
 // the layout can be looked at (build tree, folder "review").
 #include "GuiDriver.h"
+#include "ReviewPictures.h"
 #include "TForm1.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QTabWidget>
 #include <QTest>
 
@@ -18,23 +17,12 @@ private slots:
     void settingsPanel();
 
 private:
-    bool grab(GuiDriver& gui, const QString& name);
-
     TestServer m_server;
-    QDir m_outputDir;
 };
 
 void ReviewPictures::initTestCase() {
     m_server = TestServer::fromEnvironment();
     REQUIRE_TEST_SERVER(m_server);
-    m_outputDir = QDir(QStringLiteral(REALMDESK_REVIEW_DIR));
-    QVERIFY(m_outputDir.mkpath(QStringLiteral(".")));
-}
-
-bool ReviewPictures::grab(GuiDriver& gui, const QString& name) {
-    const QString path = m_outputDir.filePath(name + QStringLiteral(".png"));
-    QFile::remove(path);
-    return gui.grabWindow(path) && QFileInfo(path).size() > 0;
 }
 
 void ReviewPictures::pages_data() {
@@ -54,7 +42,7 @@ void ReviewPictures::pages() {
     gui.writeSettings(GuiDriver::settingsFor(m_server));
     TForm1& window = gui.start();
     window.pageControl()->setCurrentIndex(page);
-    QVERIFY(grab(gui, name));
+    QVERIFY(writeReviewPicture(gui, name));
 }
 
 void ReviewPictures::settingsPanel() {
@@ -62,7 +50,7 @@ void ReviewPictures::settingsPanel() {
     gui.writeSettings(GuiDriver::settingsFor(m_server));
     gui.start();
     gui.click(QStringLiteral("dxButton8"));
-    QVERIFY(grab(gui, QStringLiteral("page-1-connection-settings")));
+    QVERIFY(writeReviewPicture(gui, QStringLiteral("page-1-connection-settings")));
 }
 
 QTEST_MAIN(ReviewPictures)
