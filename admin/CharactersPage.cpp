@@ -1,13 +1,103 @@
 #include "CharactersPage.h"
 
+#include "CharacterCodes.h"
+#include "CharacterDetails.h"
+#include "CharacterEditing.h"
+#include "CharacterRepair.h"
+#include "CharacterStatements.h"
+#include "GridMenu.h"
+#include "KeyFilters.h"
+#include "ListBrowser.h"
+#include "MessageTexts.h"
 #include "QueryConventions.h"
 #include "StringGrid.h"
 #include "WindowLinks.h"
 
+#include <QButtonGroup>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
-#include <QTabWidget>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QVBoxLayout>
+
+namespace stm = characterstatements;
+
+namespace {
+
+constexpr int kRaceColumn = 3;
+constexpr int kClassColumn = 4;
+
+ListBrowser::Spec characterListSpec() {
+    ListBrowser::Spec spec;
+    spec.database = Database::Characters;
+    spec.useForm = QueryContext::UseForm::WithSemicolon;
+    spec.select = stm::listSelect();
+    spec.filterSeparator = QStringLiteral(" ");
+    spec.headers = {QStringLiteral("guid"),     QStringLiteral("account"), QStringLiteral("name"),
+                    QStringLiteral("race"),     QStringLiteral("class"),   QStringLiteral("online"),
+                    QStringLiteral("at_login"), QStringLiteral("map"),     QStringLiteral("zone")};
+    spec.widths = {50, 50, 100, 66, 60, 40, 50, 50, 60};
+    spec.failed = boxes::kCharactersFailed;
+    spec.notFound = boxes::kCharactersNotFound;
+    spec.cellText = [](int column, const QString& field) {
+        if (column == kRaceColumn)
+            return charactercodes::raceText(field);
+        if (column == kClassColumn)
+            return charactercodes::classGridText(field);
+        return field;
+    };
+    return spec;
+}
+
+QLabel* addLabel(QWidget* parent, const QString& text, const QRect& geometry) {
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(geometry);
+    return label;
+}
+
+QLabel* addBoldLabel(QWidget* parent, const QString& text, const QRect& geometry) {
+    QLabel* label = addLabel(parent, text, geometry);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    return label;
+}
+
+QLineEdit* addSearchEdit(QWidget* parent, const char* name, const QString& caption, int x,
+                         int width) {
+    addLabel(parent, caption, QRect(x + 2, 2, width, 14));
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QLatin1String(name));
+    edit->setGeometry(x, 16, width, 21);
+    return edit;
+}
+
+QComboBox* addSearchCombo(QWidget* parent, const char* name, const QString& caption,
+                          const QStringList& items, int x, int width) {
+    addLabel(parent, caption, QRect(x + 2, 2, width, 14));
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(QLatin1String(name));
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->addItems(items);
+    combo->setCurrentIndex(-1);
+    combo->setEditText(QString());
+    combo->setGeometry(x, 16, width, 21);
+    return combo;
+}
+
+QPushButton* addButton(QWidget* parent, const char* name, const QString& caption,
+                       const QRect& geometry) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(geometry);
+    return button;
+}
+
+} // namespace
 
 CharactersPage::CharactersPage(QueryContext& context, WindowLinks& links, QWidget* parent)
     : QWidget(parent)
@@ -16,39 +106,246 @@ CharactersPage::CharactersPage(QueryContext& context, WindowLinks& links, QWidge
     setObjectName(QStringLiteral("TabSheet3"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    m_recordLimit = new QComboBox(this);
+    layout->setSpacing(0);
+    m_searchPanel = buildSearchPanel();
+    layout->addWidget(m_searchPanel);
+
+    auto* body = new QHBoxLayout;
+    body->setSpacing(0);
+    m_grid = new StringGrid(this);
+    m_grid->setObjectName(QStringLiteral("StringGrid3"));
+    m_grid->setDefaultRowHeight(20);
+    m_grid->hide();
+    body->addWidget(m_grid, 1);
+    m_details = new CharacterDetails(context, links, this);
+    body->addWidget(m_details);
+    layout->addLayout(body, 1);
+
+    m_browser = std::make_unique<ListBrowser>(context, characterListSpec(), m_grid, m_recordLimit,
+                                              m_countLabel);
+    m_browser->onUserLimitChange([this] { guarded([this] { refresh(); }); });
+    m_editing = new CharacterEditing(
+            context, *m_details, [this] { refresh(); }, this);
+    m_repair = new CharacterRepair(context, links, *m_details,
+                                   {[this] { refresh(); },
+                                    [this](const QString& filter) {
+                                        showFiltered(filter);
+                                    }},
+                                   this);
+
+    connect(m_grid, &StringGrid::cellSelected, this, [this](int col, int row) {
+        guarded([this, col, row] { m_details->load(*m_grid, col, row); });
+    });
+    connect(m_grid, &StringGrid::doubleClicked, this, &CharactersPage::toggleDetails);
+    buildMenu();
+}
+
+CharactersPage::~CharactersPage() = default;
+
+QWidget* CharactersPage::buildSearchPanel() {
+    auto* panel = new QWidget(this);
+    panel->setObjectName(QStringLiteral("characterSearchPanel"));
+    panel->setFixedHeight(68);
+
+    addBoldLabel(panel, QStringLiteral("ПОИСК:"), QRect(4, 19, 52, 16));
+    m_guidSearch = addSearchEdit(panel, "dxDNEdit21", QStringLiteral("guid"), 58, 50);
+    installDigitsOnlyFilter(m_guidSearch);
+    m_nameSearch = addSearchEdit(panel, "dxDNEdit23", QStringLiteral("name"), 112, 100);
+    QPalette tinted = m_nameSearch->palette();
+    tinted.setColor(QPalette::Base, QColor(255, 255, 225));
+    m_nameSearch->setPalette(tinted);
+    m_accountSearch = addSearchEdit(panel, "dxDNEdit22", QStringLiteral("account"), 216, 50);
+    installDigitsOnlyFilter(m_accountSearch);
+    m_raceSearch = addSearchCombo(panel, "ComboBox5", QStringLiteral("race"),
+                                  charactercodes::raceItems(), 270, 110);
+    m_classSearch = addSearchCombo(panel, "ComboBox12", QStringLiteral("class"),
+                                   charactercodes::classItems(), 384, 118);
+
+    auto* searchButton =
+            addButton(panel, "dxButton11", QStringLiteral("Искать"), QRect(508, 15, 70, 23));
+    QFont bold = searchButton->font();
+    bold.setBold(true);
+    searchButton->setFont(bold);
+    connect(searchButton, &QPushButton::clicked, this, [this] { guarded([this] { search(); }); });
+    connect(addButton(panel, "dxButton20", QStringLiteral("Сброс"), QRect(582, 15, 70, 23)),
+            &QPushButton::clicked, this, [this] { guarded([this] { reset(); }); });
+    connect(addButton(panel, "dxButton21", QStringLiteral("Обновить"), QRect(656, 15, 84, 23)),
+            &QPushButton::clicked, this, [this] { guarded([this] { refresh(); }); });
+
+    addBoldLabel(panel, QStringLiteral("Сортировать:"), QRect(4, 46, 84, 16));
+    auto* sortGroup = new QButtonGroup(panel);
+    const QStringList captions = {QStringLiteral("guid"), QStringLiteral("name"),
+                                  QStringLiteral("account"), QStringLiteral("race"),
+                                  QStringLiteral("class")};
+    const QList<int> widths = {48, 52, 66, 48, 52};
+    int x = 90;
+    for (int i = 0; i < captions.size(); ++i) {
+        auto* button = new QRadioButton(captions[i], panel);
+        button->setObjectName(QStringLiteral("RadioButton%1").arg(6 + i));
+        button->setGeometry(x, 44, widths[i], 20);
+        sortGroup->addButton(button);
+        m_sortButtons << button;
+        x += widths[i];
+    }
+    m_sortButtons.first()->setChecked(true);
+    m_descending = new QCheckBox(QStringLiteral("Dec"), panel);
+    m_descending->setObjectName(QStringLiteral("dxCheckbox8"));
+    m_descending->setGeometry(x + 4, 44, 48, 20);
+
+    m_countLabel = addLabel(panel, QString(), QRect(420, 46, 150, 16));
+    m_countLabel->setObjectName(QStringLiteral("Label61"));
+    auto* limitCaption = addLabel(panel, QStringLiteral("кол-во запис."), QRect(572, 41, 46, 26));
+    limitCaption->setObjectName(QStringLiteral("Label79"));
+    limitCaption->setWordWrap(true);
+    QFont small = limitCaption->font();
+    small.setPointSize(7);
+    limitCaption->setFont(small);
+    m_recordLimit = new QComboBox(panel);
     m_recordLimit->setObjectName(QStringLiteral("ComboBox15"));
     m_recordLimit->setEditable(true);
     m_recordLimit->setInsertPolicy(QComboBox::NoInsert);
+    m_recordLimit->setMaxVisibleItems(10);
     m_recordLimit->addItems({QStringLiteral("10"), QStringLiteral("50"), QStringLiteral("100"),
                              QStringLiteral("500"), QStringLiteral("1000"), QStringLiteral("2000"),
                              QStringLiteral("3000"), QStringLiteral("Первая"),
                              QStringLiteral("Все")});
     m_recordLimit->setEditText(QString());
-    layout->addWidget(m_recordLimit, 0, Qt::AlignRight);
-    auto* body = new QHBoxLayout;
-    m_grid = new StringGrid(this);
-    m_grid->setObjectName(QStringLiteral("StringGrid3"));
-    m_grid->hide();
-    body->addWidget(m_grid, 1);
-    m_details = new QTabWidget(this);
-    m_details->setObjectName(QStringLiteral("characterDetails"));
-    m_details->setFixedWidth(398);
-    for (const QString& caption :
-         {QStringLiteral("Данные"), QStringLiteral("Data"), QStringLiteral("Дополнит."),
-          QStringLiteral("Квесты"), QStringLiteral("Spells"), QStringLiteral("Вещи")})
-        m_details->addTab(new QWidget(m_details), caption);
-    m_details->setCurrentIndex(1);
-    body->addWidget(m_details);
-    layout->addLayout(body, 1);
+    m_recordLimit->setGeometry(620, 43, 64, 21);
+    connect(addButton(panel, "dxButton13", QStringLiteral("<"), QRect(688, 42, 24, 23)),
+            &QPushButton::clicked, this,
+            [this] { guarded([this] { m_browser->previousPage(sortFragment(), descending()); }); });
+    connect(addButton(panel, "dxButton10", QStringLiteral(">"), QRect(716, 42, 24, 23)),
+            &QPushButton::clicked, this,
+            [this] { guarded([this] { m_browser->nextPage(sortFragment(), descending()); }); });
+    return panel;
 }
 
-void CharactersPage::shown() {}
+void CharactersPage::buildMenu() {
+    m_menu = new GridMenu(m_grid, QStringLiteral("Char_menu"));
+    const auto item = [this](const char* name, const QString& caption,
+                             std::function<void()> handler, QStyle::StandardPixmap icon) {
+        m_menu->addItem(
+                QLatin1String(name), caption,
+                [this, handler = std::move(handler)] { guarded(handler); }, icon);
+    };
+    item(
+            "repairItem", QStringLiteral("Анти ERROR"), [this] { m_repair->repair(); },
+            QStyle::SP_DialogResetButton);
+    item(
+            "showAccountItem", QStringLiteral("Показать аккаунт"),
+            [this] { showAccountOfCharacter(); }, QStyle::SP_FileDialogContentsView);
+    GridMenu* more = m_menu->addSubmenu(QStringLiteral("moreFunctionsMenu"),
+                                        QStringLiteral("Дополнительные функции"));
+    more->addItem(
+            QStringLiteral("questChainResetItem"),
+            QStringLiteral("Сбросить цепочку квестов на \"Перехват\""),
+            [this] { guarded([this] { m_repair->resetQuestChain(); }); }, QStyle::SP_BrowserReload);
+    m_menu->addDivider(QStringLiteral("divider1"));
+    item(
+            "showAllItem", QStringLiteral("Показать Все персонажи"), [this] { reset(); },
+            QStyle::SP_FileDialogListView);
+    item(
+            "showOnlineItem", QStringLiteral("Показать все играющие персонажи"),
+            [this] { m_repair->showOnline(); }, QStyle::SP_MediaPlay);
+    m_menu->addDivider(QStringLiteral("divider2"));
+    item(
+            "showWithoutAccountItem", QStringLiteral("Показать персонажи БЕЗ аккаунтов"),
+            [this] { m_repair->showWithoutAccount(); }, QStyle::SP_FileDialogDetailedView);
+    item(
+            "deleteWithoutAccountItem", QStringLiteral("Удалить персонажи без аккаунтов"),
+            [this] { m_repair->deleteWithoutAccount(); }, QStyle::SP_TrashIcon);
+    item(
+            "moveWithoutAccountItem",
+            QStringLiteral("Перенести персонажи без аккаунтов  на \"служебный аккаунт\""),
+            [this] { m_repair->moveWithoutAccount(); }, QStyle::SP_ArrowRight);
+}
+
+QTabWidget* CharactersPage::details() const {
+    return m_details;
+}
+
+void CharactersPage::guarded(const std::function<void()>& handler) {
+    m_context.guarded(handler);
+}
+
+QString CharactersPage::sortFragment() const {
+    static const stm::SortColumn columns[] = {stm::SortColumn::Guid, stm::SortColumn::Name,
+                                              stm::SortColumn::Account, stm::SortColumn::Race,
+                                              stm::SortColumn::Class};
+    for (int i = 0; i < m_sortButtons.size(); ++i) {
+        if (m_sortButtons[i]->isChecked())
+            return stm::sortFragment(columns[i]);
+    }
+    return stm::sortFragment(stm::SortColumn::Guid);
+}
+
+bool CharactersPage::descending() const {
+    return m_descending->isChecked();
+}
+
+void CharactersPage::shown() {
+    if (m_grid->isHidden())
+        refresh();
+}
 
 void CharactersPage::selectDataSubPage() {
-    m_details->setCurrentIndex(0);
+    m_details->selectDataSubPage();
 }
 
-bool CharactersPage::showCharactersOfAccount(const QString&) {
-    return false;
+void CharactersPage::clearMoneyColumnFlag() {
+    m_details->clearMoneyColumnFlag();
+}
+
+bool CharactersPage::moneyColumnFound() const {
+    return m_details->moneyColumnFound();
+}
+
+bool CharactersPage::refresh() {
+    return m_browser->refresh(sortFragment(), descending());
+}
+
+void CharactersPage::search() {
+    m_browser->setFilter(QString());
+    m_browser->setOffset(0);
+    m_browser->setFilter(
+            stm::searchFilter({m_guidSearch->text(), m_nameSearch->text(), m_accountSearch->text(),
+                               m_raceSearch->currentText(), m_classSearch->currentText()}));
+    refresh();
+}
+
+void CharactersPage::reset() {
+    m_browser->setFilter(QString());
+    for (QComboBox* box : {m_raceSearch, m_classSearch}) {
+        box->setCurrentIndex(-1);
+        box->setEditText(QString());
+    }
+    m_descending->setChecked(false);
+    m_guidSearch->clear();
+    m_accountSearch->clear();
+    m_nameSearch->clear();
+    m_searchPanel->repaint();
+    refresh();
+    // The reset's own refresh used the limit and offset in force before it.
+    m_browser->setRecordLimit(QStringLiteral("Все"));
+    m_browser->setOffset(0);
+}
+
+void CharactersPage::showFiltered(const QString& filter) {
+    m_browser->setFilter(filter);
+    refresh();
+}
+
+bool CharactersPage::showCharactersOfAccount(const QString& accountId) {
+    if (accountId.isEmpty())
+        return false;
+    showFiltered(stm::accountFilter(accountId));
+    return !m_browser->filter().isEmpty();
+}
+
+void CharactersPage::showAccountOfCharacter() {
+    m_links.accountLookup(stm::accountLookupFilter(m_details->accountEdit()->text()));
+}
+
+void CharactersPage::toggleDetails() {
+    m_details->setVisible(m_details->isHidden());
 }

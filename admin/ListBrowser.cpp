@@ -6,6 +6,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 
 QString foundRecordsText(int rows) {
     return QStringLiteral("Найдено записей: ") + QString::number(rows);
@@ -26,6 +27,15 @@ QString ListBrowser::recordLimit() const {
 void ListBrowser::setRecordLimit(const QString& text) {
     const QSignalBlocker blocker(m_recordLimit);
     m_recordLimit->setEditText(text);
+}
+
+void ListBrowser::onUserLimitChange(std::function<void()> handler) {
+    m_recordLimit->setCompleter(nullptr);
+    QObject::connect(m_recordLimit, &QComboBox::textActivated, m_recordLimit,
+                     [handler](const QString&) { handler(); });
+    if (QLineEdit* edit = m_recordLimit->lineEdit())
+        QObject::connect(edit, &QLineEdit::textEdited, m_recordLimit,
+                         [handler](const QString&) { handler(); });
 }
 
 QString ListBrowser::orderClause(const QString& sortFragment, bool descending) const {

@@ -43,6 +43,11 @@ public:
     QString recordLimit() const;
     // Sets the record limit text as the program does: no refresh follows.
     void setRecordLimit(const QString& text);
+    // Runs handler whenever the person changes the record limit text: by
+    // choosing an entry or with each keystroke. The program's own setting of
+    // the text does not run it. The box completes nothing, so its text is
+    // exactly what was typed.
+    void onUserLimitChange(std::function<void()> handler);
 
     // The order clause: the sort fragment (" order by `x`"), " DESC" when
     // descending, then the limit fragment of the record limit and offset.

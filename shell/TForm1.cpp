@@ -283,6 +283,7 @@ bool TForm1::exportUtf8() const {
 }
 
 void TForm1::beginBusy() {
+    m_focusBeforeBusy = QApplication::focusWidget();
     m_busyPanel->move(centredOffset(width(), BusyPanel::kWidth),
                       centredOffset(height(), BusyPanel::kHeight));
     m_pageControl->hide();
@@ -297,4 +298,8 @@ void TForm1::endBusy(StringGrid* listGrid) {
     if (listGrid)
         listGrid->show();
     m_busyPanel->hide();
+    // Hiding the pages took the focus away, e.g. from the record limit box
+    // that the person is typing into.
+    if (m_focusBeforeBusy && m_focusBeforeBusy->isVisible())
+        m_focusBeforeBusy->setFocus(Qt::OtherFocusReason);
 }

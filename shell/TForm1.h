@@ -4,6 +4,7 @@
 #include "Settings.h"
 #include "WindowLinks.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <memory>
@@ -95,4 +96,6 @@ private:
     BusyPanel* m_busyPanel;
     TrayIcon* m_tray;
     bool m_shownOnce = false;
+    // The control that had the focus when a list load began; it gets it back.
+    QPointer<QWidget> m_focusBeforeBusy;
 };

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QObject>
+
+#include <functional>
+
+class CharacterDetails;
+class QueryContext;
+struct BoxText;
+
+// The changes of one character from the "Данные" sub-page: rename, account
+// move, at-login flags, level, money and gender. Each asks where it must,
+// switches to the characters database, normalises its field (writing the
+// result back), sends its UPDATE and refreshes the character list.
+class CharacterEditing : public QObject {
+    Q_OBJECT
+
+public:
+    CharacterEditing(QueryContext& context, CharacterDetails& details,
+                     std::function<void()> refreshList, QObject* parent = nullptr);
+
+    void rename();
+    void moveToAccount();
+    void setAtLogin();
+    void swapGender();
+    void saveMoney();
+    void saveLevel();
+
+private:
+    // The guard (a character is loaded) and the confirmation.
+    bool confirmed(const BoxText& question) const;
+    // The prologue, the normalisation and the statement, then the refresh.
+    void change(const std::function<QString()>& normaliseAndBuild);
+
+    QueryContext& m_context;
+    CharacterDetails& m_details;
+    std::function<void()> m_refreshList;
+};

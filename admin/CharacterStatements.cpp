@@ -1,0 +1,282 @@
+#include "CharacterStatements.h"
+
+#include "QueryConventions.h"
+
+namespace characterstatements {
+
+namespace {
+
+bool onlyDigits(const QString& text) {
+    for (QChar c : text) {
+        if (c < u'0' || c > u'9')
+            return false;
+    }
+    return true;
+}
+
+bool onlyZeros(const QString& text) {
+    for (QChar c : text) {
+        if (c != u'0')
+            return false;
+    }
+    return true;
+}
+
+// Opens a condition: " where (" for the first, " and (" for every later one.
+void addCondition(QString& filter, const QString& condition) {
+    filter += (filter.isEmpty() ? QStringLiteral(" where (") : QStringLiteral(" and (")) +
+              condition + QLatin1Char(')');
+}
+
+} // namespace
+
+QString bareNumber(const QString& text) {
+    for (QChar c : text) {
+        if ((c < u'0' || c > u'9') && c != u' ')
+            return {};
+    }
+    return text;
+}
+
+// ---- The list --------------------------------------------------------------
+
+QString listSelect() {
+    return QStringLiteral("select `guid`,`account`,`name`,`race`,`class`,`online`,`at_login`,"
+                          "`map`,`zone` from `characters`");
+}
+
+QString sortFragment(SortColumn column) {
+    switch (column) {
+    case SortColumn::Name:
+        return QStringLiteral(" order by `name`");
+    case SortColumn::Account:
+        return QStringLiteral(" order by `account`");
+    case SortColumn::Race:
+        return QStringLiteral(" order by `race`");
+    case SortColumn::Class:
+        return QStringLiteral(" order by `class`");
+    case SortColumn::Guid:
+        break;
+    }
+    return QStringLiteral(" order by `guid`");
+}
+
+std::optional<QString> searchCode(const QString& boxText) {
+    const QString code = boxText.left(2);
+    if (trimControls(code).isEmpty())
+        return std::nullopt;
+    return bareNumber(code);
+}
+
+QString searchFilter(const SearchFields& fields) {
+    if (!fields.guid.isEmpty())
+        return QStringLiteral(" where `guid` = ") + bareNumber(fields.guid);
+    QString filter;
+    if (!fields.name.isEmpty())
+        addCondition(filter, QStringLiteral("`name` like \"%") +
+                                     escapeQuoted(trimControls(fields.name)) +
+                                     QStringLiteral("%\""));
+    if (!fields.account.isEmpty())
+        addCondition(filter, QStringLiteral("`account` = ") + bareNumber(fields.account));
+    if (!fields.race.isEmpty()) {
+        if (const auto code = searchCode(fields.race))
+            addCondition(filter, QStringLiteral("`race` = ") + *code);
+    }
+    if (!fields.characterClass.isEmpty()) {
+        if (const auto code = searchCode(fields.characterClass))
+            addCondition(filter, QStringLiteral("`class` = ") + *code);
+    }
+    return filter;
+}
+
+QString accountFilter(const QString& accountId) {
+    return QStringLiteral(" where `account` = ") + bareNumber(accountId);
+}
+
+QString accountLookupFilter(const QString& account) {
+    return QStringLiteral("where `id` = ") + bareNumber(account);
+}
+
+QString onlineFilter() {
+    return QStringLiteral(" where `online` = 1");
+}
+
+QString richFilter(const QString& threshold) {
+    return QStringLiteral(" where `money` > ") + bareNumber(threshold);
+}
+
+QString withoutAccountFilter(const QString& accountsDatabase) {
+    return QStringLiteral(" where `account` not in (select `id` from `") + accountsDatabase +
+           QStringLiteral("`.`account`)");
+}
+
+// ---- The details -------------------------------------------------------------
+
+QString fullRow(const QString& guid) {
+    return QStringLiteral("select * from `characters` where guid = ") + bareNumber(guid) +
+           QStringLiteral(" limit 1;");
+}
+
+QString columnNames() {
+    return QStringLiteral("show columns from `characters`;");
+}
+
+QString quests(const QString& chars, const QString& world, const QString& guid) {
+    const QString status = chars + QStringLiteral(".character_queststatus");
+    const QString quest = world + QStringLiteral(".quest_template");
+    return QStringLiteral("select ") + status + QStringLiteral(".quest, ") + status +
+           QStringLiteral(".status, ") + quest + QStringLiteral(".Title, ") + quest +
+           QStringLiteral(".NextQuestId, ") + quest + QStringLiteral(".PrevQuestId, ") + quest +
+           QStringLiteral(".NextQuestInChain, ") + quest + QStringLiteral(".ExclusiveGroup") +
+           QStringLiteral(" from ") + status + QStringLiteral(", ") + quest +
+           QStringLiteral(" where ") + status + QStringLiteral(".guid = ") + bareNumber(guid) +
+           QStringLiteral(" and ") + quest + QStringLiteral(".entry = ") + status +
+           QStringLiteral(".quest order by ") + status + QStringLiteral(".quest;");
+}
+
+QString items(const QString& chars, const QString& world, const QString& locale,
+              const QString& guid) {
+    const QString inventory = chars + QStringLiteral(".character_inventory");
+    const QString item = world + QStringLiteral(".item_template");
+    const QString localized = world + QStringLiteral(".locales_item");
+    return QStringLiteral("select ") + inventory + QStringLiteral(".*, ") + item +
+           QStringLiteral(".name, ") + localized + QStringLiteral(".name_loc") +
+           bareNumber(locale) + QStringLiteral(" from ") + inventory + QStringLiteral(", ") + item +
+           QStringLiteral(", ") + localized + QStringLiteral(" where (") + item +
+           QStringLiteral(".entry = ") + inventory + QStringLiteral(".item_template) and (") +
+           localized + QStringLiteral(".entry = ") + inventory +
+           QStringLiteral(".item_template)and (") + inventory + QStringLiteral(".guid = ") +
+           bareNumber(guid) + QStringLiteral(") order by bag, slot");
+}
+
+QString spells(const QString& chars, const QString& guid) {
+    const QString spell = chars + QStringLiteral(".character_spell");
+    return QStringLiteral("select ") + spell + QStringLiteral(".spell,") + spell +
+           QStringLiteral(".active,") + spell + QStringLiteral(".disabled from ") + spell +
+           QStringLiteral(" where ") + spell + QStringLiteral(".guid = ") + bareNumber(guid) +
+           QStringLiteral(" order by spell;");
+}
+
+QStringList dataValues(const QString& text) {
+    QStringList values;
+    QString value;
+    for (QChar c : text) {
+        if (c != u' ') {
+            value += c;
+        } else if (!trimControls(value).isEmpty()) {
+            values << value;
+            value.clear();
+        }
+    }
+    return values;
+}
+
+// ---- Editing -----------------------------------------------------------------
+
+QString normalisedName(const QString& field) {
+    QString name = trimControls(field).isEmpty() ? QStringLiteral("player") : field;
+    name = lowerLatin(name);
+    name[0] = name[0].toUpper();
+    return name;
+}
+
+QString rename(const QString& nameField, const QString& guid) {
+    return QStringLiteral("update `characters` set `name` = \"") +
+           escapeQuoted(trimControls(nameField)) + QStringLiteral("\" where `guid` = ") +
+           bareNumber(guid) + QLatin1Char(';');
+}
+
+QString normalisedAccount(const QString& field) {
+    const QString account = trimControls(field);
+    return account.isEmpty() || onlyZeros(account) ? QStringLiteral("1") : field;
+}
+
+QString moveToAccount(const QString& accountField, const QString& guid) {
+    return QStringLiteral("update `characters` set `account` = ") +
+           bareNumber(trimControls(accountField)) + QStringLiteral(" where `guid` = ") +
+           bareNumber(guid) + QLatin1Char(';');
+}
+
+int atLoginWord(int current, bool rename, bool resetSpells, bool resetTalents) {
+    return (current & ~7) + (rename ? 1 : 0) + (resetSpells ? 2 : 0) + (resetTalents ? 4 : 0);
+}
+
+QString setAtLogin(int word, const QString& guid) {
+    return QStringLiteral("update `characters` set `at_login` = ") + QString::number(word) +
+           QStringLiteral(" where `guid` = ") + bareNumber(guid) + QLatin1Char(';');
+}
+
+QString swappedGender(const QString& field) {
+    return trimControls(field) == QStringLiteral("0") ? QStringLiteral("1") : QStringLiteral("0");
+}
+
+QString setGender(const QString& genderField, const QString& guid) {
+    return QStringLiteral("update `characters` set `gender` = ") + bareNumber(genderField) +
+           QStringLiteral(" where `guid` = ") + bareNumber(guid) + QLatin1Char(';');
+}
+
+QString normalisedMoney(const QString& field) {
+    return trimControls(field).isEmpty() ? QStringLiteral("0") : field;
+}
+
+QString setMoney(const QString& moneyField, const QString& guid) {
+    return QStringLiteral("update `characters` set `money` = ") + bareNumber(moneyField) +
+           QStringLiteral(" where `guid` = ") + bareNumber(guid) + QLatin1Char(';');
+}
+
+QString setLevel(const QString& levelField, const QString& guid) {
+    return QStringLiteral("update `characters` set `level` = ") +
+           bareNumber(trimControls(levelField)) + QStringLiteral(" where `guid` = ") +
+           bareNumber(guid) + QLatin1Char(';');
+}
+
+// ---- Repair and clean-up -----------------------------------------------------
+
+QStringList repair(const QString& guid) {
+    const QString g = bareNumber(guid);
+    const QString gt = bareNumber(trimControls(guid));
+    const auto aura = [&g](const char* rest) {
+        return QStringLiteral("REPLACE INTO character_aura VALUES (") + g + QStringLiteral(", ") +
+               g + QLatin1String(rest);
+    };
+    return {
+            QStringLiteral("SET NAMES utf8;"),
+            QStringLiteral("DELETE FROM `character_aura` WHERE `guid`= ") + gt + QLatin1Char(';'),
+            QStringLiteral("DELETE FROM `groups` WHERE `leaderGuid`= ") + gt + QLatin1Char(';'),
+            QStringLiteral("DELETE FROM `group_member` WHERE `memberGuid`=") + gt +
+                    QLatin1Char(';'),
+            QStringLiteral("DELETE FROM `corpse` WHERE `player`=") + gt + QLatin1Char(';'),
+            QStringLiteral("UPDATE `characters` SET `trans_x`=0, `trans_y`=0, `trans_z`=0, "
+                           "`trans_o`=0, `transguid`=0, `taxi_path`=\"\" WHERE `guid`=") +
+                    gt + QLatin1Char(';'),
+            QStringLiteral("UPDATE `characters` as c, `character_homebind` as h SET "
+                           "c.`position_x`= h.`position_x`, c.`position_y`= h.`position_y`, "
+                           "c.`position_z`=h.`position_z`, c.`map`=h.`map` WHERE (c.`guid`= ") +
+                    g + QStringLiteral(") AND ( c.`guid`= h.`guid`);"),
+            aura(", 15007,0,1,-75,600000,600000,-1);"),
+            aura(", 15007,1,1,-75,600000,600000,-1);"),
+            aura(", 15007,2,1,0,600000,600000,-1);"),
+    };
+}
+
+QString questChainReset(const QString& guid) {
+    return QStringLiteral("delete from `character_queststatus` where `guid` = ") +
+           bareNumber(guid) + QStringLiteral(" and `quest` in (1718,1719,1712,1713,1791,1792);");
+}
+
+QString deleteWithoutAccount(const QString& accountsDatabase) {
+    return QStringLiteral("DELETE FROM `characters`  where `account` not in (select `id` from `") +
+           accountsDatabase + QStringLiteral("`.`account`)");
+}
+
+QString moveWithoutAccount(const QString& serviceAccount, const QString& accountsDatabase) {
+    return QStringLiteral("update  `characters` set `account` = ") + bareNumber(serviceAccount) +
+           QStringLiteral(" where `account` not in (select `id` from `") + accountsDatabase +
+           QStringLiteral("`.`account`)");
+}
+
+bool serviceAccountSet(const QString& setting) {
+    return !setting.isEmpty() && onlyDigits(setting) && !onlyZeros(setting);
+}
+
+} // namespace characterstatements

@@ -1,0 +1,109 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// The statement texts and value rules of the character page, as pure
+// functions of plain values. Text that goes between quotes is escaped; a
+// value that goes bare into a statement is first passed through bareNumber,
+// so that no text can ever change a statement.
+namespace characterstatements {
+
+// The text when it holds only digits and blanks, otherwise an empty text
+// (which the server rejects where a number belongs).
+QString bareNumber(const QString& text);
+
+// ---- The list --------------------------------------------------------------
+
+enum class SortColumn { Guid, Name, Account, Race, Class };
+
+// "select `guid`,...,`zone` from `characters`"
+QString listSelect();
+// " order by `guid`" and so on.
+QString sortFragment(SortColumn column);
+
+// The texts of the search panel.
+struct SearchFields {
+    QString guid;
+    QString name;
+    QString account;
+    QString race;
+    QString characterClass;
+};
+
+// The character filter of a search: the guid alone when given, otherwise one
+// condition for each of name, account, race and class that is not empty.
+QString searchFilter(const SearchFields& fields);
+// The value that a race or class box contributes: its first two characters
+// ("1 - Human" gives "1 ", "11 - Draenei" "11"); nothing when they are only
+// blanks (the class box's blank item).
+std::optional<QString> searchCode(const QString& boxText);
+
+// " where `account` = " + id: the characters of one account.
+QString accountFilter(const QString& accountId);
+// "where `id` = " + account: the account lookup of a character's account.
+QString accountLookupFilter(const QString& account);
+// " where `online` = 1"
+QString onlineFilter();
+// " where `money` > " + threshold
+QString richFilter(const QString& threshold);
+// Characters whose account does not exist in the accounts database.
+QString withoutAccountFilter(const QString& accountsDatabase);
+
+// ---- The details -------------------------------------------------------------
+
+QString fullRow(const QString& guid);
+QString columnNames();
+QString quests(const QString& charactersDatabase, const QString& worldDatabase,
+               const QString& guid);
+QString items(const QString& charactersDatabase, const QString& worldDatabase,
+              const QString& locale, const QString& guid);
+QString spells(const QString& charactersDatabase, const QString& guid);
+
+// The values of the packed field block as the "Data" sub-page lists them:
+// every run of non-blank characters that a blank ends. Text after the last
+// blank is not listed.
+QStringList dataValues(const QString& text);
+
+// ---- Editing -----------------------------------------------------------------
+
+// The name field after a rename: "player" when empty, Latin letters lower
+// case, the first character upper case.
+QString normalisedName(const QString& field);
+// The rename statement for the (normalised) name field; the name is stored
+// trimmed.
+QString rename(const QString& nameField, const QString& guid);
+
+// The account field after a move: "1" when it is empty or zero.
+QString normalisedAccount(const QString& field);
+QString moveToAccount(const QString& accountField, const QString& guid);
+
+// The at-login word with bits 1 (rename), 2 (reset spells) and 4 (reset
+// talents) set from the check boxes; the other bits kept.
+int atLoginWord(int current, bool rename, bool resetSpells, bool resetTalents);
+QString setAtLogin(int word, const QString& guid);
+
+// The gender field after a swap: "1" for "0", otherwise "0".
+QString swappedGender(const QString& field);
+QString setGender(const QString& genderField, const QString& guid);
+
+// The money field before saving: "0" when empty.
+QString normalisedMoney(const QString& field);
+QString setMoney(const QString& moneyField, const QString& guid);
+
+QString setLevel(const QString& levelField, const QString& guid);
+
+// ---- Repair and clean-up -----------------------------------------------------
+
+// The ten statements of "Анти ERROR", "SET NAMES utf8;" first.
+QStringList repair(const QString& guid);
+QString questChainReset(const QString& guid);
+QString deleteWithoutAccount(const QString& accountsDatabase);
+QString moveWithoutAccount(const QString& serviceAccount, const QString& accountsDatabase);
+// Whether the service account setting names an account: a number other than
+// zero.
+bool serviceAccountSet(const QString& setting);
+
+} // namespace characterstatements
