@@ -209,7 +209,8 @@ QWidget* CharactersPage::buildSearchPanel() {
                              QStringLiteral("500"), QStringLiteral("1000"), QStringLiteral("2000"),
                              QStringLiteral("3000"), QStringLiteral("Первая"),
                              QStringLiteral("Все")});
-    m_recordLimit->setEditText(QString());
+    // Until the start-up copy of the initial limit, as for the account list.
+    m_recordLimit->setEditText(QStringLiteral("Все"));
     m_recordLimit->setGeometry(620, 43, 64, 21);
     connect(addButton(panel, "dxButton13", QStringLiteral("<"), QRect(688, 42, 24, 23)),
             &QPushButton::clicked, this,
