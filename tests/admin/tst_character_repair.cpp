@@ -1,0 +1,295 @@
+// The maintenance operations of the character page: "Анти ERROR", the quest
+// chain reset, the characters without accounts, the online and rich lists.
+#include "CharacterPageTesting.h"
+#include "CharacterStatements.h"
+#include "DatabaseProbe.h"
+#include "ServerLog.h"
+
+#include <QComboBox>
+
+using namespace characterpage;
+
+namespace {
+
+const QString kRepairSent = QStringLiteral("error|Результат действия.|Анти-ERROR запрос отослан!");
+const QString kRepairFailed =
+        QStringLiteral("error|Результат действия.|ОШИБКА ВЫПОЛНЕНИЯ Анти-ERROR !");
+const QString kNotFound = QStringLiteral("error|Результат поиска|Данные не найдены!");
+
+QStringList auras(DatabaseProbe& probe, const QString& guid) {
+    return probe.rows("SELECT * FROM characters.character_aura WHERE guid = " + guid +
+                      " ORDER BY effect_index, spell");
+}
+
+QString position(DatabaseProbe& probe, const QString& table, const QString& guid) {
+    return probe.scalar("SELECT CONCAT_WS(',', map, position_x, position_y, position_z) FROM "
+                        "characters." +
+                        table + " WHERE guid = " + guid);
+}
+
+// The statements as the server's general log shows them: without the
+// closing semicolon.
+QStringList asLogged(QStringList statements) {
+    for (QString& statement : statements) {
+        if (statement.endsWith(u';'))
+            statement.chop(1);
+    }
+    return statements;
+}
+
+} // namespace
+
+class CharacterRepairTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+    void repairOfACleanCharacter();
+    void repairTakesTheTransientState_data();
+    void repairTakesTheTransientState();
+    void failingRepairStatementGivesTheFailureBox();
+    void nothingLoadedNothingRepaired();
+    void questChainReset();
+    void charactersWithoutAccountsShownAndDeleted();
+    void moveWithoutServiceAccountDoesNothing();
+    void moveToTheServiceAccount();
+    void onlineAndRichReplaceTheFilter();
+
+private:
+    TestServer m_server;
+    bool m_changed = false;
+};
+
+void CharacterRepairTest::initTestCase() {
+    m_server = TestServer::fromEnvironment();
+    REQUIRE_TEST_SERVER(m_server);
+}
+
+void CharacterRepairTest::cleanup() {
+    if (m_changed)
+        QVERIFY(DatabaseProbe::reloadDatabases(m_server));
+    m_changed = false;
+}
+
+void CharacterRepairTest::repairOfACleanCharacter() {
+    DatabaseProbe probe(m_server);
+    QVERIFY(auras(probe, "3").isEmpty());
+    const QString home = position(probe, "character_homebind", "3");
+    QVERIFY(position(probe, "characters", "3") != home);
+    GuiDriver gui;
+    start(gui, m_server);
+    QVERIFY(selectCharacter(gui, "3"));
+    m_changed = true;
+    ServerLog log(m_server.generalLog);
+    gui.chooseMenuItem(kList, "repairItem");
+    QCOMPARE(gui.dialogs.describe(), QStringList{kRepairSent});
+    // The first half of the prologue, then the ten statements; no refresh.
+    QCOMPARE(log.statementsSinceMark(),
+             QStringList{"use `characters`"} + asLogged(characterstatements::repair("3")));
+    const QStringList written = {"3|3|15007|0|1|-75|600000|600000|-1",
+                                 "3|3|15007|1|1|-75|600000|600000|-1",
+                                 "3|3|15007|2|1|0|600000|600000|-1"};
+    QCOMPARE(auras(probe, "3"), written);
+    QCOMPARE(position(probe, "characters", "3"), home);
+
+    // Twice in a row: the same three rows.
+    gui.dialogs.clear();
+    gui.chooseMenuItem(kList, "repairItem");
+    QCOMPARE(gui.dialogs.describe(), QStringList{kRepairSent});
+    QCOMPARE(auras(probe, "3"), written);
+}
+
+void CharacterRepairTest::repairTakesTheTransientState_data() {
+    QTest::addColumn<QString>("guid");
+    QTest::addColumn<QString>("query");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("after");
+    QTest::newRow("group leader") << "5"
+                                  << "SELECT COUNT(*) FROM characters.groups "
+                                     "WHERE leaderGuid = 5"
+                                  << "1"
+                                  << "0";
+    QTest::newRow("group member") << "17"
+                                  << "SELECT COUNT(*) FROM characters.group_member "
+                                     "WHERE memberGuid = 17"
+                                  << "1"
+                                  << "0";
+    QTest::newRow("corpse") << "11"
+                            << "SELECT COUNT(*) FROM characters.corpse WHERE player = 11"
+                            << "1"
+                            << "0";
+    QTest::newRow("transport")
+            << "4"
+            << "SELECT CONCAT_WS(',', trans_x, trans_y, trans_z, trans_o, transguid) FROM "
+               "characters.characters WHERE guid = 4"
+            << "7.5,-3.25,6,3.14,1152921504606847001"
+            << "0,0,0,0,0";
+    QTest::newRow("flight path") << "16"
+                                 << "SELECT taxi_path FROM characters.characters WHERE guid = 16"
+                                 << "0 42 0 43 0 44"
+                                 << "";
+    QTest::newRow("every aura, also another's")
+            << "7"
+            << "SELECT GROUP_CONCAT(spell ORDER BY spell) FROM characters.character_aura "
+               "WHERE guid = 7"
+            << "48266,57330"
+            << "15007,15007,15007";
+}
+
+void CharacterRepairTest::repairTakesTheTransientState() {
+    QFETCH(QString, guid);
+    QFETCH(QString, query);
+    QFETCH(QString, before);
+    QFETCH(QString, after);
+    DatabaseProbe probe(m_server);
+    QCOMPARE(probe.scalar(query), before);
+    GuiDriver gui;
+    start(gui, m_server);
+    QVERIFY(selectCharacter(gui, guid));
+    m_changed = true;
+    gui.chooseMenuItem(kList, "repairItem");
+    QCOMPARE(gui.dialogs.describe(), QStringList{kRepairSent});
+    QCOMPARE(probe.scalar(query), after);
+}
+
+void CharacterRepairTest::failingRepairStatementGivesTheFailureBox() {
+    DatabaseProbe probe(m_server);
+    m_changed = true;
+    QVERIFY(probe.exec("RENAME TABLE characters.corpse TO characters.corpse_away"));
+    GuiDriver gui;
+    start(gui, m_server);
+    QVERIFY(selectCharacter(gui, "29")); // no home-bind row either
+    ServerLog log(m_server.generalLog);
+    gui.chooseMenuItem(kList, "repairItem");
+    const QStringList sent = log.statementsSinceMark();
+    QVERIFY(probe.exec("RENAME TABLE characters.corpse_away TO characters.corpse"));
+    QCOMPARE(gui.dialogs.describe(), QStringList{kRepairFailed});
+    // The statements after the failed one were sent and took effect.
+    QCOMPARE(sent.size(), 11);
+    QCOMPARE(auras(probe, "29").size(), 3);
+}
+
+void CharacterRepairTest::nothingLoadedNothingRepaired() {
+    GuiDriver gui;
+    start(gui, m_server);
+    ServerLog log(m_server.generalLog);
+    gui.chooseMenuItem(kList, "repairItem");
+    gui.chooseMenuItem(kList, "moreFunctionsMenu/questChainResetItem");
+    QVERIFY(gui.dialogs.boxes().isEmpty());
+    QVERIFY(log.statementsSinceMark().isEmpty());
+}
+
+void CharacterRepairTest::questChainReset() {
+    DatabaseProbe probe(m_server);
+    const QString quests = "SELECT GROUP_CONCAT(quest ORDER BY quest) FROM "
+                           "characters.character_queststatus WHERE guid = 5";
+    QCOMPARE(probe.scalar(quests), QStringLiteral("7,33,783,1718,1719"));
+    GuiDriver gui;
+    start(gui, m_server);
+    QVERIFY(selectCharacter(gui, "5"));
+    ServerLog log(m_server.generalLog);
+    gui.dialogs.answerNextConfirmations({false, true});
+    gui.chooseMenuItem(kList, "moreFunctionsMenu/questChainResetItem");
+    QVERIFY(log.statementsSinceMark().isEmpty());
+    m_changed = true;
+    gui.chooseMenuItem(kList, "moreFunctionsMenu/questChainResetItem");
+    const QString question = "confirmation|Редактирование персонажа|Вы действительно хотите "
+                             "позволить выполнить персонажу квесты на \"перехват\" ещё раз?";
+    QCOMPARE(gui.dialogs.describe(), QStringList({question, question}));
+    const QStringList sent = log.statementsSinceMark();
+    QCOMPARE(sent.mid(0, 3), QStringList({"use `characters`", "SET NAMES utf8",
+                                          "delete from `character_queststatus` where `guid` = 5 "
+                                          "and `quest` in (1718,1719,1712,1713,1791,1792)"}));
+    QVERIFY(sent.last().startsWith("select `guid`"));
+    QCOMPARE(probe.scalar(quests), QStringLiteral("7,33,783"));
+}
+
+void CharacterRepairTest::charactersWithoutAccountsShownAndDeleted() {
+    GuiDriver gui;
+    start(gui, m_server);
+    gui.chooseMenuItem(kList, "showWithoutAccountItem");
+    QCOMPARE(listedGuids(gui), QStringList({"28", "29", "30"}));
+    gui.dialogs.answerNextConfirmations({true});
+    m_changed = true;
+    ServerLog log(m_server.generalLog);
+    gui.chooseMenuItem(kList, "deleteWithoutAccountItem");
+    QCOMPARE(log.statementsSinceMark().at(2),
+             QStringLiteral("DELETE FROM `characters`  where `account` not in (select `id` from "
+                            "`realmd`.`account`)"));
+    // The refresh kept the filter, found nothing and dropped it.
+    QCOMPARE(gui.dialogs.describe(),
+             QStringList({"confirmation|Чистка базы|Вы действительно хотите удалить персонажей, "
+                          "БЕЗ аккаунтов?",
+                          kNotFound}));
+    gui.click("dxButton21");
+    QCOMPARE(listedGuids(gui).size(), 27);
+    // Only the characters rows went.
+    DatabaseProbe probe(m_server);
+    QCOMPARE(probe.scalar("SELECT COUNT(*) FROM characters.character_homebind WHERE guid = 28"),
+             QStringLiteral("1"));
+    gui.dialogs.clear();
+    gui.chooseMenuItem(kList, "showWithoutAccountItem");
+    QCOMPARE(gui.dialogs.describe(), QStringList{kNotFound});
+    gui.click("dxButton21");
+    QCOMPARE(listedGuids(gui).size(), 27);
+}
+
+void CharacterRepairTest::moveWithoutServiceAccountDoesNothing() {
+    GuiDriver gui;
+    start(gui, m_server);
+    gui.dialogs.defaultAnswer = true;
+    ServerLog log(m_server.generalLog);
+    gui.chooseMenuItem(kList, "moveWithoutAccountItem");
+    QVERIFY(gui.dialogs.boxes().isEmpty());
+    QVERIFY(log.statementsSinceMark().isEmpty());
+}
+
+void CharacterRepairTest::moveToTheServiceAccount() {
+    GuiDriver gui;
+    start(gui, m_server, {{"Account/AdminAccount", "20"}});
+    gui.dialogs.answerNextConfirmations({true});
+    m_changed = true;
+    gui.chooseMenuItem(kList, "moveWithoutAccountItem");
+    QCOMPARE(gui.dialogs.describe(),
+             QStringList{"confirmation|Чистка базы|Вы действительно хотите переместить "
+                         "персонажей, БЕЗ аккаунтов на \"служебный аккаунт\"?"});
+    DatabaseProbe probe(m_server);
+    QCOMPARE(probe.scalar("SELECT GROUP_CONCAT(guid ORDER BY guid) FROM characters.characters "
+                          "WHERE account = 20"),
+             QStringLiteral("26,27,28,29,30"));
+    QCOMPARE(gui.gridRow(kList, rowOf(gui, "30")).at(1), QStringLiteral("20"));
+}
+
+void CharacterRepairTest::onlineAndRichReplaceTheFilter() {
+    GuiDriver gui;
+    start(gui, m_server);
+    gui.type("dxDNEdit23", "Серж");
+    gui.click("dxButton11");
+    QCOMPARE(listedGuids(gui), QStringList{"21"});
+    gui.chooseMenuItem(kList, "showOnlineItem");
+    QCOMPARE(listedGuids(gui), QStringList({"2", "5", "17"}));
+    QVERIFY(selectCharacter(gui, "5"));
+    gui.click("dxButton36"); // "Чит-Богачи"
+    QCOMPARE(listedGuids(gui), QStringList{"13"});
+    QVERIFY(gui.dialogs.boxes().isEmpty());
+
+    // Both keep the record limit and the offset.
+    gui.clearText("ComboBox15"); // the empty limit fails, dropping the filter
+    gui.type("ComboBox15", "2");
+    gui.dialogs.clear();
+    gui.chooseMenuItem(kList, "showOnlineItem");
+    QCOMPARE(listedGuids(gui), QStringList({"2", "5"}));
+    gui.click("dxButton10");
+    QCOMPARE(listedGuids(gui), QStringList{"17"});
+    ServerLog log(m_server.generalLog);
+    gui.click("dxButton36");
+    QCOMPARE(log.statementsSinceMark().last(),
+             QStringLiteral("select `guid`,`account`,`name`,`race`,`class`,`online`,`at_login`,"
+                            "`map`,`zone` from `characters` where `money` > 1000000000  order by "
+                            "`guid` LIMIT 2,2"));
+    QCOMPARE(gui.dialogs.describe(), QStringList{kNotFound});
+}
+
+QTEST_MAIN(CharacterRepairTest)
+#include "tst_character_repair.moc"
