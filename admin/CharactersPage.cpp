@@ -177,7 +177,7 @@ QWidget* CharactersPage::buildSearchPanel() {
     const QStringList captions = {QStringLiteral("guid"), QStringLiteral("name"),
                                   QStringLiteral("account"), QStringLiteral("race"),
                                   QStringLiteral("class")};
-    const QList<int> widths = {48, 52, 66, 48, 52};
+    const QList<int> widths = {52, 58, 72, 52, 56};
     int x = 90;
     for (int i = 0; i < captions.size(); ++i) {
         auto* button = new QRadioButton(captions[i], panel);
@@ -190,9 +190,9 @@ QWidget* CharactersPage::buildSearchPanel() {
     m_sortButtons.first()->setChecked(true);
     m_descending = new QCheckBox(QStringLiteral("Dec"), panel);
     m_descending->setObjectName(QStringLiteral("dxCheckbox8"));
-    m_descending->setGeometry(x + 4, 44, 48, 20);
+    m_descending->setGeometry(x + 2, 44, 44, 20);
 
-    m_countLabel = addLabel(panel, QString(), QRect(420, 46, 150, 16));
+    m_countLabel = addLabel(panel, QString(), QRect(430, 46, 142, 16));
     m_countLabel->setObjectName(QStringLiteral("Label61"));
     auto* limitCaption = addLabel(panel, QStringLiteral("кол-во запис."), QRect(572, 41, 46, 26));
     limitCaption->setObjectName(QStringLiteral("Label79"));
