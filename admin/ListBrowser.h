@@ -43,11 +43,6 @@ public:
     QString recordLimit() const;
     // Sets the record limit text as the program does: no refresh follows.
     void setRecordLimit(const QString& text);
-    // Runs handler whenever the person changes the record limit text: by
-    // choosing an entry or with each keystroke. The program's own setting of
-    // the text does not run it. The box completes nothing, so its text is
-    // exactly what was typed.
-    void onUserLimitChange(std::function<void()> handler);
 
     // The order clause: the sort fragment (" order by `x`"), " DESC" when
     // descending, then the limit fragment of the record limit and offset.
@@ -65,6 +60,13 @@ public:
     // that is not a whole number throws ConversionError.
     void nextPage(const QString& sortFragment, bool descending);
     void previousPage(const QString& sortFragment, bool descending);
+
+    // Runs handler whenever the person changes the record limit text: by
+    // choosing an entry or with each keystroke. The program's own setting of
+    // the text does not run it. The box completes nothing, so its text is
+    // exactly what was typed, and ending an edit (Enter, the focus leaving)
+    // is no change.
+    void onUserLimitChange(std::function<void()> handler);
 
 private:
     void fillGrid();

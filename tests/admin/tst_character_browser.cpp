@@ -249,6 +249,12 @@ void CharacterBrowserTest::userChangesOfTheRecordLimitRefresh() {
     QCOMPARE(listStatements(log), QStringList({kSelect + "  order by `guid` LIMIT 0,2",
                                                kSelect + "  order by `guid` LIMIT 0,20"}));
     QCOMPARE(listedGuids(gui), guidRange(1, 20));
+    // "2000" matches an entry: ending the edit is no change.
+    gui.type("ComboBox15", "00");
+    QCOMPARE(listStatements(log).size(), 4);
+    QTest::keyClick(gui.find<QComboBox>("ComboBox15")->lineEdit(), Qt::Key_Return);
+    gui.find<QLineEdit>("dxDNEdit23")->setFocus();
+    QCOMPARE(listStatements(log).size(), 4);
     // Sort and direction are read at each refresh.
     gui.click("RadioButton7");
     gui.click("dxCheckbox8");
