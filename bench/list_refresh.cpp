@@ -1,0 +1,169 @@
+// The refresh of a long list, from the click on its refresh button to the
+// filled grid, against the mariadb command-line client fetching the same
+// select into /dev/null. Medians of several runs, the peak memory, and the
+// growth from the smaller to the larger row count.
+//
+//   bench_list_refresh [--page characters] [--rows 10000,100000] [--runs 7]
+//
+// The last line is "ratio=<refresh/cli>" for the largest row count.
+#include "BenchSupport.h"
+#include "CharacterStatements.h"
+#include "StringGrid.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QProcess>
+#include <QTabWidget>
+
+#include <cstdio>
+
+namespace {
+
+// One long list: where its rows live, how to make them, and how the window
+// refreshes it.
+struct PageCase {
+    QString name;
+    QString databaseKey; // the settings key of the list's database
+    QString database;
+    int pageIndex;
+    QString refreshButton;
+    QString grid;
+    QString statement; // the select that the refresh sends
+    std::function<void(bench::Session&, const QString& database, int rows)> populate;
+};
+
+void populateCharacters(bench::Session& session, const QString& database, int rows) {
+    session.exec(QStringLiteral("DROP DATABASE IF EXISTS `%1`").arg(database));
+    session.exec(QStringLiteral("CREATE DATABASE `%1` CHARACTER SET utf8mb3").arg(database));
+    session.exec(QStringLiteral("CREATE TABLE `%1`.characters LIKE characters.characters")
+                         .arg(database));
+    session.exec(
+            QStringLiteral(
+                    "INSERT INTO `%1`.characters (guid, account, data, name, race, class, gender, "
+                    "level, money, map, zone, online, at_login) SELECT seq, 1 + seq % 20000, "
+                    "REPEAT('1065353216 0 ', 20), CONCAT(ELT(1 + seq % 3, 'Char', 'Перс', "
+                    "'Hero'), seq), ELT(1 + seq % 10, 1, 2, 3, 4, 5, 6, 7, 8, 10, 11), "
+                    "ELT(1 + seq % 10, 1, 2, 3, 4, 5, 6, 7, 8, 9, 11), seq % 2, 1 + seq % 80, "
+                    "seq * 7, seq % 600, seq % 5000, seq % 50 = 0, seq % 8 FROM "
+                    "characters.seq_1_to_%2")
+                    .arg(database)
+                    .arg(rows));
+}
+
+QList<PageCase> pageCases() {
+    namespace stm = characterstatements;
+    return {
+            {QStringLiteral("characters"), QStringLiteral("Base/characters"),
+             QStringLiteral("bench_list_characters"), 2, QStringLiteral("dxButton21"),
+             QStringLiteral("StringGrid3"),
+             stm::listSelect() + u' ' + stm::sortFragment(stm::SortColumn::Guid),
+             populateCharacters},
+    };
+}
+
+double cliMs(const bench::Server& server, const PageCase& page) {
+    QProcess cli;
+    cli.setStandardOutputFile(QProcess::nullDevice());
+    const QStringList arguments = {QStringLiteral("--no-defaults"),
+                                   QStringLiteral("--batch"),
+                                   QStringLiteral("-h"),
+                                   server.host,
+                                   QStringLiteral("-P"),
+                                   QString::number(server.port),
+                                   QStringLiteral("-u"),
+                                   server.user,
+                                   QStringLiteral("-p") + server.password,
+                                   page.database,
+                                   QStringLiteral("-e"),
+                                   page.statement};
+    return bench::timeMs([&] {
+        cli.start(QStringLiteral("mariadb"), arguments);
+        if (!cli.waitForFinished(600000) || cli.exitCode() != 0) {
+            std::fprintf(stderr, "mariadb failed: %s\n", cli.readAllStandardError().constData());
+            std::exit(2);
+        }
+    });
+}
+
+struct Figures {
+    int rows;
+    double refreshMs;
+    double cliMs;
+};
+
+Figures measure(const bench::Server& server, const PageCase& page, int rows, int runs) {
+    bench::Session session(server);
+    page.populate(session, page.database, rows);
+    bench::Window window(server,
+                         {{page.databaseKey, page.database},
+                          {QStringLiteral("Intreface/startpage"), QStringLiteral("Подключение")},
+                          {QStringLiteral("Intreface/RecordsLimit"), QStringLiteral("Все")}});
+    // The page's first showing loads the list once.
+    window.form().pageControl()->setCurrentIndex(page.pageIndex);
+    QApplication::processEvents();
+    auto* button = window.find<QAbstractButton>(page.refreshButton);
+    auto* grid = window.find<StringGrid>(page.grid);
+    std::vector<double> refresh;
+    std::vector<double> cli;
+    for (int run = 0; run < runs; ++run) {
+        refresh.push_back(bench::timeMs([&] { button->click(); }));
+        if (grid->rowCount() != rows + 1 || window.dialogs.errors != 0) {
+            std::fprintf(stderr, "the list shows %d rows, %d boxes (%s)\n", grid->rowCount() - 1,
+                         window.dialogs.errors, qPrintable(window.dialogs.lastError));
+            std::exit(2);
+        }
+        cli.push_back(cliMs(server, page));
+    }
+    const Figures figures{rows, bench::median(refresh), bench::median(cli)};
+    std::printf("page=%s rows=%d refresh_median_ms=%.1f cli_median_ms=%.1f ratio=%.2f "
+                "peak_memory_mib=%.1f\n",
+                qPrintable(page.name), rows, figures.refreshMs, figures.cliMs,
+                figures.refreshMs / figures.cliMs, bench::peakMemoryMiB());
+    std::fflush(stdout);
+    session.exec(QStringLiteral("DROP DATABASE `%1`").arg(page.database));
+    return figures;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QString pageName = QStringLiteral("characters");
+    QList<int> sizes = {10000, 100000};
+    int runs = 7;
+    const QStringList args = app.arguments();
+    for (int i = 1; i + 1 < args.size(); i += 2) {
+        if (args[i] == QLatin1String("--page")) {
+            pageName = args[i + 1];
+        } else if (args[i] == QLatin1String("--rows")) {
+            sizes.clear();
+            for (const QString& size : args[i + 1].split(u','))
+                sizes << size.toInt();
+        } else if (args[i] == QLatin1String("--runs")) {
+            runs = args[i + 1].toInt();
+        }
+    }
+    std::sort(sizes.begin(), sizes.end());
+    const auto cases = pageCases();
+    const auto page = std::find_if(cases.begin(), cases.end(),
+                                   [&](const PageCase& c) { return c.name == pageName; });
+    if (page == cases.end() || sizes.isEmpty() || runs < 1) {
+        std::fprintf(stderr, "usage: bench_list_refresh [--page characters] [--rows N,M] "
+                             "[--runs R]\n");
+        return 2;
+    }
+    const bench::Server server = bench::Server::fromEnvironment();
+    QList<Figures> all;
+    for (int rows : sizes)
+        all << measure(server, *page, rows, runs);
+    if (all.size() > 1) {
+        const Figures& small = all.first();
+        const Figures& large = all.last();
+        std::printf("growth: rows x%.1f, refresh x%.2f, cli x%.2f\n",
+                    double(large.rows) / small.rows, large.refreshMs / small.refreshMs,
+                    large.cliMs / small.cliMs);
+    }
+    std::printf("ratio=%.2f\n", all.last().refreshMs / all.last().cliMs);
+    return 0;
+}
