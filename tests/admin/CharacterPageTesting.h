@@ -2,6 +2,7 @@
 
 // Helpers of the character page tests: start the window on the character
 // page and find a character's row in the list.
+#include "DatabaseProbe.h"
 #include "GuiDriver.h"
 #include "StringGrid.h"
 
@@ -51,5 +52,36 @@ inline bool selectCharacter(GuiDriver& gui, const QString& guid, int col = 2) {
     gui.selectCell(kList, col, row);
     return true;
 }
+
+// Keeps copies of tables of the characters database (temporary tables of
+// its own session) and puts them back: much quicker than loading the test
+// databases again after each test that changed them.
+class KeptTables {
+public:
+    KeptTables(const TestServer& server, QStringList tables)
+        : m_probe(server)
+        , m_tables(std::move(tables)) {
+        for (const QString& table : m_tables)
+            m_ok = m_ok && m_probe.exec(QStringLiteral("CREATE TEMPORARY TABLE characters.kept_%1 "
+                                                       "AS SELECT * FROM characters.%1")
+                                                .arg(table));
+    }
+    bool ok() const { return m_ok; }
+    bool restore() {
+        bool ok = m_ok;
+        for (const QString& table : m_tables) {
+            ok = ok && m_probe.exec(QStringLiteral("DELETE FROM characters.%1").arg(table));
+            ok = ok && m_probe.exec(QStringLiteral("INSERT INTO characters.%1 SELECT * FROM "
+                                                   "characters.kept_%1")
+                                            .arg(table));
+        }
+        return ok;
+    }
+
+private:
+    DatabaseProbe m_probe;
+    QStringList m_tables;
+    bool m_ok = true;
+};
 
 } // namespace characterpage

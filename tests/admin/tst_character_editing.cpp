@@ -46,26 +46,20 @@ private slots:
 
 private:
     TestServer m_server;
-    // Keeps a copy of the characters table for the tests' whole run (a
-    // temporary table of its session), to put back after each change.
-    std::unique_ptr<DatabaseProbe> m_keeper;
+    std::unique_ptr<KeptTables> m_kept;
     bool m_changed = false;
 };
 
 void CharacterEditingTest::initTestCase() {
     m_server = TestServer::fromEnvironment();
     REQUIRE_TEST_SERVER(m_server);
-    m_keeper = std::make_unique<DatabaseProbe>(m_server);
-    QVERIFY(m_keeper->exec("CREATE TEMPORARY TABLE characters.kept_characters AS SELECT * FROM "
-                           "characters.characters"));
+    m_kept = std::make_unique<KeptTables>(m_server, QStringList{"characters"});
+    QVERIFY(m_kept->ok());
 }
 
 void CharacterEditingTest::cleanup() {
-    if (m_changed) {
-        QVERIFY(m_keeper->exec("DELETE FROM characters.characters"));
-        QVERIFY(m_keeper->exec(
-                "INSERT INTO characters.characters SELECT * FROM characters.kept_characters"));
-    }
+    if (m_changed)
+        QVERIFY(m_kept->restore());
     m_changed = false;
 }
 

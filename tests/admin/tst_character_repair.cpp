@@ -58,17 +58,22 @@ private slots:
 
 private:
     TestServer m_server;
+    std::unique_ptr<KeptTables> m_kept;
     bool m_changed = false;
 };
 
 void CharacterRepairTest::initTestCase() {
     m_server = TestServer::fromEnvironment();
     REQUIRE_TEST_SERVER(m_server);
+    m_kept = std::make_unique<KeptTables>(m_server, QStringList{"characters", "character_aura",
+                                                                "character_queststatus", "groups",
+                                                                "group_member", "corpse"});
+    QVERIFY(m_kept->ok());
 }
 
 void CharacterRepairTest::cleanup() {
     if (m_changed)
-        QVERIFY(DatabaseProbe::reloadDatabases(m_server));
+        QVERIFY(m_kept->restore());
     m_changed = false;
 }
 
