@@ -7,6 +7,8 @@
 #include "GridMenu.h"
 #include "ServerLog.h"
 #include "TForm1.h"
+#include "WindowLinks.h"
+#include "uMysqlClient.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -35,6 +37,21 @@ QStringList listStatements(const ServerLog& log) {
     return log.statementsSinceMark().filter(QRegularExpression(QStringLiteral("^select `guid`")));
 }
 
+// Records the account lookups that the page asks of the window.
+class RecordingLinks : public WindowLinks {
+public:
+    void showPage(Page) override {}
+    void accountLookup(const QString& filter) override { lookups << filter; }
+    void charactersOfAccount(const QString&) override {}
+    QString erasePeriod() const override { return {}; }
+    QString adminAccount() const override { return {}; }
+    QString cheatMoney() const override { return {}; }
+    QString localeNumber() const override { return QStringLiteral("8"); }
+    bool exportUtf8() const override { return false; }
+    QString programDirectory() const override { return {}; }
+    QStringList lookups;
+};
+
 } // namespace
 
 class CharacterBrowserTest : public QObject {
@@ -53,6 +70,7 @@ private slots:
     void doubleClickTogglesTheDetails();
     void contextMenuItemsInOrder();
     void charactersOfAnAccount();
+    void accountOfTheCharacter();
 
 private:
     TestServer m_server;
@@ -363,6 +381,35 @@ void CharacterBrowserTest::charactersOfAnAccount() {
     QVERIFY(gui.dialogs.boxes().isEmpty());
     // The page was loaded by the lookup: showing it loaded nothing more.
     QCOMPARE(listStatements(log).size(), 1);
+}
+
+void CharacterBrowserTest::accountOfTheCharacter() {
+    // The page alone, with a window that records what it is asked.
+    ScriptedDialogs dialogs;
+    QueryContext context(dialogs);
+    context.setDatabaseNameSource([](Database database) {
+        return database == Database::Characters ? QStringLiteral("characters")
+                                                : QStringLiteral("mangos");
+    });
+    mysql::TMysqlClient& session = context.session();
+    session.SetHost(m_server.host.toStdString());
+    session.SetPort(m_server.port);
+    session.SetUser(m_server.user.toStdString());
+    session.SetPassword(m_server.password.toStdString());
+    QVERIFY(session.Connect());
+    RecordingLinks links;
+    CharactersPage page(context, links);
+    page.resize(750, 500);
+    page.show();
+    QVERIFY(page.refresh());
+    StringGrid* grid = page.grid();
+    int row = 1;
+    while (row < grid->rowCount() && grid->cell(0, row) != QStringLiteral("6"))
+        ++row;
+    QVERIFY(grid->selectCell(2, row));
+    page.menu()->findChild<QAction*>(QStringLiteral("showAccountItem"))->trigger();
+    QCOMPARE(links.lookups, QStringList{"where `id` = 5"});
+    QVERIFY(dialogs.boxes().isEmpty());
 }
 
 QTEST_MAIN(CharacterBrowserTest)
