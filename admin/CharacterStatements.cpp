@@ -28,6 +28,13 @@ void addCondition(QString& filter, const QString& condition) {
               condition + QLatin1Char(')');
 }
 
+// A value of a LIKE pattern between quotes: LIKE reads a backslash as its
+// own escape character, so it is doubled before the quoting escapes.
+QString likeValue(QString text) {
+    text.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
+    return escapeQuoted(text);
+}
+
 } // namespace
 
 QString bareNumber(const QString& text) {
@@ -74,8 +81,7 @@ QString searchFilter(const SearchFields& fields) {
     QString filter;
     if (!fields.name.isEmpty())
         addCondition(filter, QStringLiteral("`name` like \"%") +
-                                     escapeQuoted(trimControls(fields.name)) +
-                                     QStringLiteral("%\""));
+                                     likeValue(trimControls(fields.name)) + QStringLiteral("%\""));
     if (!fields.account.isEmpty())
         addCondition(filter, QStringLiteral("`account` = ") + bareNumber(fields.account));
     if (!fields.race.isEmpty()) {

@@ -63,6 +63,7 @@ private slots:
     void raceAndClassNumbersWithoutText();
     void searchSendsTheFilter_data();
     void searchSendsTheFilter();
+    void nameSearchMatchesQuotesAndBackslashAsTyped();
     void pagingPastTheEndDropsTheFilter();
     void resetRefreshesWithTheLimitInForce();
     void userChangesOfTheRecordLimitRefresh();
@@ -194,6 +195,25 @@ void CharacterBrowserTest::searchSendsTheFilter() {
         QVERIFY(gui.dialogs.boxes().isEmpty());
         QCOMPARE(listedGuids(gui), guids);
     }
+}
+
+void CharacterBrowserTest::nameSearchMatchesQuotesAndBackslashAsTyped() {
+    DatabaseProbe probe(m_server);
+    QVERIFY(probe.exec("INSERT INTO characters.characters (guid, account, name) VALUES "
+                       "(32, 1, 'a\\\\b\"c'), (33, 1, 'ab\"c'), (34, 1, 'a%b')"));
+    GuiDriver gui;
+    start(gui, m_server);
+    gui.type("dxDNEdit23", "\\b\"");
+    gui.click("dxButton11");
+    const QStringList backslash = listedGuids(gui);
+    // "%" stays a wildcard.
+    gui.clearText("dxDNEdit23");
+    gui.type("dxDNEdit23", "a%b\"");
+    gui.click("dxButton11");
+    const QStringList wildcard = listedGuids(gui);
+    probe.exec("DELETE FROM characters.characters WHERE guid > 30");
+    QCOMPARE(backslash, QStringList{"32"});
+    QCOMPARE(wildcard, QStringList({"32", "33"}));
 }
 
 void CharacterBrowserTest::pagingPastTheEndDropsTheFilter() {

@@ -70,12 +70,13 @@ void CharacterStatementsTest::searchFilter_data() {
                                                         << ""
                                                         << ""
                                                         << " where (`name` like \"%%\")";
-    QTest::newRow("name with quotes is escaped") << ""
-                                                 << "O\"Ne'il\\"
-                                                 << ""
-                                                 << ""
-                                                 << ""
-                                                 << " where (`name` like \"%O\\\"Ne\\'il\\\\%\")";
+    QTest::newRow("name with quotes is escaped")
+            << ""
+            << "O\"Ne'il\\"
+            << ""
+            << ""
+            << ""
+            << " where (`name` like \"%O\\\"Ne\\'il\\\\\\\\%\")";
     QTest::newRow("name keeps wildcards") << ""
                                           << "a_b%"
                                           << ""
