@@ -14,7 +14,6 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -194,8 +193,11 @@ void AccountsPage::buildSearchPanel() {
                              QStringLiteral("3000"), recordlimit::kFirst, recordlimit::kAll});
     m_recordLimit->setEditText(recordlimit::kAll);
     m_recordLimit->setGeometry(652, 41, 58, 22);
-    // Enter in the box changes no text, so it runs nothing.
-    m_recordLimit->lineEdit()->installEventFilter(this);
+    // The box would also take its text as a choice when its editing ends
+    // (Enter, focus leaving) although the text did not change; only the
+    // person's own changes run the refresh.
+    disconnect(m_recordLimit->lineEdit(), &QLineEdit::editingFinished, m_recordLimit, nullptr);
+    disconnect(m_recordLimit->lineEdit(), &QLineEdit::returnPressed, m_recordLimit, nullptr);
     m_previousPage =
             addButton(m_searchPanel, "dxButton14", QStringLiteral("<"), QRect(712, 41, 18, 22));
     m_nextPage =
@@ -278,10 +280,6 @@ bool AccountsPage::eventFilter(QObject* watched, QEvent* event) {
                    watched == m_searchLastIp) {
             m_searchId->clear();
         }
-    } else if (event->type() == QEvent::KeyPress && watched == m_recordLimit->lineEdit()) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter)
-            return true;
     }
     return QWidget::eventFilter(watched, event);
 }
