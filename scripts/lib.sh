@@ -31,12 +31,11 @@ ensure_packages() {
         "${missing[@]}" >/dev/null
 }
 
-# build DIR [cmake options...]: configures DIR once and brings it up to date.
+# build DIR [cmake options...]: configures DIR with the options and brings it
+# up to date; a second call rebuilds only what changed.
 build() {
     local dir=$1
     shift
-    if [ ! -f "$dir/build.ninja" ]; then
-        cmake -S "$top" -B "$dir" -G Ninja "$@" >/dev/null
-    fi
+    cmake -S "$top" -B "$dir" -G Ninja "$@" >/dev/null
     cmake --build "$dir" -j2
 }
