@@ -3,6 +3,7 @@
 #include "AccountStatements.h"
 #include "KeyFilters.h"
 #include "MessageTexts.h"
+#include "PlacedControls.h"
 #include "QueryConventions.h"
 #include "StringGrid.h"
 
@@ -24,39 +25,38 @@ constexpr int kHalfWidth = (kFullWidth - 6) / 2;
 constexpr int kRightColumn = kLeft + kHalfWidth + 6;
 constexpr int kEditHeight = 21;
 
-QLabel* addCaption(QWidget* parent, const QString& text, int x, int y, int width) {
-    auto* label = new QLabel(text, parent);
-    label->setGeometry(x, y, width, 14);
-    return label;
+// The controls stand under their captions.
+constexpr int kCaptionHeight = 15;
+
+QLineEdit* placeCaptionedEdit(QWidget* parent, const char* name, const QString& caption, int x,
+                              int y, int width) {
+    placeLabel(parent, caption, x, y, width);
+    return placeEdit(parent, name, x, y + kCaptionHeight, width);
 }
 
-QLineEdit* addEdit(QWidget* parent, const char* name, const QString& caption, int x, int y,
-                   int width, bool readOnly = false) {
-    addCaption(parent, caption, x, y, width);
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QLatin1String(name));
-    edit->setGeometry(x, y + 14, width, kEditHeight);
-    edit->setReadOnly(readOnly);
+QLineEdit* placeReadOnlyEdit(QWidget* parent, const char* name, const QString& caption, int x,
+                             int y, int width) {
+    QLineEdit* edit = placeCaptionedEdit(parent, name, caption, x, y, width);
+    makeReadOnlyTinted(edit);
     return edit;
 }
 
-QComboBox* addCombo(QWidget* parent, const char* name, const QString& caption, int x, int y,
-                    int width, const QStringList& items) {
-    addCaption(parent, caption, x, y, width);
+QComboBox* placeCombo(QWidget* parent, const char* name, const QString& caption, int x, int y,
+                      int width, const QStringList& items) {
+    placeLabel(parent, caption, x, y, width);
     auto* combo = new QComboBox(parent);
     combo->setObjectName(QLatin1String(name));
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->addItems(items);
     combo->setEditText(QString());
-    combo->setGeometry(x, y + 14, width, kEditHeight);
+    combo->setGeometry(x, y + kCaptionHeight, width, kEditHeight);
     return combo;
 }
 
-void setBold(QWidget* widget, bool underline = false) {
+void setBold(QWidget* widget) {
     QFont font = widget->font();
     font.setBold(true);
-    font.setUnderline(underline);
     widget->setFont(font);
 }
 
@@ -79,24 +79,18 @@ AccountEditPanel::AccountEditPanel(QueryContext& context, std::function<void()> 
 }
 
 void AccountEditPanel::build() {
-    auto* title = new QLabel(QStringLiteral("Редактирование учетной записи:"), this);
-    title->setObjectName(QStringLiteral("Label37"));
-    title->setGeometry(kLeft, 4, kFullWidth, 16);
-    setBold(title);
+    placeHeading(this, "Label37", QStringLiteral("Редактирование учетной записи:"), kLeft, 4,
+                 kFullWidth);
 
-    m_id = addEdit(this, "dxDNEdit7", QStringLiteral("id"), kLeft, 22, 66, true);
-    m_username =
-            addEdit(this, "dxDNEdit8", QStringLiteral("username"), kLeft + 72, 22, kFullWidth - 72);
+    m_id = placeReadOnlyEdit(this, "dxDNEdit7", QStringLiteral("id"), kLeft, 22, 66);
+    m_username = placeCaptionedEdit(this, "dxDNEdit8", QStringLiteral("username"), kLeft + 72, 22,
+                                    kFullWidth - 72);
 
-    m_hash = addEdit(this, "dxDNEdit9", QStringLiteral("sha_pass_hash"), kLeft, 60, kFullWidth,
-                     true);
-    m_verdict = new QLabel(this);
-    m_verdict->setObjectName(QStringLiteral("Label80"));
-    m_verdict->setGeometry(kLeft + 96, 60, kFullWidth - 96, 14);
-    setBold(m_verdict);
-    m_computedHash = new QLabel(this);
+    m_hash = placeReadOnlyEdit(this, "dxDNEdit9", QStringLiteral("sha_pass_hash"), kLeft, 60,
+                               kFullWidth);
+    m_verdict = placeHeading(this, "Label80", QString(), kLeft + 96, 60, kFullWidth - 96);
+    m_computedHash = placeLabel(this, QString(), kLeft, 98, kFullWidth);
     m_computedHash->setObjectName(QStringLiteral("Label16"));
-    m_computedHash->setGeometry(kLeft, 97, kFullWidth, 16);
     m_computedHash->setAutoFillBackground(true);
     QPalette strip = m_computedHash->palette();
     strip.setColor(QPalette::Window, kHashStrip);
@@ -104,80 +98,71 @@ void AccountEditPanel::build() {
 
     int y = 118;
     constexpr int kRowStep = 38;
-    m_gmlevel = addCombo(this, "ComboBox8", QStringLiteral("gmlevel"), kLeft, y, kHalfWidth,
-                         {QStringLiteral("0 - player"), QStringLiteral("1 - moderator"),
-                          QStringLiteral("2 - gamemaster"), QStringLiteral("3 - administrator"),
-                          QStringLiteral("4 - supersdministrator")});
-    m_email = addEdit(this, "dxDNEdit11", QStringLiteral("email"), kRightColumn, y, kHalfWidth);
+    m_gmlevel = placeCombo(this, "ComboBox8", QStringLiteral("gmlevel"), kLeft, y, kHalfWidth,
+                           {QStringLiteral("0 - player"), QStringLiteral("1 - moderator"),
+                            QStringLiteral("2 - gamemaster"), QStringLiteral("3 - administrator"),
+                            QStringLiteral("4 - supersdministrator")});
+    m_email = placeCaptionedEdit(this, "dxDNEdit11", QStringLiteral("email"), kRightColumn, y,
+                                 kHalfWidth);
     y += kRowStep;
     m_joindate =
-            addEdit(this, "dxDNEdit12", QStringLiteral("joindate"), kLeft, y, kHalfWidth, true);
-    m_lastIp = addEdit(this, "dxDNEdit13", QStringLiteral("last_ip"), kRightColumn, y, kHalfWidth);
+            placeReadOnlyEdit(this, "dxDNEdit12", QStringLiteral("joindate"), kLeft, y, kHalfWidth);
+    m_lastIp = placeCaptionedEdit(this, "dxDNEdit13", QStringLiteral("last_ip"), kRightColumn, y,
+                                  kHalfWidth);
     installDigitsAndDotFilter(m_lastIp);
     y += kRowStep;
-    m_failedLogins =
-            addEdit(this, "dxDNEdit14", QStringLiteral("failed_login"), kLeft, y, kHalfWidth, true);
-    m_locked =
-            addCombo(this, "ComboBox9", QStringLiteral("locked"), kRightColumn, y, kHalfWidth,
-                     {QStringLiteral("0 - не блокирован"), QStringLiteral("1 - блокирован по IP")});
+    m_failedLogins = placeReadOnlyEdit(this, "dxDNEdit14", QStringLiteral("failed_login"), kLeft, y,
+                                       kHalfWidth);
+    m_locked = placeCombo(
+            this, "ComboBox9", QStringLiteral("locked"), kRightColumn, y, kHalfWidth,
+            {QStringLiteral("0 - не блокирован"), QStringLiteral("1 - блокирован по IP")});
     y += kRowStep;
-    m_lastLogin = addEdit(this, "dxDNEdit16", QStringLiteral("last_login"), kLeft, y, kHalfWidth);
-    m_online = addEdit(this, "dxDNEdit20", QStringLiteral("online"), kRightColumn, y, kHalfWidth,
-                       true);
+    m_lastLogin = placeCaptionedEdit(this, "dxDNEdit16", QStringLiteral("last_login"), kLeft, y,
+                                     kHalfWidth);
+    m_online = placeReadOnlyEdit(this, "dxDNEdit20", QStringLiteral("online"), kRightColumn, y,
+                                 kHalfWidth);
     m_online->setToolTip(QStringLiteral("active_realm_id"));
     y += kRowStep;
-    m_expansion = addCombo(
+    m_expansion = placeCombo(
             this, "ComboBox10", QStringLiteral("expantion"), kLeft, y, kHalfWidth,
             {QStringLiteral("0 - WOW"), QStringLiteral("1 - TBC"), QStringLiteral("2 - WOTLK")});
-    m_locale = addCombo(this, "ComboBox11", QStringLiteral("locale"), kRightColumn, y, kHalfWidth,
-                        {QStringLiteral("0 - English"), QStringLiteral("8 - Русский")});
+    m_locale = placeCombo(this, "ComboBox11", QStringLiteral("locale"), kRightColumn, y, kHalfWidth,
+                          {QStringLiteral("0 - English"), QStringLiteral("8 - Русский")});
     y += kRowStep + 4;
 
     auto* passwordBox = new FramedPanel(this, Qt::darkGray);
     passwordBox->setObjectName(QStringLiteral("passwordBox"));
     passwordBox->setGeometry(kLeft, y, kFullWidth, 50);
-    auto* passwordCaption = new QLabel(QStringLiteral("Новый пароль"), passwordBox);
-    passwordCaption->setObjectName(QStringLiteral("Label29"));
-    passwordCaption->setGeometry(8, 4, 130, 14);
-    m_newPassword = new QLineEdit(passwordBox);
-    m_newPassword->setObjectName(QStringLiteral("dxDNEdit19"));
-    m_newPassword->setGeometry(8, 20, 124, kEditHeight);
-    m_setPassword = new QPushButton(QStringLiteral("Установить"), passwordBox);
-    m_setPassword->setObjectName(QStringLiteral("dxButton17"));
-    m_setPassword->setGeometry(138, 19, 78, 23);
+    placeLabel(passwordBox, QStringLiteral("Новый пароль"), 8, 3, 130)
+            ->setObjectName(QStringLiteral("Label29"));
+    m_newPassword = placeEdit(passwordBox, "dxDNEdit19", 8, 20, 124);
+    m_setPassword =
+            placeButton(passwordBox, "dxButton17", QStringLiteral("Установить"), 138, 19, 78, 23);
     setBold(m_setPassword);
-    m_comparePassword = new QPushButton(QStringLiteral("Сравнить"), passwordBox);
-    m_comparePassword->setObjectName(QStringLiteral("dxButton39"));
-    m_comparePassword->setGeometry(220, 19, 74, 23);
+    m_comparePassword =
+            placeButton(passwordBox, "dxButton39", QStringLiteral("Сравнить"), 220, 19, 74, 23);
     setBold(m_comparePassword);
     y += 58;
 
-    m_save = new QPushButton(QStringLiteral("Сохранить"), this);
-    m_save->setObjectName(QStringLiteral("dxButton15"));
-    m_save->setGeometry(kLeft, y, kHalfWidth, 25);
-    m_delete = new QPushButton(QStringLiteral("Удалить"), this);
-    m_delete->setObjectName(QStringLiteral("dxButton16"));
-    m_delete->setGeometry(kRightColumn, y, kHalfWidth, 25);
+    m_save = placeButton(this, "dxButton15", QStringLiteral("Сохранить"), kLeft, y, kHalfWidth);
+    m_delete =
+            placeButton(this, "dxButton16", QStringLiteral("Удалить"), kRightColumn, y, kHalfWidth);
     y += 32;
 
-    m_onlineWarning = new QLabel(QStringLiteral("ВНИМАНИЕ! Этот аккаунт в игре."), this);
-    m_onlineWarning->setObjectName(QStringLiteral("Label77"));
-    m_onlineWarning->setGeometry(kLeft, y, kFullWidth, 16);
-    setBold(m_onlineWarning, true);
+    m_onlineWarning =
+            placeHeading(this, "Label77", QStringLiteral("ВНИМАНИЕ! Этот аккаунт в игре."), kLeft,
+                         y, kFullWidth, true);
     setTextColor(m_onlineWarning, kDifferent);
     m_onlineWarning->hide();
 
-    const auto guardedSlot = [this](void (AccountEditPanel::*operation)()) {
-        return [this, operation] {
-            m_context.guarded([this, operation] { (this->*operation)(); });
-        };
-    };
-    connect(m_save, &QPushButton::clicked, this, guardedSlot(&AccountEditPanel::save));
-    connect(m_delete, &QPushButton::clicked, this, guardedSlot(&AccountEditPanel::deleteAccount));
+    connect(m_save, &QPushButton::clicked, this,
+            guardedHandler(m_context, this, &AccountEditPanel::save));
+    connect(m_delete, &QPushButton::clicked, this,
+            guardedHandler(m_context, this, &AccountEditPanel::deleteAccount));
     connect(m_setPassword, &QPushButton::clicked, this,
-            guardedSlot(&AccountEditPanel::setPassword));
+            guardedHandler(m_context, this, &AccountEditPanel::setPassword));
     connect(m_comparePassword, &QPushButton::clicked, this,
-            guardedSlot(&AccountEditPanel::comparePassword));
+            guardedHandler(m_context, this, &AccountEditPanel::comparePassword));
 }
 
 QString AccountEditPanel::accountId() const {

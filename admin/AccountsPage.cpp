@@ -5,6 +5,7 @@
 #include "GridMenu.h"
 #include "KeyFilters.h"
 #include "MessageTexts.h"
+#include "PlacedControls.h"
 #include "QueryConventions.h"
 #include "RecordLimit.h"
 #include "StringGrid.h"
@@ -47,27 +48,11 @@ void setBold(QWidget* widget) {
     widget->setFont(font);
 }
 
-QLabel* addLabel(QWidget* parent, const QString& text, const QRect& geometry) {
-    auto* label = new QLabel(text, parent);
-    label->setGeometry(geometry);
-    return label;
-}
-
-QLineEdit* addSearchEdit(QWidget* parent, const char* name, const QString& caption, int x,
-                         int width) {
-    addLabel(parent, caption, QRect(x, 2, width, 14));
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QLatin1String(name));
-    edit->setGeometry(x, 16, width, 21);
-    return edit;
-}
-
-QPushButton* addButton(QWidget* parent, const char* name, const QString& caption,
-                       const QRect& geometry) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(geometry);
-    return button;
+// A search edit with its caption above it.
+QLineEdit* placeSearchEdit(QWidget* parent, const char* name, const QString& caption, int x,
+                           int width) {
+    placeLabel(parent, caption, x, 1, width);
+    return placeEdit(parent, name, x, 17, width);
 }
 
 ListBrowser::Spec accountListSpec() {
@@ -125,32 +110,27 @@ void AccountsPage::buildSearchPanel() {
     m_searchPanel->setObjectName(QStringLiteral("accountSearchPanel"));
     m_searchPanel->setFixedHeight(kSearchPanelHeight);
 
-    auto* title = addLabel(m_searchPanel, QStringLiteral("ПОИСК:"), QRect(4, 19, 48, 16));
-    title->setObjectName(QStringLiteral("Label32"));
-    setBold(title);
-    m_searchId = addSearchEdit(m_searchPanel, "dxDNEdit10", QStringLiteral("id"), 54, 46);
+    placeHeading(m_searchPanel, "Label32", QStringLiteral("ПОИСК:"), 4, 19, 48);
+    m_searchId = placeSearchEdit(m_searchPanel, "dxDNEdit10", QStringLiteral("id"), 54, 46);
     installDigitsOnlyFilter(m_searchId);
     m_searchUsername =
-            addSearchEdit(m_searchPanel, "dxDNEdit15", QStringLiteral("username"), 104, 104);
-    m_searchEmail = addSearchEdit(m_searchPanel, "dxDNEdit17", QStringLiteral("email"), 212, 130);
+            placeSearchEdit(m_searchPanel, "dxDNEdit15", QStringLiteral("username"), 104, 104);
+    m_searchEmail = placeSearchEdit(m_searchPanel, "dxDNEdit17", QStringLiteral("email"), 212, 130);
     m_searchLastIp =
-            addSearchEdit(m_searchPanel, "dxDNEdit18", QStringLiteral("last_ip"), 346, 100);
+            placeSearchEdit(m_searchPanel, "dxDNEdit18", QStringLiteral("last_ip"), 346, 100);
     installDigitsAndDotFilter(m_searchLastIp);
     for (QLineEdit* edit : {m_searchId, m_searchUsername, m_searchEmail, m_searchLastIp})
         edit->installEventFilter(this);
 
-    m_searchButton = addButton(m_searchPanel, "dxButton18", QStringLiteral("Искать"),
-                               QRect(452, 15, 70, 23));
+    m_searchButton =
+            placeButton(m_searchPanel, "dxButton18", QStringLiteral("Искать"), 452, 15, 70, 23);
     setBold(m_searchButton);
     m_resetButton =
-            addButton(m_searchPanel, "dxButton19", QStringLiteral("сброс"), QRect(526, 15, 60, 23));
-    m_refreshButton = addButton(m_searchPanel, "dxButton9", QStringLiteral("Обновить"),
-                                QRect(590, 15, 80, 23));
+            placeButton(m_searchPanel, "dxButton19", QStringLiteral("сброс"), 526, 15, 60, 23);
+    m_refreshButton =
+            placeButton(m_searchPanel, "dxButton9", QStringLiteral("Обновить"), 590, 15, 80, 23);
 
-    auto* sortCaption =
-            addLabel(m_searchPanel, QStringLiteral("Сортировать:"), QRect(4, 45, 84, 16));
-    sortCaption->setObjectName(QStringLiteral("Label38"));
-    setBold(sortCaption);
+    placeHeading(m_searchPanel, "Label38", QStringLiteral("Сортировать:"), 4, 45, 84);
     const struct {
         const char* name;
         const char* caption;
@@ -171,11 +151,11 @@ void AccountsPage::buildSearchPanel() {
     m_descending->setObjectName(QStringLiteral("dxCheckbox7"));
     m_descending->setGeometry(414, 43, 48, 20);
 
-    m_count = addLabel(m_searchPanel, QString(), QRect(464, 45, 140, 16));
+    m_count = placeLabel(m_searchPanel, QString(), 464, 45, 140);
     m_count->setObjectName(QStringLiteral("Label62"));
 
-    auto* limitCaption =
-            addLabel(m_searchPanel, QStringLiteral("кол-во запис."), QRect(606, 39, 46, 26));
+    auto* limitCaption = placeLabel(m_searchPanel, QStringLiteral("кол-во запис."), 606, 39, 46);
+    limitCaption->resize(46, 26);
     limitCaption->setObjectName(QStringLiteral("Label78"));
     limitCaption->setWordWrap(true);
     QFont small = limitCaption->font();
@@ -198,21 +178,25 @@ void AccountsPage::buildSearchPanel() {
     // person's own changes run the refresh.
     disconnect(m_recordLimit->lineEdit(), &QLineEdit::editingFinished, m_recordLimit, nullptr);
     disconnect(m_recordLimit->lineEdit(), &QLineEdit::returnPressed, m_recordLimit, nullptr);
-    m_previousPage =
-            addButton(m_searchPanel, "dxButton14", QStringLiteral("<"), QRect(712, 41, 18, 22));
-    m_nextPage =
-            addButton(m_searchPanel, "dxButton37", QStringLiteral(">"), QRect(730, 41, 18, 22));
+    m_previousPage = placeButton(m_searchPanel, "dxButton14", QStringLiteral("<"), 712, 41, 18, 22);
+    m_nextPage = placeButton(m_searchPanel, "dxButton37", QStringLiteral(">"), 730, 41, 18, 22);
 
-    connect(m_searchButton, &QPushButton::clicked, this, guardedSlot(&AccountsPage::search));
-    connect(m_resetButton, &QPushButton::clicked, this, guardedSlot(&AccountsPage::reset));
-    connect(m_refreshButton, &QPushButton::clicked, this, guardedSlot(&AccountsPage::refresh));
-    connect(m_previousPage, &QPushButton::clicked, this, guardedSlot(&AccountsPage::previousPage));
-    connect(m_nextPage, &QPushButton::clicked, this, guardedSlot(&AccountsPage::nextPage));
+    connect(m_searchButton, &QPushButton::clicked, this,
+            guardedHandler(m_context, this, &AccountsPage::search));
+    connect(m_resetButton, &QPushButton::clicked, this,
+            guardedHandler(m_context, this, &AccountsPage::reset));
+    connect(m_refreshButton, &QPushButton::clicked, this,
+            guardedHandler(m_context, this, &AccountsPage::refresh));
+    connect(m_previousPage, &QPushButton::clicked, this,
+            guardedHandler(m_context, this, &AccountsPage::previousPage));
+    connect(m_nextPage, &QPushButton::clicked, this,
+            guardedHandler(m_context, this, &AccountsPage::nextPage));
     // Only the person's changes of the record limit refresh the list: choosing
     // an entry, or typing.
-    connect(m_recordLimit, &QComboBox::textActivated, this, guardedSlot(&AccountsPage::refresh));
+    connect(m_recordLimit, &QComboBox::textActivated, this,
+            guardedHandler(m_context, this, &AccountsPage::refresh));
     connect(m_recordLimit->lineEdit(), &QLineEdit::textEdited, this,
-            guardedSlot(&AccountsPage::refresh));
+            guardedHandler(m_context, this, &AccountsPage::refresh));
 }
 
 void AccountsPage::buildGrid() {
@@ -230,42 +214,34 @@ void AccountsPage::buildGrid() {
 void AccountsPage::buildMenu() {
     m_menu = new GridMenu(m_grid, QStringLiteral("acc_menu"));
     m_menu->addItem(QStringLiteral("N1"), QStringLiteral("Показать все"),
-                    guardedSlot(&AccountsPage::reset), QStyle::SP_BrowserReload);
+                    guardedHandler(m_context, this, &AccountsPage::reset),
+                    QStyle::SP_BrowserReload);
     m_menu->addDivider(QStringLiteral("N3"));
     m_menu->addItem(QStringLiteral("N2"), QStringLiteral("Найти персонажей этого аккаунта"),
-                    guardedSlot(&AccountsPage::findCharactersOfAccount),
+                    guardedHandler(m_context, this, &AccountsPage::findCharactersOfAccount),
                     QStyle::SP_FileDialogContentsView);
     AccountMaintenance* maintenance = m_maintenance.get();
-    const auto guardedMaintenance = [this, maintenance](void (AccountMaintenance::*command)()) {
-        return [this, maintenance, command] {
-            m_context.guarded([maintenance, command] { (maintenance->*command)(); });
-        };
-    };
-    m_menu->addItem(QStringLiteral("IP1"), QStringLiteral("Найти все аккаунты с этим IP"),
-                    guardedMaintenance(&AccountMaintenance::findAccountsWithEditedIp),
-                    QStyle::SP_ComputerIcon);
-    AccountEditPanel* panel = m_editPanel;
     m_menu->addItem(
-            QStringLiteral("N22"), QStringLiteral("Сбросить ключ сессии для этого аккаунта"),
-            [this, panel] { m_context.guarded([panel] { panel->resetSessionKey(); }); },
-            QStyle::SP_DialogResetButton);
+            QStringLiteral("IP1"), QStringLiteral("Найти все аккаунты с этим IP"),
+            guardedHandler(m_context, maintenance, &AccountMaintenance::findAccountsWithEditedIp),
+            QStyle::SP_ComputerIcon);
+    m_menu->addItem(QStringLiteral("N22"),
+                    QStringLiteral("Сбросить ключ сессии для этого аккаунта"),
+                    guardedHandler(m_context, m_editPanel, &AccountEditPanel::resetSessionKey),
+                    QStyle::SP_DialogResetButton);
     m_menu->addDivider(QStringLiteral("N12"));
     m_menu->addItem(QStringLiteral("N4"),
                     QStringLiteral("Вывести все аккаунты  на которых нет персонажей."),
-                    guardedMaintenance(&AccountMaintenance::showAccountsWithoutCharacters),
+                    guardedHandler(m_context, maintenance,
+                                   &AccountMaintenance::showAccountsWithoutCharacters),
                     QStyle::SP_FileDialogListView);
     m_menu->addItem(QStringLiteral("N13"), QStringLiteral("Найти все устаревшие аккаунты"),
-                    guardedMaintenance(&AccountMaintenance::findStaleAccounts),
+                    guardedHandler(m_context, maintenance, &AccountMaintenance::findStaleAccounts),
                     QStyle::SP_FileDialogDetailedView);
-    m_menu->addItem(QStringLiteral("N14"), QStringLiteral("Удалить все устаревшие аккаунты"),
-                    guardedMaintenance(&AccountMaintenance::deleteStaleAccounts),
-                    QStyle::SP_TrashIcon);
-}
-
-std::function<void()> AccountsPage::guardedSlot(void (AccountsPage::*handler)()) {
-    return [this, handler] {
-        m_context.guarded([this, handler] { (this->*handler)(); });
-    };
+    m_menu->addItem(
+            QStringLiteral("N14"), QStringLiteral("Удалить все устаревшие аккаунты"),
+            guardedHandler(m_context, maintenance, &AccountMaintenance::deleteStaleAccounts),
+            QStyle::SP_TrashIcon);
 }
 
 bool AccountsPage::eventFilter(QObject* watched, QEvent* event) {

@@ -63,8 +63,6 @@ private:
     void cellSelected(int col, int row);
     void showFiltered(const QString& filter);
     void findCharactersOfAccount();
-    // Runs a handler of the page, showing an escaping error in the error box.
-    std::function<void()> guardedSlot(void (AccountsPage::*handler)());
 
     QueryContext& m_context;
     WindowLinks& m_links;

@@ -4,6 +4,7 @@
 // accounts page against the test server, and a few ways to read the grid.
 #include "AccountStatements.h"
 #include "GuiDriver.h"
+#include "ServerLog.h"
 #include "StringGrid.h"
 #include "TForm1.h"
 
@@ -63,33 +64,17 @@ inline QString listQuery(const QString& filter = {}, accountsql::Sort sort = acc
     return accountsql::listStatement(filter, sort, descending, limit, offset);
 }
 
-// A statement as the server's log shows it: without the blanks around it and
-// without a closing semicolon.
-inline QString asLogged(QString statement) {
-    statement = statement.trimmed();
-    while (statement.endsWith(u';'))
-        statement = statement.chopped(1).trimmed();
-    return statement;
-}
-
-inline QStringList asLogged(const QStringList& statements) {
-    QStringList logged;
-    for (const QString& statement : statements)
-        logged << asLogged(statement);
-    return logged;
-}
-
 // The statements of one list refresh, as logged.
 inline QStringList refreshStatements(const QString& statement) {
-    return asLogged(QStringList{QStringLiteral("use `realmd`"), QStringLiteral("SET NAMES utf8;"),
-                                statement});
+    return ServerLog::asLogged(QStringList{QStringLiteral("use `realmd`"),
+                                           QStringLiteral("SET NAMES utf8;"), statement});
 }
 
 // The database switch of the changes of the edit panel, then the change, as
 // logged.
 inline QStringList changeStatements(const QString& statement) {
-    return asLogged(QStringList{QStringLiteral("use `realmd`;"), QStringLiteral("SET NAMES utf8;"),
-                                statement});
+    return ServerLog::asLogged(QStringList{QStringLiteral("use `realmd`;"),
+                                           QStringLiteral("SET NAMES utf8;"), statement});
 }
 
 inline QStringList range(int first, int last) {
