@@ -93,6 +93,7 @@ AccountsPage::AccountsPage(QueryContext& context, WindowLinks& links, QWidget* p
     m_browser = std::make_unique<ListBrowser>(m_context, accountListSpec(), m_grid, m_recordLimit,
                                               m_count);
     m_browser->setBeforeRefresh([this] { m_editPanel->clearHashTexts(); });
+    m_browser->onUserLimitChange(guardedHandler(m_context, this, &AccountsPage::refresh));
     m_maintenance = std::make_unique<AccountMaintenance>(
             m_context, m_links,
             AccountMaintenance::AccountList{[this](const QString& filter) { showFiltered(filter); },
@@ -165,19 +166,12 @@ void AccountsPage::buildSearchPanel() {
     m_recordLimit->setObjectName(QStringLiteral("ComboBox16"));
     m_recordLimit->setEditable(true);
     m_recordLimit->setInsertPolicy(QComboBox::NoInsert);
-    // The text is what the person typed, key by key, without completion.
-    m_recordLimit->setCompleter(nullptr);
     m_recordLimit->setMaxVisibleItems(10);
     m_recordLimit->addItems({QStringLiteral("10"), QStringLiteral("50"), QStringLiteral("100"),
                              QStringLiteral("500"), QStringLiteral("1000"), QStringLiteral("2000"),
                              QStringLiteral("3000"), recordlimit::kFirst, recordlimit::kAll});
     m_recordLimit->setEditText(recordlimit::kAll);
     m_recordLimit->setGeometry(652, 41, 58, 22);
-    // The box would also take its text as a choice when its editing ends
-    // (Enter, focus leaving) although the text did not change; only the
-    // person's own changes run the refresh.
-    disconnect(m_recordLimit->lineEdit(), &QLineEdit::editingFinished, m_recordLimit, nullptr);
-    disconnect(m_recordLimit->lineEdit(), &QLineEdit::returnPressed, m_recordLimit, nullptr);
     m_previousPage = placeButton(m_searchPanel, "dxButton14", QStringLiteral("<"), 712, 41, 18, 22);
     m_nextPage = placeButton(m_searchPanel, "dxButton37", QStringLiteral(">"), 730, 41, 18, 22);
 
@@ -191,12 +185,6 @@ void AccountsPage::buildSearchPanel() {
             guardedHandler(m_context, this, &AccountsPage::previousPage));
     connect(m_nextPage, &QPushButton::clicked, this,
             guardedHandler(m_context, this, &AccountsPage::nextPage));
-    // Only the person's changes of the record limit refresh the list: choosing
-    // an entry, or typing.
-    connect(m_recordLimit, &QComboBox::textActivated, this,
-            guardedHandler(m_context, this, &AccountsPage::refresh));
-    connect(m_recordLimit->lineEdit(), &QLineEdit::textEdited, this,
-            guardedHandler(m_context, this, &AccountsPage::refresh));
 }
 
 void AccountsPage::buildGrid() {

@@ -6,6 +6,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 
 QString foundRecordsText(int rows) {
     return QStringLiteral("Найдено записей: ") + QString::number(rows);
@@ -96,4 +97,19 @@ void ListBrowser::previousPage(const QString& sortFragment, bool descending) {
         m_offset = *offset;
         refresh(sortFragment, descending);
     }
+}
+
+void ListBrowser::onUserLimitChange(std::function<void()> handler) {
+    m_recordLimit->setCompleter(nullptr);
+    QObject::connect(m_recordLimit, &QComboBox::textActivated, m_recordLimit,
+                     [handler](const QString&) { handler(); });
+    QLineEdit* edit = m_recordLimit->lineEdit();
+    if (!edit)
+        return;
+    // The box would take a typed text that matches an entry as a choice when
+    // the edit ends, although the text did not change.
+    QObject::disconnect(edit, &QLineEdit::editingFinished, m_recordLimit, nullptr);
+    QObject::disconnect(edit, &QLineEdit::returnPressed, m_recordLimit, nullptr);
+    QObject::connect(edit, &QLineEdit::textEdited, m_recordLimit,
+                     [handler](const QString&) { handler(); });
 }

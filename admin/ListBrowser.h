@@ -63,6 +63,13 @@ public:
     void nextPage(const QString& sortFragment, bool descending);
     void previousPage(const QString& sortFragment, bool descending);
 
+    // Runs handler whenever the person changes the record limit text: by
+    // choosing an entry or with each keystroke. The program's own setting of
+    // the text does not run it. The box completes nothing, so its text is
+    // exactly what was typed, and ending an edit (Enter, the focus leaving)
+    // is no change.
+    void onUserLimitChange(std::function<void()> handler);
+
 private:
     void fillGrid();
 
