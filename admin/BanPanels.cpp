@@ -1,5 +1,6 @@
 #include "BanPanels.h"
 
+#include "AccountStatements.h"
 #include "BanStatements.h"
 #include "GridMenu.h"
 #include "PlacedControls.h"
@@ -138,7 +139,7 @@ void IpBanPanel::deleteBan() {
 }
 
 void IpBanPanel::showAccountsOfIp() {
-    m_links.accountLookup(bansql::accountsOfIpFilter(m_edits[0]->text()));
+    m_links.accountLookup(accountsql::accountsWithLastIpFilter(m_edits[0]->text()));
 }
 
 // ---- Account bans -------------------------------------------------------------

@@ -42,10 +42,6 @@ QString deleteAccountBan(const QString& accountId, const QString& banDate) {
            QStringLiteral(") and (`bandate` = ") + banDate + QLatin1Char(')');
 }
 
-QString accountsOfIpFilter(const QString& ip) {
-    return QStringLiteral(" where `last_ip` = ") + quoted(ip);
-}
-
 QString accountByIdFilter(const QString& accountId) {
     return QStringLiteral("where `id` = ") + accountId;
 }

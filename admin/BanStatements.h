@@ -19,9 +19,6 @@ QString liftAccountBan(const QString& accountId);
 // Deletes the one ban that the account id and its ban date pick.
 QString deleteAccountBan(const QString& accountId, const QString& banDate);
 
-// The account filter of the accounts that last logged in from the IP
-// (exact match).
-QString accountsOfIpFilter(const QString& ip);
 // The account filter of one account; it starts without a blank.
 QString accountByIdFilter(const QString& accountId);
 

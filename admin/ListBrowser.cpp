@@ -29,11 +29,16 @@ void ListBrowser::setRecordLimit(const QString& text) {
     m_recordLimit->setEditText(text);
 }
 
-QString ListBrowser::orderClause(const QString& sortFragment, bool descending) const {
+QString listOrderClause(const QString& sortFragment, bool descending, const QString& recordLimit,
+                        int offset) {
     QString clause = sortFragment;
     if (descending)
         clause += QStringLiteral(" DESC");
-    return clause + recordlimit::limitClause(recordLimit(), m_offset);
+    return clause + recordlimit::limitClause(recordLimit, offset);
+}
+
+QString ListBrowser::orderClause(const QString& sortFragment, bool descending) const {
+    return listOrderClause(sortFragment, descending, recordLimit(), m_offset);
 }
 
 QString ListBrowser::statement(const QString& orderClause) const {
@@ -41,6 +46,8 @@ QString ListBrowser::statement(const QString& orderClause) const {
 }
 
 bool ListBrowser::refresh(const QString& sortFragment, bool descending) {
+    if (m_beforeRefresh)
+        m_beforeRefresh();
     const BusyScope busy(m_context.busyHost(), m_grid);
     const QString order = orderClause(sortFragment, descending);
     const BoxText* failure = nullptr;

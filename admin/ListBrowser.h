@@ -43,6 +43,8 @@ public:
     QString recordLimit() const;
     // Sets the record limit text as the program does: no refresh follows.
     void setRecordLimit(const QString& text);
+    // What the page does first in every refresh, before the busy panel shows.
+    void setBeforeRefresh(std::function<void()> step) { m_beforeRefresh = std::move(step); }
 
     // The order clause: the sort fragment (" order by `x`"), " DESC" when
     // descending, then the limit fragment of the record limit and offset.
@@ -78,7 +80,13 @@ private:
     QLabel* m_countLabel;
     QString m_filter;
     int m_offset = 0;
+    std::function<void()> m_beforeRefresh;
 };
 
 // The count text of a list: "Найдено записей: " and the number of rows.
 QString foundRecordsText(int rows);
+
+// The order clause of a list: the sort fragment (" order by `x`"), " DESC"
+// when descending, then the limit fragment of the record limit and offset.
+QString listOrderClause(const QString& sortFragment, bool descending, const QString& recordLimit,
+                        int offset);

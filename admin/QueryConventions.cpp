@@ -78,6 +78,12 @@ QString escapeQuoted(const QString& text) {
     return escaped;
 }
 
+QString escapeLikeQuoted(const QString& text) {
+    QString pattern = text;
+    pattern.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
+    return escapeQuoted(pattern);
+}
+
 QString trimControls(const QString& text) {
     qsizetype first = 0;
     qsizetype last = text.size();

@@ -30,6 +30,12 @@ QString displayDecode(const char* bytes, size_t length);
 // pattern keeps its wildcards.
 QString escapeQuoted(const QString& text);
 
+// Escapes the value of a LIKE pattern that goes between quotes: a backslash
+// is doubled first (LIKE reads it as its own escape character), then the
+// text is escaped as escapeQuoted does. A backslash, a quote or any other
+// typed character is thus matched as itself; "%" and "_" stay wildcards.
+QString escapeLikeQuoted(const QString& text);
+
 // Removes every leading and trailing character whose code is 32 or below.
 QString trimControls(const QString& text);
 

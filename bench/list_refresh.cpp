@@ -3,11 +3,13 @@
 // select into /dev/null. Medians of several runs, the peak memory, and the
 // growth from the smaller to the larger row count.
 //
-//   bench_list_refresh [--page characters] [--rows 10000,100000] [--runs 7]
+//   bench_list_refresh [--page accounts|characters] [--rows 10000,100000] [--runs 7]
 //
 // The last line is "ratio=<refresh/cli>" for the largest row count.
+#include "AccountStatements.h"
 #include "BenchSupport.h"
 #include "CharacterStatements.h"
+#include "RecordLimit.h"
 #include "StringGrid.h"
 
 #include <QAbstractButton>
@@ -50,9 +52,35 @@ void populateCharacters(bench::Session& session, const QString& database, int ro
                     .arg(rows));
 }
 
+// Accounts with texts of realistic length: every third user name is
+// Cyrillic, every tenth account never logged in.
+void populateAccounts(bench::Session& session, const QString& database, int rows) {
+    session.exec(QStringLiteral("DROP DATABASE IF EXISTS `%1`").arg(database));
+    session.exec(QStringLiteral("CREATE DATABASE `%1` CHARACTER SET utf8mb3").arg(database));
+    session.exec(QStringLiteral("CREATE TABLE `%1`.account LIKE realmd.account").arg(database));
+    session.exec(
+            QStringLiteral(
+                    "INSERT INTO `%1`.account (id, username, sha_pass_hash, gmlevel, email, "
+                    "joindate, last_ip, failed_logins, locked, last_login, active_realm_id, "
+                    "expansion, locale) SELECT seq, IF(seq % 3 = 0, CONCAT('ИГРОК', seq), "
+                    "CONCAT('PLAYER', seq)), UPPER(SHA1(CONCAT('PLAYER', seq, ':SECRET'))), "
+                    "seq % 5, CONCAT('player', seq, '@example.com'), '2019-01-01 00:00:00' + "
+                    "INTERVAL seq MINUTE, CONCAT(seq % 223 + 1, '.', seq % 251, '.', (seq DIV "
+                    "251) % 256, '.', seq % 7 + 1), seq % 4, IF(seq % 50 = 0, 1, 0), IF(seq % "
+                    "10 = 0, NULL, NOW() - INTERVAL (seq % 400) DAY), IF(seq % 100 = 0, 1, 0), "
+                    "2, IF(seq % 2 = 0, 8, 0) FROM realmd.seq_1_to_%2")
+                    .arg(database)
+                    .arg(rows));
+}
+
 QList<PageCase> pageCases() {
     namespace stm = characterstatements;
     return {
+            {QStringLiteral("accounts"), QStringLiteral("Base/realmd"),
+             QStringLiteral("bench_list_accounts"), 3, QStringLiteral("dxButton9"),
+             QStringLiteral("StringGrid2"),
+             accountsql::listStatement({}, accountsql::Sort::Id, false, recordlimit::kAll, 0),
+             populateAccounts},
             {QStringLiteral("characters"), QStringLiteral("Base/characters"),
              QStringLiteral("bench_list_characters"), 2, QStringLiteral("dxButton21"),
              QStringLiteral("StringGrid3"),
@@ -149,8 +177,8 @@ int main(int argc, char** argv) {
     const auto page = std::find_if(cases.begin(), cases.end(),
                                    [&](const PageCase& c) { return c.name == pageName; });
     if (page == cases.end() || sizes.isEmpty() || runs < 1) {
-        std::fprintf(stderr, "usage: bench_list_refresh [--page characters] [--rows N,M] "
-                             "[--runs R]\n");
+        std::fprintf(stderr, "usage: bench_list_refresh [--page accounts|characters] "
+                             "[--rows N,M] [--runs R]\n");
         return 2;
     }
     const bench::Server server = bench::Server::fromEnvironment();

@@ -136,11 +136,6 @@ void RealmStatementsTest::banStatements_data() {
     QTest::newRow("delete account ban")
             << bansql::deleteAccountBan(QStringLiteral("9"), QStringLiteral("1704067200"))
             << "delete from `account_banned` where (`id` = 9) and (`bandate` = 1704067200)";
-    QTest::newRow("accounts of an IP") << bansql::accountsOfIpFilter(QStringLiteral("95.24.12.7"))
-                                       << " where `last_ip` = \"95.24.12.7\"";
-    QTest::newRow("accounts of an IP: quote escaped")
-            << bansql::accountsOfIpFilter(QStringLiteral("1\" or \"1"))
-            << " where `last_ip` = \"1\\\" or \\\"1\"";
     QTest::newRow("account by id: no leading blank")
             << bansql::accountByIdFilter(QStringLiteral("777")) << "where `id` = 777";
 }

@@ -47,10 +47,13 @@ QStringList ServerLog::statementsSinceMark() const {
 }
 
 QString ServerLog::asLogged(const QString& statement) {
+    qsizetype begin = 0;
+    while (begin < statement.size() && statement[begin].isSpace())
+        ++begin;
     qsizetype end = statement.size();
-    while (end > 0 && (statement[end - 1] == u';' || statement[end - 1].isSpace()))
+    while (end > begin && (statement[end - 1] == u';' || statement[end - 1].isSpace()))
         --end;
-    return statement.left(end);
+    return statement.mid(begin, end - begin);
 }
 
 QStringList ServerLog::asLogged(const QStringList& statements) {

@@ -16,8 +16,8 @@ public:
     // Every command logged since the mark as "Command\targument".
     QStringList commandsSinceMark() const;
 
-    // A statement as the log shows it: the server drops trailing blanks and
-    // semicolons before logging.
+    // A statement as the log shows it: the server drops the blanks around it
+    // and its trailing semicolons before logging.
     static QString asLogged(const QString& statement);
     static QStringList asLogged(const QStringList& statements);
 

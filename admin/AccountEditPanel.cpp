@@ -1,0 +1,265 @@
+#include "AccountEditPanel.h"
+
+#include "AccountStatements.h"
+#include "KeyFilters.h"
+#include "MessageTexts.h"
+#include "PlacedControls.h"
+#include "QueryConventions.h"
+#include "StringGrid.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+const QColor kFrame(0, 0, 128);
+const QColor kSame(0, 128, 0);
+const QColor kDifferent(255, 0, 0);
+const QColor kHashStrip(232, 236, 246);
+
+constexpr int kLeft = 8;
+constexpr int kFullWidth = AccountEditPanel::kWidth - 2 * kLeft;
+constexpr int kHalfWidth = (kFullWidth - 6) / 2;
+constexpr int kRightColumn = kLeft + kHalfWidth + 6;
+constexpr int kEditHeight = 21;
+
+// The controls stand under their captions.
+constexpr int kCaptionHeight = 15;
+
+QLineEdit* placeCaptionedEdit(QWidget* parent, const char* name, const QString& caption, int x,
+                              int y, int width) {
+    placeLabel(parent, caption, x, y, width);
+    return placeEdit(parent, name, x, y + kCaptionHeight, width);
+}
+
+QLineEdit* placeReadOnlyEdit(QWidget* parent, const char* name, const QString& caption, int x,
+                             int y, int width) {
+    QLineEdit* edit = placeCaptionedEdit(parent, name, caption, x, y, width);
+    makeReadOnlyTinted(edit);
+    return edit;
+}
+
+QComboBox* placeCombo(QWidget* parent, const char* name, const QString& caption, int x, int y,
+                      int width, const QStringList& items) {
+    placeLabel(parent, caption, x, y, width);
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(QLatin1String(name));
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->addItems(items);
+    combo->setEditText(QString());
+    combo->setGeometry(x, y + kCaptionHeight, width, kEditHeight);
+    return combo;
+}
+
+void setBold(QWidget* widget) {
+    QFont font = widget->font();
+    font.setBold(true);
+    widget->setFont(font);
+}
+
+void setTextColor(QWidget* widget, const QColor& color) {
+    QPalette pal = widget->palette();
+    pal.setColor(QPalette::WindowText, color);
+    widget->setPalette(pal);
+}
+
+} // namespace
+
+AccountEditPanel::AccountEditPanel(QueryContext& context, std::function<void()> refreshList,
+                                   QWidget* parent)
+    : FramedPanel(parent, kFrame)
+    , m_context(context)
+    , m_refreshList(std::move(refreshList)) {
+    setObjectName(QStringLiteral("accountEditPanel"));
+    setFixedWidth(kWidth);
+    build();
+}
+
+void AccountEditPanel::build() {
+    placeHeading(this, "Label37", QStringLiteral("Редактирование учетной записи:"), kLeft, 4,
+                 kFullWidth);
+
+    m_id = placeReadOnlyEdit(this, "dxDNEdit7", QStringLiteral("id"), kLeft, 22, 66);
+    m_username = placeCaptionedEdit(this, "dxDNEdit8", QStringLiteral("username"), kLeft + 72, 22,
+                                    kFullWidth - 72);
+
+    m_hash = placeReadOnlyEdit(this, "dxDNEdit9", QStringLiteral("sha_pass_hash"), kLeft, 60,
+                               kFullWidth);
+    m_verdict = placeHeading(this, "Label80", QString(), kLeft + 96, 60, kFullWidth - 96);
+    m_computedHash = placeLabel(this, QString(), kLeft, 98, kFullWidth);
+    m_computedHash->setObjectName(QStringLiteral("Label16"));
+    m_computedHash->setAutoFillBackground(true);
+    QPalette strip = m_computedHash->palette();
+    strip.setColor(QPalette::Window, kHashStrip);
+    m_computedHash->setPalette(strip);
+
+    int y = 118;
+    constexpr int kRowStep = 38;
+    m_gmlevel = placeCombo(this, "ComboBox8", QStringLiteral("gmlevel"), kLeft, y, kHalfWidth,
+                           {QStringLiteral("0 - player"), QStringLiteral("1 - moderator"),
+                            QStringLiteral("2 - gamemaster"), QStringLiteral("3 - administrator"),
+                            QStringLiteral("4 - supersdministrator")});
+    m_email = placeCaptionedEdit(this, "dxDNEdit11", QStringLiteral("email"), kRightColumn, y,
+                                 kHalfWidth);
+    y += kRowStep;
+    m_joindate =
+            placeReadOnlyEdit(this, "dxDNEdit12", QStringLiteral("joindate"), kLeft, y, kHalfWidth);
+    m_lastIp = placeCaptionedEdit(this, "dxDNEdit13", QStringLiteral("last_ip"), kRightColumn, y,
+                                  kHalfWidth);
+    installDigitsAndDotFilter(m_lastIp);
+    y += kRowStep;
+    m_failedLogins = placeReadOnlyEdit(this, "dxDNEdit14", QStringLiteral("failed_login"), kLeft, y,
+                                       kHalfWidth);
+    m_locked = placeCombo(
+            this, "ComboBox9", QStringLiteral("locked"), kRightColumn, y, kHalfWidth,
+            {QStringLiteral("0 - не блокирован"), QStringLiteral("1 - блокирован по IP")});
+    y += kRowStep;
+    m_lastLogin = placeCaptionedEdit(this, "dxDNEdit16", QStringLiteral("last_login"), kLeft, y,
+                                     kHalfWidth);
+    m_online = placeReadOnlyEdit(this, "dxDNEdit20", QStringLiteral("online"), kRightColumn, y,
+                                 kHalfWidth);
+    m_online->setToolTip(QStringLiteral("active_realm_id"));
+    y += kRowStep;
+    m_expansion = placeCombo(
+            this, "ComboBox10", QStringLiteral("expantion"), kLeft, y, kHalfWidth,
+            {QStringLiteral("0 - WOW"), QStringLiteral("1 - TBC"), QStringLiteral("2 - WOTLK")});
+    m_locale = placeCombo(this, "ComboBox11", QStringLiteral("locale"), kRightColumn, y, kHalfWidth,
+                          {QStringLiteral("0 - English"), QStringLiteral("8 - Русский")});
+    y += kRowStep + 4;
+
+    auto* passwordBox = new FramedPanel(this, Qt::darkGray);
+    passwordBox->setObjectName(QStringLiteral("passwordBox"));
+    passwordBox->setGeometry(kLeft, y, kFullWidth, 50);
+    placeLabel(passwordBox, QStringLiteral("Новый пароль"), 8, 3, 130)
+            ->setObjectName(QStringLiteral("Label29"));
+    m_newPassword = placeEdit(passwordBox, "dxDNEdit19", 8, 20, 124);
+    m_setPassword =
+            placeButton(passwordBox, "dxButton17", QStringLiteral("Установить"), 138, 19, 78, 23);
+    setBold(m_setPassword);
+    m_comparePassword =
+            placeButton(passwordBox, "dxButton39", QStringLiteral("Сравнить"), 220, 19, 74, 23);
+    setBold(m_comparePassword);
+    y += 58;
+
+    m_save = placeButton(this, "dxButton15", QStringLiteral("Сохранить"), kLeft, y, kHalfWidth);
+    m_delete =
+            placeButton(this, "dxButton16", QStringLiteral("Удалить"), kRightColumn, y, kHalfWidth);
+    y += 32;
+
+    m_onlineWarning =
+            placeHeading(this, "Label77", QStringLiteral("ВНИМАНИЕ! Этот аккаунт в игре."), kLeft,
+                         y, kFullWidth, true);
+    setTextColor(m_onlineWarning, kDifferent);
+    m_onlineWarning->hide();
+
+    connect(m_save, &QPushButton::clicked, this,
+            guardedHandler(m_context, this, &AccountEditPanel::save));
+    connect(m_delete, &QPushButton::clicked, this,
+            guardedHandler(m_context, this, &AccountEditPanel::deleteAccount));
+    connect(m_setPassword, &QPushButton::clicked, this,
+            guardedHandler(m_context, this, &AccountEditPanel::setPassword));
+    connect(m_comparePassword, &QPushButton::clicked, this,
+            guardedHandler(m_context, this, &AccountEditPanel::comparePassword));
+}
+
+QString AccountEditPanel::accountId() const {
+    return m_id->text();
+}
+
+QString AccountEditPanel::lastIp() const {
+    return m_lastIp->text();
+}
+
+void AccountEditPanel::clearHashTexts() {
+    m_computedHash->clear();
+    m_verdict->clear();
+}
+
+void AccountEditPanel::fillFromRow(const StringGrid& grid, int row) {
+    const std::pair<QLineEdit*, int> edits[] = {
+            {m_id, 0},     {m_username, 1},     {m_hash, 2},      {m_email, 4},  {m_joindate, 5},
+            {m_lastIp, 6}, {m_failedLogins, 7}, {m_lastLogin, 9}, {m_online, 10}};
+    for (const auto& [edit, column] : edits)
+        edit->setText(grid.cell(column, row));
+    m_onlineWarning->setVisible(m_online->text() == u"1");
+    const std::pair<QComboBox*, int> combos[] = {
+            {m_gmlevel, 3}, {m_locked, 8}, {m_expansion, 11}, {m_locale, 12}};
+    for (const auto& [combo, column] : combos)
+        combo->setEditText(grid.cell(column, row));
+}
+
+void AccountEditPanel::save() {
+    if (m_id->text().isEmpty())
+        return;
+    const accountsql::AccountEdits edits{
+            m_id->text(),        m_username->text(),         m_gmlevel->currentText(),
+            m_email->text(),     m_lastIp->text(),           m_locked->currentText(),
+            m_lastLogin->text(), m_expansion->currentText(), m_locale->currentText()};
+    const QString statement = accountsql::saveStatement(edits);
+    if (!m_context.switchDatabase(Database::Realmd))
+        return;
+    m_context.run(statement);
+    m_refreshList();
+}
+
+void AccountEditPanel::deleteAccount() {
+    if (m_id->text().isEmpty())
+        return;
+    if (!confirm(m_context.dialogs(), boxes::kDeleteAccount))
+        return;
+    if (!m_context.switchDatabase(Database::Realmd))
+        return;
+    m_context.run(accountsql::deleteStatement(m_id->text()));
+    m_refreshList();
+}
+
+void AccountEditPanel::setPassword() {
+    if (m_username->text().isEmpty() || m_newPassword->text().isEmpty())
+        return;
+    if (!confirm(m_context.dialogs(), boxes::kSetPassword))
+        return;
+    const QString statement = accountsql::setPasswordStatement(m_id->text(), m_username->text(),
+                                                               m_newPassword->text());
+    if (!m_context.switchDatabase(Database::Realmd))
+        return;
+    m_context.run(statement);
+    m_refreshList();
+}
+
+void AccountEditPanel::comparePassword() {
+    if (m_username->text().isEmpty() || m_newPassword->text().isEmpty())
+        return;
+    const QString statement =
+            accountsql::comparePasswordStatement(m_id->text(), m_newPassword->text());
+    if (!m_context.switchDatabase(Database::Realmd))
+        return;
+    if (!m_context.run(statement)) {
+        // Without an answer there is nothing to compare: no verdict is shown
+        // rather than a false "Разные!".
+        clearHashTexts();
+        return;
+    }
+    const QString computed = m_context.rowCount() > 0 ? m_context.value(0, 0) : QString();
+    m_computedHash->setText(computed);
+    showVerdict(lowerLatin(computed) == lowerLatin(m_hash->text()));
+}
+
+void AccountEditPanel::showVerdict(bool same) {
+    m_verdict->setText(same ? QStringLiteral("Совпадает!") : QStringLiteral("Разные!"));
+    setTextColor(m_verdict, same ? kSame : kDifferent);
+}
+
+void AccountEditPanel::resetSessionKey() {
+    if (m_username->text().isEmpty() || m_online->text() != u"0")
+        return;
+    if (!confirm(m_context.dialogs(), boxes::kResetSessionKey))
+        return;
+    const QString statement = accountsql::resetSessionKeyStatement(m_id->text());
+    if (!m_context.switchDatabase(Database::Realmd))
+        return;
+    m_context.run(statement);
+    m_refreshList();
+}

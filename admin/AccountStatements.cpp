@@ -1,0 +1,149 @@
+#include "AccountStatements.h"
+
+#include "ListBrowser.h"
+#include "QueryConventions.h"
+
+namespace accountsql {
+
+const QString kListSelect = QStringLiteral(
+        "select `id`,`username`,`sha_pass_hash`,`gmlevel`,`email`,`joindate`,`last_ip`,"
+        "`failed_logins`,`locked`,`last_login`,`active_realm_id`,`expansion`,`locale` "
+        "from `account`");
+
+QString sortFragment(Sort sort) {
+    switch (sort) {
+    case Sort::Username:
+        return QStringLiteral(" order by `username`");
+    case Sort::Joindate:
+        return QStringLiteral(" order by `joindate`");
+    case Sort::LastIp:
+        return QStringLiteral(" order by `last_ip`");
+    case Sort::LastLogin:
+        return QStringLiteral(" order by `last_login`");
+    case Sort::Id:
+        break;
+    }
+    return QStringLiteral(" order by `id`");
+}
+
+QString listStatement(const QString& filter, Sort sort, bool descending, const QString& recordLimit,
+                      int offset) {
+    return kListSelect + filter +
+           listOrderClause(sortFragment(sort), descending, recordLimit, offset);
+}
+
+namespace {
+
+QString likeCondition(const QString& column, const QString& value) {
+    return QStringLiteral(" (`") + column + QStringLiteral("` like \"%") +
+           escapeLikeQuoted(trimControls(value)) + QStringLiteral("%\")");
+}
+
+QString quoted(const QString& value) {
+    return QLatin1Char('"') + escapeQuoted(value) + QLatin1Char('"');
+}
+
+} // namespace
+
+QString searchFilter(const SearchTexts& texts) {
+    if (!texts.id.isEmpty())
+        return QStringLiteral(" where `id` = ") + texts.id;
+    QString filter;
+    const std::pair<const char*, const QString*> conditions[] = {
+            {"username", &texts.username}, {"email", &texts.email}, {"last_ip", &texts.lastIp}};
+    for (const auto& [column, value] : conditions) {
+        if (value->isEmpty())
+            continue;
+        filter += filter.isEmpty() ? QStringLiteral(" where") : QStringLiteral(" and");
+        filter += likeCondition(QLatin1String(column), *value);
+    }
+    return filter;
+}
+
+QString accountsWithLastIpFilter(const QString& ip) {
+    return QStringLiteral(" where `last_ip` = ") + quoted(ip);
+}
+
+QString withoutCharactersFilter(const QString& charactersDatabase) {
+    return QStringLiteral(" where `id` not in ( select `account` from `") + charactersDatabase +
+           QStringLiteral("`.`characters` group by `account`)");
+}
+
+QString staleAccountsFilter(const QString& erasePeriod) {
+    return QStringLiteral(" WHERE DATEDIFF(NOW(), `last_login`) > ") + erasePeriod;
+}
+
+bool staleDeletionAllowed(const QString& erasePeriod) {
+    if (erasePeriod.isEmpty())
+        return false;
+    bool nonZero = false;
+    for (QChar c : erasePeriod) {
+        if (c < u'0' || c > u'9')
+            return false;
+        nonZero = nonZero || c != u'0';
+    }
+    return nonZero;
+}
+
+QString deleteStaleAccountsStatement(const QString& erasePeriod) {
+    return QStringLiteral("DELETE FROM `account` WHERE DATEDIFF(NOW(), `last_login`) >  ") +
+           erasePeriod;
+}
+
+QString firstCharacter(const QString& text) {
+    return text.left(1);
+}
+
+QString saveStatement(const AccountEdits& edits) {
+    const QString username = trimControls(edits.username.toUpper());
+    const QString email = trimControls(lowerLatin(edits.email));
+    const QString lastIp = trimControls(upperLatin(edits.lastIp));
+    const QString lastLogin = trimControls(upperLatin(edits.lastLogin));
+    // A DATETIME column takes no empty text: an account that never logged in
+    // keeps its NULL.
+    const QString lastLoginValue = lastLogin.isEmpty() ? QStringLiteral("NULL") : quoted(lastLogin);
+    return QStringLiteral("update `account` set `username` = ") + quoted(username) +
+           QStringLiteral(", `gmlevel` = ") + firstCharacter(edits.gmlevel) +
+           QStringLiteral(", `email` = ") + quoted(email) + QStringLiteral(", `last_ip` = ") +
+           quoted(lastIp) + QStringLiteral(", `locked` = ") + firstCharacter(edits.locked) +
+           QStringLiteral(", `last_login` = ") + lastLoginValue +
+           QStringLiteral(", `expansion` = ") + firstCharacter(edits.expansion) +
+           QStringLiteral(", `locale` = ") + firstCharacter(edits.locale) +
+           QStringLiteral(" where `id` = ") + edits.id + QLatin1Char(';');
+}
+
+QString deleteStatement(const QString& id) {
+    return QStringLiteral("delete from `account` where `id` = ") + id + QLatin1Char(';');
+}
+
+QString setPasswordStatement(const QString& id, const QString& username, const QString& password) {
+    return QStringLiteral(" update `account` set `sha_pass_hash` =  SHA1(CONCAT(UPPER(") +
+           quoted(username) + QStringLiteral("),\":\",UPPER(") + quoted(password) +
+           QStringLiteral("))), `s` = null, `v` = null, `sessionkey` = null where `id` = ") + id +
+           QLatin1Char(';');
+}
+
+QString comparePasswordStatement(const QString& id, const QString& password) {
+    return QStringLiteral("select SHA1(CONCAT(UPPER(`username`),\":\",UPPER(") + quoted(password) +
+           QStringLiteral("))) as hashtest from `account` where `id` = ") + id + QLatin1Char(';');
+}
+
+QString resetSessionKeyStatement(const QString& id) {
+    return QStringLiteral(" update `account` set `s` = null, `v` = null, `sessionkey` = null "
+                          "where `id` = ") +
+           id + QLatin1Char(';');
+}
+
+QString levelName(const QString& gmlevel) {
+    if (gmlevel == u"1")
+        return QStringLiteral("moderator");
+    if (gmlevel == u"2")
+        return QStringLiteral("gamemaster");
+    if (gmlevel == u"3")
+        return QStringLiteral("administrator");
+    if (gmlevel == u"4")
+        return QStringLiteral("superadministrator");
+    return QStringLiteral("player");
+}
+
+} // namespace accountsql
