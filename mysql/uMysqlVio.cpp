@@ -20,6 +20,7 @@ namespace {
 
 constexpr int kDefaultPort = 3306;
 constexpr int kPipeAttempts = 101;
+constexpr int kDrainPieces = 16;
 
 void SleepMilliseconds(int ms) {
     timespec ts{0, long(ms) * 1000000L};
@@ -172,8 +173,11 @@ int TMysqlVio::Close() {
         if (::shutdown(socket_, SHUT_WR) != 0)
             result = -1;
         SetBlocking(false);
+        // Take what the server still sends, in small pieces with a short
+        // pause, but never more than a few pieces: a large reply left unread
+        // is dropped with the socket rather than drained piece by piece.
         char drain[256];
-        for (;;) {
+        for (int piece = 0; piece < kDrainPieces; ++piece) {
             SleepMilliseconds(1);
             if (::recv(socket_, drain, sizeof drain, 0) <= 0)
                 break;
