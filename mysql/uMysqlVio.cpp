@@ -178,9 +178,9 @@ int TMysqlVio::Close() {
         // is dropped with the socket rather than drained piece by piece.
         char drain[256];
         for (int piece = 0; piece < kDrainPieces; ++piece) {
-            SleepMilliseconds(1);
             if (::recv(socket_, drain, sizeof drain, 0) <= 0)
                 break;
+            SleepMilliseconds(1);
         }
         if (::close(socket_) != 0)
             result = -1;
