@@ -192,9 +192,9 @@ bool TMysqlClient::Connect() {
         if (net_.IsOpen()) {
             if (net_.Kind() == TMysqlVio::kNamedPipe) {
                 if (host_ != ".")
-                    host_ = ".";
+                    host_.assign(1, '.');
                 if (pipeName_ != "MySQL")
-                    pipeName_ = "MySQL";
+                    pipeName_ = std::string("MySQL");
             } else if (net_.Kind() != TMysqlVio::kStream) {
                 useNamedPipe_ = false;
                 pipeName_.clear();

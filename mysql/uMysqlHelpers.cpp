@@ -111,6 +111,40 @@ const uint8_t* TPacketReader::LengthCodedString(size_t& length, bool& isNull) {
     return data;
 }
 
+namespace {
+
+// Copies a value; short values (most of a typical row) without a call.
+inline void CopyValue(char* dst, const uint8_t* src, size_t n) {
+    if (n >= 32) {
+        std::memcpy(dst, src, n);
+        return;
+    }
+    if (n & 16) {
+        std::memcpy(dst, src, 16);
+        dst += 16;
+        src += 16;
+    }
+    if (n & 8) {
+        std::memcpy(dst, src, 8);
+        dst += 8;
+        src += 8;
+    }
+    if (n & 4) {
+        std::memcpy(dst, src, 4);
+        dst += 4;
+        src += 4;
+    }
+    if (n & 2) {
+        std::memcpy(dst, src, 2);
+        dst += 2;
+        src += 2;
+    }
+    if (n & 1)
+        *dst = char(*src);
+}
+
+} // namespace
+
 long DecodeRow(const uint8_t* payload, size_t length, int fieldCount, char* dst, uint32_t* ends,
                uint32_t* longest) {
     const uint8_t* p = payload;
@@ -131,7 +165,7 @@ long DecodeRow(const uint8_t* payload, size_t length, int fieldCount, char* dst,
         }
         if (uint64_t(end - p) < n)
             return -1;
-        std::memcpy(dst + used, p, size_t(n));
+        CopyValue(dst + used, p, size_t(n));
         p += n;
         used += uint32_t(n);
         dst[used++] = '\0';
@@ -159,26 +193,25 @@ char* TRowList::Reserve(size_t bytes) {
 }
 
 bool TRowList::AddRow(const uint8_t* payload, size_t length, uint32_t* longest) {
-    const size_t need = length ? length : 1;
-    char* dst = Reserve(need);
-    const size_t first = ends_.size();
-    ends_.resize(first + size_t(fieldCount_));
-    const long used = DecodeRow(payload, length, fieldCount_, dst, ends_.data() + first, longest);
-    if (used < 0) {
-        ends_.resize(first);
+    // A row is its column ends followed by its values; records start on a
+    // 4-byte boundary.
+    const size_t endsSize = sizeof(uint32_t) * size_t(fieldCount_);
+    char* record = Reserve(endsSize + length + 4);
+    auto* ends = reinterpret_cast<uint32_t*>(record);
+    const long used = DecodeRow(payload, length, fieldCount_, record + endsSize, ends, longest);
+    if (used < 0)
         return false;
+    if (record == free_) {
+        const size_t size = (endsSize + size_t(used) + 3) & ~size_t(3);
+        free_ += size;
+        freeLength_ -= size;
     }
-    if (dst == free_) {
-        free_ += used;
-        freeLength_ -= size_t(used);
-    }
-    rows_.push_back(dst);
+    rows_.push_back(record);
     return true;
 }
 
 void TRowList::Clear() {
     rows_.clear();
-    ends_.clear();
     blocks_.clear();
     free_ = nullptr;
     freeLength_ = 0;

@@ -94,9 +94,10 @@ inline const char* RowValue(const char* row, const uint32_t* ends, int k, size_t
     return row + start;
 }
 
-// The rows of a buffered result. Values live in large blocks, one row
-// contiguous inside one block, so a result costs a few allocations rather
-// than one per value; a row is found by its index in constant time.
+// The rows of a buffered result. Rows live in large blocks, each row (its
+// column ends, then its values) contiguous inside one block, so a result
+// costs a few allocations rather than one per value; a row is found by its
+// index in constant time.
 class TRowList {
 public:
     explicit TRowList(int fieldCount = 0)
@@ -113,7 +114,9 @@ public:
 
     // Value of a column of a row (both in range), nullptr for NULL.
     const char* Value(uint64_t row, int column, size_t* length) const {
-        return RowValue(rows_[row], &ends_[row * size_t(fieldCount_)], column, length);
+        const char* record = rows_[row];
+        return RowValue(record + sizeof(uint32_t) * size_t(fieldCount_),
+                        reinterpret_cast<const uint32_t*>(record), column, length);
     }
 
     void Clear();
@@ -124,8 +127,7 @@ private:
     static constexpr size_t kBlockSize = 256 * 1024;
 
     int fieldCount_;
-    std::vector<char*> rows_;
-    std::vector<uint32_t> ends_;
+    std::vector<char*> rows_; // per row: its column ends, then its values
     std::vector<std::unique_ptr<char[]>> blocks_;
     char* free_ = nullptr;
     size_t freeLength_ = 0;

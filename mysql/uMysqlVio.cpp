@@ -64,9 +64,9 @@ int TMysqlVio::Connect(uint8_t kind, const std::string& host, const std::string&
 int TMysqlVio::ConnectPipe(std::string& host, std::string& pipeName) {
     // Every pipe connection targets the local machine's pipe "MySQL".
     if (host != ".")
-        host = ".";
+        host.assign(1, '.');
     if (pipeName != "MySQL")
-        pipeName = "MySQL";
+        pipeName = std::string("MySQL");
     // This system has no named pipes: opening the path always fails.
     SetError(CR_NAMEDPIPEOPEN_ERROR, FormatClientError(CR_NAMEDPIPEOPEN_ERROR, host.c_str(),
                                                        pipeName.c_str(), unsigned(ENOENT)));
