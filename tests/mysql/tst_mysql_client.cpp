@@ -54,6 +54,8 @@ private slots:
     void userNameCutTo32Bytes();
     void databaseNameCutTo64Bytes();
     void connectRules();
+    void namedPipe_data();
+    void namedPipe();
     void propertyChangesDropTheConnection();
 
     void statementsWithAndWithoutResult();
@@ -264,6 +266,41 @@ void ClientTest::connectRules() {
     client.Close();
     QVERIFY(!client.Connected());
     QVERIFY(!client.SetDatabase(kScratch));
+}
+
+void ClientTest::namedPipe_data() {
+    QTest::addColumn<bool>("fallBack");
+    QTest::newRow("no fall-back") << false;
+    QTest::newRow("fall back to TCP") << true;
+}
+
+void ClientTest::namedPipe() {
+    QFETCH(bool, fallBack);
+    TMysqlClient client;
+    client.SetHost(std8(server.host));
+    client.SetPort(server.port);
+    client.SetUser(std8(server.user));
+    client.SetPassword(std8(server.password));
+    client.SetCompress(false);
+    client.SetPipeName("other");
+    client.SetUseNamedPipe(true);
+    client.SetPipeFallback(fallBack);
+    const bool connected = client.Connect();
+    QCOMPARE(connected, fallBack);
+    if (!fallBack) {
+        // This system has no named pipes: the pipe always targets "MySQL" on
+        // the local machine and cannot be opened.
+        QCOMPARE(client.ErrorCode(), 2017);
+        QCOMPARE(client.ErrorText(),
+                 std::string("Can't open named pipe to host: .  pipe: MySQL (2)"));
+        QVERIFY(client.UseNamedPipe());
+        return;
+    }
+    QCOMPARE(client.ErrorCode(), 0);
+    QVERIFY(!client.UseNamedPipe());
+    QCOMPARE(client.PipeName(), std::string());
+    QCOMPARE(client.Host(), std8(server.host));
+    QVERIFY(run(client, "SELECT 1"));
 }
 
 void ClientTest::propertyChangesDropTheConnection() {
