@@ -1,11 +1,16 @@
+#include "DialogService.h"
+#include "TForm1.h"
+
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Управление БД Мангос."));
-    window.resize(750, 550);
+    TForm1::applyProgramFont();
+
+    QtDialogService dialogs;
+    // Settings.ini lives in the program's own directory.
+    TForm1 window(QCoreApplication::applicationDirPath(), dialogs);
+    dialogs.setOwner(&window);
     window.show();
     return app.exec();
 }

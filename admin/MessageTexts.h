@@ -1,0 +1,80 @@
+#pragma once
+
+#include "DialogService.h"
+
+#include <QString>
+
+// The program's confirmation and error boxes: caption, text and icon, exactly
+// as the administrator sees them. Two-line texts are joined by CR LF.
+struct BoxText {
+    const char16_t* caption;
+    const char16_t* text;
+    DialogService::Icon icon = DialogService::Icon::None;
+
+    QString captionText() const { return QString::fromUtf16(caption); }
+    QString bodyText() const { return QString::fromUtf16(text); }
+};
+
+// Asks a confirmation; true only when the answer is Yes.
+inline bool confirm(DialogService& dialogs, const BoxText& box) {
+    return dialogs.confirm(box.captionText(), box.bodyText(), box.icon);
+}
+
+// Shows an error box.
+inline void showError(DialogService& dialogs, const BoxText& box) {
+    dialogs.error(box.captionText(), box.bodyText());
+}
+
+namespace boxes {
+
+using Icon = DialogService::Icon;
+
+// Confirmations.
+inline constexpr BoxText kDeleteBroadcast{
+        u"Удаление", u"Вы действительно хотите удалить это объявление?", Icon::Question};
+inline constexpr BoxText kDeleteRealm{u"Удаление", u"Вы действительно хотите удалить этот realm?",
+                                      Icon::Question};
+inline constexpr BoxText kDeleteAccount{
+        u"Удаление аккаунта", u"Вы действительно хотите удалить этот аккаунт?", Icon::Question};
+inline constexpr BoxText kSetPassword{u"Смена пароля", u"Вы действительно хотите сменить пароль?",
+                                      Icon::Question};
+inline constexpr BoxText kResetSessionKey{
+        u"Смена пароля", u"Вы действительно хотите сбросить ключ сессии?", Icon::Question};
+inline constexpr BoxText kRenameCharacter{u"Переименование персонажа",
+                                          u"Вы действительно хотите сменить имя этого персонажа?"};
+inline constexpr BoxText kMoveCharacter{
+        u"Перенос персонажа", u"Вы действительно хотите сменить аккаунт у этого персонажа?"};
+inline constexpr BoxText kChangeGender{u"Редактирование персонажа",
+                                       u"Вы действительно хотите сменить пол у этого персонажа?"};
+inline constexpr BoxText kChangeMoney{
+        u"Редактирование персонажа",
+        u"Вы действительно хотите изменить количество денег у этого персонажа?"};
+inline constexpr BoxText kChangeLevel{u"Редактирование персонажа",
+                                      u"Вы действительно хотите сменить уровень у персонажа?"};
+inline constexpr BoxText kResetQuestChain{
+        u"Редактирование персонажа",
+        u"Вы действительно хотите позволить выполнить персонажу квесты на \"перехват\" ещё раз?"};
+inline constexpr BoxText kDeleteCharactersWithoutAccount{
+        u"Чистка базы", u"Вы действительно хотите удалить персонажей, БЕЗ аккаунтов?"};
+inline constexpr BoxText kMoveCharactersWithoutAccount{
+        u"Чистка базы",
+        u"Вы действительно хотите переместить персонажей, БЕЗ аккаунтов на \"служебный аккаунт\"?"};
+
+// The stale-account question carries the age in days.
+inline QString deleteStaleAccountsQuestion(const QString& days) {
+    return QStringLiteral("Вы действительно хотите удалить аккаунты, которые не использовались ") +
+           days + QStringLiteral(" дней?");
+}
+inline constexpr const char16_t* kDeleteStaleAccountsCaption = u"Чистка базы";
+
+// Error boxes.
+inline constexpr BoxText kAccountsNotFound{u"Результат поиска", u"Данные не найдены!"};
+inline constexpr BoxText kAccountsFailed{u"Результат поиска",
+                                         u"Ошибка выполнения запроса!\r\nПовторите операция."};
+inline constexpr BoxText kCharactersNotFound{u"Результат поиска", u"Данные не найдены!"};
+inline constexpr BoxText kCharactersFailed{u"Результат поиска",
+                                           u"Ошибка получения данных!\r\nПовторите запрос."};
+inline constexpr BoxText kRepairSent{u"Результат действия.", u"Анти-ERROR запрос отослан!"};
+inline constexpr BoxText kRepairFailed{u"Результат действия.", u"ОШИБКА ВЫПОЛНЕНИЯ Анти-ERROR !"};
+
+} // namespace boxes

@@ -1,0 +1,163 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+#include <stdexcept>
+
+class DialogService;
+class StringGrid;
+
+namespace mysql {
+class TMysqlClient;
+class TMysqlResult;
+} // namespace mysql
+
+// ---- Text conventions -----------------------------------------------------
+
+// Shows a value read from the server: the bytes are decoded as UTF-8 in its
+// one-, two- and three-byte forms (a lead byte with bit 0x20 clear starts a
+// two-byte form, with it set a three-byte form; every following byte must be
+// 10xxxxxx). A value that breaks the rule anywhere is shown as empty text;
+// no value (SQL NULL) is empty text too.
+QString displayDecode(const char* bytes, size_t length);
+
+// Escapes a text value that goes between quotes in a statement: a backslash
+// before backslash, double and single quote, and NUL, CR, LF and Ctrl-Z
+// written as \0, \r, \n and \Z. "%" and "_" are left alone, so that a LIKE
+// pattern keeps its wildcards.
+QString escapeQuoted(const QString& text);
+
+// Removes every leading and trailing character whose code is 32 or below.
+QString trimControls(const QString& text);
+
+// Case changes of the Latin letters A-Z / a-z only; every other character
+// stays as it is.
+QString upperLatin(QString text);
+QString lowerLatin(QString text);
+
+// A failed whole-number conversion of a control's text. Its message is
+// "'<text>' is not a valid integer value".
+class ConversionError : public std::runtime_error {
+public:
+    explicit ConversionError(const QString& text);
+};
+
+// Converts a decimal whole number (leading blanks and a sign allowed) that
+// fits in 32 bits, or throws ConversionError.
+int toInteger(const QString& text);
+
+// ---- Busy panel -------------------------------------------------------------
+
+// The left (top) edge that centres an inner length in an outer one: half the
+// difference, rounded to the nearest whole pixel, an exact half to the even
+// neighbour.
+int centredOffset(int outer, int inner);
+
+// What the window does around a long list load.
+class BusyHost {
+public:
+    virtual ~BusyHost() = default;
+    // Hides the page control, places the busy panel in the middle of the
+    // window, shows it and paints it at once.
+    virtual void beginBusy() = 0;
+    // Shows and repaints the page control, shows the list's grid, hides the
+    // busy panel.
+    virtual void endBusy(StringGrid* listGrid) = 0;
+};
+
+// Shows the busy panel for its lifetime; the end runs whatever the outcome.
+class BusyScope {
+public:
+    BusyScope(BusyHost* host, StringGrid* listGrid);
+    ~BusyScope();
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+private:
+    BusyHost* m_host;
+    StringGrid* m_grid;
+};
+
+// ---- The shared query context ----------------------------------------------
+
+// The four databases of the connection page, by role.
+enum class Database { Realmd, Mangos, Characters, Scriptdev2 };
+
+// The one client session, the current result and the success flag that every
+// page uses, with the database switch prologue and the result walk.
+class QueryContext {
+public:
+    enum class UseForm { WithSemicolon, WithoutSemicolon };
+    enum class SetNames { Send, Skip };
+
+    explicit QueryContext(DialogService& dialogs);
+    // Frees the current result first, then the session (closing it).
+    ~QueryContext();
+    QueryContext(const QueryContext&) = delete;
+    QueryContext& operator=(const QueryContext&) = delete;
+
+    // Creates the client session (not connected yet).
+    void createSession();
+    mysql::TMysqlClient& session();
+    bool hasSession() const { return m_session != nullptr; }
+
+    DialogService& dialogs() { return m_dialogs; }
+    BusyHost* busyHost() const { return m_busyHost; }
+    void setBusyHost(BusyHost* host) { m_busyHost = host; }
+
+    // The database names are the texts of the connection page's combos, read
+    // at the moment of use.
+    void setDatabaseNameSource(std::function<QString(Database)> source);
+    QString databaseName(Database database) const;
+
+    // The database switch prologue: "use `name`;" (or without the semicolon),
+    // and, unless skipped, "SET NAMES utf8;" whose outcome is not tested.
+    // Returns whether the "use" went through.
+    bool switchDatabase(Database database, UseForm form = UseForm::WithSemicolon,
+                        SetNames setNames = SetNames::Send);
+
+    // Sends one statement (as UTF-8) through the session, buffered. Its result
+    // replaces the current result (none for a statement without rows); the
+    // success flag tells whether it went through. Returns the success flag.
+    bool run(const QString& statement);
+    bool success() const { return m_success; }
+
+    mysql::TMysqlResult* result() const { return m_result.get(); }
+    void releaseResult();
+    // Rows (low 32 bits) and columns of the current result; 0 without one.
+    int rowCount() const;
+    int fieldCount() const;
+    // The display-decoded value of a cell of the current result; empty for
+    // NULL, a cell out of range, or no result.
+    QString value(int row, int column) const;
+
+    // Runs an event handler. An exception that escapes it ends the handler and
+    // is shown in the error box captioned with the application title.
+    void guarded(const std::function<void()>& handler);
+
+private:
+    DialogService& m_dialogs;
+    std::unique_ptr<mysql::TMysqlClient> m_session;
+    std::unique_ptr<mysql::TMysqlResult> m_result;
+    bool m_success = false;
+    std::function<QString(Database)> m_databaseName;
+    BusyHost* m_busyHost = nullptr;
+};
+
+// ---- Grids ------------------------------------------------------------------
+
+// Sets the rows of a list grid for a result of resultRows rows: the header
+// row plus one row per result row, or, for an empty result, the header row
+// and one data row whose cells are all cleared.
+void prepareGridRows(StringGrid& grid, int resultRows);
+
+// Writes the header titles into row 0 and, where given (> 0), the widths of
+// the columns, both from column 0 on.
+void setGridHeader(StringGrid& grid, const QStringList& titles, const QList<int>& widths = {});
+
+// Writes every row of the current result into the grid: result row r into
+// grid row r + 1, field c into column c + firstColumn, display-decoded.
+void fillGridFromResult(const QueryContext& context, StringGrid& grid, int firstColumn = 0);

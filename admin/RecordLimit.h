@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+// The record limit and paging rule shared by the two long lists (accounts and
+// characters). The limit is the text of the list's record limit box: "Все"
+// (all rows), "Первая" (the first row only) or any other text, taken as that
+// many rows from the list's page offset.
+namespace recordlimit {
+
+inline const QString kAll = QStringLiteral("Все");
+inline const QString kFirst = QStringLiteral("Первая");
+
+// The LIMIT fragment appended to the order clause: nothing for "Все",
+// " LIMIT 1" for "Первая", otherwise " LIMIT " + offset + "," + the text as
+// it stands (not checked, not trimmed).
+QString limitClause(const QString& limitText, int offset);
+
+// ">": the new offset (offset + limit), or nothing for "Все" and "Первая".
+// A limit that is not a whole number throws ConversionError.
+std::optional<int> nextPageOffset(const QString& limitText, int offset);
+
+// "<": the new offset (offset - limit) when that is 0 or more; nothing for
+// "Все", "Первая" or a negative result. A limit that is not a whole number
+// throws ConversionError.
+std::optional<int> previousPageOffset(const QString& limitText, int offset);
+
+} // namespace recordlimit

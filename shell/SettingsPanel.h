@@ -1,0 +1,36 @@
+#pragma once
+
+#include "FramedPanel.h"
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+
+// The panel of further settings on the connection page ("Настройки"): start
+// page, clean-up numbers, locale number, export encoding and the initial
+// record limit.
+class SettingsPanel : public FramedPanel {
+    Q_OBJECT
+
+public:
+    explicit SettingsPanel(QWidget* parent = nullptr);
+
+    QComboBox* startPageCombo() const { return m_startPage; }
+    QLineEdit* erasePeriodEdit() const { return m_erasePeriod; }
+    QLineEdit* adminAccountEdit() const { return m_adminAccount; }
+    QLineEdit* lowLevelEdit() const { return m_lowLevel; }
+    QLineEdit* cheatMoneyEdit() const { return m_cheatMoney; }
+    QComboBox* localeCombo() const { return m_locale; }
+    QCheckBox* exportUtf8Box() const { return m_exportUtf8; }
+    QComboBox* recordsLimitCombo() const { return m_recordsLimit; }
+
+private:
+    QComboBox* m_startPage;
+    QLineEdit* m_erasePeriod;
+    QLineEdit* m_adminAccount;
+    QLineEdit* m_lowLevel;
+    QLineEdit* m_cheatMoney;
+    QComboBox* m_locale;
+    QCheckBox* m_exportUtf8;
+    QComboBox* m_recordsLimit;
+};

@@ -1,0 +1,300 @@
+#include "TForm1.h"
+
+#include "AccountsPage.h"
+#include "BroadcastPage.h"
+#include "BusyPanel.h"
+#include "CharactersPage.h"
+#include "ConnectionPage.h"
+#include "DialogService.h"
+#include "JpegImage.h"
+#include "PictureBox.h"
+#include "RealmPage.h"
+#include "SettingsPanel.h"
+#include "StringGrid.h"
+#include "TrayIcon.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+const QString kCaption = QStringLiteral("Управление БД Мангос.");
+const QString kTrayHint = QStringLiteral("Двойной щелчок - отобразить окно программы.");
+} // namespace
+
+TForm1::TForm1(const QString& settingsDirectory, DialogService& dialogs, QWidget* parent)
+    : QWidget(parent)
+    , m_settingsDirectory(settingsDirectory)
+    , m_dialogs(dialogs)
+    , m_context(std::make_unique<QueryContext>(dialogs)) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(kCaption);
+    resize(750, 550);
+    setMinimumSize(750, 550);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    setPalette(pal);
+    setAutoFillBackground(true);
+
+    const QIcon icon(QPixmap::fromImage(loadJpeg(QStringLiteral(":/pictures/icon.jpg"))));
+    setWindowIcon(icon);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_pageControl = new QTabWidget(this);
+    m_pageControl->setObjectName(QStringLiteral("PageControl1"));
+    m_pageControl->setDocumentMode(true);
+    layout->addWidget(m_pageControl);
+
+    m_connectionPage = new ConnectionPage(*m_context, m_pageControl);
+    m_broadcastPage = new BroadcastPage(*m_context, *this, m_pageControl);
+    m_charactersPage = new CharactersPage(*m_context, *this, m_pageControl);
+    m_accountsPage = new AccountsPage(*m_context, *this, m_pageControl);
+    m_realmPage = new RealmPage(*m_context, *this, m_pageControl);
+    m_pageControl->addTab(m_connectionPage, QStringLiteral("Подключение"));
+    m_pageControl->addTab(m_broadcastPage, QStringLiteral("Автооповещение"));
+    m_pageControl->addTab(m_charactersPage, QStringLiteral("Управление персонажами"));
+    m_pageControl->addTab(m_accountsPage, QStringLiteral("Учетные записи"));
+    m_pageControl->addTab(m_realmPage, QStringLiteral("Реалм"));
+    buildConnectionPageExtras();
+
+    m_busyPanel = new BusyPanel(this);
+    m_busyPanel->hide();
+
+    m_context->setBusyHost(this);
+    m_context->setDatabaseNameSource(
+            [this](Database database) { return m_connectionPage->databaseName(database); });
+    m_tray = new TrayIcon(this, icon, kTrayHint);
+
+    // The creation handler, in its order.
+    m_charactersPage->clearMoneyColumnFlag();
+    m_settingsPanel->hide();
+    applySettings(loadSettings(m_settingsDirectory));
+    m_context->createSession();
+    if (m_connectionPage->autoLoginBox()->isChecked())
+        m_context->guarded([this] { m_connectionPage->connectToServer(); });
+    StringGrid* broadcastGrid = m_broadcastPage->grid();
+    broadcastGrid->resize(734, broadcastGrid->height());
+    broadcastGrid->setColWidth(0, 35);
+    broadcastGrid->setColWidth(1, 644);
+    m_realmPage->prepareRealmGridHeader();
+    m_charactersPage->selectDataSubPage();
+    selectStartPage();
+    applyWidthRules();
+    const QString initialLimit = m_settingsPanel->recordsLimitCombo()->currentText();
+    m_charactersPage->recordLimitCombo()->setEditText(initialLimit);
+    m_accountsPage->recordLimitCombo()->setEditText(initialLimit);
+
+    // From now on a page's show action runs whenever the page becomes visible.
+    connect(m_pageControl, &QTabWidget::currentChanged, this, &TForm1::runShowAction);
+}
+
+TForm1::~TForm1() {
+    const Settings settings = currentSettings();
+    m_context.reset();
+    saveSettings(m_settingsDirectory, settings);
+}
+
+void TForm1::buildConnectionPageExtras() {
+    QWidget* page = m_connectionPage;
+    m_picture = new PictureBox(page);
+    m_picture->setObjectName(QStringLiteral("Image1"));
+    m_picture->setGeometry(376, 56, 350, 400);
+    m_picture->setPixmap(QPixmap::fromImage(loadJpeg(QStringLiteral(":/pictures/connection.jpg"))));
+    connect(m_picture, &PictureBox::doubleClicked, this, &TForm1::showAbout);
+
+    m_settingsPanel = new SettingsPanel(page);
+
+    m_settingsButton = new QPushButton(QStringLiteral("Настройки"), page);
+    m_settingsButton->setObjectName(QStringLiteral("dxButton8"));
+    m_settingsButton->setGeometry(368, 16, 80, 22);
+    connect(m_settingsButton, &QPushButton::clicked, this, &TForm1::toggleSettingsPanel);
+
+    m_exitButton = new QPushButton(QStringLiteral("Выход"), page);
+    m_exitButton->setObjectName(QStringLiteral("dxButton2"));
+    m_exitButton->setGeometry(368, 40, 80, 22);
+    QPalette exitPalette = m_exitButton->palette();
+    exitPalette.setColor(QPalette::ButtonText, QColor(199, 21, 133));
+    m_exitButton->setPalette(exitPalette);
+    connect(m_exitButton, &QPushButton::clicked, this, &QWidget::close);
+
+    // The two buttons stay over the settings panel and usable.
+    m_settingsButton->raise();
+    m_exitButton->raise();
+}
+
+void TForm1::applySettings(const Settings& settings) {
+    m_connectionPage->hostEdit()->setText(settings.host);
+    m_connectionPage->portEdit()->setText(settings.port);
+    m_connectionPage->userEdit()->setText(settings.user);
+    m_connectionPage->passwordEdit()->setText(settings.password);
+    m_connectionPage->databaseCombo(Database::Realmd)->setEditText(settings.realmdDatabase);
+    m_connectionPage->databaseCombo(Database::Mangos)->setEditText(settings.mangosDatabase);
+    m_connectionPage->databaseCombo(Database::Characters)->setEditText(settings.charactersDatabase);
+    m_connectionPage->databaseCombo(Database::Scriptdev2)->setEditText(settings.scriptdev2Database);
+    m_connectionPage->autoLoginBox()->setChecked(settings.autoLogin);
+    m_connectionPage->rememberBox()->setChecked(settings.remember);
+    m_settingsPanel->exportUtf8Box()->setChecked(settings.exportUtf8);
+    m_settingsPanel->startPageCombo()->setEditText(settings.startPage);
+    m_settingsPanel->recordsLimitCombo()->setEditText(settings.recordsLimit);
+    m_settingsPanel->erasePeriodEdit()->setText(settings.erasePeriod);
+    m_settingsPanel->adminAccountEdit()->setText(settings.adminAccount);
+    m_settingsPanel->lowLevelEdit()->setText(settings.lowLevel);
+    m_settingsPanel->cheatMoneyEdit()->setText(settings.cheatMoney);
+}
+
+Settings TForm1::currentSettings() const {
+    Settings settings;
+    settings.host = m_connectionPage->hostEdit()->text();
+    settings.port = m_connectionPage->portEdit()->text();
+    settings.user = m_connectionPage->userEdit()->text();
+    settings.password = m_connectionPage->passwordEdit()->text();
+    settings.realmdDatabase = m_connectionPage->databaseName(Database::Realmd);
+    settings.mangosDatabase = m_connectionPage->databaseName(Database::Mangos);
+    settings.charactersDatabase = m_connectionPage->databaseName(Database::Characters);
+    settings.scriptdev2Database = m_connectionPage->databaseName(Database::Scriptdev2);
+    settings.autoLogin = m_connectionPage->autoLoginBox()->isChecked();
+    settings.exportUtf8 = m_settingsPanel->exportUtf8Box()->isChecked();
+    settings.startPage = m_settingsPanel->startPageCombo()->currentText();
+    settings.recordsLimit = m_settingsPanel->recordsLimitCombo()->currentText();
+    settings.erasePeriod = m_settingsPanel->erasePeriodEdit()->text();
+    settings.adminAccount = m_settingsPanel->adminAccountEdit()->text();
+    settings.lowLevel = m_settingsPanel->lowLevelEdit()->text();
+    settings.cheatMoney = m_settingsPanel->cheatMoneyEdit()->text();
+    settings.remember = m_connectionPage->rememberBox()->isChecked();
+    return settings;
+}
+
+void TForm1::selectStartPage() {
+    // Exact, case-sensitive comparison with the combo's item texts.
+    const QString text = m_settingsPanel->startPageCombo()->currentText();
+    if (text == QStringLiteral("Автооповещение")) {
+        m_pageControl->setCurrentIndex(int(Page::Broadcast));
+    } else if (text == QStringLiteral("Реалм")) {
+        m_pageControl->setCurrentIndex(int(Page::Realm));
+        m_context->guarded([this] { m_realmPage->shown(); });
+    } else if (text == QStringLiteral("Управление героями")) {
+        m_pageControl->setCurrentIndex(int(Page::Characters));
+        m_context->guarded([this] { m_charactersPage->shown(); });
+    } else if (text == QStringLiteral("Учетные записи")) {
+        m_pageControl->setCurrentIndex(int(Page::Accounts));
+        m_context->guarded([this] { m_accountsPage->shown(); });
+    } else {
+        m_pageControl->setCurrentIndex(int(Page::Connection));
+    }
+}
+
+void TForm1::runShowAction(int pageIndex) {
+    m_context->guarded([this, pageIndex] {
+        switch (pageIndex) {
+        case int(Page::Broadcast):
+            m_broadcastPage->shown();
+            break;
+        case int(Page::Characters):
+            m_charactersPage->shown();
+            break;
+        case int(Page::Accounts):
+            m_accountsPage->shown();
+            break;
+        case int(Page::Realm):
+            m_realmPage->shown();
+            break;
+        default:
+            break;
+        }
+    });
+}
+
+void TForm1::applyWidthRules() {
+    m_broadcastPage->applyWidthRule();
+    m_realmPage->setIpBanPanelWidth(width() / 2);
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!m_shownOnce) {
+        m_shownOnce = true;
+        // The start page becomes visible with the window.
+        runShowAction(m_pageControl->currentIndex());
+    }
+}
+
+void TForm1::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    applyWidthRules();
+}
+
+void TForm1::toggleSettingsPanel() {
+    m_settingsPanel->setVisible(!m_settingsPanel->isVisible());
+}
+
+QString TForm1::aboutText() {
+    return QStringLiteral("    --= Программа сделана в самообразовательных целях. =--\n"
+                          "   Предназначена для работы с базой данных проекта Mangos");
+}
+
+void TForm1::applyProgramFont() {
+    QFont font = QApplication::font();
+    font.setPointSize(8);
+    QApplication::setFont(font);
+}
+
+void TForm1::showAbout() {
+    m_dialogs.notice(aboutText());
+}
+
+void TForm1::showPage(Page page) {
+    m_pageControl->setCurrentIndex(int(page));
+}
+
+void TForm1::accountLookup(const QString& filter) {
+    if (m_accountsPage->lookup(filter))
+        showPage(Page::Accounts);
+}
+
+void TForm1::charactersOfAccount(const QString& accountId) {
+    if (m_charactersPage->showCharactersOfAccount(accountId))
+        showPage(Page::Characters);
+}
+
+QString TForm1::erasePeriod() const {
+    return m_settingsPanel->erasePeriodEdit()->text();
+}
+
+QString TForm1::adminAccount() const {
+    return m_settingsPanel->adminAccountEdit()->text();
+}
+
+QString TForm1::cheatMoney() const {
+    return m_settingsPanel->cheatMoneyEdit()->text();
+}
+
+QString TForm1::localeNumber() const {
+    return m_settingsPanel->localeCombo()->currentText();
+}
+
+bool TForm1::exportUtf8() const {
+    return m_settingsPanel->exportUtf8Box()->isChecked();
+}
+
+void TForm1::beginBusy() {
+    m_busyPanel->move(centredOffset(width(), BusyPanel::kWidth),
+                      centredOffset(height(), BusyPanel::kHeight));
+    m_pageControl->hide();
+    m_busyPanel->show();
+    m_busyPanel->raise();
+    m_busyPanel->repaint();
+}
+
+void TForm1::endBusy(StringGrid* listGrid) {
+    m_pageControl->show();
+    m_pageControl->repaint();
+    if (listGrid)
+        listGrid->show();
+    m_busyPanel->hide();
+}

@@ -1,0 +1,98 @@
+#pragma once
+
+#include "QueryConventions.h"
+#include "Settings.h"
+#include "WindowLinks.h"
+
+#include <QWidget>
+
+#include <memory>
+
+class AccountsPage;
+class BroadcastPage;
+class BusyPanel;
+class CharactersPage;
+class ConnectionPage;
+class DialogService;
+class PictureBox;
+class QPushButton;
+class QTabWidget;
+class RealmPage;
+class SettingsPanel;
+class TrayIcon;
+
+// The main window: the page control with its five pages, the connection page's
+// settings panel, the busy panel, the tray icon, start-up and exit.
+class TForm1 : public QWidget, public WindowLinks, public BusyHost {
+    Q_OBJECT
+
+public:
+    // settingsDirectory holds Settings.ini (the program's directory).
+    // dialogs answers every message box; it must outlive the window.
+    TForm1(const QString& settingsDirectory, DialogService& dialogs, QWidget* parent = nullptr);
+    // Frees the current result, then the session, then saves the settings
+    // when "Запомнить все параметры" is checked.
+    ~TForm1() override;
+
+    QueryContext& context() { return *m_context; }
+    QTabWidget* pageControl() const { return m_pageControl; }
+    ConnectionPage* connectionPage() const { return m_connectionPage; }
+    SettingsPanel* settingsPanel() const { return m_settingsPanel; }
+    BusyPanel* busyPanel() const { return m_busyPanel; }
+    TrayIcon* trayIcon() const { return m_tray; }
+
+    // The settings as the controls hold them now.
+    Settings currentSettings() const;
+
+    // "Настройки": shows the settings panel, or hides it when shown.
+    void toggleSettingsPanel();
+    // The about text, on a double click of the connection page's picture.
+    void showAbout();
+
+    // WindowLinks
+    void showPage(Page page) override;
+    void accountLookup(const QString& filter) override;
+    void charactersOfAccount(const QString& accountId) override;
+    QString erasePeriod() const override;
+    QString adminAccount() const override;
+    QString cheatMoney() const override;
+    QString localeNumber() const override;
+    bool exportUtf8() const override;
+    QString programDirectory() const override { return m_settingsDirectory; }
+
+    // BusyHost
+    void beginBusy() override;
+    void endBusy(StringGrid* listGrid) override;
+
+    static QString aboutText();
+    // The program's font (8 point), set once for the whole application.
+    static void applyProgramFont();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void buildConnectionPageExtras();
+    void applySettings(const Settings& settings);
+    void selectStartPage();
+    void applyWidthRules();
+    void runShowAction(int pageIndex);
+
+    QString m_settingsDirectory;
+    DialogService& m_dialogs;
+    std::unique_ptr<QueryContext> m_context;
+    QTabWidget* m_pageControl;
+    ConnectionPage* m_connectionPage;
+    BroadcastPage* m_broadcastPage;
+    CharactersPage* m_charactersPage;
+    AccountsPage* m_accountsPage;
+    RealmPage* m_realmPage;
+    SettingsPanel* m_settingsPanel;
+    PictureBox* m_picture;
+    QPushButton* m_settingsButton;
+    QPushButton* m_exitButton;
+    BusyPanel* m_busyPanel;
+    TrayIcon* m_tray;
+    bool m_shownOnce = false;
+};

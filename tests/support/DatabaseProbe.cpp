@@ -1,0 +1,73 @@
+#include "DatabaseProbe.h"
+
+#include "uMysqlClient.h"
+
+#include <QProcess>
+
+DatabaseProbe::DatabaseProbe(const TestServer& server)
+    : m_session(std::make_unique<mysql::TMysqlClient>()) {
+    m_session->SetHost(server.host.toStdString());
+    m_session->SetPort(server.port);
+    m_session->SetUser(server.user.toStdString());
+    m_session->SetPassword(server.password.toStdString());
+    m_session->SetCompress(false);
+    if (server.available() && m_session->Connect()) {
+        bool ok = false;
+        m_session->Query("SET NAMES utf8", true, ok);
+    }
+}
+
+DatabaseProbe::~DatabaseProbe() = default;
+
+bool DatabaseProbe::connected() const {
+    return m_session->Connected();
+}
+
+QString DatabaseProbe::lastError() const {
+    return QStringLiteral("%1 %2")
+            .arg(m_session->ErrorCode())
+            .arg(QString::fromStdString(m_session->ErrorText()));
+}
+
+bool DatabaseProbe::exec(const QString& statement) {
+    bool ok = false;
+    const QByteArray bytes = statement.toUtf8();
+    m_session->Query(std::string_view(bytes.constData(), size_t(bytes.size())), true, ok);
+    return ok;
+}
+
+QStringList DatabaseProbe::rows(const QString& statement) {
+    bool ok = false;
+    const QByteArray bytes = statement.toUtf8();
+    auto result =
+            m_session->Query(std::string_view(bytes.constData(), size_t(bytes.size())), true, ok);
+    QStringList rows;
+    if (!ok || !result)
+        return rows;
+    for (uint64_t row = 0; row < result->RowCount(); ++row) {
+        result->Seek(int64_t(row));
+        QStringList fields;
+        for (int field = 0; field < result->FieldCount(); ++field) {
+            const char* value = result->Value(field);
+            fields << (value ? QString::fromUtf8(value, qsizetype(result->ValueLength(field)))
+                             : QStringLiteral("NULL"));
+        }
+        rows << fields.join(u'|');
+    }
+    return rows;
+}
+
+QString DatabaseProbe::scalar(const QString& statement) {
+    const QStringList all = rows(statement);
+    return all.isEmpty() ? QString() : all.first().section(u'|', 0, 0);
+}
+
+bool DatabaseProbe::reloadDatabases(const TestServer& server) {
+    if (server.testdbScript.isEmpty())
+        return false;
+    QProcess process;
+    process.start(server.testdbScript,
+                  {QStringLiteral("--dir"), server.testdbDir, QStringLiteral("reload")});
+    return process.waitForFinished(120000) && process.exitStatus() == QProcess::NormalExit &&
+           process.exitCode() == 0;
+}

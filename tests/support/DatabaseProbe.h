@@ -1,0 +1,37 @@
+#pragma once
+
+#include "TestServer.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+namespace mysql {
+class TMysqlClient;
+}
+
+// A second session on the test server, for looking at and preparing the
+// database state around a test.
+class DatabaseProbe {
+public:
+    explicit DatabaseProbe(const TestServer& server);
+    ~DatabaseProbe();
+
+    bool connected() const;
+    QString lastError() const;
+
+    // Runs a statement; false (with lastError) when the server rejects it.
+    bool exec(const QString& statement);
+    // The rows of a select, each row's fields joined with "|" (NULL as
+    // "NULL").
+    QStringList rows(const QString& statement);
+    // The first field of the first row, or "NULL", or "" without rows.
+    QString scalar(const QString& statement);
+
+    // Loads the test databases again, as scripts/testdb started them.
+    static bool reloadDatabases(const TestServer& server);
+
+private:
+    std::unique_ptr<mysql::TMysqlClient> m_session;
+};

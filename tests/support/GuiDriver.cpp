@@ -1,0 +1,190 @@
+#include "GuiDriver.h"
+
+#include "KeyTyping.h"
+
+#include "StringGrid.h"
+#include "TForm1.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTimer>
+
+GuiDriver::GuiDriver() = default;
+
+GuiDriver::~GuiDriver() {
+    stop();
+}
+
+QString GuiDriver::settingsPath() const {
+    return m_dir.filePath(QStringLiteral("Settings.ini"));
+}
+
+void GuiDriver::writeSettings(const QByteArray& contents) {
+    QFile file(settingsPath());
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        qFatal("cannot write %s", qPrintable(settingsPath()));
+    file.write(contents);
+}
+
+QByteArray GuiDriver::settingsFor(const TestServer& server,
+                                  const QMap<QString, QString>& overrides) {
+    QMap<QString, QString> values = {
+            {QStringLiteral("server/host"), server.host},
+            {QStringLiteral("server/port"), QString::number(server.port)},
+            {QStringLiteral("server/user"), server.user},
+            {QStringLiteral("server/password"), server.password},
+            {QStringLiteral("Base/realmd"), QStringLiteral("realmd")},
+            {QStringLiteral("Base/mangos"), QStringLiteral("mangos")},
+            {QStringLiteral("Base/characters"), QStringLiteral("characters")},
+            {QStringLiteral("Base/scriptdev2"), QStringLiteral("scriptdev2")},
+            {QStringLiteral("server/autologin"), QStringLiteral("On")},
+    };
+    for (auto it = overrides.begin(); it != overrides.end(); ++it)
+        values[it.key()] = it.value();
+    QMap<QString, QStringList> sections;
+    QStringList order;
+    for (auto it = values.begin(); it != values.end(); ++it) {
+        const QString section = it.key().section(u'/', 0, 0);
+        if (!sections.contains(section))
+            order << section;
+        sections[section] << it.key().section(u'/', 1) + u'=' + it.value();
+    }
+    QString text;
+    for (const QString& section : order)
+        text += u'[' + section + QStringLiteral("]\n") + sections[section].join(u'\n') + u'\n';
+    return text.toUtf8();
+}
+
+TForm1& GuiDriver::start() {
+    TForm1::applyProgramFont();
+    m_window = std::make_unique<TForm1>(m_dir.path(), dialogs);
+    m_root = m_window.get();
+    m_window->show();
+    if (!QTest::qWaitForWindowExposed(m_window.get()))
+        qWarning("the window was not exposed");
+    return *m_window;
+}
+
+void GuiDriver::stop() {
+    m_root = nullptr;
+    m_window.reset();
+}
+
+void GuiDriver::click(const QString& name) {
+    auto* button = find<QAbstractButton>(name);
+    if (!button)
+        qFatal("no button %s", qPrintable(name));
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void GuiDriver::type(const QString& name, const QString& text) {
+    QWidget* target = find<QWidget>(name);
+    if (!target)
+        qFatal("no control %s", qPrintable(name));
+    if (auto* combo = qobject_cast<QComboBox*>(target); combo && combo->lineEdit())
+        target = combo->lineEdit();
+    target->setFocus(Qt::MouseFocusReason);
+    typeText(target, text);
+}
+
+void GuiDriver::clearText(const QString& name) {
+    QWidget* target = find<QWidget>(name);
+    if (!target)
+        qFatal("no control %s", qPrintable(name));
+    if (auto* combo = qobject_cast<QComboBox*>(target); combo && combo->lineEdit())
+        target = combo->lineEdit();
+    target->setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(target, Qt::Key_Delete);
+}
+
+void GuiDriver::choose(const QString& comboName, const QString& itemText) {
+    auto* combo = find<QComboBox>(comboName);
+    if (!combo)
+        qFatal("no combo box %s", qPrintable(comboName));
+    const int index = combo->findText(itemText, Qt::MatchExactly);
+    if (index < 0)
+        qFatal("%s has no item %s", qPrintable(comboName), qPrintable(itemText));
+    combo->showPopup();
+    QAbstractItemView* view = combo->view();
+    const QModelIndex item = view->model()->index(index, combo->modelColumn());
+    view->scrollTo(item);
+    const QRect rect = view->visualRect(item);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, rect.center());
+    QTest::qWait(10);
+    if (view->isVisible())
+        combo->hidePopup();
+}
+
+void GuiDriver::selectCell(const QString& gridName, int col, int row) {
+    auto* grid = find<StringGrid>(gridName);
+    if (!grid)
+        qFatal("no grid %s", qPrintable(gridName));
+    grid->scrollToCell(col, row);
+    const QRect rect = grid->cellRect(col, row);
+    if (rect.isEmpty())
+        qFatal("cell %d,%d of %s is not visible", col, row, qPrintable(gridName));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, rect.center());
+}
+
+void GuiDriver::doubleClickGrid(const QString& gridName, int col, int row) {
+    auto* grid = find<StringGrid>(gridName);
+    if (!grid)
+        qFatal("no grid %s", qPrintable(gridName));
+    grid->scrollToCell(col, row);
+    const QPoint point = grid->cellRect(col, row).center();
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, point);
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, point);
+}
+
+void GuiDriver::chooseMenuItem(const QString& gridName, const QString& itemPath) {
+    auto* grid = find<StringGrid>(gridName);
+    if (!grid)
+        qFatal("no grid %s", qPrintable(gridName));
+    const QPoint point = grid->viewport()->rect().center();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, point, grid->viewport()->mapToGlobal(point));
+    QApplication::sendEvent(grid->viewport(), &event);
+    QTest::qWait(10);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (!menu)
+        qFatal("%s opened no context menu", qPrintable(gridName));
+    const QStringList path = itemPath.split(u'/');
+    for (int i = 0; i < path.size(); ++i) {
+        QAction* action = menu->findChild<QAction*>(path[i]);
+        if (!action)
+            qFatal("the menu has no item %s", qPrintable(path[i]));
+        menu->setActiveAction(action);
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+        QTest::qWait(10);
+        if (i + 1 < path.size()) {
+            menu = action->menu();
+            if (!menu)
+                qFatal("%s is not a submenu", qPrintable(path[i]));
+            if (!menu->isVisible())
+                menu->popup(QPoint(0, 0));
+            QTest::qWait(10);
+        }
+    }
+}
+
+QStringList GuiDriver::gridRow(const QString& gridName, int row) const {
+    auto* grid = find<StringGrid>(gridName);
+    QStringList cells;
+    if (!grid)
+        return cells;
+    for (int col = 0; col < grid->colCount(); ++col)
+        cells << grid->cell(col, row);
+    return cells;
+}
+
+bool GuiDriver::grabWindow(const QString& pngPath) {
+    if (!m_window)
+        return false;
+    QApplication::processEvents();
+    return m_window->grab().save(pngPath, "PNG");
+}

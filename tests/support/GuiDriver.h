@@ -1,0 +1,76 @@
+#pragma once
+
+#include "ScriptedDialogs.h"
+#include "TestServer.h"
+
+#include <QByteArray>
+#include <QMap>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+class QMenu;
+class StringGrid;
+class TForm1;
+
+// Runs the real main window offscreen, in a temporary directory of its own,
+// and works it as a person would: by control names, mouse clicks and typing.
+// Boxes are answered by the scripted dialog service.
+class GuiDriver {
+public:
+    GuiDriver();
+    ~GuiDriver();
+
+    QString directory() const { return m_dir.path(); }
+    QString settingsPath() const;
+    void writeSettings(const QByteArray& contents);
+    // A settings file that connects to the test server, with the four
+    // databases assigned; extra keys are "section/key" = value.
+    static QByteArray settingsFor(const TestServer& server,
+                                  const QMap<QString, QString>& overrides = {});
+
+    // Creates the window (running its creation handler) and shows it.
+    TForm1& start();
+    // Destroys the window (running its destroy handler).
+    void stop();
+    TForm1& window() const { return *m_window; }
+    bool running() const { return m_window != nullptr; }
+
+    ScriptedDialogs dialogs;
+
+    template <class T = QWidget>
+    T* find(const QString& name) const;
+
+    void click(const QString& name);
+    // Types the text key by key into an edit or an editable combo box, after
+    // giving it the focus; the key filters see every key.
+    void type(const QString& name, const QString& text);
+    // Selects all text of an edit and deletes it, as a person would.
+    void clearText(const QString& name);
+    // Chooses an item of a combo box by its text, as from the drop-down list.
+    void choose(const QString& comboName, const QString& itemText);
+    // Scrolls the grid to the cell and clicks it.
+    void selectCell(const QString& gridName, int col, int row);
+    void doubleClickGrid(const QString& gridName, int col = 1, int row = 1);
+    // Opens the grid's context menu with a right click and clicks the item
+    // with the given object name (in a submenu: "submenuName/itemName").
+    void chooseMenuItem(const QString& gridName, const QString& itemPath);
+    // The texts of a grid row.
+    QStringList gridRow(const QString& gridName, int row) const;
+    // Writes a picture of the window as it looks now.
+    bool grabWindow(const QString& pngPath);
+
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<TForm1> m_window;
+    QWidget* m_root = nullptr; // the window, as a widget
+};
+
+template <class T>
+T* GuiDriver::find(const QString& name) const {
+    if (!m_root)
+        return nullptr;
+    return m_root->findChild<T*>(name);
+}

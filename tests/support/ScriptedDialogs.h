@@ -1,0 +1,45 @@
+#pragma once
+
+#include "DialogService.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// Stands in for the person who answers the program's boxes: records every box
+// and answers confirmations and file dialogs as the test scripted them.
+class ScriptedDialogs : public DialogService {
+public:
+    enum class Kind { Confirmation, Error, Notice, SaveFile };
+
+    struct Box {
+        Kind kind;
+        QString caption;
+        QString text;
+        Icon icon = Icon::None;
+    };
+
+    // Answers for the next confirmations, in order; once they are used up,
+    // every further confirmation gets defaultAnswer.
+    void answerNextConfirmations(std::initializer_list<bool> answers);
+    bool defaultAnswer = false;
+    // The file names chosen in the next save dialogs ("" cancels).
+    void answerNextSaveDialogs(std::initializer_list<QString> fileNames);
+
+    const QList<Box>& boxes() const { return m_boxes; }
+    QList<SaveFileRequest> saveRequests() const { return m_saveRequests; }
+    void clear();
+    // The boxes shown since the last clear, as "kind|caption|text" lines.
+    QStringList describe() const;
+
+    bool confirm(const QString& caption, const QString& text, Icon icon) override;
+    void error(const QString& caption, const QString& text) override;
+    void notice(const QString& text) override;
+    QString saveFileName(const SaveFileRequest& request) override;
+
+private:
+    QList<Box> m_boxes;
+    QList<bool> m_answers;
+    QStringList m_fileNames;
+    QList<SaveFileRequest> m_saveRequests;
+};

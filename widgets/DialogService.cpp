@@ -1,0 +1,50 @@
+#include "DialogService.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+QtDialogService::QtDialogService(QWidget* owner)
+    : m_owner(owner) {}
+
+bool QtDialogService::confirm(const QString& caption, const QString& text, Icon icon) {
+    QMessageBox box(icon == Icon::Question ? QMessageBox::Question : QMessageBox::NoIcon, caption,
+                    text, QMessageBox::Yes | QMessageBox::No, m_owner);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void QtDialogService::error(const QString& caption, const QString& text) {
+    QMessageBox box(QMessageBox::Critical, caption, text, QMessageBox::Ok, m_owner);
+    box.exec();
+}
+
+void QtDialogService::notice(const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, applicationTitle(), text, QMessageBox::Ok, m_owner);
+    box.exec();
+}
+
+QString QtDialogService::saveFileName(const SaveFileRequest& request) {
+    QFileDialog dialog(m_owner);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDirectory(request.directory);
+    dialog.setNameFilters(request.filters);
+    dialog.selectFile(request.fileName);
+    // Replacing an existing file is not asked about.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+QString applicationTitleFor(const QString& executableFileName) {
+    QString title = executableFileName.section(u'.', 0, 0).toLower();
+    if (!title.isEmpty())
+        title[0] = title[0].toUpper();
+    return title;
+}
+
+QString applicationTitle() {
+    return applicationTitleFor(QStringLiteral("realmdesk"));
+}

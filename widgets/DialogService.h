@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+// Every message box and file dialog of the program goes through this service,
+// so that a test can stand in for the person who answers them.
+class DialogService {
+public:
+    enum class Icon { None, Question };
+
+    struct SaveFileRequest {
+        QString fileName;    // preset name of the file
+        QString directory;   // initial directory
+        QStringList filters; // e.g. "SQL-File (*.sql)"
+    };
+
+    virtual ~DialogService() = default;
+
+    // A Yes/No question owned by the main window; true only for Yes.
+    virtual bool confirm(const QString& caption, const QString& text, Icon icon) = 0;
+    // An error box with the error (stop) icon and an OK button.
+    virtual void error(const QString& caption, const QString& text) = 0;
+    // A plain notice box captioned with the application title, without icon.
+    virtual void notice(const QString& text) = 0;
+    // The chosen file, or an empty text when the person cancels.
+    virtual QString saveFileName(const SaveFileRequest& request) = 0;
+};
+
+// The program's service: real Qt message boxes and file dialogs.
+class QtDialogService : public DialogService {
+public:
+    explicit QtDialogService(QWidget* owner = nullptr);
+    void setOwner(QWidget* owner) { m_owner = owner; }
+
+    bool confirm(const QString& caption, const QString& text, Icon icon) override;
+    void error(const QString& caption, const QString& text) override;
+    void notice(const QString& text) override;
+    QString saveFileName(const SaveFileRequest& request) override;
+
+private:
+    QWidget* m_owner;
+};
+
+// The title of the application, used as the caption of notice boxes and of the
+// error box for unexpected errors: the name of the program's executable
+// ("realmdesk") up to its first dot, first letter capital, the rest lower case.
+QString applicationTitle();
+QString applicationTitleFor(const QString& executableFileName);
