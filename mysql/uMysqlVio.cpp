@@ -244,10 +244,11 @@ int TMysqlVio::SetKeepAlive(bool on) {
 }
 
 int TMysqlVio::SetFastSend() {
-    // A type-of-service of zero; when that is refused, switch Nagle off.
-    const int tos = 0;
-    if (setsockopt(socket_, IPPROTO_IP, IP_TOS, &tos, sizeof tos) == 0)
-        return 0;
+    // A type-of-service request with an empty value, then no-delay. Where
+    // the empty request is refused only no-delay counts; here it is
+    // accepted, and no-delay is set all the same so that a command sent in
+    // two pieces never waits for the server's delayed acknowledgement.
+    setsockopt(socket_, IPPROTO_IP, IP_TOS, nullptr, 0);
     const int on = 1;
     return setsockopt(socket_, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on) == 0 ? 0 : -1;
 }
