@@ -1,6 +1,10 @@
 #include "uMysqlHelpers.h"
 
+#include <algorithm>
+#include <cstdlib>
 #include <cstring>
+#include <new>
+#include <sys/mman.h>
 
 namespace mysql {
 
@@ -176,19 +180,63 @@ long DecodeRow(const uint8_t* payload, size_t length, int fieldCount, char* dst,
     return long(used);
 }
 
-char* TRowList::Reserve(size_t bytes) {
-    if (bytes > freeLength_) {
-        const size_t size = bytes > kBlockSize / 4 ? bytes : kBlockSize;
-        blocks_.push_back(std::make_unique_for_overwrite<char[]>(size));
-        if (size == kBlockSize || freeLength_ == 0) {
-            free_ = blocks_.back().get();
-            freeLength_ = size;
-        } else {
-            // A large row gets a block of its own; the current block keeps
-            // serving smaller rows.
-            return blocks_.back().get();
-        }
+TRowList& TRowList::operator=(TRowList&& other) noexcept {
+    if (this != &other) {
+        Clear();
+        fieldCount_ = other.fieldCount_;
+        rows_ = std::move(other.rows_);
+        blocks_ = std::move(other.blocks_);
+        nextBlock_ = other.nextBlock_;
+        free_ = other.free_;
+        freeLength_ = other.freeLength_;
+        other.rows_.clear();
+        other.blocks_.clear();
+        other.free_ = nullptr;
+        other.freeLength_ = 0;
+        other.nextBlock_ = kFirstBlock;
     }
+    return *this;
+}
+
+TRowList::TBlock TRowList::Allocate(size_t size) {
+    if (size < kLargeBlock) {
+        char* data = static_cast<char*>(std::malloc(size));
+        if (!data)
+            throw std::bad_alloc();
+        return {data, size, false};
+    }
+    size = (size + kLargeBlock - 1) & ~(kLargeBlock - 1);
+    void* area = ::mmap(nullptr, size + kLargeBlock, PROT_READ | PROT_WRITE,
+                        MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (area == MAP_FAILED)
+        throw std::bad_alloc();
+    // Keep the huge-page aligned part of the area.
+    const auto start = reinterpret_cast<uintptr_t>(area);
+    const uintptr_t aligned = (start + kLargeBlock - 1) & ~uintptr_t(kLargeBlock - 1);
+    if (aligned > start)
+        ::munmap(area, aligned - start);
+    const uintptr_t end = start + size + kLargeBlock;
+    if (end > aligned + size)
+        ::munmap(reinterpret_cast<void*>(aligned + size), end - (aligned + size));
+    ::madvise(reinterpret_cast<void*>(aligned), size, MADV_HUGEPAGE);
+    return {reinterpret_cast<char*>(aligned), size, true};
+}
+
+char* TRowList::Reserve(size_t bytes) {
+    if (bytes <= freeLength_)
+        return free_;
+    if (bytes > nextBlock_ / 4) {
+        // A large row gets a block of its own; the current block keeps
+        // serving smaller rows.
+        blocks_.reserve(blocks_.size() + 1);
+        blocks_.push_back(Allocate(bytes));
+        return blocks_.back().data;
+    }
+    blocks_.reserve(blocks_.size() + 1);
+    blocks_.push_back(Allocate(nextBlock_));
+    free_ = blocks_.back().data;
+    freeLength_ = blocks_.back().size;
+    nextBlock_ = std::min(nextBlock_ * 2, kLargeBlock);
     return free_;
 }
 
@@ -211,10 +259,17 @@ bool TRowList::AddRow(const uint8_t* payload, size_t length, uint32_t* longest) 
 }
 
 void TRowList::Clear() {
+    for (const TBlock& block : blocks_) {
+        if (block.mapped)
+            ::munmap(block.data, block.size);
+        else
+            std::free(block.data);
+    }
     rows_.clear();
     blocks_.clear();
     free_ = nullptr;
     freeLength_ = 0;
+    nextBlock_ = kFirstBlock;
 }
 
 } // namespace mysql

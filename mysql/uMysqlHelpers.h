@@ -102,8 +102,11 @@ class TRowList {
 public:
     explicit TRowList(int fieldCount = 0)
         : fieldCount_(fieldCount) {}
-    TRowList(TRowList&&) = default;
-    TRowList& operator=(TRowList&&) = default;
+    ~TRowList() { Clear(); }
+    TRowList(const TRowList&) = delete;
+    TRowList& operator=(const TRowList&) = delete;
+    TRowList(TRowList&& other) noexcept { *this = std::move(other); }
+    TRowList& operator=(TRowList&& other) noexcept;
 
     int FieldCount() const { return fieldCount_; }
     uint64_t RowCount() const { return rows_.size(); }
@@ -122,13 +125,23 @@ public:
     void Clear();
 
 private:
+    struct TBlock {
+        char* data;
+        size_t size;
+        bool mapped;
+    };
     char* Reserve(size_t bytes);
+    static TBlock Allocate(size_t size);
 
-    static constexpr size_t kBlockSize = 256 * 1024;
+    // Blocks grow from the first size to the large size; large blocks are
+    // mapped on huge-page boundaries so that filling them costs few faults.
+    static constexpr size_t kFirstBlock = 64 * 1024;
+    static constexpr size_t kLargeBlock = 2 * 1024 * 1024;
 
-    int fieldCount_;
+    int fieldCount_ = 0;
     std::vector<char*> rows_; // per row: its column ends, then its values
-    std::vector<std::unique_ptr<char[]>> blocks_;
+    std::vector<TBlock> blocks_;
+    size_t nextBlock_ = kFirstBlock;
     char* free_ = nullptr;
     size_t freeLength_ = 0;
 };

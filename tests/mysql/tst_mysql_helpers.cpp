@@ -169,11 +169,11 @@ void HelpersTest::decodeRowRejectsMalformed() {
 }
 
 void HelpersTest::rowListKeepsValuesAcrossBlocks() {
-    // Enough rows to fill several blocks, with a few rows too large for a
+    // Enough rows to fill blocks of every size, with a few rows too large for a
     // shared block; every value must stay where the list first put it.
     TRowList list(3);
     std::vector<const char*> firstValues;
-    const int rows = 5000;
+    const int rows = 40000; // several megabytes: small, growing and huge-page blocks
     for (int i = 0; i < rows; ++i) {
         const QByteArray big(i % 1000 == 999 ? 100000 : 0, char('a' + i % 26));
         const QByteArray row = value(QByteArray::number(i)) +
