@@ -147,6 +147,16 @@ private:
     BusyHost* m_busyHost = nullptr;
 };
 
+// A member handler of a page, run through QueryContext::guarded; for
+// connecting buttons, grid signals and menu items.
+template <class Owner>
+std::function<void()> guardedHandler(QueryContext& context, Owner* owner,
+                                     void (Owner::*handler)()) {
+    return [&context, owner, handler] {
+        context.guarded([owner, handler] { (owner->*handler)(); });
+    };
+}
+
 // ---- Grids ------------------------------------------------------------------
 
 // Sets the rows of a list grid for a result of resultRows rows: the header

@@ -1,54 +1,50 @@
 #include "RealmPage.h"
 
-#include "FramedPanel.h"
-#include "QueryConventions.h"
-#include "StringGrid.h"
-#include "WindowLinks.h"
+#include "BanPanels.h"
+#include "RealmListPanel.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-namespace {
-const QStringList kRealmTitles = {
-        QStringLiteral("id"),        QStringLiteral("name"),
-        QStringLiteral("address"),   QStringLiteral("port"),
-        QStringLiteral("icon"),      QStringLiteral("color"),
-        QStringLiteral("timezone"),  QStringLiteral("allowedSecurityLevel"),
-        QStringLiteral("population")};
-const QList<int> kRealmWidths = {0, 170, 100, 60, 30, 30, 55, 110, 60};
-} // namespace
-
 RealmPage::RealmPage(QueryContext& context, WindowLinks& links, QWidget* parent)
     : QWidget(parent)
-    , m_context(context)
-    , m_links(links) {
+    , m_realms(new RealmListPanel(context, this))
+    , m_ipBans(new IpBanPanel(context, links, this))
+    , m_accountBans(new AccountBanPanel(context, links, this)) {
     setObjectName(QStringLiteral("TabSheet5"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    m_realmGrid = new StringGrid(this);
-    m_realmGrid->setObjectName(QStringLiteral("StringGrid5"));
-    m_realmGrid->setColCount(9);
-    m_realmGrid->setRowCount(2);
-    m_realmGrid->setDefaultRowHeight(20);
-    layout->addWidget(m_realmGrid, 1);
-
+    layout->setSpacing(2);
+    layout->addWidget(m_realms, 2);
     auto* bans = new QHBoxLayout;
     bans->setSpacing(0);
-    m_ipBanPanel = new FramedPanel(this, Qt::darkGray);
-    m_ipBanPanel->setObjectName(QStringLiteral("ipBanPanel"));
-    m_accountBanPanel = new FramedPanel(this, Qt::darkGray);
-    m_accountBanPanel->setObjectName(QStringLiteral("accountBanPanel"));
-    bans->addWidget(m_ipBanPanel);
-    bans->addWidget(m_accountBanPanel, 1);
-    layout->addLayout(bans, 1);
+    bans->addWidget(m_ipBans);
+    bans->addWidget(m_accountBans, 1);
+    layout->addLayout(bans, 3);
 }
 
-void RealmPage::shown() {}
+StringGrid* RealmPage::realmGrid() const {
+    return m_realms->grid();
+}
+
+QWidget* RealmPage::ipBanPanel() const {
+    return m_ipBans;
+}
+
+QWidget* RealmPage::accountBanPanel() const {
+    return m_accountBans;
+}
+
+void RealmPage::shown() {
+    m_realms->refresh();
+    m_ipBans->refresh();
+    m_accountBans->refresh();
+}
 
 void RealmPage::prepareRealmGridHeader() {
-    setGridHeader(*m_realmGrid, kRealmTitles, kRealmWidths);
+    m_realms->prepareGridHeader();
 }
 
 void RealmPage::setIpBanPanelWidth(int width) {
-    m_ipBanPanel->setFixedWidth(width);
+    m_ipBans->setFixedWidth(width);
 }

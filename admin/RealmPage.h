@@ -2,8 +2,10 @@
 
 #include <QWidget>
 
-#include "FramedPanel.h"
+class AccountBanPanel;
+class IpBanPanel;
 class QueryContext;
+class RealmListPanel;
 class StringGrid;
 class WindowLinks;
 
@@ -15,9 +17,9 @@ class RealmPage : public QWidget {
 public:
     RealmPage(QueryContext& context, WindowLinks& links, QWidget* parent = nullptr);
 
-    StringGrid* realmGrid() const { return m_realmGrid; }
-    QWidget* ipBanPanel() const { return m_ipBanPanel; }
-    QWidget* accountBanPanel() const { return m_accountBanPanel; }
+    StringGrid* realmGrid() const;
+    QWidget* ipBanPanel() const;
+    QWidget* accountBanPanel() const;
 
     // The page became visible: realm list, then IP bans, then account bans.
     void shown();
@@ -27,9 +29,7 @@ public:
     void setIpBanPanelWidth(int width);
 
 private:
-    QueryContext& m_context;
-    WindowLinks& m_links;
-    StringGrid* m_realmGrid;
-    FramedPanel* m_ipBanPanel;
-    FramedPanel* m_accountBanPanel;
+    RealmListPanel* m_realms;
+    IpBanPanel* m_ipBans;
+    AccountBanPanel* m_accountBans;
 };

@@ -61,13 +61,22 @@ QByteArray GuiDriver::settingsFor(const TestServer& server,
 }
 
 TForm1& GuiDriver::start() {
-    TForm1::applyProgramFont();
-    m_window = std::make_unique<TForm1>(m_dir.path(), dialogs);
-    m_root = m_window.get();
+    create();
     m_window->show();
     if (!QTest::qWaitForWindowExposed(m_window.get()))
         qWarning("the window was not exposed");
     return *m_window;
+}
+
+TForm1& GuiDriver::create() {
+    TForm1::applyProgramFont();
+    m_window = std::make_unique<TForm1>(m_dir.path(), dialogs);
+    m_root = m_window.get();
+    return *m_window;
+}
+
+void GuiDriver::attach(QWidget* root) {
+    m_root = root;
 }
 
 void GuiDriver::stop() {

@@ -33,6 +33,11 @@ public:
 
     // Creates the window (running its creation handler) and shows it.
     TForm1& start();
+    // Creates the window (running its creation handler) without showing it.
+    TForm1& create();
+    // Works another widget instead of the window (for instance a page built
+    // on its own); the widget must outlive its use.
+    void attach(QWidget* root);
     // Destroys the window (running its destroy handler).
     void stop();
     TForm1& window() const { return *m_window; }

@@ -45,3 +45,17 @@ QStringList ServerLog::statementsSinceMark() const {
     }
     return statements;
 }
+
+QString ServerLog::asLogged(const QString& statement) {
+    qsizetype end = statement.size();
+    while (end > 0 && (statement[end - 1] == u';' || statement[end - 1].isSpace()))
+        --end;
+    return statement.left(end);
+}
+
+QStringList ServerLog::asLogged(const QStringList& statements) {
+    QStringList logged;
+    for (const QString& statement : statements)
+        logged << asLogged(statement);
+    return logged;
+}

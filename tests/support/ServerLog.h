@@ -16,6 +16,11 @@ public:
     // Every command logged since the mark as "Command\targument".
     QStringList commandsSinceMark() const;
 
+    // A statement as the log shows it: the server drops trailing blanks and
+    // semicolons before logging.
+    static QString asLogged(const QString& statement);
+    static QStringList asLogged(const QStringList& statements);
+
 private:
     QString m_path;
     qint64 m_offset = 0;

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "FramedPanel.h"
+
+class QCheckBox;
+class QLineEdit;
+class QueryContext;
+class StringGrid;
+class WindowLinks;
+
+// The IP bans: the fields of the selected ban, its reason editable, and the
+// list of bans with its context menu.
+class IpBanPanel : public FramedPanel {
+    Q_OBJECT
+
+public:
+    IpBanPanel(QueryContext& context, WindowLinks& links, QWidget* parent = nullptr);
+
+    StringGrid* grid() const { return m_grid; }
+
+    // "Обновить": lists the IP bans, numbered. Stops silently when the
+    // database switch or the select fails; the grid then stays as it was.
+    void refresh();
+    // A cell was selected: its text becomes the grid's tooltip, and the row's
+    // ban goes into the edits.
+    void selectBan(int col, int row);
+    // "S": stores the reason (trimmed) for the bans of the selected IP.
+    void saveReason();
+    // "Удалить этот БАН": deletes the bans of the selected IP.
+    void deleteBan();
+    // "Показать все аккаунты для этого IP": the account lookup of the
+    // accounts that last logged in from the selected IP.
+    void showAccountsOfIp();
+
+private:
+    QueryContext& m_context;
+    WindowLinks& m_links;
+    // ip, bandate, unbandate, bannedby, banreason: grid columns 1 to 5.
+    QLineEdit* m_edits[5];
+    StringGrid* m_grid;
+};
+
+// The account bans: the id, active flag and ban date of the selected ban and
+// the list of bans (only the active ones, or all) with its context menu.
+class AccountBanPanel : public FramedPanel {
+    Q_OBJECT
+
+public:
+    AccountBanPanel(QueryContext& context, WindowLinks& links, QWidget* parent = nullptr);
+
+    StringGrid* grid() const { return m_grid; }
+
+    // "Обновить": lists the account bans. Stops silently when the database
+    // switch or the select fails; the grid then stays as it was.
+    void refresh();
+    // A cell was selected: its text becomes the grid's tooltip, and the row's
+    // account id, active flag and ban date go into the edits.
+    void selectBan(int col, int row);
+    // "Показать аккаунт": the account lookup of the banned account.
+    void showAccount();
+    // "Найти все персонажи этого аккаунта".
+    void showCharacters();
+    // "Снять БАН": lifts every ban of the account.
+    void liftBan();
+    // "Удалить запись": deletes the ban that the account and ban date pick.
+    void deleteBan();
+
+private:
+    QueryContext& m_context;
+    WindowLinks& m_links;
+    QCheckBox* m_onlyActive;
+    QLineEdit* m_id;
+    QLineEdit* m_active;
+    QLineEdit* m_banDate;
+    StringGrid* m_grid;
+};

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+// The statements of the two ban lists, and the account filters that the ban
+// lists hand to the account lookup.
+namespace bansql {
+
+QString ipBanSelect();
+// Only the bans that are still active, or every ban.
+QString accountBanSelect(bool onlyActive);
+
+// A new reason (trimmed, escaped) for the bans of one IP.
+QString saveIpBanReason(const QString& ip, const QString& reason);
+// Deletes every ban of the IP; no closing semicolon.
+QString deleteIpBan(const QString& ip);
+// Lifts every ban of the account.
+QString liftAccountBan(const QString& accountId);
+// Deletes the one ban that the account id and its ban date pick.
+QString deleteAccountBan(const QString& accountId, const QString& banDate);
+
+// The account filter of the accounts that last logged in from the IP
+// (exact match).
+QString accountsOfIpFilter(const QString& ip);
+// The account filter of one account; it starts without a blank.
+QString accountByIdFilter(const QString& accountId);
+
+} // namespace bansql

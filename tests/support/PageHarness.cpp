@@ -1,0 +1,26 @@
+#include "PageHarness.h"
+
+#include "uMysqlClient.h"
+
+bool connectToTestServer(QueryContext& context, const TestServer& server) {
+    context.setDatabaseNameSource([](Database database) {
+        switch (database) {
+        case Database::Realmd:
+            return QStringLiteral("realmd");
+        case Database::Mangos:
+            return QStringLiteral("mangos");
+        case Database::Characters:
+            return QStringLiteral("characters");
+        case Database::Scriptdev2:
+            return QStringLiteral("scriptdev2");
+        }
+        return QString();
+    });
+    mysql::TMysqlClient& session = context.session();
+    session.SetHost(server.host.toStdString());
+    session.SetPort(server.port);
+    session.SetUser(server.user.toStdString());
+    session.SetPassword(server.password.toStdString());
+    session.SetCompress(false);
+    return server.available() && session.Connect();
+}
