@@ -192,9 +192,9 @@ bool TMysqlClient::Connect() {
         if (net_.IsOpen()) {
             if (net_.Kind() == TMysqlVio::kNamedPipe) {
                 if (host_ != ".")
-                    host_ = ".";
+                    host_.assign(1, '.');
                 if (pipeName_ != "MySQL")
-                    pipeName_ = "MySQL";
+                    pipeName_ = std::string("MySQL");
             } else if (net_.Kind() != TMysqlVio::kStream) {
                 useNamedPipe_ = false;
                 pipeName_.clear();
@@ -641,9 +641,9 @@ int TMysqlClient::ReadFields(uint32_t count) {
 }
 
 int TMysqlClient::SendLocalFile(const std::string& name) {
-    const int fd = ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = allowLocalFiles_ ? ::open(name.c_str(), O_RDONLY | O_CLOEXEC) : -1;
     if (fd < 0) {
-        const int error = errno;
+        const int error = allowLocalFiles_ ? errno : EACCES;
         char text[512];
         std::snprintf(text, sizeof text, kFileNotFoundFormat, name.c_str(), error);
         net_.SetError(0, text);

@@ -139,6 +139,11 @@ public:
     bool Reconnect() const { return reconnect_; }
     void SetConnectTimeout(unsigned seconds) { connectTimeout_ = seconds; }
     unsigned ConnectTimeout() const { return connectTimeout_; }
+    // Whether a server's request for a file of this machine is answered with
+    // the file (on by default). Off, the request is refused like a missing
+    // file.
+    void SetAllowLocalFiles(bool on) { allowLocalFiles_ = on; }
+    bool AllowLocalFiles() const { return allowLocalFiles_; }
     void SetClientFlags(uint32_t flags) { clientFlags_ = flags; }
     uint32_t ClientFlags() const { return clientFlags_; }
 
@@ -236,6 +241,7 @@ private:
     bool spareOption_ = false;
     bool old410_ = false;
     uint32_t warningCount_ = 0;
+    bool allowLocalFiles_ = true;
 };
 
 } // namespace mysql

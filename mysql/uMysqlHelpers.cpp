@@ -1,6 +1,10 @@
 #include "uMysqlHelpers.h"
 
+#include <algorithm>
+#include <cstdlib>
 #include <cstring>
+#include <new>
+#include <sys/mman.h>
 
 namespace mysql {
 
@@ -111,6 +115,40 @@ const uint8_t* TPacketReader::LengthCodedString(size_t& length, bool& isNull) {
     return data;
 }
 
+namespace {
+
+// Copies a value; short values (most of a typical row) without a call.
+inline void CopyValue(char* dst, const uint8_t* src, size_t n) {
+    if (n >= 32) {
+        std::memcpy(dst, src, n);
+        return;
+    }
+    if (n & 16) {
+        std::memcpy(dst, src, 16);
+        dst += 16;
+        src += 16;
+    }
+    if (n & 8) {
+        std::memcpy(dst, src, 8);
+        dst += 8;
+        src += 8;
+    }
+    if (n & 4) {
+        std::memcpy(dst, src, 4);
+        dst += 4;
+        src += 4;
+    }
+    if (n & 2) {
+        std::memcpy(dst, src, 2);
+        dst += 2;
+        src += 2;
+    }
+    if (n & 1)
+        *dst = char(*src);
+}
+
+} // namespace
+
 long DecodeRow(const uint8_t* payload, size_t length, int fieldCount, char* dst, uint32_t* ends,
                uint32_t* longest) {
     const uint8_t* p = payload;
@@ -131,7 +169,7 @@ long DecodeRow(const uint8_t* payload, size_t length, int fieldCount, char* dst,
         }
         if (uint64_t(end - p) < n)
             return -1;
-        std::memcpy(dst + used, p, size_t(n));
+        CopyValue(dst + used, p, size_t(n));
         p += n;
         used += uint32_t(n);
         dst[used++] = '\0';
@@ -142,46 +180,96 @@ long DecodeRow(const uint8_t* payload, size_t length, int fieldCount, char* dst,
     return long(used);
 }
 
-char* TRowList::Reserve(size_t bytes) {
-    if (bytes > freeLength_) {
-        const size_t size = bytes > kBlockSize / 4 ? bytes : kBlockSize;
-        blocks_.push_back(std::make_unique_for_overwrite<char[]>(size));
-        if (size == kBlockSize || freeLength_ == 0) {
-            free_ = blocks_.back().get();
-            freeLength_ = size;
-        } else {
-            // A large row gets a block of its own; the current block keeps
-            // serving smaller rows.
-            return blocks_.back().get();
-        }
+TRowList& TRowList::operator=(TRowList&& other) noexcept {
+    if (this != &other) {
+        Clear();
+        fieldCount_ = other.fieldCount_;
+        rows_ = std::move(other.rows_);
+        blocks_ = std::move(other.blocks_);
+        nextBlock_ = other.nextBlock_;
+        free_ = other.free_;
+        freeLength_ = other.freeLength_;
+        other.rows_.clear();
+        other.blocks_.clear();
+        other.free_ = nullptr;
+        other.freeLength_ = 0;
+        other.nextBlock_ = kFirstBlock;
     }
+    return *this;
+}
+
+TRowList::TBlock TRowList::Allocate(size_t size) {
+    if (size < kLargeBlock) {
+        char* data = static_cast<char*>(std::malloc(size));
+        if (!data)
+            throw std::bad_alloc();
+        return {data, size, false};
+    }
+    size = (size + kLargeBlock - 1) & ~(kLargeBlock - 1);
+    void* area = ::mmap(nullptr, size + kLargeBlock, PROT_READ | PROT_WRITE,
+                        MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (area == MAP_FAILED)
+        throw std::bad_alloc();
+    // Keep the huge-page aligned part of the area.
+    const auto start = reinterpret_cast<uintptr_t>(area);
+    const uintptr_t aligned = (start + kLargeBlock - 1) & ~uintptr_t(kLargeBlock - 1);
+    if (aligned > start)
+        ::munmap(area, aligned - start);
+    const uintptr_t end = start + size + kLargeBlock;
+    if (end > aligned + size)
+        ::munmap(reinterpret_cast<void*>(aligned + size), end - (aligned + size));
+    ::madvise(reinterpret_cast<void*>(aligned), size, MADV_HUGEPAGE);
+    return {reinterpret_cast<char*>(aligned), size, true};
+}
+
+char* TRowList::Reserve(size_t bytes) {
+    if (bytes <= freeLength_)
+        return free_;
+    if (bytes > nextBlock_ / 4) {
+        // A large row gets a block of its own; the current block keeps
+        // serving smaller rows.
+        blocks_.reserve(blocks_.size() + 1);
+        blocks_.push_back(Allocate(bytes));
+        return blocks_.back().data;
+    }
+    blocks_.reserve(blocks_.size() + 1);
+    blocks_.push_back(Allocate(nextBlock_));
+    free_ = blocks_.back().data;
+    freeLength_ = blocks_.back().size;
+    nextBlock_ = std::min(nextBlock_ * 2, kLargeBlock);
     return free_;
 }
 
 bool TRowList::AddRow(const uint8_t* payload, size_t length, uint32_t* longest) {
-    const size_t need = length ? length : 1;
-    char* dst = Reserve(need);
-    const size_t first = ends_.size();
-    ends_.resize(first + size_t(fieldCount_));
-    const long used = DecodeRow(payload, length, fieldCount_, dst, ends_.data() + first, longest);
-    if (used < 0) {
-        ends_.resize(first);
+    // A row is its column ends followed by its values; records start on a
+    // 4-byte boundary.
+    const size_t endsSize = sizeof(uint32_t) * size_t(fieldCount_);
+    char* record = Reserve(endsSize + length + 4);
+    auto* ends = reinterpret_cast<uint32_t*>(record);
+    const long used = DecodeRow(payload, length, fieldCount_, record + endsSize, ends, longest);
+    if (used < 0)
         return false;
+    if (record == free_) {
+        const size_t size = (endsSize + size_t(used) + 3) & ~size_t(3);
+        free_ += size;
+        freeLength_ -= size;
     }
-    if (dst == free_) {
-        free_ += used;
-        freeLength_ -= size_t(used);
-    }
-    rows_.push_back(dst);
+    rows_.push_back(record);
     return true;
 }
 
 void TRowList::Clear() {
+    for (const TBlock& block : blocks_) {
+        if (block.mapped)
+            ::munmap(block.data, block.size);
+        else
+            std::free(block.data);
+    }
     rows_.clear();
-    ends_.clear();
     blocks_.clear();
     free_ = nullptr;
     freeLength_ = 0;
+    nextBlock_ = kFirstBlock;
 }
 
 } // namespace mysql

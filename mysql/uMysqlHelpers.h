@@ -94,15 +94,19 @@ inline const char* RowValue(const char* row, const uint32_t* ends, int k, size_t
     return row + start;
 }
 
-// The rows of a buffered result. Values live in large blocks, one row
-// contiguous inside one block, so a result costs a few allocations rather
-// than one per value; a row is found by its index in constant time.
+// The rows of a buffered result. Rows live in large blocks, each row (its
+// column ends, then its values) contiguous inside one block, so a result
+// costs a few allocations rather than one per value; a row is found by its
+// index in constant time.
 class TRowList {
 public:
     explicit TRowList(int fieldCount = 0)
         : fieldCount_(fieldCount) {}
-    TRowList(TRowList&&) = default;
-    TRowList& operator=(TRowList&&) = default;
+    ~TRowList() { Clear(); }
+    TRowList(const TRowList&) = delete;
+    TRowList& operator=(const TRowList&) = delete;
+    TRowList(TRowList&& other) noexcept { *this = std::move(other); }
+    TRowList& operator=(TRowList&& other) noexcept;
 
     int FieldCount() const { return fieldCount_; }
     uint64_t RowCount() const { return rows_.size(); }
@@ -113,20 +117,31 @@ public:
 
     // Value of a column of a row (both in range), nullptr for NULL.
     const char* Value(uint64_t row, int column, size_t* length) const {
-        return RowValue(rows_[row], &ends_[row * size_t(fieldCount_)], column, length);
+        const char* record = rows_[row];
+        return RowValue(record + sizeof(uint32_t) * size_t(fieldCount_),
+                        reinterpret_cast<const uint32_t*>(record), column, length);
     }
 
     void Clear();
 
 private:
+    struct TBlock {
+        char* data;
+        size_t size;
+        bool mapped;
+    };
     char* Reserve(size_t bytes);
+    static TBlock Allocate(size_t size);
 
-    static constexpr size_t kBlockSize = 256 * 1024;
+    // Blocks grow from the first size to the large size; large blocks are
+    // mapped on huge-page boundaries so that filling them costs few faults.
+    static constexpr size_t kFirstBlock = 64 * 1024;
+    static constexpr size_t kLargeBlock = 2 * 1024 * 1024;
 
-    int fieldCount_;
-    std::vector<char*> rows_;
-    std::vector<uint32_t> ends_;
-    std::vector<std::unique_ptr<char[]>> blocks_;
+    int fieldCount_ = 0;
+    std::vector<char*> rows_; // per row: its column ends, then its values
+    std::vector<TBlock> blocks_;
+    size_t nextBlock_ = kFirstBlock;
     char* free_ = nullptr;
     size_t freeLength_ = 0;
 };

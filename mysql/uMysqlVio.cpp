@@ -20,6 +20,7 @@ namespace {
 
 constexpr int kDefaultPort = 3306;
 constexpr int kPipeAttempts = 101;
+constexpr int kDrainPieces = 16;
 
 void SleepMilliseconds(int ms) {
     timespec ts{0, long(ms) * 1000000L};
@@ -63,9 +64,9 @@ int TMysqlVio::Connect(uint8_t kind, const std::string& host, const std::string&
 int TMysqlVio::ConnectPipe(std::string& host, std::string& pipeName) {
     // Every pipe connection targets the local machine's pipe "MySQL".
     if (host != ".")
-        host = ".";
+        host.assign(1, '.');
     if (pipeName != "MySQL")
-        pipeName = "MySQL";
+        pipeName = std::string("MySQL");
     // This system has no named pipes: opening the path always fails.
     SetError(CR_NAMEDPIPEOPEN_ERROR, FormatClientError(CR_NAMEDPIPEOPEN_ERROR, host.c_str(),
                                                        pipeName.c_str(), unsigned(ENOENT)));
@@ -172,11 +173,14 @@ int TMysqlVio::Close() {
         if (::shutdown(socket_, SHUT_WR) != 0)
             result = -1;
         SetBlocking(false);
+        // Take what the server still sends, in small pieces with a short
+        // pause, but never more than a few pieces: a large reply left unread
+        // is dropped with the socket rather than drained piece by piece.
         char drain[256];
-        for (;;) {
-            SleepMilliseconds(1);
+        for (int piece = 0; piece < kDrainPieces; ++piece) {
             if (::recv(socket_, drain, sizeof drain, 0) <= 0)
                 break;
+            SleepMilliseconds(1);
         }
         if (::close(socket_) != 0)
             result = -1;
@@ -240,10 +244,11 @@ int TMysqlVio::SetKeepAlive(bool on) {
 }
 
 int TMysqlVio::SetFastSend() {
-    // A type-of-service of zero; when that is refused, switch Nagle off.
-    const int tos = 0;
-    if (setsockopt(socket_, IPPROTO_IP, IP_TOS, &tos, sizeof tos) == 0)
-        return 0;
+    // A type-of-service request with an empty value, then no-delay. Where
+    // the empty request is refused only no-delay counts; here it is
+    // accepted, and no-delay is set all the same so that a command sent in
+    // two pieces never waits for the server's delayed acknowledgement.
+    setsockopt(socket_, IPPROTO_IP, IP_TOS, nullptr, 0);
     const int on = 1;
     return setsockopt(socket_, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on) == 0 ? 0 : -1;
 }

@@ -1,0 +1,757 @@
+// The client session against the real test server: login, statements and
+// results, the compressed protocol, the framing limits, reconnecting, streamed
+// results and the positioning rules of buffered results.
+#include "TestServer.h"
+#include "uMysqlClient.h"
+
+#include <QElapsedTimer>
+#include <QTest>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+using namespace mysql;
+
+namespace {
+
+const char* const kScratch = "rd_clienttest";
+
+std::string std8(const QString& s) {
+    return s.toStdString();
+}
+
+QByteArray valueOf(const TMysqlResult& r, int column) {
+    const char* v = r.Value(column);
+    return v ? QByteArray(v, int(r.ValueLength(column))) : QByteArray();
+}
+
+// A port on 127.0.0.1 that nothing listens on.
+int closedPort() {
+    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
+    socklen_t size = sizeof address;
+    ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &size);
+    ::close(fd);
+    return ntohs(address.sin_port);
+}
+
+} // namespace
+
+class ClientTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+
+    void login_data();
+    void login();
+    void userNameCutTo32Bytes();
+    void databaseNameCutTo64Bytes();
+    void connectRules();
+    void namedPipe_data();
+    void namedPipe();
+    void propertyChangesDropTheConnection();
+
+    void statementsWithAndWithoutResult();
+    void serverErrorWithoutSqlState();
+    void nullAgainstEmptyText();
+    void bytesComeBackUnchanged_data();
+    void bytesComeBackUnchanged();
+
+    void compressedProtocol_data();
+    void compressedProtocol();
+    void compressedLargeValueBothWays();
+
+    void valueLengthsOnLengthCodedBoundaries_data();
+    void valueLengthsOnLengthCodedBoundaries();
+    void replyPastTheFramingLimit();
+    void largestCommand();
+
+    void ping();
+    void reconnectAfterKillRunsStatementOnce();
+    void noReconnectInsideTransaction();
+
+    void streamedResultBlocksOtherCommands();
+    void freeingStreamedResultEarlyDrainsIt();
+
+    void seekAndValueRules();
+    void emptyResult();
+    void seekWalkIsLinear();
+    void refusedPortReportedAtOnce();
+
+private:
+    bool connectAs(TMysqlClient& client, const QString& user, const QString& password,
+                   const std::string& database = {});
+    bool connectNative(TMysqlClient& client, const std::string& database = {}) {
+        return connectAs(client, server.user, server.password, database);
+    }
+    // Runs a statement that must succeed; returns its result (maybe none).
+    std::unique_ptr<TMysqlResult> run(TMysqlClient& client, const std::string& statement,
+                                      bool buffered = true);
+    void killThread(uint32_t threadId);
+
+    TestServer server;
+};
+
+bool ClientTest::connectAs(TMysqlClient& client, const QString& user, const QString& password,
+                           const std::string& database) {
+    client.SetHost(std8(server.host));
+    client.SetPort(server.port);
+    client.SetUser(std8(user));
+    client.SetPassword(std8(password));
+    client.SetPipeName({});
+    client.SetDatabase(database);
+    client.SetUseNamedPipe(false);
+    client.ClearSpareOption();
+    client.SetCompress(false);
+    client.SetPipeFallback(false);
+    return client.Connect();
+}
+
+std::unique_ptr<TMysqlResult> ClientTest::run(TMysqlClient& client, const std::string& statement,
+                                              bool buffered) {
+    bool success = false;
+    auto result = client.Query(statement, buffered, success);
+    if (!success)
+        qWarning("%s: %d %s", statement.substr(0, 200).c_str(), client.ErrorCode(),
+                 client.ErrorText().c_str());
+    return result;
+}
+
+void ClientTest::killThread(uint32_t threadId) {
+    TMysqlClient admin;
+    QVERIFY(connectNative(admin));
+    bool success = false;
+    admin.Query("KILL " + std::to_string(threadId), true, success);
+    QVERIFY2(success, admin.ErrorText().c_str());
+}
+
+void ClientTest::initTestCase() {
+    server = TestServer::fromEnvironment();
+    REQUIRE_TEST_SERVER(server);
+    TMysqlClient client;
+    QVERIFY2(connectNative(client), client.ErrorText().c_str());
+    bool ok = false;
+    for (const std::string& statement :
+         {std::string("DROP DATABASE IF EXISTS ") + kScratch,
+          std::string("CREATE DATABASE ") + kScratch + " CHARACTER SET utf8mb4",
+          std::string("CREATE TABLE ") + kScratch +
+                  ".items (id INT AUTO_INCREMENT PRIMARY KEY, name VARCHAR(64), data LONGBLOB) "
+                  "ENGINE=InnoDB"}) {
+        client.Query(statement, true, ok);
+        QVERIFY2(ok, client.ErrorText().c_str());
+    }
+}
+
+void ClientTest::cleanupTestCase() {
+    if (!server.available())
+        return;
+    TMysqlClient client;
+    if (connectNative(client)) {
+        bool ok;
+        client.Query(std::string("DROP DATABASE IF EXISTS ") + kScratch, true, ok);
+    }
+}
+
+void ClientTest::login_data() {
+    QTest::addColumn<QString>("who");
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<QString>("database");
+    QTest::addColumn<int>("error");
+    QTest::addColumn<QString>("message");
+    TestServer s = TestServer::fromEnvironment();
+    QTest::newRow("native password") << s.user << s.password << QString() << 0 << QString();
+    QTest::newRow("native password with database")
+            << s.user << s.password << QString(kScratch) << 0 << QString();
+    QTest::newRow("pre-4.1 password") << s.oldUser << s.oldPassword << QString() << 0 << QString();
+    QTest::newRow("no password") << s.noPasswordUser << QString() << QString() << 0 << QString();
+    QTest::newRow("wrong password")
+            << s.user << QStringLiteral("not-the-password") << QString() << 1045
+            << QStringLiteral("Access denied for user '%1'@'127.0.0.1' (using password: YES)")
+                       .arg(s.user);
+    QTest::newRow("no rights on the database")
+            << s.limitedUser << s.limitedPassword << QStringLiteral("characters") << 1044
+            << QStringLiteral("Access denied for user '%1'@'%' to database 'characters'")
+                       .arg(s.limitedUser);
+}
+
+void ClientTest::login() {
+    QFETCH(QString, who);
+    QFETCH(QString, password);
+    QFETCH(QString, database);
+    QFETCH(int, error);
+    QFETCH(QString, message);
+    TMysqlClient client;
+    const bool connected = connectAs(client, who, password, std8(database));
+    QCOMPARE(client.ErrorCode(), error);
+    QCOMPARE(QString::fromStdString(client.ErrorText()), message);
+    QCOMPARE(connected, error == 0);
+    QCOMPARE(client.Connected(), error == 0);
+    if (error != 0)
+        return;
+    QVERIFY(client.ThreadId() != 0);
+    QVERIFY(QByteArray::fromStdString(client.ServerVersion()).contains("MariaDB"));
+    auto result = run(client, "SELECT CURRENT_USER(), DATABASE()");
+    QVERIFY(result);
+    QCOMPARE(QString::fromUtf8(valueOf(*result, 0)), who + QStringLiteral("@%"));
+    QCOMPARE(QString::fromUtf8(valueOf(*result, 1)), database);
+}
+
+void ClientTest::userNameCutTo32Bytes() {
+    TMysqlClient admin;
+    QVERIFY(connectNative(admin));
+    const std::string name32 = "rd_user_name_of_exactly_32_bytes";
+    QCOMPARE(name32.size(), size_t(32));
+    run(admin, "CREATE OR REPLACE USER '" + name32 + "'@'%' IDENTIFIED BY 'cut-secret'");
+    QCOMPARE(admin.ErrorCode(), 0);
+
+    TMysqlClient client;
+    QVERIFY2(connectAs(client, QString::fromStdString(name32 + "_and_more"),
+                       QStringLiteral("cut-secret")),
+             client.ErrorText().c_str());
+    auto result = run(client, "SELECT CURRENT_USER()");
+    QVERIFY(result);
+    QCOMPARE(valueOf(*result, 0), QByteArray::fromStdString(name32 + "@%"));
+    run(admin, "DROP USER '" + name32 + "'@'%'");
+}
+
+void ClientTest::databaseNameCutTo64Bytes() {
+    TMysqlClient admin;
+    QVERIFY(connectNative(admin));
+    const std::string name64 = "rd_" + std::string(61, 'd');
+    run(admin, "CREATE DATABASE IF NOT EXISTS `" + name64 + "`");
+    QCOMPARE(admin.ErrorCode(), 0);
+
+    TMysqlClient client;
+    QVERIFY2(connectNative(client, name64 + "tail76"), client.ErrorText().c_str());
+    auto result = run(client, "SELECT DATABASE()");
+    QVERIFY(result);
+    QCOMPARE(valueOf(*result, 0), QByteArray::fromStdString(name64));
+    run(admin, "DROP DATABASE `" + name64 + "`");
+}
+
+void ClientTest::connectRules() {
+    TMysqlClient client;
+    QCOMPARE(client.Port(), 3306);
+    QVERIFY(client.Reconnect());
+    QCOMPARE(client.ConnectTimeout(), 30u);
+    QVERIFY(client.CompressOption());
+    QCOMPARE(client.ClientFlags(), 0xE285u);
+
+    // No host: false, and the error fields stay as they were.
+    client.Net().SetError(1234, "earlier");
+    QVERIFY(!client.Connect());
+    QCOMPARE(client.ErrorCode(), 1234);
+    QCOMPARE(client.ErrorText(), std::string("earlier"));
+
+    QVERIFY(connectNative(client));
+    const uint32_t thread = client.ThreadId();
+    QVERIFY(client.Connect());
+    QCOMPARE(client.ThreadId(), thread);
+
+    // SetDatabase selects at once on a connected session.
+    QVERIFY(client.SetDatabase(kScratch));
+    QCOMPARE(client.Database(), std::string(kScratch));
+    QVERIFY(!client.SelectDatabase("rd_no_such_database"));
+    QCOMPARE(client.ErrorCode(), 1049);
+    QVERIFY(!client.SelectDatabase(""));
+    QCOMPARE(client.Database(), std::string(kScratch));
+
+    client.Close();
+    QVERIFY(!client.Connected());
+    QVERIFY(!client.SetDatabase(kScratch));
+}
+
+void ClientTest::namedPipe_data() {
+    QTest::addColumn<bool>("fallBack");
+    QTest::newRow("no fall-back") << false;
+    QTest::newRow("fall back to TCP") << true;
+}
+
+void ClientTest::namedPipe() {
+    QFETCH(bool, fallBack);
+    TMysqlClient client;
+    client.SetHost(std8(server.host));
+    client.SetPort(server.port);
+    client.SetUser(std8(server.user));
+    client.SetPassword(std8(server.password));
+    client.SetCompress(false);
+    client.SetPipeName("other");
+    client.SetUseNamedPipe(true);
+    client.SetPipeFallback(fallBack);
+    const bool connected = client.Connect();
+    QCOMPARE(connected, fallBack);
+    if (!fallBack) {
+        // This system has no named pipes: the pipe always targets "MySQL" on
+        // the local machine and cannot be opened.
+        QCOMPARE(client.ErrorCode(), 2017);
+        QCOMPARE(client.ErrorText(),
+                 std::string("Can't open named pipe to host: .  pipe: MySQL (2)"));
+        QVERIFY(client.UseNamedPipe());
+        return;
+    }
+    QCOMPARE(client.ErrorCode(), 0);
+    QVERIFY(!client.UseNamedPipe());
+    QCOMPARE(client.PipeName(), std::string());
+    QCOMPARE(client.Host(), std8(server.host));
+    QVERIFY(run(client, "SELECT 1"));
+}
+
+void ClientTest::propertyChangesDropTheConnection() {
+    TMysqlClient client;
+    QVERIFY(connectNative(client));
+    client.SetHost(std8(server.host));
+    client.SetPort(server.port);
+    client.SetUser(std8(server.user));
+    client.SetReconnect(false);
+    QVERIFY(client.Connected());
+
+    client.SetHost("localhost");
+    QVERIFY(!client.Connected());
+    client.SetHost(std8(server.host));
+    QVERIFY(client.Connect());
+    client.SetCompress(true);
+    QVERIFY(!client.Connected());
+}
+
+void ClientTest::statementsWithAndWithoutResult() {
+    TMysqlClient client;
+    QVERIFY(connectNative(client));
+    bool success = false;
+    auto none = client.Query(std::string("USE ") + kScratch, true, success);
+    QVERIFY(success);
+    QVERIFY(!none);
+
+    none = client.Query("INSERT INTO items (name) VALUES ('one'), ('two'), ('three')", true,
+                        success);
+    QVERIFY(success);
+    QVERIFY(!none);
+    QCOMPARE(client.AffectedRows(), quint64(3));
+    const uint64_t firstId = client.InsertId();
+    QVERIFY(firstId > 0);
+    QVERIFY(QByteArray::fromStdString(client.Info()).contains("Records: 3"));
+
+    client.Query("UPDATE items SET name = 'uno' WHERE id = " + std::to_string(firstId), true,
+                 success);
+    QVERIFY(success);
+    QCOMPARE(client.AffectedRows(), quint64(1));
+
+    auto result = client.Query("SELECT id, name FROM items WHERE id >= " + std::to_string(firstId) +
+                                       " ORDER BY id",
+                               true, success);
+    QVERIFY(success);
+    QVERIFY(result);
+    QCOMPARE(result->FieldCount(), 2);
+    QCOMPARE(result->RowCount(), quint64(3));
+    QCOMPARE(client.AffectedRows(), quint64(3));
+    QCOMPARE(result->Fields()[1].Name, std::string("name"));
+    QCOMPARE(result->Fields()[1].Table, std::string("items"));
+    QCOMPARE(result->Fields()[1].Db, std::string(kScratch));
+    QCOMPARE(result->Fields()[1].MaxLength, 5u);
+    QVERIFY(result->Fields()[0].Flags & NUM_FLAG);
+    QVERIFY(!(result->Fields()[1].Flags & NUM_FLAG));
+    QCOMPARE(valueOf(*result, 1), QByteArray("uno"));
+    result->Next();
+    QCOMPARE(valueOf(*result, 1), QByteArray("two"));
+
+    // An empty statement is not sent.
+    QVERIFY(!client.Query("", true, success));
+    QVERIFY(!success);
+    client.Query("DELETE FROM items", true, success);
+    QVERIFY(success);
+}
+
+void ClientTest::serverErrorWithoutSqlState() {
+    TMysqlClient client;
+    QVERIFY(connectNative(client, kScratch));
+    bool success = true;
+    auto result = client.Query("SELEKT 1", true, success);
+    QVERIFY(!result);
+    QVERIFY(!success);
+    QCOMPARE(client.ErrorCode(), 1064);
+    QVERIFY2(client.ErrorText().rfind("You have an error in your SQL syntax", 0) == 0,
+             client.ErrorText().c_str());
+
+    client.Query("SELECT * FROM no_such_table", true, success);
+    QVERIFY(!success);
+    QCOMPARE(client.ErrorCode(), 1146);
+    QCOMPARE(client.ErrorText(),
+             std::string("Table '") + kScratch + ".no_such_table' doesn't exist");
+    // The session goes on.
+    QVERIFY(client.Connected());
+    QVERIFY(run(client, "SELECT 1"));
+}
+
+void ClientTest::nullAgainstEmptyText() {
+    TMysqlClient client;
+    QVERIFY(connectNative(client));
+    auto result = run(client, "SELECT NULL, '', 'x'");
+    QVERIFY(result);
+    QVERIFY(result->Value(0) == nullptr);
+    QCOMPARE(result->ValueLength(0), size_t(0));
+    QVERIFY(result->Value(1) != nullptr);
+    QCOMPARE(result->Value(1)[0], '\0');
+    QCOMPARE(result->ValueLength(1), size_t(0));
+    QCOMPARE(QByteArray(result->Value(2)), QByteArray("x"));
+}
+
+void ClientTest::bytesComeBackUnchanged_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("UTF-8 Cyrillic") << QStringLiteral("Управление БД Мангос.").toUtf8();
+    QTest::newRow("UTF-8 four-byte") << QByteArray("\xF0\x9F\x90\x89 dragon");
+    QByteArray high;
+    for (int b = 0x80; b <= 0xFF; ++b)
+        high.append(char(b));
+    QTest::newRow("bytes 0x80 to 0xFF, not UTF-8") << high;
+    QTest::newRow("Windows-1251 text") << QByteArray("\xD3\xEF\xF0\xE0\xE2\xEB\xE5\xED\xE8\xE5");
+}
+
+void ClientTest::bytesComeBackUnchanged() {
+    QFETCH(QByteArray, bytes);
+    TMysqlClient client;
+    QVERIFY(connectNative(client, kScratch));
+    QVERIFY(!run(client, "SET NAMES binary"));
+    // The statement carries the raw bytes; they go in and come back as sent.
+    const std::string insert =
+            "INSERT INTO items (data) VALUES (_binary'" + bytes.toStdString() + "')";
+    bool success = false;
+    client.Query(insert, true, success);
+    QVERIFY2(success, client.ErrorText().c_str());
+    const uint64_t id = client.InsertId();
+    auto result = run(client, "SELECT data, HEX(data) FROM items WHERE id = " + std::to_string(id));
+    QVERIFY(result);
+    QCOMPARE(valueOf(*result, 0), bytes);
+    QCOMPARE(valueOf(*result, 1), bytes.toHex().toUpper());
+
+    // Zero bytes inside a value.
+    result = run(client, "SELECT X'00410042'");
+    QVERIFY(result);
+    QCOMPARE(valueOf(*result, 0), QByteArray("\0A\0B", 4));
+}
+
+void ClientTest::compressedProtocol_data() {
+    QTest::addColumn<QByteArray>("statement");
+    QTest::addColumn<QByteArray>("expected");
+    QTest::newRow("short statement, short result") << QByteArray("SELECT 'ab'") << QByteArray("ab");
+    QTest::newRow("long statement, short result")
+            << QByteArray("SELECT LENGTH('" + QByteArray(200, 'q') + "')") << QByteArray("200");
+    QTest::newRow("short statement, long result")
+            << QByteArray("SELECT REPEAT('xy', 500)") << QByteArray(1000, 'x').replace("xx", "xy");
+}
+
+void ClientTest::compressedProtocol() {
+    QFETCH(QByteArray, statement);
+    QFETCH(QByteArray, expected);
+    TMysqlClient client;
+    client.SetHost(std8(server.host));
+    client.SetPort(server.port);
+    client.SetUser(std8(server.user));
+    client.SetPassword(std8(server.password));
+    client.SetCompress(true);
+    QVERIFY2(client.Connect(), client.ErrorText().c_str());
+    QVERIFY(client.ClientFlags() & CLIENT_COMPRESS);
+    QVERIFY(client.Net().Compress());
+
+    auto result = run(client, statement.toStdString());
+    QVERIFY(result);
+    QCOMPARE(valueOf(*result, 0), expected);
+    result = run(client, "SHOW SESSION STATUS LIKE 'Compression'");
+    QVERIFY(result);
+    QCOMPARE(valueOf(*result, 1), QByteArray("ON"));
+}
+
+void ClientTest::compressedLargeValueBothWays() {
+    TMysqlClient client;
+    client.SetHost(std8(server.host));
+    client.SetPort(server.port);
+    client.SetUser(std8(server.user));
+    client.SetPassword(std8(server.password));
+    client.SetDatabase(kScratch);
+    QVERIFY2(client.Connect(), client.ErrorText().c_str());
+    QVERIFY(client.Net().Compress());
+
+    // 3 MB of text that compresses, but not to nothing.
+    std::string big;
+    big.reserve(3 * 1024 * 1024);
+    uint32_t x = 12345;
+    while (big.size() < 3 * 1024 * 1024) {
+        x = x * 1103515245 + 12345;
+        big.push_back(char('a' + (x >> 16) % 16));
+    }
+    bool success = false;
+    client.Query("INSERT INTO items (name, data) VALUES ('big', '" + big + "')", true, success);
+    QVERIFY2(success, client.ErrorText().c_str());
+    const uint64_t id = client.InsertId();
+    auto result =
+            run(client, "SELECT data, LENGTH(data) FROM items WHERE id = " + std::to_string(id));
+    QVERIFY(result);
+    QCOMPARE(result->ValueLength(0), big.size());
+    QVERIFY(std::memcmp(result->Value(0), big.data(), big.size()) == 0);
+    QCOMPARE(QByteArray(result->Value(1)), QByteArray::number(qulonglong(big.size())));
+    // The buffer returns to its first size once the result is read.
+    QCOMPARE(client.Net().BufferSize(), size_t(8192));
+}
+
+void ClientTest::valueLengthsOnLengthCodedBoundaries_data() {
+    QTest::addColumn<int>("length");
+    QTest::addColumn<bool>("compressed");
+    for (bool compressed : {false, true}) {
+        const char* mode = compressed ? "compressed" : "plain";
+        // The largest value: in plain mode four bytes of length prefix and
+        // the value fill the largest packet the framing reads (16,777,214
+        // bytes); in compressed mode the packet's own four-byte header shares
+        // the same buffer.
+        const int largest = compressed ? 16777206 : 16777210;
+        for (int length : {0, 250, 251, 65535, 65536, largest})
+            QTest::addRow("%s %d", mode, length) << length << compressed;
+    }
+}
+
+void ClientTest::valueLengthsOnLengthCodedBoundaries() {
+    QFETCH(int, length);
+    QFETCH(bool, compressed);
+    TMysqlClient client;
+    QVERIFY(connectNative(client));
+    if (compressed) {
+        client.SetCompress(true);
+        QVERIFY(client.Connect());
+    }
+    auto result = run(client, "SELECT REPEAT('a', " + std::to_string(length) + ")");
+    QVERIFY(result);
+    QCOMPARE(result->ValueLength(0), size_t(length));
+    const char* v = result->Value(0);
+    QVERIFY(v);
+    QVERIFY(std::string_view(v, size_t(length)).find_first_not_of('a') == std::string_view::npos);
+    QCOMPARE(v[length], '\0');
+}
+
+void ClientTest::replyPastTheFramingLimit() {
+    TMysqlClient client;
+    QVERIFY(connectNative(client));
+    bool success = true;
+    auto result = client.Query("SELECT REPEAT('a', 16777211)", true, success);
+    QVERIFY(!result);
+    QVERIFY(!success);
+    QCOMPARE(client.ErrorCode(), 2020);
+    QCOMPARE(client.ErrorText(), std::string("Got packet bigger than 'max_allowed_packet'"));
+    QVERIFY(!client.Connected());
+    // The next command connects again.
+    QVERIFY(run(client, "SELECT 1"));
+    QVERIFY(client.Connected());
+}
+
+void ClientTest::largestCommand() {
+    TMysqlClient client;
+    QVERIFY(connectNative(client));
+    const uint32_t thread = client.ThreadId();
+    // The statement plus the command byte fill a packet of 16,777,215 bytes.
+    const std::string head = "SELECT LENGTH('";
+    const std::string tail = "')";
+    const size_t fill = 16777214 - head.size() - tail.size();
+    std::string statement = head + std::string(fill, 'b') + tail;
+    QCOMPARE(statement.size(), size_t(16777214));
+    auto result = run(client, statement);
+    QVERIFY(result);
+    QCOMPARE(QByteArray(result->Value(0)), QByteArray::number(qulonglong(fill)));
+
+    // One byte more is refused before anything is sent; the session stays.
+    statement.insert(head.size(), 1, 'b');
+    bool success = true;
+    QVERIFY(!client.Query(statement, true, success));
+    QVERIFY(!success);
+    QCOMPARE(client.ErrorCode(), 1153);
+    QVERIFY(client.Connected());
+    QVERIFY(run(client, "SELECT 1"));
+    QCOMPARE(client.ThreadId(), thread);
+}
+
+void ClientTest::ping() {
+    TMysqlClient client;
+    QVERIFY(!client.Ping());
+    QVERIFY(connectNative(client));
+    QVERIFY(client.Ping());
+    QCOMPARE(client.ErrorCode(), 0);
+}
+
+void ClientTest::reconnectAfterKillRunsStatementOnce() {
+    TMysqlClient client;
+    QVERIFY(connectNative(client, kScratch));
+    QVERIFY(!run(client, "DELETE FROM items"));
+    const uint32_t before = client.ThreadId();
+    killThread(before);
+
+    bool success = false;
+    client.Query("INSERT INTO items (name) VALUES ('once')", true, success);
+    QVERIFY2(success, client.ErrorText().c_str());
+    QVERIFY(client.ThreadId() != before);
+    auto result = run(client, "SELECT COUNT(*) FROM items WHERE name = 'once'");
+    QVERIFY(result);
+    QCOMPARE(QByteArray(result->Value(0)), QByteArray("1"));
+    QVERIFY(!run(client, "DELETE FROM items"));
+}
+
+void ClientTest::noReconnectInsideTransaction() {
+    TMysqlClient client;
+    QVERIFY(connectNative(client, kScratch));
+    QVERIFY(!run(client, "START TRANSACTION"));
+    QVERIFY(!run(client, "INSERT INTO items (name) VALUES ('in transaction')"));
+    QVERIFY(client.ServerStatus() & SERVER_STATUS_IN_TRANS);
+    const uint32_t before = client.ThreadId();
+    killThread(before);
+
+    bool success = true;
+    QVERIFY(!client.Query("INSERT INTO items (name) VALUES ('after kill')", true, success));
+    QVERIFY(!success);
+    QCOMPARE(client.ErrorCode(), 2013);
+    QVERIFY(!client.Connected());
+
+    // The command after that connects afresh; the transaction's work is gone
+    // and the failed statement never ran.
+    auto result = run(client, "SELECT COUNT(*) FROM items");
+    QVERIFY(result);
+    QVERIFY(client.ThreadId() != before);
+    QCOMPARE(QByteArray(result->Value(0)), QByteArray("0"));
+}
+
+void ClientTest::streamedResultBlocksOtherCommands() {
+    TMysqlClient client;
+    QVERIFY(connectNative(client, kScratch));
+    auto streamed = run(client, "SELECT seq FROM seq_1_to_5", false);
+    QVERIFY(streamed);
+    QVERIFY(!streamed->Buffered());
+    QCOMPARE(client.Status(), 2);
+    QCOMPARE(QByteArray(streamed->Value(0)), QByteArray("1"));
+
+    bool success = true;
+    QVERIFY(!client.Query("SELECT 1", true, success));
+    QVERIFY(!success);
+    QCOMPARE(client.ErrorCode(), 2014);
+    QCOMPARE(client.ErrorText(),
+             std::string("Commands out of sync;  You can't run this command now"));
+    QVERIFY(!client.Ping());
+    QCOMPARE(client.ErrorCode(), 2014);
+
+    QByteArray seen;
+    while (!streamed->Eof()) {
+        seen += streamed->Value(0);
+        streamed->Next();
+    }
+    QCOMPARE(seen, QByteArray("12345"));
+    QCOMPARE(streamed->RowCount(), quint64(5));
+    QCOMPARE(streamed->FetchState(), 1);
+    QCOMPARE(client.Status(), 0);
+    QCOMPARE(client.AffectedRows(), quint64(5));
+    QVERIFY(run(client, "SELECT 1"));
+}
+
+void ClientTest::freeingStreamedResultEarlyDrainsIt() {
+    TMysqlClient client;
+    QVERIFY(connectNative(client, kScratch));
+    const uint32_t thread = client.ThreadId();
+    auto streamed = run(client, "SELECT seq, REPEAT('z', 100) FROM seq_1_to_20000", false);
+    QVERIFY(streamed);
+    streamed->Next();
+    QCOMPARE(QByteArray(streamed->Value(0)), QByteArray("2"));
+    streamed.reset();
+    QCOMPARE(client.Status(), 0);
+    auto result = run(client, "SELECT 'after'");
+    QVERIFY(result);
+    QCOMPARE(QByteArray(result->Value(0)), QByteArray("after"));
+    QCOMPARE(client.ThreadId(), thread);
+}
+
+void ClientTest::seekAndValueRules() {
+    TMysqlClient client;
+    QVERIFY(connectNative(client, kScratch));
+    auto r = run(client, "SELECT seq, IF(seq = 2, NULL, seq * 10) FROM seq_0_to_3");
+    QVERIFY(r);
+    QCOMPARE(r->RowCount(), quint64(4));
+    QVERIFY(!r->Eof());
+    QCOMPARE(r->RowIndex(), quint64(0));
+    QCOMPARE(QByteArray(r->Value(0)), QByteArray("0"));
+
+    r->Seek(2);
+    QCOMPARE(QByteArray(r->Value(0)), QByteArray("2"));
+    QVERIFY(r->Value(1) == nullptr);
+    // Out of range: nothing changes.
+    r->Seek(4);
+    QCOMPARE(QByteArray(r->Value(0)), QByteArray("2"));
+    r->Seek(-1);
+    QCOMPARE(QByteArray(r->Value(0)), QByteArray("2"));
+    QVERIFY(r->Value(2) == nullptr);
+    QVERIFY(r->Value(-1) == nullptr);
+    QCOMPARE(r->ValueLength(2), size_t(0));
+
+    // A value stays valid and in place while the cursor moves.
+    r->Seek(3);
+    const char* last = r->Value(1);
+    QCOMPARE(QByteArray(last), QByteArray("30"));
+    r->Next();
+    QVERIFY(r->Eof());
+    r->Seek(0);
+    QVERIFY(!r->Eof());
+    QCOMPARE(QByteArray(r->Value(1)), QByteArray("0"));
+    QCOMPARE(QByteArray(last), QByteArray("30"));
+
+    // Results belong to the caller and outlive later statements.
+    auto other = run(client, "SELECT 'other'");
+    QVERIFY(other);
+    QCOMPARE(QByteArray(r->Value(0)), QByteArray("0"));
+}
+
+void ClientTest::emptyResult() {
+    TMysqlClient client;
+    QVERIFY(connectNative(client, kScratch));
+    auto r = run(client, "SELECT seq FROM seq_1_to_3 WHERE seq > 5");
+    QVERIFY(r);
+    QCOMPARE(r->FieldCount(), 1);
+    QCOMPARE(r->RowCount(), quint64(0));
+    QVERIFY(r->Eof());
+    QVERIFY(r->Value(0) == nullptr);
+    r->Seek(0);
+    QVERIFY(r->Eof());
+    r->Next();
+    QVERIFY(r->Value(0) == nullptr);
+}
+
+void ClientTest::seekWalkIsLinear() {
+    TMysqlClient client;
+    QVERIFY(connectNative(client, kScratch));
+    const int rows = 200000;
+    auto r = run(client, "SELECT seq FROM seq_0_to_" + std::to_string(rows - 1));
+    QVERIFY(r);
+    QCOMPARE(r->RowCount(), quint64(rows));
+    // Walking every row by index, last to first: a walk from the first row
+    // on every call would take minutes here.
+    QElapsedTimer timer;
+    timer.start();
+    for (int i = rows - 1; i >= 0; --i) {
+        r->Seek(i);
+        if (std::strtol(r->Value(0), nullptr, 10) != i)
+            QFAIL(qPrintable(QStringLiteral("row %1 holds %2").arg(i).arg(r->Value(0))));
+    }
+    QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
+}
+
+void ClientTest::refusedPortReportedAtOnce() {
+    TMysqlClient client;
+    client.SetHost("127.0.0.1");
+    client.SetPort(closedPort());
+    client.SetUser("nobody");
+    QElapsedTimer timer;
+    timer.start();
+    QVERIFY(!client.Connect());
+    QVERIFY2(timer.elapsed() < 2000, qPrintable(QString::number(timer.elapsed())));
+    QCOMPARE(client.ErrorCode(), 2003);
+    QCOMPARE(client.ErrorText(), std::string("Can't connect to MySQL server on '127.0.0.1' (111)"));
+    QVERIFY(!client.Connected());
+}
+
+QTEST_APPLESS_MAIN(ClientTest)
+#include "tst_mysql_client.moc"

@@ -1,0 +1,264 @@
+#include "FakeMysqlServer.h"
+
+#include <arpa/inet.h>
+#include <cerrno>
+#include <cstring>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+#include <zlib.h>
+
+namespace {
+
+constexpr int kWaitMilliseconds = 5000;
+
+std::string le(uint64_t value, int bytes) {
+    std::string out;
+    for (int i = 0; i < bytes; ++i)
+        out.push_back(char(value >> (8 * i)));
+    return out;
+}
+
+} // namespace
+
+FakeMysqlServer::FakeMysqlServer() {
+    m_listen = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    address.sin_port = 0;
+    if (m_listen < 0 || ::bind(m_listen, reinterpret_cast<sockaddr*>(&address), sizeof address) ||
+        ::listen(m_listen, 4)) {
+        m_error = "cannot listen: " + std::string(std::strerror(errno));
+        return;
+    }
+    socklen_t size = sizeof address;
+    ::getsockname(m_listen, reinterpret_cast<sockaddr*>(&address), &size);
+    m_port = ntohs(address.sin_port);
+}
+
+FakeMysqlServer::~FakeMysqlServer() {
+    if (m_thread.joinable())
+        m_thread.join();
+    if (m_listen >= 0)
+        ::close(m_listen);
+}
+
+FakeMysqlServer& FakeMysqlServer::write(const std::string& bytes) {
+    m_steps.push_back({Step::Write, bytes});
+    return *this;
+}
+
+FakeMysqlServer& FakeMysqlServer::writePacket(uint8_t sequence, const std::string& payload) {
+    return write(packet(sequence, payload));
+}
+
+FakeMysqlServer& FakeMysqlServer::readPacket() {
+    m_steps.push_back({Step::ReadPacket, {}});
+    return *this;
+}
+
+FakeMysqlServer& FakeMysqlServer::readCompressed() {
+    m_steps.push_back({Step::ReadCompressed, {}});
+    return *this;
+}
+
+FakeMysqlServer& FakeMysqlServer::close() {
+    m_steps.push_back({Step::Close, {}});
+    return *this;
+}
+
+void FakeMysqlServer::start() {
+    m_thread = std::thread([this] { run(); });
+}
+
+bool FakeMysqlServer::finish() {
+    if (m_thread.joinable())
+        m_thread.join();
+    return m_error.empty();
+}
+
+bool FakeMysqlServer::readExact(int fd, void* buffer, size_t size) {
+    auto* p = static_cast<char*>(buffer);
+    while (size > 0) {
+        pollfd waitFor{fd, POLLIN, 0};
+        if (::poll(&waitFor, 1, kWaitMilliseconds) <= 0) {
+            m_error = "the client sent nothing in time";
+            return false;
+        }
+        const ssize_t n = ::recv(fd, p, size, 0);
+        if (n <= 0) {
+            m_error = "the client closed the connection";
+            return false;
+        }
+        p += n;
+        size -= size_t(n);
+    }
+    return true;
+}
+
+void FakeMysqlServer::run() {
+    if (m_listen < 0)
+        return;
+    pollfd waitFor{m_listen, POLLIN, 0};
+    if (::poll(&waitFor, 1, kWaitMilliseconds) <= 0) {
+        m_error = "no client connected";
+        return;
+    }
+    const int fd = ::accept4(m_listen, nullptr, nullptr, SOCK_CLOEXEC);
+    if (fd < 0) {
+        m_error = "accept failed";
+        return;
+    }
+    bool open = true;
+    for (const Step& step : m_steps) {
+        if (!open)
+            break;
+        switch (step.kind) {
+        case Step::Write: {
+            size_t sent = 0;
+            while (sent < step.bytes.size()) {
+                const ssize_t n = ::send(fd, step.bytes.data() + sent, step.bytes.size() - sent,
+                                         MSG_NOSIGNAL);
+                if (n <= 0) {
+                    m_error = "write to the client failed";
+                    open = false;
+                    break;
+                }
+                sent += size_t(n);
+            }
+            break;
+        }
+        case Step::ReadPacket: {
+            unsigned char header[4];
+            if (!readExact(fd, header, 4)) {
+                open = false;
+                break;
+            }
+            const size_t length = header[0] | header[1] << 8 | header[2] << 16;
+            std::string payload(length, '\0');
+            if (!readExact(fd, payload.data(), length)) {
+                open = false;
+                break;
+            }
+            m_received.push_back(payload);
+            m_sequences.push_back(header[3]);
+            break;
+        }
+        case Step::ReadCompressed: {
+            unsigned char header[7];
+            if (!readExact(fd, header, 7)) {
+                open = false;
+                break;
+            }
+            const size_t length = header[0] | header[1] << 8 | header[2] << 16;
+            const uLongf original = header[4] | header[5] << 8 | header[6] << 16;
+            std::string body(length, '\0');
+            if (!readExact(fd, body.data(), length)) {
+                open = false;
+                break;
+            }
+            if (original != 0) {
+                std::string plain(original, '\0');
+                uLongf size = original;
+                if (uncompress(reinterpret_cast<Bytef*>(plain.data()), &size,
+                               reinterpret_cast<const Bytef*>(body.data()), length) != Z_OK ||
+                    size != original) {
+                    m_error = "the client sent a packet that does not uncompress";
+                    open = false;
+                    break;
+                }
+                body = plain;
+            }
+            m_received.push_back(body);
+            m_sequences.push_back(header[3]);
+            m_compressedLengths.push_back(uint32_t(original));
+            break;
+        }
+        case Step::Close:
+            ::shutdown(fd, SHUT_RDWR);
+            open = false;
+            break;
+        }
+    }
+    ::close(fd);
+}
+
+std::string FakeMysqlServer::packet(uint8_t sequence, const std::string& payload) {
+    return le(payload.size(), 3) + char(sequence) + payload;
+}
+
+std::string FakeMysqlServer::compressed(uint8_t sequence, const std::string& data,
+                                        bool compressIt) {
+    if (!compressIt)
+        return le(data.size(), 3) + char(sequence) + le(0, 3) + data;
+    uLongf size = compressBound(data.size());
+    std::string packed(size, '\0');
+    compress(reinterpret_cast<Bytef*>(packed.data()), &size,
+             reinterpret_cast<const Bytef*>(data.data()), data.size());
+    packed.resize(size);
+    return le(packed.size(), 3) + char(sequence) + le(data.size(), 3) + packed;
+}
+
+std::string FakeMysqlServer::greeting(const Greeting& g, int length) {
+    std::string out;
+    out.push_back(char(g.protocol));
+    out += g.version;
+    out.push_back('\0');
+    out += le(g.threadId, 4);
+    out += g.scramble.substr(0, 8);
+    out.push_back('\0');
+    out += le(g.capabilities, 2);
+    out.push_back(char(g.language));
+    out += le(g.status, 2);
+    out += le(0, 2); // upper capabilities
+    out.push_back(char(21));
+    out += std::string(10, '\0');
+    out += g.scramble.size() > 8 ? g.scramble.substr(8) : std::string();
+    out.push_back('\0');
+    out += "mysql_native_password";
+    out.push_back('\0');
+    if (length >= 0)
+        out.resize(size_t(length));
+    return out;
+}
+
+std::string FakeMysqlServer::ok(uint64_t affected, uint64_t insertId, uint16_t status,
+                                uint16_t warnings, const std::string& info) {
+    std::string out(1, '\0');
+    out += lengthCoded(affected) + lengthCoded(insertId) + le(status, 2) + le(warnings, 2);
+    if (!info.empty())
+        out += lengthCodedString(info);
+    return out;
+}
+
+std::string FakeMysqlServer::error41(uint16_t code, const std::string& state,
+                                     const std::string& message) {
+    return std::string(1, '\xFF') + le(code, 2) + "#" + state + message;
+}
+
+std::string FakeMysqlServer::eof(uint16_t warnings, uint16_t status) {
+    return std::string(1, '\xFE') + le(warnings, 2) + le(status, 2);
+}
+
+std::string FakeMysqlServer::lengthCoded(uint64_t value) {
+    if (value < 251)
+        return std::string(1, char(value));
+    if (value < 0x10000)
+        return "\xFC" + le(value, 2);
+    if (value < 0x1000000)
+        return "\xFD" + le(value, 3);
+    return "\xFE" + le(value, 8);
+}
+
+std::string FakeMysqlServer::lengthCodedString(const std::string& text) {
+    return lengthCoded(text.size()) + text;
+}
+
+std::string FakeMysqlServer::field(const std::string& name, uint8_t type, uint32_t length) {
+    std::string fixed = le(33, 2) + le(length, 4) + char(type) + le(0, 2) + char(0) + le(0, 2);
+    return lengthCodedString("def") + lengthCodedString("db") + lengthCodedString("t") +
+           lengthCodedString("t") + lengthCodedString(name) + lengthCodedString(name) +
+           lengthCodedString(fixed);
+}
