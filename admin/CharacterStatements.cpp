@@ -28,13 +28,6 @@ void addCondition(QString& filter, const QString& condition) {
               condition + QLatin1Char(')');
 }
 
-// A value of a LIKE pattern between quotes: LIKE reads a backslash as its
-// own escape character, so it is doubled before the quoting escapes.
-QString likeValue(QString text) {
-    text.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
-    return escapeQuoted(text);
-}
-
 } // namespace
 
 QString bareNumber(const QString& text) {
@@ -81,7 +74,8 @@ QString searchFilter(const SearchFields& fields) {
     QString filter;
     if (!fields.name.isEmpty())
         addCondition(filter, QStringLiteral("`name` like \"%") +
-                                     likeValue(trimControls(fields.name)) + QStringLiteral("%\""));
+                                     escapeLikeQuoted(trimControls(fields.name)) +
+                                     QStringLiteral("%\""));
     if (!fields.account.isEmpty())
         addCondition(filter, QStringLiteral("`account` = ") + bareNumber(fields.account));
     if (!fields.race.isEmpty()) {
