@@ -17,6 +17,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <functional>
+
 namespace stm = characterstatements;
 
 namespace {
@@ -41,6 +43,22 @@ void prepareDetailRows(StringGrid& grid, int rows) {
 void writeRow(StringGrid& grid, int row, const QStringList& texts) {
     for (int col = 0; col < texts.size(); ++col)
         grid.setCell(col, row, texts[col]);
+}
+
+// Writes a detail list while its grid is hidden: the header, then each of the
+// result's rows through writeResultRow (given the result row), or for no rows
+// one row of the "no data" texts.
+void fillDetailList(StringGrid& grid, const QStringList& headers, const QList<int>& widths,
+                    const QStringList& noData, int rows,
+                    const std::function<void(int)>& writeResultRow) {
+    grid.hide();
+    setGridHeader(grid, headers, widths);
+    prepareDetailRows(grid, rows);
+    if (rows == 0)
+        writeRow(grid, 1, noData);
+    for (int r = 0; r < rows; ++r)
+        writeResultRow(r);
+    grid.show();
 }
 
 const QStringList kExtraHeaders = {QStringLiteral("№"), QStringLiteral("Поле"),
@@ -303,17 +321,11 @@ void CharacterDetails::loadQuests(const QString& guid) {
     const bool ok = m_context.run(stm::quests(m_context.databaseName(Database::Characters),
                                               m_context.databaseName(Database::Mangos), guid));
     const int rows = ok ? m_context.rowCount() : 0;
-    m_questGrid->hide();
-    setGridHeader(*m_questGrid, kQuestHeaders, kQuestWidths);
     m_questsFound->setText(QStringLiteral("Найдено: ") + QString::number(rows));
-    prepareDetailRows(*m_questGrid, rows);
-    if (rows == 0)
-        writeRow(*m_questGrid, 1, kNoQuests);
-    for (int r = 0; r < rows; ++r) {
+    fillDetailList(*m_questGrid, kQuestHeaders, kQuestWidths, kNoQuests, rows, [this](int r) {
         for (int field = 0; field < 7; ++field)
             m_questGrid->setCell(field, r + 1, receivedValue(m_context, r, field));
-    }
-    m_questGrid->show();
+    });
 }
 
 void CharacterDetails::loadItems(const QString& guid) {
@@ -321,32 +333,20 @@ void CharacterDetails::loadItems(const QString& guid) {
                                              m_context.databaseName(Database::Mangos),
                                              trimControls(m_links.localeNumber()), guid));
     const int rows = ok ? m_context.rowCount() : 0;
-    m_itemGrid->hide();
-    setGridHeader(*m_itemGrid, kItemHeaders, kItemWidths);
-    prepareDetailRows(*m_itemGrid, rows);
-    if (rows == 0)
-        writeRow(*m_itemGrid, 1, kNoItems);
-    for (int r = 0; r < rows; ++r) {
+    fillDetailList(*m_itemGrid, kItemHeaders, kItemWidths, kNoItems, rows, [this](int r) {
         m_itemGrid->setCell(0, r + 1, QString::number(r + 1));
         for (int field = 1; field < 6; ++field)
             m_itemGrid->setCell(field, r + 1, receivedValue(m_context, r, field));
         m_itemGrid->setCell(6, r + 1, m_context.value(r, 6));
-    }
-    m_itemGrid->show();
+    });
 }
 
 void CharacterDetails::loadSpells(const QString& guid) {
     const bool ok = m_context.run(stm::spells(m_context.databaseName(Database::Characters), guid));
     const int rows = ok ? m_context.rowCount() : 0;
-    m_spellGrid->hide();
-    setGridHeader(*m_spellGrid, kSpellHeaders, kSpellWidths);
-    prepareDetailRows(*m_spellGrid, rows);
-    if (rows == 0)
-        writeRow(*m_spellGrid, 1, kNoSpells);
-    for (int r = 0; r < rows; ++r) {
+    fillDetailList(*m_spellGrid, kSpellHeaders, kSpellWidths, kNoSpells, rows, [this](int r) {
         m_spellGrid->setCell(0, r + 1, QString::number(r + 1));
         for (int field = 0; field < 3; ++field)
             m_spellGrid->setCell(field + 1, r + 1, receivedValue(m_context, r, field));
-    }
-    m_spellGrid->show();
+    });
 }
