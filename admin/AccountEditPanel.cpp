@@ -23,48 +23,6 @@ constexpr int kLeft = 8;
 constexpr int kFullWidth = AccountEditPanel::kWidth - 2 * kLeft;
 constexpr int kHalfWidth = (kFullWidth - 6) / 2;
 constexpr int kRightColumn = kLeft + kHalfWidth + 6;
-constexpr int kEditHeight = 21;
-
-// The controls stand under their captions.
-constexpr int kCaptionHeight = 15;
-
-QLineEdit* placeCaptionedEdit(QWidget* parent, const char* name, const QString& caption, int x,
-                              int y, int width) {
-    placeLabel(parent, caption, x, y, width);
-    return placeEdit(parent, name, x, y + kCaptionHeight, width);
-}
-
-QLineEdit* placeReadOnlyEdit(QWidget* parent, const char* name, const QString& caption, int x,
-                             int y, int width) {
-    QLineEdit* edit = placeCaptionedEdit(parent, name, caption, x, y, width);
-    makeReadOnlyTinted(edit);
-    return edit;
-}
-
-QComboBox* placeCombo(QWidget* parent, const char* name, const QString& caption, int x, int y,
-                      int width, const QStringList& items) {
-    placeLabel(parent, caption, x, y, width);
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(QLatin1String(name));
-    combo->setEditable(true);
-    combo->setInsertPolicy(QComboBox::NoInsert);
-    combo->addItems(items);
-    combo->setEditText(QString());
-    combo->setGeometry(x, y + kCaptionHeight, width, kEditHeight);
-    return combo;
-}
-
-void setBold(QWidget* widget) {
-    QFont font = widget->font();
-    font.setBold(true);
-    widget->setFont(font);
-}
-
-void setTextColor(QWidget* widget, const QColor& color) {
-    QPalette pal = widget->palette();
-    pal.setColor(QPalette::WindowText, color);
-    widget->setPalette(pal);
-}
 
 } // namespace
 
@@ -82,12 +40,12 @@ void AccountEditPanel::build() {
     placeHeading(this, "Label37", QStringLiteral("Редактирование учетной записи:"), kLeft, 4,
                  kFullWidth);
 
-    m_id = placeReadOnlyEdit(this, "dxDNEdit7", QStringLiteral("id"), kLeft, 22, 66);
+    m_id = placeCaptionedEdit(this, "dxDNEdit7", QStringLiteral("id"), kLeft, 22, 66);
     m_username = placeCaptionedEdit(this, "dxDNEdit8", QStringLiteral("username"), kLeft + 72, 22,
                                     kFullWidth - 72);
 
-    m_hash = placeReadOnlyEdit(this, "dxDNEdit9", QStringLiteral("sha_pass_hash"), kLeft, 60,
-                               kFullWidth);
+    m_hash = placeCaptionedEdit(this, "dxDNEdit9", QStringLiteral("sha_pass_hash"), kLeft, 60,
+                                kFullWidth);
     m_verdict = placeHeading(this, "Label80", QString(), kLeft + 96, 60, kFullWidth - 96);
     m_computedHash = placeLabel(this, QString(), kLeft, 98, kFullWidth);
     m_computedHash->setObjectName(QStringLiteral("Label16"));
@@ -98,36 +56,44 @@ void AccountEditPanel::build() {
 
     int y = 118;
     constexpr int kRowStep = 38;
-    m_gmlevel = placeCombo(this, "ComboBox8", QStringLiteral("gmlevel"), kLeft, y, kHalfWidth,
-                           {QStringLiteral("0 - player"), QStringLiteral("1 - moderator"),
-                            QStringLiteral("2 - gamemaster"), QStringLiteral("3 - administrator"),
-                            QStringLiteral("4 - supersdministrator")});
+    m_gmlevel = placeCaptionedCombo(this, "ComboBox8", QStringLiteral("gmlevel"),
+                                    {QStringLiteral("0 - player"), QStringLiteral("1 - moderator"),
+                                     QStringLiteral("2 - gamemaster"),
+                                     QStringLiteral("3 - administrator"),
+                                     QStringLiteral("4 - supersdministrator")},
+                                    kLeft, y, kHalfWidth);
     m_email = placeCaptionedEdit(this, "dxDNEdit11", QStringLiteral("email"), kRightColumn, y,
                                  kHalfWidth);
     y += kRowStep;
-    m_joindate =
-            placeReadOnlyEdit(this, "dxDNEdit12", QStringLiteral("joindate"), kLeft, y, kHalfWidth);
+    m_joindate = placeCaptionedEdit(this, "dxDNEdit12", QStringLiteral("joindate"), kLeft, y,
+                                    kHalfWidth);
     m_lastIp = placeCaptionedEdit(this, "dxDNEdit13", QStringLiteral("last_ip"), kRightColumn, y,
                                   kHalfWidth);
     installDigitsAndDotFilter(m_lastIp);
     y += kRowStep;
-    m_failedLogins = placeReadOnlyEdit(this, "dxDNEdit14", QStringLiteral("failed_login"), kLeft, y,
-                                       kHalfWidth);
-    m_locked = placeCombo(
-            this, "ComboBox9", QStringLiteral("locked"), kRightColumn, y, kHalfWidth,
-            {QStringLiteral("0 - не блокирован"), QStringLiteral("1 - блокирован по IP")});
+    m_failedLogins = placeCaptionedEdit(this, "dxDNEdit14", QStringLiteral("failed_login"), kLeft,
+                                        y, kHalfWidth);
+    m_locked = placeCaptionedCombo(
+            this, "ComboBox9", QStringLiteral("locked"),
+            {QStringLiteral("0 - не блокирован"), QStringLiteral("1 - блокирован по IP")},
+            kRightColumn, y, kHalfWidth);
     y += kRowStep;
     m_lastLogin = placeCaptionedEdit(this, "dxDNEdit16", QStringLiteral("last_login"), kLeft, y,
                                      kHalfWidth);
-    m_online = placeReadOnlyEdit(this, "dxDNEdit20", QStringLiteral("online"), kRightColumn, y,
-                                 kHalfWidth);
+    m_online = placeCaptionedEdit(this, "dxDNEdit20", QStringLiteral("online"), kRightColumn, y,
+                                  kHalfWidth);
     m_online->setToolTip(QStringLiteral("active_realm_id"));
     y += kRowStep;
-    m_expansion = placeCombo(
-            this, "ComboBox10", QStringLiteral("expantion"), kLeft, y, kHalfWidth,
-            {QStringLiteral("0 - WOW"), QStringLiteral("1 - TBC"), QStringLiteral("2 - WOTLK")});
-    m_locale = placeCombo(this, "ComboBox11", QStringLiteral("locale"), kRightColumn, y, kHalfWidth,
-                          {QStringLiteral("0 - English"), QStringLiteral("8 - Русский")});
+    m_expansion = placeCaptionedCombo(
+            this, "ComboBox10", QStringLiteral("expantion"),
+            {QStringLiteral("0 - WOW"), QStringLiteral("1 - TBC"), QStringLiteral("2 - WOTLK")},
+            kLeft, y, kHalfWidth);
+    m_locale = placeCaptionedCombo(this, "ComboBox11", QStringLiteral("locale"),
+                                   {QStringLiteral("0 - English"), QStringLiteral("8 - Русский")},
+                                   kRightColumn, y, kHalfWidth);
+    // Shown only: the person cannot change these.
+    for (QLineEdit* edit : {m_id, m_hash, m_joindate, m_failedLogins, m_online})
+        makeReadOnlyTinted(edit);
     y += kRowStep + 4;
 
     auto* passwordBox = new FramedPanel(this, Qt::darkGray);

@@ -39,10 +39,6 @@ QString likeCondition(const QString& column, const QString& value) {
            escapeLikeQuoted(trimControls(value)) + QStringLiteral("%\")");
 }
 
-QString quoted(const QString& value) {
-    return QLatin1Char('"') + escapeQuoted(value) + QLatin1Char('"');
-}
-
 } // namespace
 
 QString searchFilter(const SearchTexts& texts) {
@@ -61,7 +57,7 @@ QString searchFilter(const SearchTexts& texts) {
 }
 
 QString accountsWithLastIpFilter(const QString& ip) {
-    return QStringLiteral(" where `last_ip` = ") + quoted(ip);
+    return QStringLiteral(" where `last_ip` = ") + quotedText(ip);
 }
 
 QString withoutCharactersFilter(const QString& charactersDatabase) {
@@ -101,11 +97,12 @@ QString saveStatement(const AccountEdits& edits) {
     const QString lastLogin = trimControls(upperLatin(edits.lastLogin));
     // A DATETIME column takes no empty text: an account that never logged in
     // keeps its NULL.
-    const QString lastLoginValue = lastLogin.isEmpty() ? QStringLiteral("NULL") : quoted(lastLogin);
-    return QStringLiteral("update `account` set `username` = ") + quoted(username) +
+    const QString lastLoginValue =
+            lastLogin.isEmpty() ? QStringLiteral("NULL") : quotedText(lastLogin);
+    return QStringLiteral("update `account` set `username` = ") + quotedText(username) +
            QStringLiteral(", `gmlevel` = ") + firstCharacter(edits.gmlevel) +
-           QStringLiteral(", `email` = ") + quoted(email) + QStringLiteral(", `last_ip` = ") +
-           quoted(lastIp) + QStringLiteral(", `locked` = ") + firstCharacter(edits.locked) +
+           QStringLiteral(", `email` = ") + quotedText(email) + QStringLiteral(", `last_ip` = ") +
+           quotedText(lastIp) + QStringLiteral(", `locked` = ") + firstCharacter(edits.locked) +
            QStringLiteral(", `last_login` = ") + lastLoginValue +
            QStringLiteral(", `expansion` = ") + firstCharacter(edits.expansion) +
            QStringLiteral(", `locale` = ") + firstCharacter(edits.locale) +
@@ -118,14 +115,15 @@ QString deleteStatement(const QString& id) {
 
 QString setPasswordStatement(const QString& id, const QString& username, const QString& password) {
     return QStringLiteral(" update `account` set `sha_pass_hash` =  SHA1(CONCAT(UPPER(") +
-           quoted(username) + QStringLiteral("),\":\",UPPER(") + quoted(password) +
+           quotedText(username) + QStringLiteral("),\":\",UPPER(") + quotedText(password) +
            QStringLiteral("))), `s` = null, `v` = null, `sessionkey` = null where `id` = ") + id +
            QLatin1Char(';');
 }
 
 QString comparePasswordStatement(const QString& id, const QString& password) {
-    return QStringLiteral("select SHA1(CONCAT(UPPER(`username`),\":\",UPPER(") + quoted(password) +
-           QStringLiteral("))) as hashtest from `account` where `id` = ") + id + QLatin1Char(';');
+    return QStringLiteral("select SHA1(CONCAT(UPPER(`username`),\":\",UPPER(") +
+           quotedText(password) + QStringLiteral("))) as hashtest from `account` where `id` = ") +
+           id + QLatin1Char(';');
 }
 
 QString resetSessionKeyStatement(const QString& id) {

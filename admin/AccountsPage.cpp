@@ -42,18 +42,10 @@ const QStringList kAccountTitles = {QStringLiteral("id"),
 const QList<int> kAccountWidths = {0, 110, 50, 45, 160, 110, 95, 60, 40, 110, 40, 55, 35};
 constexpr int kLevelColumn = 3;
 
-void setBold(QWidget* widget) {
-    QFont font = widget->font();
-    font.setBold(true);
-    widget->setFont(font);
-}
-
-// A search edit with its caption above it.
-QLineEdit* placeSearchEdit(QWidget* parent, const char* name, const QString& caption, int x,
-                           int width) {
-    placeLabel(parent, caption, x, 1, width);
-    return placeEdit(parent, name, x, 17, width);
-}
+// The search row: the captions at the top of the panel, their edits 16 pixels
+// lower.
+constexpr int kSearchCaptionTop = 1;
+constexpr int kSearchCaptionGap = 16;
 
 ListBrowser::Spec accountListSpec() {
     return {Database::Realmd,
@@ -112,13 +104,15 @@ void AccountsPage::buildSearchPanel() {
     m_searchPanel->setFixedHeight(kSearchPanelHeight);
 
     placeHeading(m_searchPanel, "Label32", QStringLiteral("ПОИСК:"), 4, 19, 48);
-    m_searchId = placeSearchEdit(m_searchPanel, "dxDNEdit10", QStringLiteral("id"), 54, 46);
+    m_searchId = placeCaptionedEdit(m_searchPanel, "dxDNEdit10", QStringLiteral("id"), 54,
+                                    kSearchCaptionTop, 46, kSearchCaptionGap);
     installDigitsOnlyFilter(m_searchId);
-    m_searchUsername =
-            placeSearchEdit(m_searchPanel, "dxDNEdit15", QStringLiteral("username"), 104, 104);
-    m_searchEmail = placeSearchEdit(m_searchPanel, "dxDNEdit17", QStringLiteral("email"), 212, 130);
-    m_searchLastIp =
-            placeSearchEdit(m_searchPanel, "dxDNEdit18", QStringLiteral("last_ip"), 346, 100);
+    m_searchUsername = placeCaptionedEdit(m_searchPanel, "dxDNEdit15", QStringLiteral("username"),
+                                          104, kSearchCaptionTop, 104, kSearchCaptionGap);
+    m_searchEmail = placeCaptionedEdit(m_searchPanel, "dxDNEdit17", QStringLiteral("email"), 212,
+                                       kSearchCaptionTop, 130, kSearchCaptionGap);
+    m_searchLastIp = placeCaptionedEdit(m_searchPanel, "dxDNEdit18", QStringLiteral("last_ip"), 346,
+                                        kSearchCaptionTop, 100, kSearchCaptionGap);
     installDigitsAndDotFilter(m_searchLastIp);
     for (QLineEdit* edit : {m_searchId, m_searchUsername, m_searchEmail, m_searchLastIp})
         edit->installEventFilter(this);
@@ -148,30 +142,18 @@ void AccountsPage::buildSearchPanel() {
         m_sortButtons[i]->setGeometry(sorts[i].x, 43, sorts[i].width, 20);
     }
     m_sortButtons[0]->setChecked(true);
-    m_descending = new QCheckBox(QStringLiteral("Dec"), m_searchPanel);
-    m_descending->setObjectName(QStringLiteral("dxCheckbox7"));
-    m_descending->setGeometry(414, 43, 48, 20);
+    m_descending = placeCheckBox(m_searchPanel, "dxCheckbox7", QStringLiteral("Dec"), 414, 43, 48);
 
     m_count = placeLabel(m_searchPanel, QString(), 464, 45, 140);
     m_count->setObjectName(QStringLiteral("Label62"));
 
-    auto* limitCaption = placeLabel(m_searchPanel, QStringLiteral("кол-во запис."), 606, 39, 46);
-    limitCaption->resize(46, 26);
+    auto* limitCaption =
+            placeWrappedLabel(m_searchPanel, QStringLiteral("кол-во запис."), 606, 39, 46, 26);
     limitCaption->setObjectName(QStringLiteral("Label78"));
-    limitCaption->setWordWrap(true);
     QFont small = limitCaption->font();
     small.setPointSizeF(small.pointSizeF() * 0.85);
     limitCaption->setFont(small);
-    m_recordLimit = new QComboBox(m_searchPanel);
-    m_recordLimit->setObjectName(QStringLiteral("ComboBox16"));
-    m_recordLimit->setEditable(true);
-    m_recordLimit->setInsertPolicy(QComboBox::NoInsert);
-    m_recordLimit->setMaxVisibleItems(10);
-    m_recordLimit->addItems({QStringLiteral("10"), QStringLiteral("50"), QStringLiteral("100"),
-                             QStringLiteral("500"), QStringLiteral("1000"), QStringLiteral("2000"),
-                             QStringLiteral("3000"), recordlimit::kFirst, recordlimit::kAll});
-    m_recordLimit->setEditText(recordlimit::kAll);
-    m_recordLimit->setGeometry(652, 41, 58, 22);
+    m_recordLimit = recordlimit::placeBox(m_searchPanel, "ComboBox16", 652, 41, 58, 22);
     m_previousPage = placeButton(m_searchPanel, "dxButton14", QStringLiteral("<"), 712, 41, 18, 22);
     m_nextPage = placeButton(m_searchPanel, "dxButton37", QStringLiteral(">"), 730, 41, 18, 22);
 

@@ -151,9 +151,8 @@ AccountBanPanel::AccountBanPanel(QueryContext& context, WindowLinks& links, QWid
     setObjectName(QStringLiteral("accountBanPanel"));
     auto* controls = new QWidget(this);
     placeHeading(controls, "Label56", QStringLiteral("Забаненные аккаунты"), 8, 3, 170, true);
-    m_onlyActive = new QCheckBox(QStringLiteral("показать только активные"), controls);
-    m_onlyActive->setObjectName(QStringLiteral("dxCheckbox9"));
-    m_onlyActive->setGeometry(8, 48, 190, 18);
+    m_onlyActive = placeCheckBox(controls, "dxCheckbox9",
+                                 QStringLiteral("показать только активные"), 8, 48, 190, 18);
     m_onlyActive->setChecked(true);
     m_id = placeBanField(controls, "dxDNEdit42", "id", 8, 21, 49);
     m_active = placeBanField(controls, "dxDNEdit43", "", 61, 21, 25);

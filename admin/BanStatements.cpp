@@ -2,14 +2,6 @@
 
 #include "QueryConventions.h"
 
-namespace {
-
-QString quoted(const QString& text) {
-    return QLatin1Char('"') + escapeQuoted(text) + QLatin1Char('"');
-}
-
-} // namespace
-
 namespace bansql {
 
 QString ipBanSelect() {
@@ -25,12 +17,13 @@ QString accountBanSelect(bool onlyActive) {
 }
 
 QString saveIpBanReason(const QString& ip, const QString& reason) {
-    return QStringLiteral("update `ip_banned` set `banreason` = ") + quoted(trimControls(reason)) +
-           QStringLiteral(" where `ip` = ") + quoted(ip) + QLatin1Char(';');
+    return QStringLiteral("update `ip_banned` set `banreason` = ") +
+           quotedText(trimControls(reason)) + QStringLiteral(" where `ip` = ") + quotedText(ip) +
+           QLatin1Char(';');
 }
 
 QString deleteIpBan(const QString& ip) {
-    return QStringLiteral("delete from `ip_banned` where `ip` = ") + quoted(ip);
+    return QStringLiteral("delete from `ip_banned` where `ip` = ") + quotedText(ip);
 }
 
 QString liftAccountBan(const QString& accountId) {

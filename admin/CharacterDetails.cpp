@@ -4,6 +4,7 @@
 #include "CharacterStatements.h"
 #include "FramedPanel.h"
 #include "KeyFilters.h"
+#include "PlacedControls.h"
 #include "QueryConventions.h"
 #include "StringGrid.h"
 #include "WindowLinks.h"
@@ -16,59 +17,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <functional>
+
 namespace stm = characterstatements;
 
 namespace {
-
-QLabel* addLabel(QWidget* parent, const QString& text, const QRect& geometry) {
-    auto* label = new QLabel(text, parent);
-    label->setGeometry(geometry);
-    return label;
-}
-
-QLineEdit* addEdit(QWidget* parent, const char* name, const QRect& geometry) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QLatin1String(name));
-    edit->setGeometry(geometry);
-    return edit;
-}
-
-void makeReadOnly(QLineEdit* edit, bool tinted) {
-    edit->setReadOnly(true);
-    if (tinted) {
-        QPalette palette = edit->palette();
-        palette.setColor(QPalette::Base, QColor(255, 255, 225));
-        edit->setPalette(palette);
-    }
-}
-
-QPushButton* addButton(QWidget* parent, const char* name, const QString& caption,
-                       const QRect& geometry) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(geometry);
-    return button;
-}
-
-QCheckBox* addCheckBox(QWidget* parent, const char* name, const QString& caption,
-                       const QRect& geometry) {
-    auto* box = new QCheckBox(caption, parent);
-    box->setObjectName(QLatin1String(name));
-    box->setGeometry(geometry);
-    return box;
-}
-
-QComboBox* addCodeBox(QWidget* parent, const char* name, const QStringList& items,
-                      const QRect& geometry) {
-    auto* box = new QComboBox(parent);
-    box->setObjectName(QLatin1String(name));
-    box->setEditable(true);
-    box->addItems(items);
-    box->setEditText(QString());
-    box->setGeometry(geometry);
-    box->setEnabled(false);
-    return box;
-}
 
 // A value as the server sent it: its bytes read as the UTF-8 they are, without
 // the display rule that empties a malformed value.
@@ -90,6 +43,22 @@ void prepareDetailRows(StringGrid& grid, int rows) {
 void writeRow(StringGrid& grid, int row, const QStringList& texts) {
     for (int col = 0; col < texts.size(); ++col)
         grid.setCell(col, row, texts[col]);
+}
+
+// Writes a detail list while its grid is hidden: the header, then each of the
+// result's rows through writeResultRow (given the result row), or for no rows
+// one row of the "no data" texts.
+void fillDetailList(StringGrid& grid, const QStringList& headers, const QList<int>& widths,
+                    const QStringList& noData, int rows,
+                    const std::function<void(int)>& writeResultRow) {
+    grid.hide();
+    setGridHeader(grid, headers, widths);
+    prepareDetailRows(grid, rows);
+    if (rows == 0)
+        writeRow(grid, 1, noData);
+    for (int r = 0; r < rows; ++r)
+        writeResultRow(r);
+    grid.show();
 }
 
 const QStringList kExtraHeaders = {QStringLiteral("№"), QStringLiteral("Поле"),
@@ -148,52 +117,47 @@ QWidget* CharacterDetails::buildDataPage() {
     auto* page = new QWidget(this);
     page->setObjectName(QStringLiteral("characterDataPage"));
 
-    addLabel(page, QStringLiteral("guid"), QRect(8, 10, 50, 16));
-    m_guid = addEdit(page, "dxDNEdit34", QRect(64, 8, 80, 21));
-    makeReadOnly(m_guid, true);
+    placeLabel(page, QStringLiteral("guid"), 8, 10, 50);
+    m_guid = placeEdit(page, "dxDNEdit34", 64, 8, 80);
+    makeReadOnlyTinted(m_guid);
 
-    addLabel(page, QStringLiteral("account"), QRect(8, 36, 50, 16));
-    m_account = addEdit(page, "dxDNEdit35", QRect(64, 34, 80, 21));
+    placeLabel(page, QStringLiteral("account"), 8, 36, 50);
+    m_account = placeEdit(page, "dxDNEdit35", 64, 34, 80);
     installDigitsOnlyFilter(m_account);
-    m_moveButton =
-            addButton(page, "dxButton29", QStringLiteral("Сохранить"), QRect(152, 33, 100, 23));
+    m_moveButton = placeButton(page, "dxButton29", QStringLiteral("Сохранить"), 152, 33, 100, 23);
 
-    addLabel(page, QStringLiteral("name"), QRect(8, 62, 50, 16));
-    m_name = addEdit(page, "dxDNEdit36", QRect(64, 60, 140, 21));
+    placeLabel(page, QStringLiteral("name"), 8, 62, 50);
+    m_name = placeEdit(page, "dxDNEdit36", 64, 60, 140);
     m_renameButton =
-            addButton(page, "dxButton31", QStringLiteral("Переименовать"), QRect(212, 59, 110, 23));
+            placeButton(page, "dxButton31", QStringLiteral("Переименовать"), 212, 59, 110, 23);
 
-    auto* heading = addLabel(
-            page, QStringLiteral("Редактирование AT_LOGIN. При входе в игру персонаж должен:"),
-            QRect(8, 92, 376, 32));
+    auto* heading = placeWrappedLabel(
+            page, QStringLiteral("Редактирование AT_LOGIN. При входе в игру персонаж должен:"), 8,
+            92, 376, 32);
     heading->setObjectName(QStringLiteral("Label60"));
-    heading->setWordWrap(true);
-    m_renameBox = addCheckBox(page, "dxCheckbox4", QStringLiteral("Переименоваться"),
-                              QRect(16, 126, 180, 20));
-    m_resetTalentsBox = addCheckBox(page, "dxCheckbox6", QStringLiteral("Сбросить таланты"),
-                                    QRect(16, 148, 180, 20));
-    m_resetSpellsBox = addCheckBox(page, "dxCheckbox5", QStringLiteral("Сбросить магию"),
-                                   QRect(16, 170, 180, 20));
-    m_atLogin = addEdit(page, "dxDNEdit33", QRect(212, 147, 40, 21));
-    makeReadOnly(m_atLogin, true);
-    m_atLoginButton =
-            addButton(page, "dxButton38", QStringLiteral("Задать"), QRect(260, 146, 80, 23));
+    m_renameBox =
+            placeCheckBox(page, "dxCheckbox4", QStringLiteral("Переименоваться"), 16, 126, 180);
+    m_resetTalentsBox =
+            placeCheckBox(page, "dxCheckbox6", QStringLiteral("Сбросить таланты"), 16, 148, 180);
+    m_resetSpellsBox =
+            placeCheckBox(page, "dxCheckbox5", QStringLiteral("Сбросить магию"), 16, 170, 180);
+    m_atLogin = placeEdit(page, "dxDNEdit33", 212, 147, 40);
+    makeReadOnlyTinted(m_atLogin);
+    m_atLoginButton = placeButton(page, "dxButton38", QStringLiteral("Задать"), 260, 146, 80, 23);
 
     m_levelAndMoney = buildLevelAndMoneyBlock(page);
     m_levelAndMoney->setGeometry(4, 200, 384, 146);
     m_levelAndMoney->hide();
 
-    m_onlineWarning = addLabel(page, QStringLiteral("ВНИМАНИЕ! Этот персонаж в игре."),
-                               QRect(8, 352, 380, 30));
+    m_onlineWarning =
+            placeLabel(page, QStringLiteral("ВНИМАНИЕ! Этот персонаж в игре."), 8, 352, 380, 30);
     m_onlineWarning->setObjectName(QStringLiteral("Label76"));
     QFont warningFont = m_onlineWarning->font();
     warningFont.setPointSize(12);
     warningFont.setBold(true);
     warningFont.setUnderline(true);
     m_onlineWarning->setFont(warningFont);
-    QPalette warningPalette = m_onlineWarning->palette();
-    warningPalette.setColor(QPalette::WindowText, Qt::red);
-    m_onlineWarning->setPalette(warningPalette);
+    setTextColor(m_onlineWarning, Qt::red);
     m_onlineWarning->hide();
     return page;
 }
@@ -202,31 +166,30 @@ FramedPanel* CharacterDetails::buildLevelAndMoneyBlock(QWidget* parent) {
     auto* block = new FramedPanel(parent, Qt::darkGray);
     block->setObjectName(QStringLiteral("dxContainer21"));
 
-    addLabel(block, QStringLiteral("Уровень (level) "), QRect(8, 12, 100, 16));
-    m_level = addEdit(block, "dxDNEdit48", QRect(112, 10, 50, 21));
+    placeLabel(block, QStringLiteral("Уровень (level) "), 8, 12, 100);
+    m_level = placeEdit(block, "dxDNEdit48", 112, 10, 50);
     installDigitsOnlyFilter(m_level);
-    m_levelButton = addButton(block, "dxButton30", QStringLiteral("Сохр."), QRect(168, 9, 50, 23));
-    addLabel(block, QStringLiteral("пол"), QRect(238, 12, 30, 16));
-    m_gender = addEdit(block, "dxDNEdit50", QRect(268, 10, 30, 21));
-    makeReadOnly(m_gender, false);
-    m_genderButton = addButton(block, "dxButton33", QStringLiteral("<==>"), QRect(304, 9, 50, 23));
+    m_levelButton = placeButton(block, "dxButton30", QStringLiteral("Сохр."), 168, 9, 50, 23);
+    placeLabel(block, QStringLiteral("пол"), 238, 12, 30);
+    m_gender = placeEdit(block, "dxDNEdit50", 268, 10, 30);
+    makeReadOnly(m_gender);
+    m_genderButton = placeButton(block, "dxButton33", QStringLiteral("<==>"), 304, 9, 50, 23);
 
-    addLabel(block, QStringLiteral("Золото (Money) "), QRect(8, 42, 100, 16));
-    m_money = addEdit(block, "dxDNEdit49", QRect(112, 40, 100, 21));
+    placeLabel(block, QStringLiteral("Золото (Money) "), 8, 42, 100);
+    m_money = placeEdit(block, "dxDNEdit49", 112, 40, 100);
     installDigitsOnlyFilter(m_money);
-    m_moneyButton = addButton(block, "dxButton28", QStringLiteral("Сохр."), QRect(218, 39, 50, 23));
-    m_richButton =
-            addButton(block, "dxButton36", QStringLiteral("Чит-Богачи"), QRect(274, 39, 100, 23));
+    m_moneyButton = placeButton(block, "dxButton28", QStringLiteral("Сохр."), 218, 39, 50, 23);
+    m_richButton = placeButton(block, "dxButton36", QStringLiteral("Чит-Богачи"), 274, 39, 100, 23);
 
-    addLabel(block, QStringLiteral("race"), QRect(8, 78, 40, 16));
-    m_race = addCodeBox(block, "ComboBox13", charactercodes::raceItems(), QRect(112, 74, 156, 22));
-    addButton(block, "dxButton34", QStringLiteral("Сохр."), QRect(274, 73, 50, 23))
-            ->setEnabled(false);
-    addLabel(block, QStringLiteral("class"), QRect(8, 110, 40, 16));
-    m_class =
-            addCodeBox(block, "ComboBox14", charactercodes::classItems(), QRect(112, 106, 156, 22));
-    addButton(block, "dxButton35", QStringLiteral("Сохр."), QRect(274, 105, 50, 23))
-            ->setEnabled(false);
+    // Race and class are shown only: their boxes and buttons stay disabled.
+    placeLabel(block, QStringLiteral("race"), 8, 78, 40);
+    m_race = placeCombo(block, "ComboBox13", charactercodes::raceItems(), 112, 74, 156);
+    m_race->setEnabled(false);
+    placeButton(block, "dxButton34", QStringLiteral("Сохр."), 274, 73, 50, 23)->setEnabled(false);
+    placeLabel(block, QStringLiteral("class"), 8, 110, 40);
+    m_class = placeCombo(block, "ComboBox14", charactercodes::classItems(), 112, 106, 156);
+    m_class->setEnabled(false);
+    placeButton(block, "dxButton35", QStringLiteral("Сохр."), 274, 105, 50, 23)->setEnabled(false);
     return block;
 }
 
@@ -358,17 +321,11 @@ void CharacterDetails::loadQuests(const QString& guid) {
     const bool ok = m_context.run(stm::quests(m_context.databaseName(Database::Characters),
                                               m_context.databaseName(Database::Mangos), guid));
     const int rows = ok ? m_context.rowCount() : 0;
-    m_questGrid->hide();
-    setGridHeader(*m_questGrid, kQuestHeaders, kQuestWidths);
     m_questsFound->setText(QStringLiteral("Найдено: ") + QString::number(rows));
-    prepareDetailRows(*m_questGrid, rows);
-    if (rows == 0)
-        writeRow(*m_questGrid, 1, kNoQuests);
-    for (int r = 0; r < rows; ++r) {
+    fillDetailList(*m_questGrid, kQuestHeaders, kQuestWidths, kNoQuests, rows, [this](int r) {
         for (int field = 0; field < 7; ++field)
             m_questGrid->setCell(field, r + 1, receivedValue(m_context, r, field));
-    }
-    m_questGrid->show();
+    });
 }
 
 void CharacterDetails::loadItems(const QString& guid) {
@@ -376,32 +333,20 @@ void CharacterDetails::loadItems(const QString& guid) {
                                              m_context.databaseName(Database::Mangos),
                                              trimControls(m_links.localeNumber()), guid));
     const int rows = ok ? m_context.rowCount() : 0;
-    m_itemGrid->hide();
-    setGridHeader(*m_itemGrid, kItemHeaders, kItemWidths);
-    prepareDetailRows(*m_itemGrid, rows);
-    if (rows == 0)
-        writeRow(*m_itemGrid, 1, kNoItems);
-    for (int r = 0; r < rows; ++r) {
+    fillDetailList(*m_itemGrid, kItemHeaders, kItemWidths, kNoItems, rows, [this](int r) {
         m_itemGrid->setCell(0, r + 1, QString::number(r + 1));
         for (int field = 1; field < 6; ++field)
             m_itemGrid->setCell(field, r + 1, receivedValue(m_context, r, field));
         m_itemGrid->setCell(6, r + 1, m_context.value(r, 6));
-    }
-    m_itemGrid->show();
+    });
 }
 
 void CharacterDetails::loadSpells(const QString& guid) {
     const bool ok = m_context.run(stm::spells(m_context.databaseName(Database::Characters), guid));
     const int rows = ok ? m_context.rowCount() : 0;
-    m_spellGrid->hide();
-    setGridHeader(*m_spellGrid, kSpellHeaders, kSpellWidths);
-    prepareDetailRows(*m_spellGrid, rows);
-    if (rows == 0)
-        writeRow(*m_spellGrid, 1, kNoSpells);
-    for (int r = 0; r < rows; ++r) {
+    fillDetailList(*m_spellGrid, kSpellHeaders, kSpellWidths, kNoSpells, rows, [this](int r) {
         m_spellGrid->setCell(0, r + 1, QString::number(r + 1));
         for (int field = 0; field < 3; ++field)
             m_spellGrid->setCell(field + 1, r + 1, receivedValue(m_context, r, field));
-    }
-    m_spellGrid->show();
+    });
 }

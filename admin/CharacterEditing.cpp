@@ -18,8 +18,7 @@ CharacterEditing::CharacterEditing(QueryContext& context, CharacterDetails& deta
     , m_details(details)
     , m_refreshList(std::move(refreshList)) {
     const auto handle = [this](QPushButton* button, void (CharacterEditing::*handler)()) {
-        connect(button, &QPushButton::clicked, this,
-                [this, handler] { m_context.guarded([this, handler] { (this->*handler)(); }); });
+        connect(button, &QPushButton::clicked, this, guardedHandler(m_context, this, handler));
     };
     handle(details.renameButton(), &CharacterEditing::rename);
     handle(details.moveButton(), &CharacterEditing::moveToAccount);
@@ -40,24 +39,25 @@ void CharacterEditing::change(const std::function<QString()>& normaliseAndBuild)
     m_refreshList();
 }
 
-void CharacterEditing::rename() {
-    if (!confirmed(boxes::kRenameCharacter))
+void CharacterEditing::changeField(const BoxText& question, QLineEdit* edit,
+                                   QString (*normalise)(const QString& field),
+                                   QString (*statement)(const QString& field,
+                                                        const QString& guid)) {
+    if (!confirmed(question))
         return;
-    change([this] {
-        QLineEdit* name = m_details.nameEdit();
-        name->setText(stm::normalisedName(name->text()));
-        return stm::rename(name->text(), m_details.guidEdit()->text());
+    change([this, edit, normalise, statement] {
+        edit->setText(normalise(edit->text()));
+        return statement(edit->text(), m_details.guidEdit()->text());
     });
 }
 
+void CharacterEditing::rename() {
+    changeField(boxes::kRenameCharacter, m_details.nameEdit(), stm::normalisedName, stm::rename);
+}
+
 void CharacterEditing::moveToAccount() {
-    if (!confirmed(boxes::kMoveCharacter))
-        return;
-    change([this] {
-        QLineEdit* account = m_details.accountEdit();
-        account->setText(stm::normalisedAccount(account->text()));
-        return stm::moveToAccount(account->text(), m_details.guidEdit()->text());
-    });
+    changeField(boxes::kMoveCharacter, m_details.accountEdit(), stm::normalisedAccount,
+                stm::moveToAccount);
 }
 
 void CharacterEditing::setAtLogin() {
@@ -71,23 +71,11 @@ void CharacterEditing::setAtLogin() {
 }
 
 void CharacterEditing::swapGender() {
-    if (!confirmed(boxes::kChangeGender))
-        return;
-    change([this] {
-        QLineEdit* gender = m_details.genderEdit();
-        gender->setText(stm::swappedGender(gender->text()));
-        return stm::setGender(gender->text(), m_details.guidEdit()->text());
-    });
+    changeField(boxes::kChangeGender, m_details.genderEdit(), stm::swappedGender, stm::setGender);
 }
 
 void CharacterEditing::saveMoney() {
-    if (!confirmed(boxes::kChangeMoney))
-        return;
-    change([this] {
-        QLineEdit* money = m_details.moneyEdit();
-        money->setText(stm::normalisedMoney(money->text()));
-        return stm::setMoney(money->text(), m_details.guidEdit()->text());
-    });
+    changeField(boxes::kChangeMoney, m_details.moneyEdit(), stm::normalisedMoney, stm::setMoney);
 }
 
 void CharacterEditing::saveLevel() {

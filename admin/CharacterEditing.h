@@ -5,6 +5,7 @@
 #include <functional>
 
 class CharacterDetails;
+class QLineEdit;
 class QueryContext;
 struct BoxText;
 
@@ -31,6 +32,11 @@ private:
     bool confirmed(const BoxText& question) const;
     // The prologue, the normalisation and the statement, then the refresh.
     void change(const std::function<QString()>& normaliseAndBuild);
+    // A change of one field after the confirmation: the edit's text is
+    // written back normalised and the statement built from it and the guid.
+    void changeField(const BoxText& question, QLineEdit* edit,
+                     QString (*normalise)(const QString& field),
+                     QString (*statement)(const QString& field, const QString& guid));
 
     QueryContext& m_context;
     CharacterDetails& m_details;

@@ -28,11 +28,12 @@ void addCondition(QString& filter, const QString& condition) {
               condition + QLatin1Char(')');
 }
 
-// A value of a LIKE pattern between quotes: LIKE reads a backslash as its
-// own escape character, so it is doubled before the quoting escapes.
-QString likeValue(QString text) {
-    text.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
-    return escapeQuoted(text);
+// Sets one column of the character with the given guid to a value written as
+// it stands.
+QString setColumn(const char* column, const QString& value, const QString& guid) {
+    return QStringLiteral("update `characters` set `") + QLatin1String(column) +
+           QStringLiteral("` = ") + value + QStringLiteral(" where `guid` = ") + bareNumber(guid) +
+           QLatin1Char(';');
 }
 
 } // namespace
@@ -81,7 +82,8 @@ QString searchFilter(const SearchFields& fields) {
     QString filter;
     if (!fields.name.isEmpty())
         addCondition(filter, QStringLiteral("`name` like \"%") +
-                                     likeValue(trimControls(fields.name)) + QStringLiteral("%\""));
+                                     escapeLikeQuoted(trimControls(fields.name)) +
+                                     QStringLiteral("%\""));
     if (!fields.account.isEmpty())
         addCondition(filter, QStringLiteral("`account` = ") + bareNumber(fields.account));
     if (!fields.race.isEmpty()) {
@@ -187,9 +189,7 @@ QString normalisedName(const QString& field) {
 }
 
 QString rename(const QString& nameField, const QString& guid) {
-    return QStringLiteral("update `characters` set `name` = \"") +
-           escapeQuoted(trimControls(nameField)) + QStringLiteral("\" where `guid` = ") +
-           bareNumber(guid) + QLatin1Char(';');
+    return setColumn("name", quotedText(trimControls(nameField)), guid);
 }
 
 QString normalisedAccount(const QString& field) {
@@ -198,9 +198,7 @@ QString normalisedAccount(const QString& field) {
 }
 
 QString moveToAccount(const QString& accountField, const QString& guid) {
-    return QStringLiteral("update `characters` set `account` = ") +
-           bareNumber(trimControls(accountField)) + QStringLiteral(" where `guid` = ") +
-           bareNumber(guid) + QLatin1Char(';');
+    return setColumn("account", bareNumber(trimControls(accountField)), guid);
 }
 
 int atLoginWord(int current, bool rename, bool resetSpells, bool resetTalents) {
@@ -208,8 +206,7 @@ int atLoginWord(int current, bool rename, bool resetSpells, bool resetTalents) {
 }
 
 QString setAtLogin(int word, const QString& guid) {
-    return QStringLiteral("update `characters` set `at_login` = ") + QString::number(word) +
-           QStringLiteral(" where `guid` = ") + bareNumber(guid) + QLatin1Char(';');
+    return setColumn("at_login", QString::number(word), guid);
 }
 
 QString swappedGender(const QString& field) {
@@ -217,8 +214,7 @@ QString swappedGender(const QString& field) {
 }
 
 QString setGender(const QString& genderField, const QString& guid) {
-    return QStringLiteral("update `characters` set `gender` = ") + bareNumber(genderField) +
-           QStringLiteral(" where `guid` = ") + bareNumber(guid) + QLatin1Char(';');
+    return setColumn("gender", bareNumber(genderField), guid);
 }
 
 QString normalisedMoney(const QString& field) {
@@ -226,14 +222,11 @@ QString normalisedMoney(const QString& field) {
 }
 
 QString setMoney(const QString& moneyField, const QString& guid) {
-    return QStringLiteral("update `characters` set `money` = ") + bareNumber(moneyField) +
-           QStringLiteral(" where `guid` = ") + bareNumber(guid) + QLatin1Char(';');
+    return setColumn("money", bareNumber(moneyField), guid);
 }
 
 QString setLevel(const QString& levelField, const QString& guid) {
-    return QStringLiteral("update `characters` set `level` = ") +
-           bareNumber(trimControls(levelField)) + QStringLiteral(" where `guid` = ") +
-           bareNumber(guid) + QLatin1Char(';');
+    return setColumn("level", bareNumber(trimControls(levelField)), guid);
 }
 
 // ---- Repair and clean-up -----------------------------------------------------

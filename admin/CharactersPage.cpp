@@ -9,7 +9,9 @@
 #include "KeyFilters.h"
 #include "ListBrowser.h"
 #include "MessageTexts.h"
+#include "PlacedControls.h"
 #include "QueryConventions.h"
+#include "RecordLimit.h"
 #include "StringGrid.h"
 #include "WindowLinks.h"
 
@@ -52,49 +54,29 @@ ListBrowser::Spec characterListSpec() {
     return spec;
 }
 
-QLabel* addLabel(QWidget* parent, const QString& text, const QRect& geometry) {
-    auto* label = new QLabel(text, parent);
-    label->setGeometry(geometry);
-    return label;
+// The captions of the search row stand over their controls, two pixels in.
+void placeSearchCaption(QWidget* parent, const QString& caption, int x, int width) {
+    placeLabel(parent, caption, x + 2, 2, width, 14);
 }
 
-QLabel* addBoldLabel(QWidget* parent, const QString& text, const QRect& geometry) {
-    QLabel* label = addLabel(parent, text, geometry);
-    QFont font = label->font();
-    font.setBold(true);
-    label->setFont(font);
-    return label;
+QLineEdit* placeSearchEdit(QWidget* parent, const char* name, const QString& caption, int x,
+                           int width) {
+    placeSearchCaption(parent, caption, x, width);
+    return placeEdit(parent, name, x, 16, width);
 }
 
-QLineEdit* addSearchEdit(QWidget* parent, const char* name, const QString& caption, int x,
-                         int width) {
-    addLabel(parent, caption, QRect(x + 2, 2, width, 14));
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QLatin1String(name));
-    edit->setGeometry(x, 16, width, 21);
-    return edit;
+// A search box without a choice: no item is current and the edit is empty.
+void clearChoice(QComboBox* box) {
+    box->setCurrentIndex(-1);
+    box->setEditText(QString());
 }
 
-QComboBox* addSearchCombo(QWidget* parent, const char* name, const QString& caption,
-                          const QStringList& items, int x, int width) {
-    addLabel(parent, caption, QRect(x + 2, 2, width, 14));
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(QLatin1String(name));
-    combo->setEditable(true);
-    combo->setInsertPolicy(QComboBox::NoInsert);
-    combo->addItems(items);
-    combo->setCurrentIndex(-1);
-    combo->setEditText(QString());
-    combo->setGeometry(x, 16, width, 21);
+QComboBox* placeSearchCombo(QWidget* parent, const char* name, const QString& caption,
+                            const QStringList& items, int x, int width) {
+    placeSearchCaption(parent, caption, x, width);
+    QComboBox* combo = placeCombo(parent, name, items, x, 16, width, 21);
+    clearChoice(combo);
     return combo;
-}
-
-QPushButton* addButton(QWidget* parent, const char* name, const QString& caption,
-                       const QRect& geometry) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(geometry);
-    return button;
 }
 
 } // namespace
@@ -147,32 +129,30 @@ QWidget* CharactersPage::buildSearchPanel() {
     panel->setObjectName(QStringLiteral("characterSearchPanel"));
     panel->setFixedHeight(68);
 
-    addBoldLabel(panel, QStringLiteral("ПОИСК:"), QRect(4, 19, 52, 16));
-    m_guidSearch = addSearchEdit(panel, "dxDNEdit21", QStringLiteral("guid"), 58, 50);
+    setBold(placeLabel(panel, QStringLiteral("ПОИСК:"), 4, 19, 52));
+    m_guidSearch = placeSearchEdit(panel, "dxDNEdit21", QStringLiteral("guid"), 58, 50);
     installDigitsOnlyFilter(m_guidSearch);
-    m_nameSearch = addSearchEdit(panel, "dxDNEdit23", QStringLiteral("name"), 112, 100);
+    m_nameSearch = placeSearchEdit(panel, "dxDNEdit23", QStringLiteral("name"), 112, 100);
     QPalette tinted = m_nameSearch->palette();
     tinted.setColor(QPalette::Base, QColor(255, 255, 225));
     m_nameSearch->setPalette(tinted);
-    m_accountSearch = addSearchEdit(panel, "dxDNEdit22", QStringLiteral("account"), 216, 50);
+    m_accountSearch = placeSearchEdit(panel, "dxDNEdit22", QStringLiteral("account"), 216, 50);
     installDigitsOnlyFilter(m_accountSearch);
-    m_raceSearch = addSearchCombo(panel, "ComboBox5", QStringLiteral("race"),
-                                  charactercodes::raceItems(), 270, 110);
-    m_classSearch = addSearchCombo(panel, "ComboBox12", QStringLiteral("class"),
-                                   charactercodes::classItems(), 384, 118);
+    m_raceSearch = placeSearchCombo(panel, "ComboBox5", QStringLiteral("race"),
+                                    charactercodes::raceItems(), 270, 110);
+    m_classSearch = placeSearchCombo(panel, "ComboBox12", QStringLiteral("class"),
+                                     charactercodes::classItems(), 384, 118);
 
     auto* searchButton =
-            addButton(panel, "dxButton11", QStringLiteral("Искать"), QRect(508, 15, 70, 23));
-    QFont bold = searchButton->font();
-    bold.setBold(true);
-    searchButton->setFont(bold);
+            placeButton(panel, "dxButton11", QStringLiteral("Искать"), 508, 15, 70, 23);
+    setBold(searchButton);
     connect(searchButton, &QPushButton::clicked, this, [this] { guarded([this] { search(); }); });
-    connect(addButton(panel, "dxButton20", QStringLiteral("Сброс"), QRect(582, 15, 70, 23)),
+    connect(placeButton(panel, "dxButton20", QStringLiteral("Сброс"), 582, 15, 70, 23),
             &QPushButton::clicked, this, [this] { guarded([this] { reset(); }); });
-    connect(addButton(panel, "dxButton21", QStringLiteral("Обновить"), QRect(656, 15, 84, 23)),
+    connect(placeButton(panel, "dxButton21", QStringLiteral("Обновить"), 656, 15, 84, 23),
             &QPushButton::clicked, this, [this] { guarded([this] { refresh(); }); });
 
-    addBoldLabel(panel, QStringLiteral("Сортировать:"), QRect(4, 46, 84, 16));
+    setBold(placeLabel(panel, QStringLiteral("Сортировать:"), 4, 46, 84));
     auto* sortGroup = new QButtonGroup(panel);
     const QStringList captions = {QStringLiteral("guid"), QStringLiteral("name"),
                                   QStringLiteral("account"), QStringLiteral("race"),
@@ -188,34 +168,22 @@ QWidget* CharactersPage::buildSearchPanel() {
         x += widths[i];
     }
     m_sortButtons.first()->setChecked(true);
-    m_descending = new QCheckBox(QStringLiteral("Dec"), panel);
-    m_descending->setObjectName(QStringLiteral("dxCheckbox8"));
-    m_descending->setGeometry(x + 2, 44, 44, 20);
+    m_descending = placeCheckBox(panel, "dxCheckbox8", QStringLiteral("Dec"), x + 2, 44, 44);
 
-    m_countLabel = addLabel(panel, QString(), QRect(430, 46, 142, 16));
+    m_countLabel = placeLabel(panel, QString(), 430, 46, 142);
     m_countLabel->setObjectName(QStringLiteral("Label61"));
-    auto* limitCaption = addLabel(panel, QStringLiteral("кол-во запис."), QRect(572, 41, 46, 26));
+    auto* limitCaption = placeWrappedLabel(panel, QStringLiteral("кол-во запис."), 572, 41, 46, 26);
     limitCaption->setObjectName(QStringLiteral("Label79"));
-    limitCaption->setWordWrap(true);
     QFont small = limitCaption->font();
     small.setPointSize(7);
     limitCaption->setFont(small);
-    m_recordLimit = new QComboBox(panel);
-    m_recordLimit->setObjectName(QStringLiteral("ComboBox15"));
-    m_recordLimit->setEditable(true);
-    m_recordLimit->setInsertPolicy(QComboBox::NoInsert);
-    m_recordLimit->setMaxVisibleItems(10);
-    m_recordLimit->addItems({QStringLiteral("10"), QStringLiteral("50"), QStringLiteral("100"),
-                             QStringLiteral("500"), QStringLiteral("1000"), QStringLiteral("2000"),
-                             QStringLiteral("3000"), QStringLiteral("Первая"),
-                             QStringLiteral("Все")});
-    // Until the start-up copy of the initial limit, as for the account list.
-    m_recordLimit->setEditText(QStringLiteral("Все"));
-    m_recordLimit->setGeometry(620, 43, 64, 21);
-    connect(addButton(panel, "dxButton13", QStringLiteral("<"), QRect(688, 42, 24, 23)),
+    // Shows "Все" until the start-up copy of the initial limit, as for the
+    // account list.
+    m_recordLimit = recordlimit::placeBox(panel, "ComboBox15", 620, 43, 64, 21);
+    connect(placeButton(panel, "dxButton13", QStringLiteral("<"), 688, 42, 24, 23),
             &QPushButton::clicked, this,
             [this] { guarded([this] { m_browser->previousPage(sortFragment(), descending()); }); });
-    connect(addButton(panel, "dxButton10", QStringLiteral(">"), QRect(716, 42, 24, 23)),
+    connect(placeButton(panel, "dxButton10", QStringLiteral(">"), 716, 42, 24, 23),
             &QPushButton::clicked, this,
             [this] { guarded([this] { m_browser->nextPage(sortFragment(), descending()); }); });
     return panel;
@@ -316,10 +284,8 @@ void CharactersPage::search() {
 
 void CharactersPage::reset() {
     m_browser->setFilter(QString());
-    for (QComboBox* box : {m_raceSearch, m_classSearch}) {
-        box->setCurrentIndex(-1);
-        box->setEditText(QString());
-    }
+    for (QComboBox* box : {m_raceSearch, m_classSearch})
+        clearChoice(box);
     m_descending->setChecked(false);
     m_guidSearch->clear();
     m_accountSearch->clear();
@@ -327,7 +293,7 @@ void CharactersPage::reset() {
     m_searchPanel->repaint();
     refresh();
     // The reset's own refresh used the limit and offset in force before it.
-    m_browser->setRecordLimit(QStringLiteral("Все"));
+    m_browser->setRecordLimit(recordlimit::kAll);
     m_browser->setOffset(0);
 }
 

@@ -1,6 +1,7 @@
 #include "ConnectionPage.h"
 
 #include "FramedPanel.h"
+#include "PlacedControls.h"
 #include "uMysqlClient.h"
 
 #include <QCheckBox>
@@ -14,20 +15,6 @@ namespace {
 
 const QColor kNavy(0, 0, 128);
 const QColor kGreen(0, 128, 0);
-
-QLabel* addLabel(QWidget* parent, const QString& text, int x, int y, int width = 90) {
-    auto* label = new QLabel(text, parent);
-    label->setGeometry(x, y, width, 16);
-    return label;
-}
-
-QLineEdit* addEdit(QWidget* parent, const char* name, const QString& text, int x, int y,
-                   int width) {
-    auto* edit = new QLineEdit(text, parent);
-    edit->setObjectName(QLatin1String(name));
-    edit->setGeometry(x, y, width, 21);
-    return edit;
-}
 
 std::string toUtf8(const QString& text) {
     return text.toUtf8().toStdString();
@@ -43,33 +30,24 @@ ConnectionPage::ConnectionPage(QueryContext& context, QWidget* parent)
     m_serverPanel = new FramedPanel(this, kNavy);
     m_serverPanel->setObjectName(QStringLiteral("dxContainer1"));
     m_serverPanel->setGeometry(8, 16, 353, 137);
-    auto* serverHeading = addLabel(m_serverPanel, QStringLiteral("Параметры сервера"), 8, 2, 200);
-    auto* userHeading =
-            addLabel(m_serverPanel, QStringLiteral("Параметры пользователя"), 8, 44, 200);
-    for (QLabel* heading : {serverHeading, userHeading}) {
-        QFont font = heading->font();
-        font.setBold(true);
-        heading->setFont(font);
-    }
-    addLabel(m_serverPanel, QStringLiteral("Host"), 8, 22, 40);
-    m_host = addEdit(m_serverPanel, "dxDNEdit1", QStringLiteral("127.0.0.1"), 48, 20, 170);
-    addLabel(m_serverPanel, QStringLiteral("Port"), 228, 22, 30);
-    m_port = addEdit(m_serverPanel, "dxDNEdit2", QStringLiteral("3306"), 262, 20, 80);
-    addLabel(m_serverPanel, QStringLiteral("User name"), 8, 64, 70);
-    m_user = addEdit(m_serverPanel, "dxDNEdit3", QString(), 80, 62, 138);
-    addLabel(m_serverPanel, QStringLiteral("Password"), 8, 88, 70);
-    m_password = addEdit(m_serverPanel, "dxDNEdit4", QString(), 80, 86, 138);
+    setBold(placeLabel(m_serverPanel, QStringLiteral("Параметры сервера"), 8, 2, 200));
+    setBold(placeLabel(m_serverPanel, QStringLiteral("Параметры пользователя"), 8, 44, 200));
+    placeLabel(m_serverPanel, QStringLiteral("Host"), 8, 22, 40);
+    m_host = placeEdit(m_serverPanel, "dxDNEdit1", 48, 20, 170, QStringLiteral("127.0.0.1"));
+    placeLabel(m_serverPanel, QStringLiteral("Port"), 228, 22, 30);
+    m_port = placeEdit(m_serverPanel, "dxDNEdit2", 262, 20, 80, QStringLiteral("3306"));
+    placeLabel(m_serverPanel, QStringLiteral("User name"), 8, 64, 70);
+    m_user = placeEdit(m_serverPanel, "dxDNEdit3", 80, 62, 138);
+    placeLabel(m_serverPanel, QStringLiteral("Password"), 8, 88, 70);
+    m_password = placeEdit(m_serverPanel, "dxDNEdit4", 80, 86, 138);
     m_password->setEchoMode(QLineEdit::Password);
 
-    m_connect = new QPushButton(QStringLiteral("Подключиться"), m_serverPanel);
-    m_connect->setObjectName(QStringLiteral("dxButton1"));
-    m_connect->setGeometry(228, 72, 114, 26);
-    m_autoLogin = new QCheckBox(QStringLiteral("Автоподключение"), m_serverPanel);
-    m_autoLogin->setObjectName(QStringLiteral("dxCheckbox1"));
-    m_autoLogin->setGeometry(8, 113, 140, 18);
-    m_remember = new QCheckBox(QStringLiteral("Запомнить все параметры"), m_serverPanel);
-    m_remember->setObjectName(QStringLiteral("dxCheckbox2"));
-    m_remember->setGeometry(150, 113, 196, 18);
+    m_connect = placeButton(m_serverPanel, "dxButton1", QStringLiteral("Подключиться"), 228, 72,
+                            114, 26);
+    m_autoLogin = placeCheckBox(m_serverPanel, "dxCheckbox1", QStringLiteral("Автоподключение"), 8,
+                                113, 140, 18);
+    m_remember = placeCheckBox(m_serverPanel, "dxCheckbox2",
+                               QStringLiteral("Запомнить все параметры"), 150, 113, 196, 18);
 
     m_databasePanel = new FramedPanel(this, kGreen);
     m_databasePanel->setObjectName(QStringLiteral("dxContainer2"));
@@ -86,18 +64,14 @@ ConnectionPage::ConnectionPage(QueryContext& context, QWidget* parent)
             {"ComboBox4", "База scriptdev2", 180, 50},
     };
     for (int i = 0; i < 4; ++i) {
-        addLabel(m_databasePanel, QString::fromUtf8(combos[i].label), combos[i].x, combos[i].y,
-                 160);
-        auto* combo = new QComboBox(m_databasePanel);
-        combo->setObjectName(QLatin1String(combos[i].name));
-        combo->setEditable(true);
-        combo->setInsertPolicy(QComboBox::NoInsert);
-        combo->setGeometry(combos[i].x, combos[i].y + 18, 164, 22);
-        m_databases[i] = combo;
+        placeLabel(m_databasePanel, QString::fromUtf8(combos[i].label), combos[i].x, combos[i].y,
+                   160);
+        // Filled with the server's databases once connected.
+        m_databases[i] =
+                placeCombo(m_databasePanel, combos[i].name, {}, combos[i].x, combos[i].y + 18, 164);
     }
-    m_check = new QPushButton(QStringLiteral("Проверить"), m_databasePanel);
-    m_check->setObjectName(QStringLiteral("dxButton3"));
-    m_check->setGeometry(262, 92, 82, 22);
+    m_check =
+            placeButton(m_databasePanel, "dxButton3", QStringLiteral("Проверить"), 262, 92, 82, 22);
     m_check->setEnabled(false);
 
     m_log = new QPlainTextEdit(this);

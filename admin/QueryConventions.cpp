@@ -78,6 +78,10 @@ QString escapeQuoted(const QString& text) {
     return escaped;
 }
 
+QString quotedText(const QString& text) {
+    return QLatin1Char('"') + escapeQuoted(text) + QLatin1Char('"');
+}
+
 QString escapeLikeQuoted(const QString& text) {
     QString pattern = text;
     pattern.replace(QLatin1Char('\\'), QLatin1String("\\\\"));

@@ -30,6 +30,10 @@ QString displayDecode(const char* bytes, size_t length);
 // pattern keeps its wildcards.
 QString escapeQuoted(const QString& text);
 
+// A text value as it goes into a statement: escaped as escapeQuoted does,
+// between double quotes.
+QString quotedText(const QString& text);
+
 // Escapes the value of a LIKE pattern that goes between quotes: a backslash
 // is doubled first (LIKE reads it as its own escape character), then the
 // text is escaped as escapeQuoted does. A backslash, a quote or any other

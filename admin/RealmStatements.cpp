@@ -10,7 +10,7 @@ void defaultIfEmpty(QString& field, const char* value) {
 }
 
 QString quoted(const QString& text) {
-    return QLatin1Char('"') + escapeQuoted(trimControls(text)) + QLatin1Char('"');
+    return quotedText(trimControls(text));
 }
 
 } // namespace

@@ -1,6 +1,9 @@
 #include "RecordLimit.h"
 
+#include "PlacedControls.h"
 #include "QueryConventions.h"
+
+#include <QComboBox>
 
 namespace recordlimit {
 
@@ -9,6 +12,25 @@ bool isNumeric(const QString& limitText) {
     return limitText != kAll && limitText != kFirst;
 }
 } // namespace
+
+QStringList choices() {
+    return {QStringLiteral("10"),
+            QStringLiteral("50"),
+            QStringLiteral("100"),
+            QStringLiteral("500"),
+            QStringLiteral("1000"),
+            QStringLiteral("2000"),
+            QStringLiteral("3000"),
+            kFirst,
+            kAll};
+}
+
+QComboBox* placeBox(QWidget* parent, const char* name, int x, int y, int width, int height) {
+    QComboBox* box = placeCombo(parent, name, choices(), x, y, width, height);
+    box->setMaxVisibleItems(10);
+    box->setEditText(kAll);
+    return box;
+}
 
 QString limitClause(const QString& limitText, int offset) {
     if (limitText == kAll)

@@ -1,8 +1,12 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
+
+class QComboBox;
+class QWidget;
 
 // The record limit and paging rule shared by the two long lists (accounts and
 // characters). The limit is the text of the list's record limit box: "Все"
@@ -12,6 +16,13 @@ namespace recordlimit {
 
 inline const QString kAll = QStringLiteral("Все");
 inline const QString kFirst = QStringLiteral("Первая");
+
+// The choices of a record limit box, in the order the box lists them.
+QStringList choices();
+
+// A record limit box: an editable combo box of the choices, ten shown at a
+// time, that does not add a typed limit to them; it shows "Все" until set.
+QComboBox* placeBox(QWidget* parent, const char* name, int x, int y, int width, int height);
 
 // The LIMIT fragment appended to the order clause: nothing for "Все",
 // " LIMIT 1" for "Первая", otherwise " LIMIT " + offset + "," + the text as

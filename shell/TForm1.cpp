@@ -8,6 +8,7 @@
 #include "DialogService.h"
 #include "JpegImage.h"
 #include "PictureBox.h"
+#include "PlacedControls.h"
 #include "RealmPage.h"
 #include "SettingsPanel.h"
 #include "StringGrid.h"
@@ -110,14 +111,10 @@ void TForm1::buildConnectionPageExtras() {
 
     m_settingsPanel = new SettingsPanel(page);
 
-    m_settingsButton = new QPushButton(QStringLiteral("Настройки"), page);
-    m_settingsButton->setObjectName(QStringLiteral("dxButton8"));
-    m_settingsButton->setGeometry(368, 16, 80, 22);
+    m_settingsButton = placeButton(page, "dxButton8", QStringLiteral("Настройки"), 368, 16, 80, 22);
     connect(m_settingsButton, &QPushButton::clicked, this, &TForm1::toggleSettingsPanel);
 
-    m_exitButton = new QPushButton(QStringLiteral("Выход"), page);
-    m_exitButton->setObjectName(QStringLiteral("dxButton2"));
-    m_exitButton->setGeometry(368, 40, 80, 22);
+    m_exitButton = placeButton(page, "dxButton2", QStringLiteral("Выход"), 368, 40, 80, 22);
     QPalette exitPalette = m_exitButton->palette();
     exitPalette.setColor(QPalette::ButtonText, QColor(199, 21, 133));
     m_exitButton->setPalette(exitPalette);

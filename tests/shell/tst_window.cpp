@@ -18,6 +18,13 @@
 
 namespace {
 
+QStringList itemsOf(const QComboBox* box) {
+    QStringList items;
+    for (int i = 0; i < box->count(); ++i)
+        items << box->itemText(i);
+    return items;
+}
+
 QByteArray readFile(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -45,6 +52,10 @@ private slots:
     void minimiseWithoutTrayStaysMinimised();
     void busyPanelIsCentredAndRestored();
     void settingsEditsFilterKeys();
+    void recordLimitBoxesOfferTheSameChoices_data();
+    void recordLimitBoxesOfferTheSameChoices();
+    void settingsCombosDoNotAddTypedText_data();
+    void settingsCombosDoNotAddTypedText();
 
 private:
     TestServer m_server;
@@ -285,6 +296,44 @@ void WindowTest::settingsEditsFilterKeys() {
         gui.type(QLatin1String(name), QStringLiteral("1a-2.3 4"));
         QCOMPARE(gui.find<QLineEdit>(QLatin1String(name))->text(), QStringLiteral("1234"));
     }
+}
+
+void WindowTest::recordLimitBoxesOfferTheSameChoices_data() {
+    QTest::addColumn<QString>("box");
+    QTest::newRow("initial limit") << QStringLiteral("ComboBox17");
+    QTest::newRow("characters") << QStringLiteral("ComboBox15");
+    QTest::newRow("accounts") << QStringLiteral("ComboBox16");
+}
+
+void WindowTest::recordLimitBoxesOfferTheSameChoices() {
+    QFETCH(QString, box);
+    GuiDriver gui;
+    gui.start();
+    auto* combo = gui.find<QComboBox>(box);
+    QCOMPARE(itemsOf(combo), (QStringList{"10", "50", "100", "500", "1000", "2000", "3000",
+                                          QStringLiteral("Первая"), QStringLiteral("Все")}));
+    QCOMPARE(combo->currentText(), QStringLiteral("Все"));
+}
+
+void WindowTest::settingsCombosDoNotAddTypedText_data() {
+    QTest::addColumn<QString>("box");
+    QTest::newRow("start page") << QStringLiteral("ComboBox7");
+    QTest::newRow("language") << QStringLiteral("ComboBox6");
+    QTest::newRow("initial limit") << QStringLiteral("ComboBox17");
+}
+
+void WindowTest::settingsCombosDoNotAddTypedText() {
+    QFETCH(QString, box);
+    GuiDriver gui;
+    gui.start();
+    gui.click(QStringLiteral("dxButton8"));
+    auto* combo = gui.find<QComboBox>(box);
+    const QStringList items = itemsOf(combo);
+    gui.clearText(box);
+    gui.type(box, QStringLiteral("77"));
+    QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
+    QCOMPARE(itemsOf(combo), items);
+    QCOMPARE(combo->currentText(), QStringLiteral("77"));
 }
 
 QTEST_MAIN(WindowTest)

@@ -14,6 +14,14 @@
 #include <QPushButton>
 #include <QTimer>
 
+template <class T>
+T* GuiDriver::need(const QString& name, const char* what) const {
+    auto* control = find<T>(name);
+    if (!control)
+        qFatal("no %s %s", what, qPrintable(name));
+    return control;
+}
+
 GuiDriver::GuiDriver() = default;
 
 GuiDriver::~GuiDriver() {
@@ -85,37 +93,30 @@ void GuiDriver::stop() {
 }
 
 void GuiDriver::click(const QString& name) {
-    auto* button = find<QAbstractButton>(name);
-    if (!button)
-        qFatal("no button %s", qPrintable(name));
+    auto* button = need<QAbstractButton>(name, "button");
     QTest::mouseClick(button, Qt::LeftButton);
 }
 
-void GuiDriver::type(const QString& name, const QString& text) {
-    QWidget* target = find<QWidget>(name);
-    if (!target)
-        qFatal("no control %s", qPrintable(name));
+QWidget* GuiDriver::focusTypingTarget(const QString& name) {
+    QWidget* target = need<QWidget>(name, "control");
     if (auto* combo = qobject_cast<QComboBox*>(target); combo && combo->lineEdit())
         target = combo->lineEdit();
     target->setFocus(Qt::MouseFocusReason);
-    typeText(target, text);
+    return target;
+}
+
+void GuiDriver::type(const QString& name, const QString& text) {
+    typeText(focusTypingTarget(name), text);
 }
 
 void GuiDriver::clearText(const QString& name) {
-    QWidget* target = find<QWidget>(name);
-    if (!target)
-        qFatal("no control %s", qPrintable(name));
-    if (auto* combo = qobject_cast<QComboBox*>(target); combo && combo->lineEdit())
-        target = combo->lineEdit();
-    target->setFocus(Qt::MouseFocusReason);
+    QWidget* target = focusTypingTarget(name);
     QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(target, Qt::Key_Delete);
 }
 
 void GuiDriver::choose(const QString& comboName, const QString& itemText) {
-    auto* combo = find<QComboBox>(comboName);
-    if (!combo)
-        qFatal("no combo box %s", qPrintable(comboName));
+    auto* combo = need<QComboBox>(comboName, "combo box");
     const int index = combo->findText(itemText, Qt::MatchExactly);
     if (index < 0)
         qFatal("%s has no item %s", qPrintable(comboName), qPrintable(itemText));
@@ -131,9 +132,7 @@ void GuiDriver::choose(const QString& comboName, const QString& itemText) {
 }
 
 void GuiDriver::selectCell(const QString& gridName, int col, int row) {
-    auto* grid = find<StringGrid>(gridName);
-    if (!grid)
-        qFatal("no grid %s", qPrintable(gridName));
+    auto* grid = need<StringGrid>(gridName, "grid");
     grid->scrollToCell(col, row);
     const QRect rect = grid->cellRect(col, row);
     if (rect.isEmpty())
@@ -142,9 +141,7 @@ void GuiDriver::selectCell(const QString& gridName, int col, int row) {
 }
 
 void GuiDriver::doubleClickGrid(const QString& gridName, int col, int row) {
-    auto* grid = find<StringGrid>(gridName);
-    if (!grid)
-        qFatal("no grid %s", qPrintable(gridName));
+    auto* grid = need<StringGrid>(gridName, "grid");
     grid->scrollToCell(col, row);
     const QPoint point = grid->cellRect(col, row).center();
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, point);
@@ -152,9 +149,7 @@ void GuiDriver::doubleClickGrid(const QString& gridName, int col, int row) {
 }
 
 void GuiDriver::chooseMenuItem(const QString& gridName, const QString& itemPath) {
-    auto* grid = find<StringGrid>(gridName);
-    if (!grid)
-        qFatal("no grid %s", qPrintable(gridName));
+    auto* grid = need<StringGrid>(gridName, "grid");
     const QPoint point = grid->viewport()->rect().center();
     QContextMenuEvent event(QContextMenuEvent::Mouse, point, grid->viewport()->mapToGlobal(point));
     QApplication::sendEvent(grid->viewport(), &event);

@@ -68,6 +68,13 @@ public:
     bool grabWindow(const QString& pngPath);
 
 private:
+    // The named control; a missing one stops the test, naming what it is.
+    template <class T>
+    T* need(const QString& name, const char* what) const;
+    // What a person types into: the named control, or the edit of the named
+    // editable combo box; it gets the focus.
+    QWidget* focusTypingTarget(const QString& name);
+
     QTemporaryDir m_dir;
     std::unique_ptr<TForm1> m_window;
     QWidget* m_root = nullptr; // the window, as a widget
