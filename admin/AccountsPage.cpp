@@ -47,7 +47,7 @@ constexpr int kLevelColumn = 3;
 constexpr int kSearchCaptionTop = 1;
 constexpr int kSearchCaptionGap = 16;
 
-ListBrowser::Spec accountListSpec() {
+ListBrowser::Definition accountListDefinition() {
     return {Database::Realmd,
             QueryContext::UseForm::WithoutSemicolon,
             accountsql::kListSelect,
@@ -82,8 +82,8 @@ AccountsPage::AccountsPage(QueryContext& context, WindowLinks& links, QWidget* p
     body->addWidget(m_editPanel);
     layout->addLayout(body, 1);
 
-    m_browser = std::make_unique<ListBrowser>(m_context, accountListSpec(), m_grid, m_recordLimit,
-                                              m_count);
+    m_browser = std::make_unique<ListBrowser>(m_context, accountListDefinition(), m_grid,
+                                              m_recordLimit, m_count);
     m_browser->setBeforeRefresh([this] { m_editPanel->clearHashTexts(); });
     m_browser->onUserLimitChange(guardedHandler(m_context, this, &AccountsPage::refresh));
     m_maintenance = std::make_unique<AccountMaintenance>(

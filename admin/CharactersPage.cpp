@@ -32,26 +32,27 @@ namespace {
 constexpr int kRaceColumn = 3;
 constexpr int kClassColumn = 4;
 
-ListBrowser::Spec characterListSpec() {
-    ListBrowser::Spec spec;
-    spec.database = Database::Characters;
-    spec.useForm = QueryContext::UseForm::WithSemicolon;
-    spec.select = stm::listSelect();
-    spec.filterSeparator = QStringLiteral(" ");
-    spec.headers = {QStringLiteral("guid"),     QStringLiteral("account"), QStringLiteral("name"),
-                    QStringLiteral("race"),     QStringLiteral("class"),   QStringLiteral("online"),
-                    QStringLiteral("at_login"), QStringLiteral("map"),     QStringLiteral("zone")};
-    spec.widths = {50, 50, 100, 66, 60, 40, 50, 50, 60};
-    spec.failed = boxes::kCharactersFailed;
-    spec.notFound = boxes::kCharactersNotFound;
-    spec.cellText = [](int column, const QString& field) {
+ListBrowser::Definition characterListDefinition() {
+    ListBrowser::Definition definition;
+    definition.database = Database::Characters;
+    definition.useForm = QueryContext::UseForm::WithSemicolon;
+    definition.select = stm::listSelect();
+    definition.filterSeparator = QStringLiteral(" ");
+    definition.headers = {
+            QStringLiteral("guid"),     QStringLiteral("account"), QStringLiteral("name"),
+            QStringLiteral("race"),     QStringLiteral("class"),   QStringLiteral("online"),
+            QStringLiteral("at_login"), QStringLiteral("map"),     QStringLiteral("zone")};
+    definition.widths = {50, 50, 100, 66, 60, 40, 50, 50, 60};
+    definition.failed = boxes::kCharactersFailed;
+    definition.notFound = boxes::kCharactersNotFound;
+    definition.cellText = [](int column, const QString& field) {
         if (column == kRaceColumn)
             return charactercodes::raceText(field);
         if (column == kClassColumn)
             return charactercodes::classGridText(field);
         return field;
     };
-    return spec;
+    return definition;
 }
 
 // The captions of the search row stand over their controls, two pixels in.
@@ -103,8 +104,8 @@ CharactersPage::CharactersPage(QueryContext& context, WindowLinks& links, QWidge
     body->addWidget(m_details);
     layout->addLayout(body, 1);
 
-    m_browser = std::make_unique<ListBrowser>(context, characterListSpec(), m_grid, m_recordLimit,
-                                              m_countLabel);
+    m_browser = std::make_unique<ListBrowser>(context, characterListDefinition(), m_grid,
+                                              m_recordLimit, m_countLabel);
     m_browser->onUserLimitChange([this] { guarded([this] { refresh(); }); });
     m_editing = new CharacterEditing(
             context, *m_details, [this] { refresh(); }, this);

@@ -12,10 +12,10 @@ QString foundRecordsText(int rows) {
     return QStringLiteral("Найдено записей: ") + QString::number(rows);
 }
 
-ListBrowser::ListBrowser(QueryContext& context, Spec spec, StringGrid* grid, QComboBox* recordLimit,
-                         QLabel* countLabel)
+ListBrowser::ListBrowser(QueryContext& context, Definition definition, StringGrid* grid,
+                         QComboBox* recordLimit, QLabel* countLabel)
     : m_context(context)
-    , m_spec(std::move(spec))
+    , m_definition(std::move(definition))
     , m_grid(grid)
     , m_recordLimit(recordLimit)
     , m_countLabel(countLabel) {}
@@ -42,7 +42,7 @@ QString ListBrowser::orderClause(const QString& sortFragment, bool descending) c
 }
 
 QString ListBrowser::statement(const QString& orderClause) const {
-    return m_spec.select + m_filter + m_spec.filterSeparator + orderClause;
+    return m_definition.select + m_filter + m_definition.filterSeparator + orderClause;
 }
 
 bool ListBrowser::refresh(const QString& sortFragment, bool descending) {
@@ -51,12 +51,12 @@ bool ListBrowser::refresh(const QString& sortFragment, bool descending) {
     const BusyScope busy(m_context.busyHost(), m_grid);
     const QString order = orderClause(sortFragment, descending);
     const BoxText* failure = nullptr;
-    if (!m_context.switchDatabase(m_spec.database, m_spec.useForm))
-        failure = &m_spec.failed;
+    if (!m_context.switchDatabase(m_definition.database, m_definition.useForm))
+        failure = &m_definition.failed;
     else if (!m_context.run(statement(order)))
-        failure = &m_spec.failed;
+        failure = &m_definition.failed;
     else if (m_context.rowCount() < 1)
-        failure = &m_spec.notFound;
+        failure = &m_definition.notFound;
     if (failure) {
         m_filter.clear();
         showError(m_context.dialogs(), *failure);
@@ -72,14 +72,14 @@ void ListBrowser::fillGrid() {
     m_countLabel->setText(foundRecordsText(rows));
     m_grid->setColCount(fields);
     m_grid->setRowCount(rows + 1);
-    setGridHeader(*m_grid, m_spec.headers, m_spec.widths);
+    setGridHeader(*m_grid, m_definition.headers, m_definition.widths);
     mysql::TMysqlResult* result = m_context.result();
     for (int row = 0; row < rows; ++row) {
         result->Seek(row);
         for (int field = 0; field < fields; ++field) {
             QString text = displayDecode(result->Value(field), result->ValueLength(field));
-            if (m_spec.cellText)
-                text = m_spec.cellText(field, text);
+            if (m_definition.cellText)
+                text = m_definition.cellText(field, text);
             m_grid->setCell(field, row + 1, std::move(text));
         }
     }

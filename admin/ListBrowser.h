@@ -19,7 +19,7 @@ class StringGrid;
 class ListBrowser {
 public:
     // How one list differs from the other.
-    struct Spec {
+    struct Definition {
         Database database;
         QueryContext::UseForm useForm;
         QString select;          // the fixed "select ... from `table`"
@@ -33,8 +33,8 @@ public:
         std::function<QString(int column, const QString& field)> cellText;
     };
 
-    ListBrowser(QueryContext& context, Spec spec, StringGrid* grid, QComboBox* recordLimit,
-                QLabel* countLabel);
+    ListBrowser(QueryContext& context, Definition definition, StringGrid* grid,
+                QComboBox* recordLimit, QLabel* countLabel);
 
     const QString& filter() const { return m_filter; }
     void setFilter(const QString& filter) { m_filter = filter; }
@@ -74,7 +74,7 @@ private:
     void fillGrid();
 
     QueryContext& m_context;
-    Spec m_spec;
+    Definition m_definition;
     StringGrid* m_grid;
     QComboBox* m_recordLimit;
     QLabel* m_countLabel;
