@@ -206,15 +206,7 @@ bool TMysqlClient::Connect() {
     }
     if (!net_.IsOpen())
         return false;
-    if (!Handshake())
-        return false;
-    if (!database_.empty() && !(serverCapabilities_ & CLIENT_CONNECT_WITH_DB)) {
-        if (!SelectDatabase(database_)) {
-            net_.Close();
-            return false;
-        }
-    }
-    return true;
+    return LogIn();
 }
 
 bool TMysqlClient::ConnectStream(int fd) {
@@ -222,8 +214,13 @@ bool TMysqlClient::ConnectStream(int fd) {
         return true;
     if (net_.Attach(fd) != 0)
         return false;
+    return LogIn();
+}
+
+bool TMysqlClient::LogIn() {
     if (!Handshake())
         return false;
+    // A server that takes no database in the login packet gets it now.
     if (!database_.empty() && !(serverCapabilities_ & CLIENT_CONNECT_WITH_DB)) {
         if (!SelectDatabase(database_)) {
             net_.Close();

@@ -191,6 +191,8 @@ public:
 private:
     friend class TMysqlResult;
 
+    // Greeting, login and, where the login could not name it, the database.
+    bool LogIn();
     bool Handshake();
     bool ParseGreeting(int length);
     bool SendLogin();
