@@ -489,17 +489,11 @@ void AccountsTest::menuLookupsGoThroughTheWindow() {
     // The page on its own, with a stand-in for the window that records the
     // lookups handed to it.
     GuiDriver gui;
-    RecordingLinks links;
-    QueryContext context(gui.dialogs);
-    QVERIFY(connectToTestServer(context, m_server));
-    AccountsPage page(context, links);
-    page.resize(750, 525);
-    page.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&page));
-    gui.attach(&page);
-    page.shown();
+    StandalonePage<AccountsPage> standalone(gui);
+    QVERIFY(standalone.open(gui, m_server));
+    const RecordingLinks& links = standalone.links;
     // Without the window's busy panel nobody shows the grid after the load.
-    page.grid()->show();
+    standalone.page->grid()->show();
     QCOMPARE(ids(gui), range(1, 20));
 
     // No account in the edit panel: nothing is looked up.

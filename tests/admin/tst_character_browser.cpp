@@ -5,10 +5,9 @@
 #include "CharactersPage.h"
 #include "DatabaseProbe.h"
 #include "GridMenu.h"
+#include "PageHarness.h"
 #include "ServerLog.h"
 #include "TForm1.h"
-#include "WindowLinks.h"
-#include "uMysqlClient.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -36,21 +35,6 @@ QStringList guidRange(int first, int last) {
 QStringList listStatements(const ServerLog& log) {
     return log.statementsSinceMark().filter(QRegularExpression(QStringLiteral("^select `guid`")));
 }
-
-// Records the account lookups that the page asks of the window.
-class RecordingLinks : public WindowLinks {
-public:
-    void showPage(Page) override {}
-    void accountLookup(const QString& filter) override { lookups << filter; }
-    void charactersOfAccount(const QString&) override {}
-    QString erasePeriod() const override { return {}; }
-    QString adminAccount() const override { return {}; }
-    QString cheatMoney() const override { return {}; }
-    QString localeNumber() const override { return QStringLiteral("8"); }
-    bool exportUtf8() const override { return false; }
-    QString programDirectory() const override { return {}; }
-    QStringList lookups;
-};
 
 } // namespace
 
@@ -405,31 +389,17 @@ void CharacterBrowserTest::charactersOfAnAccount() {
 
 void CharacterBrowserTest::accountOfTheCharacter() {
     // The page alone, with a window that records what it is asked.
-    ScriptedDialogs dialogs;
-    QueryContext context(dialogs);
-    context.setDatabaseNameSource([](Database database) {
-        return database == Database::Characters ? QStringLiteral("characters")
-                                                : QStringLiteral("mangos");
-    });
-    mysql::TMysqlClient& session = context.session();
-    session.SetHost(m_server.host.toStdString());
-    session.SetPort(m_server.port);
-    session.SetUser(m_server.user.toStdString());
-    session.SetPassword(m_server.password.toStdString());
-    QVERIFY(session.Connect());
-    RecordingLinks links;
-    CharactersPage page(context, links);
-    page.resize(750, 500);
-    page.show();
-    QVERIFY(page.refresh());
-    StringGrid* grid = page.grid();
+    GuiDriver gui;
+    StandalonePage<CharactersPage> standalone(gui);
+    QVERIFY(standalone.open(gui, m_server));
+    StringGrid* grid = standalone.page->grid();
     int row = 1;
     while (row < grid->rowCount() && grid->cell(0, row) != QStringLiteral("6"))
         ++row;
     QVERIFY(grid->selectCell(2, row));
-    page.menu()->findChild<QAction*>(QStringLiteral("showAccountItem"))->trigger();
-    QCOMPARE(links.lookups, QStringList{"where `id` = 5"});
-    QVERIFY(dialogs.boxes().isEmpty());
+    standalone.page->menu()->findChild<QAction*>(QStringLiteral("showAccountItem"))->trigger();
+    QCOMPARE(standalone.links.calls, QStringList{"accountLookup|where `id` = 5"});
+    QVERIFY(gui.dialogs.boxes().isEmpty());
 }
 
 QTEST_MAIN(CharacterBrowserTest)

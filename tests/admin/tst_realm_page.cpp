@@ -502,15 +502,9 @@ void RealmPageTest::lookupsFromTheBanMenus() {
     // The page on its own, with a stand-in for the window that records the
     // lookups handed to the other pages.
     GuiDriver gui;
-    RecordingLinks links;
-    QueryContext context(gui.dialogs);
-    QVERIFY(connectToTestServer(context, m_server));
-    RealmPage page(context, links);
-    page.resize(750, 525);
-    page.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&page));
-    gui.attach(&page);
-    page.shown();
+    StandalonePage<RealmPage> standalone(gui);
+    QVERIFY(standalone.open(gui, m_server));
+    const RecordingLinks& links = standalone.links;
     if (!selectedKey.isEmpty()) {
         const int row = findRow(gui, grid, {{keyColumn, selectedKey}});
         QVERIFY(row > 0);
