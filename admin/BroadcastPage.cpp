@@ -180,7 +180,7 @@ void BroadcastPage::deleteMessage() {
 void BroadcastPage::exportMessages() {
     const QString database = m_context.databaseName(Database::Realmd);
     const QString path = m_context.dialogs().saveFileName(
-            {broadcastexport::defaultFileName(database), m_links.programDirectory(),
+            {broadcastexport::defaultFileName(database), m_links.exportDirectory(),
              broadcastexport::fileFilters()});
     if (path.isEmpty())
         return;

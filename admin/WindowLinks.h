@@ -29,6 +29,11 @@ public:
     virtual QString cheatMoney() const = 0;   // excessive amount of money
     virtual QString localeNumber() const = 0; // "Номер языка"
     virtual bool exportUtf8() const = 0;      // "экспортировать в UTF-8"
-    // The directory of the program (where Settings.ini lives).
-    virtual QString programDirectory() const = 0;
+    // Where the save dialog of an export starts: the program's folder when it
+    // runs from its own folder, else the user's home folder.
+    virtual QString exportDirectory() const = 0;
+    // The folder for the program's own records (the journal and the like):
+    // beside the program when it runs from its own folder, else the user's
+    // data folder. It may not exist yet.
+    virtual QString dataDirectory() const = 0;
 };

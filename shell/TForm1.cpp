@@ -9,6 +9,7 @@
 #include "JpegImage.h"
 #include "PictureBox.h"
 #include "PlacedControls.h"
+#include "ProgramInfo.h"
 #include "RealmPage.h"
 #include "SettingsPanel.h"
 #include "StringGrid.h"
@@ -28,9 +29,12 @@ const QString kCaption = QStringLiteral("Управление БД Мангос.
 const QString kTrayHint = QStringLiteral("Двойной щелчок - отобразить окно программы.");
 } // namespace
 
-TForm1::TForm1(const QString& settingsDirectory, DialogService& dialogs, QWidget* parent)
+TForm1::TForm1(const QString& programDirectory, DialogService& dialogs, QWidget* parent)
+    : TForm1(ProgramFolders::beside(programDirectory), dialogs, parent) {}
+
+TForm1::TForm1(const ProgramFolders& folders, DialogService& dialogs, QWidget* parent)
     : QWidget(parent)
-    , m_settingsDirectory(settingsDirectory)
+    , m_folders(folders)
     , m_dialogs(dialogs)
     , m_context(std::make_unique<QueryContext>(dialogs)) {
     setObjectName(QStringLiteral("Form1"));
@@ -75,7 +79,8 @@ TForm1::TForm1(const QString& settingsDirectory, DialogService& dialogs, QWidget
     // The creation handler, in its order.
     m_charactersPage->clearMoneyColumnFlag();
     m_settingsPanel->hide();
-    applySettings(loadSettings(m_settingsDirectory));
+    applySettings(m_folders.settingsFolder.isEmpty() ? Settings{}
+                                                     : loadSettings(m_folders.settingsFolder));
     m_context->createSession();
     if (m_connectionPage->autoLoginBox()->isChecked())
         m_context->guarded([this] { m_connectionPage->connectToServer(); });
@@ -98,7 +103,11 @@ TForm1::TForm1(const QString& settingsDirectory, DialogService& dialogs, QWidget
 TForm1::~TForm1() {
     const Settings settings = currentSettings();
     m_context.reset();
-    saveSettings(m_settingsDirectory, settings);
+    if (!settings.remember || m_folders.settingsFolder.isEmpty())
+        return;
+    // An installed program makes its settings folder on its first save.
+    if (m_folders.portable || makePrivateFolder(m_folders.settingsFolder))
+        saveSettings(m_folders.settingsFolder, settings);
 }
 
 void TForm1::buildConnectionPageExtras() {
@@ -232,7 +241,9 @@ void TForm1::toggleSettingsPanel() {
 
 QString TForm1::aboutText() {
     return QStringLiteral("    --= Программа сделана в самообразовательных целях. =--\n"
-                          "   Предназначена для работы с базой данных проекта Mangos");
+                          "   Предназначена для работы с базой данных проекта Mangos\n"
+                          "   Версия ") +
+           QLatin1String(kProgramVersion);
 }
 
 void TForm1::applyProgramFont() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ProgramFolders.h"
 #include "QueryConventions.h"
 #include "Settings.h"
 #include "WindowLinks.h"
@@ -28,9 +29,11 @@ class TForm1 : public QWidget, public WindowLinks, public BusyHost {
     Q_OBJECT
 
 public:
-    // settingsDirectory holds Settings.ini (the program's directory).
+    // folders says where Settings.ini and the program's other files are.
     // dialogs answers every message box; it must outlive the window.
-    TForm1(const QString& settingsDirectory, DialogService& dialogs, QWidget* parent = nullptr);
+    TForm1(const ProgramFolders& folders, DialogService& dialogs, QWidget* parent = nullptr);
+    // A program run from programDirectory, with everything beside it.
+    TForm1(const QString& programDirectory, DialogService& dialogs, QWidget* parent = nullptr);
     // Frees the current result, then the session, then saves the settings
     // when "Запомнить все параметры" is checked.
     ~TForm1() override;
@@ -59,7 +62,8 @@ public:
     QString cheatMoney() const override;
     QString localeNumber() const override;
     bool exportUtf8() const override;
-    QString programDirectory() const override { return m_settingsDirectory; }
+    QString exportDirectory() const override { return m_folders.exportFolder; }
+    QString dataDirectory() const override { return m_folders.dataFolder; }
 
     // BusyHost
     void beginBusy() override;
@@ -80,7 +84,7 @@ private:
     void applyWidthRules();
     void runShowAction(int pageIndex);
 
-    QString m_settingsDirectory;
+    ProgramFolders m_folders;
     DialogService& m_dialogs;
     std::unique_ptr<QueryContext> m_context;
     QTabWidget* m_pageControl;

@@ -1,6 +1,7 @@
 #include "BusyPanel.h"
 #include "CharactersPage.h"
 #include "GuiDriver.h"
+#include "ProgramInfo.h"
 #include "ServerLog.h"
 #include "Settings.h"
 #include "StringGrid.h"
@@ -242,8 +243,11 @@ void WindowTest::aboutText() {
     QTest::mouseDClick(picture, Qt::LeftButton);
     QCOMPARE(gui.dialogs.describe(),
              QStringList{QStringLiteral(
-                     "notice|Realmdesk|    --= Программа сделана в самообразовательных целях. "
-                     "=--\n   Предназначена для работы с базой данных проекта Mangos")});
+                                 "notice|Realmdesk|    --= Программа сделана в самообразовательных "
+                                 "целях. "
+                                 "=--\n   Предназначена для работы с базой данных проекта Mangos\n"
+                                 "   Версия ") +
+                         QLatin1String(kProgramVersion)});
 }
 
 void WindowTest::minimiseWithoutTrayStaysMinimised() {

@@ -27,5 +27,6 @@ public:
     QString cheatMoney() const override { return QStringLiteral("1000000000"); }
     QString localeNumber() const override { return QStringLiteral("8"); }
     bool exportUtf8() const override { return utf8Export; }
-    QString programDirectory() const override { return directory; }
+    QString exportDirectory() const override { return directory; }
+    QString dataDirectory() const override { return directory; }
 };
