@@ -37,8 +37,10 @@ public:
     // combos. A port that is not a whole number throws ConversionError.
     void connectToServer();
 
-private:
+    // Adds a line to the connection log.
     void appendLog(const QString& line);
+
+private:
     void fillDatabaseCombos();
 
     QueryContext& m_context;

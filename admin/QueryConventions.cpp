@@ -4,6 +4,8 @@
 #include "StringGrid.h"
 #include "uMysqlClient.h"
 
+#include <QDateTime>
+
 #include <cmath>
 #include <limits>
 #include <string_view>
@@ -199,12 +201,16 @@ bool QueryContext::switchDatabase(Database database, UseForm form, SetNames setN
         use += QLatin1Char(';');
     if (!run(use))
         return false;
+    m_database = databaseName(database);
+    m_databaseThread = session().ThreadId();
     if (setNames == SetNames::Send)
         run(QStringLiteral("SET NAMES utf8;"));
     return true;
 }
 
 bool QueryContext::run(const QString& statement) {
+    const bool journaled = m_journal.active() && journal::changesData(statement);
+    const QDateTime sentAt = journaled ? QDateTime::currentDateTime() : QDateTime();
     const QByteArray bytes = statement.toUtf8();
     bool success = false;
     std::unique_ptr<mysql::TMysqlResult> result = session().Query(
@@ -212,7 +218,55 @@ bool QueryContext::run(const QString& statement) {
     // The new result replaces (and so releases) the previous one.
     m_result = std::move(result);
     m_success = success;
+    if (journaled)
+        journalStatement(statement, sentAt);
     return m_success;
+}
+
+void QueryContext::setLog(std::function<void(const QString&)> log) {
+    m_journal.setLog(std::move(log));
+}
+
+QString QueryContext::currentDatabase() const {
+    if (!m_session || m_session->ThreadId() != m_databaseThread)
+        return m_session ? QString::fromStdString(m_session->Database()) : QString();
+    return m_database;
+}
+
+void QueryContext::journalStatement(const QString& statement, const QDateTime& sentAt) {
+    const mysql::TMysqlClient& client = session();
+    journal::Entry entry;
+    entry.time = sentAt;
+    entry.user = QString::fromStdString(client.User());
+    entry.host = QString::fromStdString(client.Host());
+    entry.port = client.Port();
+    entry.database = currentDatabase();
+    entry.statement = statement;
+    entry.ok = m_success;
+    if (m_success) {
+        entry.affectedRows = client.AffectedRows();
+    } else {
+        entry.errorCode = client.ErrorCode();
+        entry.errorText = QString::fromStdString(client.ErrorText());
+    }
+    entry.undoScript = m_undoScript;
+    m_journal.append(entry);
+}
+
+std::unique_ptr<mysql::TMysqlResult> QueryContext::read(const QString& statement, QString* error) {
+    const QByteArray bytes = statement.toUtf8();
+    bool success = false;
+    std::unique_ptr<mysql::TMysqlResult> result = session().Query(
+            std::string_view(bytes.constData(), size_t(bytes.size())), true, success);
+    if (success && result)
+        return result;
+    if (success)
+        *error = QStringLiteral("нет строк в ответе сервера");
+    else
+        *error = QStringLiteral("Ошибка %1: %2")
+                         .arg(session().ErrorCode())
+                         .arg(QString::fromStdString(session().ErrorText()));
+    return nullptr;
 }
 
 void QueryContext::releaseResult() {

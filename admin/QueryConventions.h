@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ChangeJournal.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -148,13 +150,39 @@ public:
     // is shown in the error box captioned with the application title.
     void guarded(const std::function<void()>& handler);
 
+    // ---- The change journal and the undo scripts --------------------------
+    // Every statement that run sends and that can change data is appended to
+    // the journal, with the session's server, user and database, its outcome
+    // and the undo script of the operation it belongs to.
+    ChangeJournal& journal() { return m_journal; }
+    // The connection log, where the journal and the undo scripts report.
+    void setLog(std::function<void(const QString&)> log);
+    void log(const QString& line) const { m_journal.log(line); }
+    // The file name of the undo script of the operation now running, named by
+    // the journal entries of its statements; empty between operations.
+    void setUndoScript(const QString& fileName) { m_undoScript = fileName; }
+    QString undoScript() const { return m_undoScript; }
+    // The database the session works in, as the last "use" chose it; empty
+    // when none was chosen (or the session has logged in again since).
+    QString currentDatabase() const;
+    // Sends a select whose result goes to the caller; the current result and
+    // the success flag stay as they are. Without a result, error holds the
+    // reason ("Ошибка N: message").
+    std::unique_ptr<mysql::TMysqlResult> read(const QString& statement, QString* error);
+
 private:
+    void journalStatement(const QString& statement, const QDateTime& sentAt);
+
     DialogService& m_dialogs;
     std::unique_ptr<mysql::TMysqlClient> m_session;
     std::unique_ptr<mysql::TMysqlResult> m_result;
     bool m_success = false;
     std::function<QString(Database)> m_databaseName;
     BusyHost* m_busyHost = nullptr;
+    ChangeJournal m_journal;
+    QString m_undoScript;
+    QString m_database;
+    uint32_t m_databaseThread = 0;
 };
 
 // A member handler of a page, run through QueryContext::guarded; for

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 
 SettingsPanel::SettingsPanel(QWidget* parent)
     : FramedPanel(parent, QColor(0, 0, 128)) {
@@ -67,4 +68,10 @@ SettingsPanel::SettingsPanel(QWidget* parent)
                       QStringLiteral("Первоначальное значение ограничения количества записей"), 8,
                       370, 240, 30);
     m_recordsLimit = recordlimit::placeBox(this, "ComboBox17", 256, 374, 94, 22);
+
+    placeWrappedLabel(this, QStringLiteral("Журнал изменений и сценарии отмены:"), 8, 408, 342, 16);
+    m_journalFolder = placeEdit(this, "journalFolderEdit", 8, 428, 258);
+    makeReadOnly(m_journalFolder);
+    m_openJournalFolder =
+            placeButton(this, "journalFolderButton", QStringLiteral("Открыть"), 272, 427, 78, 23);
 }

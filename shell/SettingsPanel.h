@@ -5,10 +5,11 @@
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
+class QPushButton;
 
 // The panel of further settings on the connection page ("Настройки"): start
-// page, clean-up numbers, locale number, export encoding and the initial
-// record limit.
+// page, clean-up numbers, locale number, export encoding, the initial
+// record limit, and the folder of the change journal.
 class SettingsPanel : public FramedPanel {
     Q_OBJECT
 
@@ -23,6 +24,9 @@ public:
     QComboBox* localeCombo() const { return m_locale; }
     QCheckBox* exportUtf8Box() const { return m_exportUtf8; }
     QComboBox* recordsLimitCombo() const { return m_recordsLimit; }
+    // The journal folder, shown; its button opens it in the file manager.
+    QLineEdit* journalFolderEdit() const { return m_journalFolder; }
+    QPushButton* journalFolderButton() const { return m_openJournalFolder; }
 
 private:
     QComboBox* m_startPage;
@@ -33,4 +37,6 @@ private:
     QComboBox* m_locale;
     QCheckBox* m_exportUtf8;
     QComboBox* m_recordsLimit;
+    QLineEdit* m_journalFolder;
+    QPushButton* m_openJournalFolder;
 };

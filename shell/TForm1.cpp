@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabBar>
@@ -71,6 +72,7 @@ TForm1::TForm1(const ProgramFolders& folders, DialogService& dialogs, QWidget* p
     m_busyPanel = new BusyPanel(this);
     m_busyPanel->hide();
 
+    setUpJournal();
     m_context->setBusyHost(this);
     m_context->setDatabaseNameSource(
             [this](Database database) { return m_connectionPage->databaseName(database); });
@@ -132,6 +134,33 @@ void TForm1::buildConnectionPageExtras() {
     // The two buttons stay over the settings panel and usable.
     m_settingsButton->raise();
     m_exitButton->raise();
+}
+
+void TForm1::setUpJournal() {
+    ChangeJournal& journal = m_context->journal();
+    m_context->setLog([this](const QString& line) { m_connectionPage->appendLog(line); });
+    journal.setFolderMaker(makePrivateFolder);
+    QLineEdit* folderEdit = m_settingsPanel->journalFolderEdit();
+    if (m_folders.dataFolder.isEmpty()) {
+        // Without a home folder there is nowhere to keep it.
+        folderEdit->setText(QStringLiteral("нет папки для данных программы"));
+        m_settingsPanel->journalFolderButton()->setEnabled(false);
+        m_connectionPage->appendLog(
+                QStringLiteral("Журнал изменений не ведётся: нет папки для данных программы."));
+        return;
+    }
+    journal.setFolder(QDir(m_folders.dataFolder).filePath(QStringLiteral("journal")));
+    folderEdit->setText(QDir::toNativeSeparators(journal.folder()));
+    folderEdit->setCursorPosition(0);
+    connect(m_settingsPanel->journalFolderButton(), &QPushButton::clicked, this,
+            &TForm1::openJournalFolder);
+}
+
+void TForm1::openJournalFolder() {
+    const QString folder = m_context->journal().folder();
+    if (!makePrivateFolder(folder) || !m_dialogs.openFolder(folder))
+        m_dialogs.error(QStringLiteral("Журнал изменений"),
+                        QStringLiteral("Не удалось открыть папку ") + folder);
 }
 
 void TForm1::applySettings(const Settings& settings) {

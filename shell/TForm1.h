@@ -52,6 +52,9 @@ public:
     void toggleSettingsPanel();
     // The about text, on a double click of the connection page's picture.
     void showAbout();
+    // The journal folder in the file manager (made first when it is not
+    // there yet).
+    void openJournalFolder();
 
     // WindowLinks
     void showPage(Page page) override;
@@ -79,6 +82,7 @@ protected:
 
 private:
     void buildConnectionPageExtras();
+    void setUpJournal();
     void applySettings(const Settings& settings);
     void selectStartPage();
     void applyWidthRules();

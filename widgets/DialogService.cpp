@@ -1,7 +1,9 @@
 #include "DialogService.h"
 
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QUrl>
 
 QtDialogService::QtDialogService(QWidget* owner)
     : m_owner(owner) {}
@@ -36,6 +38,10 @@ QString QtDialogService::saveFileName(const SaveFileRequest& request) {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
+}
+
+bool QtDialogService::openFolder(const QString& path) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
 QString applicationTitleFor(const QString& executableFileName) {

@@ -5,8 +5,9 @@
 
 class QWidget;
 
-// Every message box and file dialog of the program goes through this service,
-// so that a test can stand in for the person who answers them.
+// Every message box, file dialog and file manager window of the program goes
+// through this service, so that a test can stand in for the person who
+// answers them.
 class DialogService {
 public:
     enum class Icon { None, Question };
@@ -27,6 +28,9 @@ public:
     virtual void notice(const QString& text) = 0;
     // The chosen file, or an empty text when the person cancels.
     virtual QString saveFileName(const SaveFileRequest& request) = 0;
+    // Opens a folder in the desktop's file manager; false when the desktop
+    // cannot.
+    virtual bool openFolder(const QString& path) = 0;
 };
 
 // The program's service: real Qt message boxes and file dialogs.
@@ -39,6 +43,7 @@ public:
     void error(const QString& caption, const QString& text) override;
     void notice(const QString& text) override;
     QString saveFileName(const SaveFileRequest& request) override;
+    bool openFolder(const QString& path) override;
 
 private:
     QWidget* m_owner;

@@ -62,6 +62,13 @@ QString DatabaseProbe::scalar(const QString& statement) {
     return all.isEmpty() ? QString() : all.first().section(u'|', 0, 0);
 }
 
+QString DatabaseProbe::checksum(const QString& qualifiedTable) {
+    const QStringList parts = qualifiedTable.split(u'.');
+    const QStringList result = rows(QStringLiteral("CHECKSUM TABLE `%1`.`%2` EXTENDED")
+                                            .arg(parts.value(0), parts.value(1)));
+    return result.isEmpty() ? QString() : result.first().section(u'|', 1);
+}
+
 bool DatabaseProbe::reloadDatabases(const TestServer& server) {
     if (server.testdbScript.isEmpty())
         return false;

@@ -28,6 +28,9 @@ public:
     QStringList rows(const QString& statement);
     // The first field of the first row, or "NULL", or "" without rows.
     QString scalar(const QString& statement);
+    // The server's checksum of every byte of every row of a table
+    // ("database.table"), whatever their order; empty when it fails.
+    QString checksum(const QString& qualifiedTable);
 
     // Loads the test databases again, as scripts/testdb started them.
     static bool reloadDatabases(const TestServer& server);

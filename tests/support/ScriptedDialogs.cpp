@@ -43,3 +43,8 @@ QString ScriptedDialogs::saveFileName(const SaveFileRequest& request) {
     m_boxes << Box{Kind::SaveFile, request.directory, request.fileName, Icon::None};
     return m_fileNames.isEmpty() ? QString() : m_fileNames.takeFirst();
 }
+
+bool ScriptedDialogs::openFolder(const QString& path) {
+    openedFolders << path;
+    return openFolderAnswer;
+}

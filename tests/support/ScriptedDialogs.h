@@ -26,6 +26,11 @@ public:
     // The file names chosen in the next save dialogs ("" cancels).
     void answerNextSaveDialogs(std::initializer_list<QString> fileNames);
 
+    // The folders the program asked the file manager to open, and whether
+    // the desktop manages to.
+    QStringList openedFolders;
+    bool openFolderAnswer = true;
+
     const QList<Box>& boxes() const { return m_boxes; }
     QList<SaveFileRequest> saveRequests() const { return m_saveRequests; }
     void clear();
@@ -36,6 +41,7 @@ public:
     void error(const QString& caption, const QString& text) override;
     void notice(const QString& text) override;
     QString saveFileName(const SaveFileRequest& request) override;
+    bool openFolder(const QString& path) override;
 
 private:
     QList<Box> m_boxes;
