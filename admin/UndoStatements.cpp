@@ -2,8 +2,6 @@
 
 #include "JournalText.h"
 
-#include <QSet>
-
 #include <algorithm>
 
 namespace undosql {
@@ -400,13 +398,13 @@ void ScriptBuilder::add(const Target& target, const Table& table, Rows& rows) {
     const QList<int> captured = capturedColumns(target, table);
     const QByteArray tableName = nameBytes(table.name);
     const int count = rows.rowCount();
-    m_rowCount += count;
     QByteArray part;
 
     if (target.kind == Target::Kind::Updated) {
         m_summary << QStringLiteral("%1: %2 updated (%3)")
                              .arg(quotedName(table.name), rowsText(count),
                                   target.columns.join(QStringLiteral(", ")));
+        m_rowCount += count;
         const QList<int> key = keyColumns(table, captured);
         if (key.isEmpty()) {
             // Nothing tells the rows apart (UndoScope refuses such a change).
@@ -445,8 +443,35 @@ void ScriptBuilder::add(const Target& target, const Table& table, Rows& rows) {
         return;
     }
 
+    // The rows put back, each once: known by its primary key, or by all its
+    // values in a table without one.
+    QList<int> key = keyColumns(table, captured);
+    if (key.isEmpty()) {
+        for (int i = 0; i < captured.size(); ++i)
+            key << captured[i];
+    }
+    QSet<QByteArray>& inserted = m_insertedKeys[table.name.toLower()];
+    QList<int> fresh;
+    for (int row = 0; row < count; ++row) {
+        rows.seek(row);
+        QByteArray rowKey;
+        for (int i = 0; i < captured.size(); ++i) {
+            if (!key.contains(captured[i]))
+                continue;
+            const auto value = rows.value(i);
+            rowKey += value ? QByteArray::number(value->size()) + ':' + value->toByteArray()
+                            : QByteArray("N");
+            rowKey += ';';
+        }
+        if (!inserted.contains(rowKey)) {
+            inserted.insert(rowKey);
+            fresh << row;
+        }
+    }
+    m_rowCount += int(fresh.size());
+
     m_summary << QStringLiteral("%1: %2 %3")
-                         .arg(quotedName(table.name), rowsText(count),
+                         .arg(quotedName(table.name), rowsText(int(fresh.size())),
                               target.kind == Target::Kind::Rewritten
                                       ? QStringLiteral("rewritten where ") + targetCondition(target)
                                       : QStringLiteral("deleted"));
@@ -460,7 +485,7 @@ void ScriptBuilder::add(const Target& target, const Table& table, Rows& rows) {
     }
     head += ") VALUES\n";
     qsizetype statementStart = -1;
-    for (int row = 0; row < count; ++row) {
+    for (int row : fresh) {
         rows.seek(row);
         if (statementStart < 0) {
             statementStart = part.size();

@@ -3,7 +3,9 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QDateTime>
+#include <QHash>
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -137,7 +139,9 @@ public:
     // their primary key. The targets are undone in the opposite order.
     // Inserted rows are inserted as such, never replaced: a row that has come
     // back with the same key since stops the script (loaded in one
-    // transaction) instead of being overwritten.
+    // transaction) instead of being overwritten. A row that an earlier
+    // target of the same table already puts back (targets may overlap, as
+    // the rows of a group's leader and of its members) is put back once.
     void add(const Target& target, const Table& table, Rows& rows);
     int rowCount() const { return m_rowCount; }
     // The script: a header of comments, the session set up so that the text
@@ -150,6 +154,8 @@ private:
     ScriptInfo m_info;
     QList<QByteArray> m_parts;
     QStringList m_summary;
+    // Per table, the keys of the rows that are put back.
+    QHash<QString, QSet<QByteArray>> m_insertedKeys;
     int m_rowCount = 0;
 };
 

@@ -89,6 +89,10 @@ QStringList fixture() {
             QStringLiteral("CREATE TABLE undo_check.aura (guid INT UNSIGNED, spell INT UNSIGNED, "
                            "amount INT, PRIMARY KEY (guid, spell)) ENGINE=InnoDB"),
             QStringLiteral("INSERT INTO undo_check.aura VALUES (7, 1, -75), (7, 2, 0), (8, 1, 5)"),
+            QStringLiteral("CREATE TABLE undo_check.social (guid INT UNSIGNED, friend INT "
+                           "UNSIGNED, note VARCHAR(10), PRIMARY KEY (guid, friend)) ENGINE=MyISAM"),
+            QStringLiteral("INSERT INTO undo_check.social VALUES (1, 2, 'a'), (1, 3, NULL), "
+                           "(4, 1, ''), (5, 6, 'b')"),
     };
 }
 
@@ -197,6 +201,13 @@ void UndoScriptsTest::restoresEveryByte_data() {
                            "replace into `aura` values (7, 1, 10)",
                            "insert into `aura` values (7, 9, 1)"}
             << 2;
+    QTest::newRow("targets that share rows")
+            << QStringList{"social"}
+            << QList<Target>{Target::deleted("social", "`guid` in (1,4)"),
+                             Target::deleted("social", "`friend` in (1,4)")}
+            << QStringList{"delete from `social` where `guid` in (1,4)",
+                           "delete from `social` where `friend` in (1,4)"}
+            << 3;
     QTest::newRow("several tables")
             << QStringList{"everything", "aura"}
             << QList<Target>{Target::deleted("everything", "`id` = 3"),

@@ -99,6 +99,7 @@ private slots:
     void updatedRowsScript();
     void targetsUndoneInTheOppositeOrder();
     void longInsertsAreSplit();
+    void overlappingTargetsPutARowBackOnce();
 };
 
 void UndoStatementsTest::columnForm_data() {
@@ -334,6 +335,26 @@ void UndoStatementsTest::longInsertsAreSplit() {
     QCOMPARE(script.count("INSERT INTO `notes`"), 2);
     QVERIFY(script.contains("'),\n(3,'"));
     QVERIFY(script.contains("');\nINSERT INTO `notes` (`id`,`text`) VALUES\n(4,'"));
+}
+
+void UndoStatementsTest::overlappingTargetsPutARowBackOnce() {
+    undosql::ScriptBuilder builder(info({}));
+    const Table social{QStringLiteral("social"),
+                       {column("guid", "int", "", true), column("friend", "int", "", true),
+                        column("note", "varchar", "utf8mb3")}};
+    ListRows ofGuid({{bytes("1"), bytes("2"), bytes("a")}, {bytes("4"), bytes("1"), Value()}});
+    ListRows ofFriend({{bytes("4"), bytes("1"), Value()}, {bytes("9"), bytes("4"), bytes("")}});
+    builder.add(Target::deleted(QStringLiteral("social"), QStringLiteral("`guid` in (1,4)")),
+                social, ofGuid);
+    builder.add(Target::deleted(QStringLiteral("social"), QStringLiteral("`friend` in (1,4)")),
+                social, ofFriend);
+    QCOMPARE(builder.rowCount(), 3);
+    const QByteArray script = builder.finish();
+    QVERIFY(script.contains(kSetUp +
+                            "INSERT INTO `social` (`guid`,`friend`,`note`) VALUES\n(9,4,'');\n"
+                            "INSERT INTO `social` (`guid`,`friend`,`note`) VALUES\n"
+                            "(1,2,'a'),\n(4,1,NULL);\n" +
+                            kPutBack));
 }
 
 QTEST_APPLESS_MAIN(UndoStatementsTest)
