@@ -40,10 +40,11 @@ private:
     std::unique_ptr<mysql::TMysqlClient> m_client;
 };
 
-// Answers every box with No and counts the error boxes.
+// Answers every box with No (or Yes, when told) and counts the error boxes.
 class QuietDialogs : public DialogService {
 public:
-    bool confirm(const QString&, const QString&, Icon) override { return false; }
+    bool confirm(const QString&, const QString&, Icon) override { return confirmAnswer; }
+    bool confirmAnswer = false;
     void error(const QString& caption, const QString& text) override;
     void notice(const QString&) override {}
     QString saveFileName(const SaveFileRequest&) override { return {}; }
