@@ -7,9 +7,10 @@
 // What follows the separator "=RECONNECT=" is what the server says on every
 // later connection, which the client opens when it reconnects. With the stall
 // option the first connection does not end after its bytes but falls silent,
-// so that the client's read limit (one millisecond here) ends the session.
+// so that the client's read limit (50 microseconds here) ends the session.
 #include "uMysqlClient.h"
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -32,7 +33,7 @@ constexpr uint8_t kSelectDatabase = 0x40;
 constexpr uint8_t kStall = 0x80;
 
 constexpr std::string_view kSeparator = "=RECONNECT=";
-constexpr uint64_t kStallLimitMs = 1;
+constexpr std::chrono::microseconds kStallLimit{50};
 
 void Walk(mysql::TMysqlResult& result) {
     volatile size_t sink = 0;
@@ -132,8 +133,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         client.SetCompress(options & kCompress);
         client.SetReconnect(options & kReconnect);
         if (options & kStall) {
-            client.Net().Vio().SetReadLimit(kStallLimitMs);
-            client.Net().Vio().SetWriteLimit(kStallLimitMs);
+            client.Net().Vio().SetReadLimit(kStallLimit);
+            client.Net().Vio().SetWriteLimit(kStallLimit);
         }
         const bool connected = client.Connect();
         if (!connected)

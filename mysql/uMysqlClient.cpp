@@ -191,8 +191,9 @@ bool TMysqlClient::Connect() {
         return true;
     if (host_.empty() && !streamSource_)
         return false;
-    net_.SetDeadline(connectTimeout_ != 0 ? TMysqlDeadline::InSeconds(connectTimeout_)
-                                          : TMysqlDeadline());
+    net_.SetDeadline(connectTimeout_ != 0
+                             ? TMysqlDeadline::In(std::chrono::seconds(connectTimeout_))
+                             : TMysqlDeadline());
     const bool connected = OpenTransport() && LogIn();
     net_.SetDeadline({});
     return connected;
@@ -473,7 +474,7 @@ int TMysqlClient::SendCommand(uint8_t command, const void* argument, size_t leng
 
 int TMysqlClient::SendCommandOnce(uint8_t command, const void* argument, size_t length,
                                   bool skipReply, bool resend) {
-    if (status_ == 0 && net_.IsOpen() && net_.HoldsUnread()) {
+    if (status_ == 0 && net_.IsOpen() && net_.BlockHasMore()) {
         // The server sent more than its last reply: the surplus must not
         // pass for the reply to this command, and the session is out of step.
         net_.ProtocolFault();

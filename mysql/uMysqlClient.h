@@ -152,10 +152,14 @@ public:
     // Seconds a reply (or a command being sent) may wait for the server
     // before the session is closed and the command fails with 2013; 0 waits
     // without limit. TCP keep-alive finds a vanished host in the meantime.
-    void SetReadTimeout(unsigned seconds) { net_.Vio().SetReadLimit(uint64_t(seconds) * 1000); }
-    unsigned ReadTimeout() const { return unsigned(net_.Vio().ReadLimit() / 1000); }
-    void SetWriteTimeout(unsigned seconds) { net_.Vio().SetWriteLimit(uint64_t(seconds) * 1000); }
-    unsigned WriteTimeout() const { return unsigned(net_.Vio().WriteLimit() / 1000); }
+    void SetReadTimeout(unsigned seconds) {
+        net_.Vio().SetReadLimit(std::chrono::seconds(seconds));
+    }
+    unsigned ReadTimeout() const { return Seconds(net_.Vio().ReadLimit()); }
+    void SetWriteTimeout(unsigned seconds) {
+        net_.Vio().SetWriteLimit(std::chrono::seconds(seconds));
+    }
+    unsigned WriteTimeout() const { return Seconds(net_.Vio().WriteLimit()); }
     // Whether the session offers to send files of this machine and answers
     // a server's request for one (off by default). Off, a request is refused
     // with an empty file and fails with the server's answer.
@@ -241,6 +245,9 @@ private:
     void CloseAfterLostReply();
     void ReleaseStream(TMysqlResult* result);
     void SetClientError(int code) { net_.SetError(code, ClientErrorText(code)); }
+    static unsigned Seconds(TMysqlDeadline::Duration limit) {
+        return unsigned(std::chrono::duration_cast<std::chrono::seconds>(limit).count());
+    }
 
     TMysqlNet net_;
     std::string host_;

@@ -76,10 +76,6 @@ void TMysqlNet::Clear() {
     writePos_ = 0;
 }
 
-bool TMysqlNet::HoldsUnread() const {
-    return remaining_ != 0 || aheadPos_ < aheadEnd_;
-}
-
 void TMysqlNet::ReleaseLargeScratch() {
     if (scratch_.capacity() > kKeptScratch)
         std::vector<uint8_t>().swap(scratch_);

@@ -47,9 +47,10 @@ public:
     // lost or oversized reply, which closes the transport; the server's error
     // for an error packet).
     int ReadReply(uint32_t clientFlags);
-    // Bytes of the server are held that no read has taken yet: between two
-    // commands, what the server sent beyond its last reply.
-    bool HoldsUnread() const;
+    // Compressed mode: packets of the last block are still unread. Between
+    // two commands they are what the server sent beyond its last reply,
+    // since a block belongs to one answer.
+    bool BlockHasMore() const { return remaining_ != 0; }
 
     bool GrowBuffer(size_t needed);
     bool ShrinkBuffer();

@@ -2,6 +2,7 @@
 
 #include "uMysqlErrors.h"
 
+#include <algorithm>
 #include <arpa/inet.h>
 #include <cerrno>
 #include <fcntl.h>
@@ -28,6 +29,7 @@ constexpr int kDrainPieces = 16;
 constexpr int kKeepAliveIdle = 60;
 constexpr int kKeepAliveInterval = 10;
 constexpr int kKeepAliveProbes = 6;
+constexpr int64_t kLongestWaitUs = 86400LL * 1000000;
 
 bool WouldBlock(int error) {
     return error == EAGAIN || error == EWOULDBLOCK;
@@ -205,24 +207,28 @@ int TMysqlVio::Close() {
     return result;
 }
 
-TMysqlDeadline TMysqlVio::WaitEnd(uint64_t limitMs) const {
-    return limitMs == 0 ? deadline_ : deadline_.Earlier(TMysqlDeadline::In(limitMs));
+TMysqlDeadline TMysqlVio::WaitEnd(Duration limit) const {
+    return limit.count() == 0 ? deadline_ : deadline_.Earlier(TMysqlDeadline::In(limit));
 }
 
 bool TMysqlVio::WaitUntil(short events, TMysqlDeadline end) {
     pollfd p{socket_, events, 0};
     for (;;) {
-        const int timeout = end.PollTimeout();
-        const int rc = ::poll(&p, 1, timeout);
+        timespec left{};
+        if (end.IsSet()) {
+            // One wait lasts a day at most; a later deadline takes several.
+            const int64_t us = std::min<int64_t>(end.Remaining().count(), kLongestWaitUs);
+            left.tv_sec = time_t(us / 1000000);
+            left.tv_nsec = long(us % 1000000) * 1000;
+        }
+        const int rc = ::ppoll(&p, 1, end.IsSet() ? &left : nullptr, nullptr);
         if (rc > 0)
             return true;
         if (rc < 0 && errno != EINTR) {
             lastError_ = errno;
             return false;
         }
-        // A deadline further away than one poll can wait, or a signal:
-        // look again with what is left.
-        if (rc == 0 && timeout >= 0 && end.RemainingMs() == 0) {
+        if (rc == 0 && end.Remaining().count() == 0) {
             lastError_ = ETIMEDOUT;
             return false;
         }
@@ -232,7 +238,7 @@ bool TMysqlVio::WaitUntil(short events, TMysqlDeadline end) {
 long TMysqlVio::Read(void* buffer, size_t size) {
     if (kind_ == kClosed || socket_ < 0)
         return -1;
-    const TMysqlDeadline end = WaitEnd(readLimitMs_);
+    const TMysqlDeadline end = WaitEnd(readLimit_);
     for (;;) {
         if (end.IsSet() && !WaitUntil(POLLIN, end))
             return -1;
@@ -248,7 +254,7 @@ long TMysqlVio::Read(void* buffer, size_t size) {
 long TMysqlVio::Write(const void* buffer, size_t size) {
     if (kind_ == kClosed || socket_ < 0)
         return -1;
-    const TMysqlDeadline end = WaitEnd(writeLimitMs_);
+    const TMysqlDeadline end = WaitEnd(writeLimit_);
     for (;;) {
         if (end.IsSet() && !WaitUntil(POLLOUT, end))
             return -1;
@@ -288,7 +294,7 @@ bool TMysqlVio::WaitReadable(unsigned seconds) {
         return true;
     if (kind_ == kClosed)
         return false;
-    return WaitUntil(POLLIN, deadline_.Earlier(TMysqlDeadline::In(uint64_t(seconds) * 1000)));
+    return WaitUntil(POLLIN, deadline_.Earlier(TMysqlDeadline::In(std::chrono::seconds(seconds))));
 }
 
 int TMysqlVio::SetKeepAlive(bool on) {

@@ -57,12 +57,13 @@ public:
     // the server took nothing within the limit (TimedOut()).
     long Write(const void* buffer, size_t size);
 
-    // The longest a Read or a Write waits for the server, in milliseconds;
-    // 0 waits without limit.
-    void SetReadLimit(uint64_t milliseconds) { readLimitMs_ = milliseconds; }
-    uint64_t ReadLimit() const { return readLimitMs_; }
-    void SetWriteLimit(uint64_t milliseconds) { writeLimitMs_ = milliseconds; }
-    uint64_t WriteLimit() const { return writeLimitMs_; }
+    // The longest a Read or a Write waits for the server; 0 waits without
+    // limit.
+    using Duration = TMysqlDeadline::Duration;
+    void SetReadLimit(Duration limit) { readLimit_ = limit; }
+    Duration ReadLimit() const { return readLimit_; }
+    void SetWriteLimit(Duration limit) { writeLimit_ = limit; }
+    Duration WriteLimit() const { return writeLimit_; }
     // Every wait, the greeting wait of Connect included, ends by this
     // deadline while it is set (a default TMysqlDeadline clears it).
     void SetDeadline(TMysqlDeadline deadline) { deadline_ = deadline; }
@@ -97,7 +98,7 @@ public:
 private:
     int ConnectPipe(std::string& host, std::string& pipeName);
     // The end of one wait under the given limit and the deadline.
-    TMysqlDeadline WaitEnd(uint64_t limitMs) const;
+    TMysqlDeadline WaitEnd(Duration limit) const;
     // Waits until the socket is ready for events; false on error or when end
     // passes (with ETIMEDOUT). Looks at the socket at least once.
     bool WaitUntil(short events, TMysqlDeadline end);
@@ -113,8 +114,8 @@ private:
     unsigned timeout_ = 0;
     bool blockingWanted_ = true;
     int lastError_ = 0;
-    uint64_t readLimitMs_ = 0;
-    uint64_t writeLimitMs_ = 0;
+    Duration readLimit_{0};
+    Duration writeLimit_{0};
     TMysqlDeadline deadline_;
 };
 
