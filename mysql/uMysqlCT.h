@@ -26,8 +26,9 @@ constexpr uint32_t CLIENT_SECURE_CONNECTION = 0x8000;
 constexpr uint32_t CLIENT_MULTI_STATEMENTS = 0x10000;
 constexpr uint32_t CLIENT_MULTI_RESULTS = 0x20000;
 
-// The capabilities a new session asks for.
-constexpr uint32_t kDefaultClientFlags = 0xE285;
+// The capabilities a new session asks for. Local files (0x80) are offered
+// only when the session allows them.
+constexpr uint32_t kDefaultClientFlags = 0xE205;
 // Clears the 4.1 bits (0x200, 0x4000, 0x8000, 0x10000, 0x20000) for an old server.
 constexpr uint32_t kOldServerMask = 0xFFFC3DFF;
 
