@@ -5,7 +5,7 @@
 // (both the process's own high-water mark), and the growth from each row
 // count to the next.
 //
-//   bench_list_refresh [--page accounts|characters] [--rows 100000,1000000] [--runs 7]
+//   bench_list_refresh [--page accounts|characters] [--rows 10000,100000,1000000] [--runs 7]
 //
 // For the largest row count the last two lines are "memory_ratio=<program
 // peak/cli peak>" and "ratio=<refresh/cli>".
@@ -169,7 +169,7 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QString pageName = QStringLiteral("characters");
-    QList<int> sizes = {100000, 1000000};
+    QList<int> sizes = {10000, 100000, 1000000};
     int runs = 7;
     const QStringList args = app.arguments();
     for (int i = 1; i + 1 < args.size(); i += 2) {
