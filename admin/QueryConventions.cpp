@@ -4,6 +4,7 @@
 #include "StringGrid.h"
 #include "uMysqlClient.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <string_view>
@@ -147,6 +148,27 @@ int toInteger(const QString& text) {
     return int(value);
 }
 
+ResultCells::ResultCells(std::shared_ptr<const mysql::TRowList> rows, CellText cellText)
+    : m_rows(std::move(rows))
+    , m_cellText(std::move(cellText)) {}
+
+int ResultCells::rowCount() const {
+    // A grid counts its rows in an int, the header row among them.
+    constexpr uint64_t most = std::numeric_limits<int>::max() - 1;
+    return m_rows ? int(std::min(m_rows->RowCount(), most)) : 0;
+}
+
+int ResultCells::columnCount() const {
+    return m_rows ? m_rows->FieldCount() : 0;
+}
+
+QString ResultCells::text(int column, int row) const {
+    size_t length = 0;
+    const char* bytes = m_rows->Value(uint64_t(row), column, &length);
+    QString field = displayDecode(bytes, length);
+    return m_cellText ? m_cellText(column, field) : field;
+}
+
 // ---- Busy panel -------------------------------------------------------------
 
 int centredOffset(int outer, int inner) {
@@ -234,6 +256,11 @@ QString QueryContext::value(int row, int column) const {
     return displayDecode(m_result->Value(column), m_result->ValueLength(column));
 }
 
+std::shared_ptr<ResultCells> QueryContext::resultCells(ResultCells::CellText cellText) const {
+    return std::make_shared<ResultCells>(m_result ? m_result->Rows() : nullptr,
+                                         std::move(cellText));
+}
+
 void QueryContext::guarded(const std::function<void()>& handler) {
     try {
         handler();
@@ -263,15 +290,5 @@ void setGridHeader(StringGrid& grid, const QStringList& titles, const QList<int>
 }
 
 void fillGridFromResult(const QueryContext& context, StringGrid& grid, int firstColumn) {
-    mysql::TMysqlResult* result = context.result();
-    if (!result)
-        return;
-    const int rows = context.rowCount();
-    const int fields = context.fieldCount();
-    for (int row = 0; row < rows; ++row) {
-        result->Seek(row);
-        for (int field = 0; field < fields; ++field)
-            grid.setCell(field + firstColumn, row + 1,
-                         displayDecode(result->Value(field), result->ValueLength(field)));
-    }
+    grid.setDataCells(context.resultCells(), firstColumn);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "GridCells.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -13,6 +15,7 @@ class StringGrid;
 namespace mysql {
 class TMysqlClient;
 class TMysqlResult;
+class TRowList;
 } // namespace mysql
 
 // ---- Text conventions -----------------------------------------------------
@@ -58,6 +61,27 @@ public:
 // Converts a decimal whole number (leading blanks and a sign allowed) that
 // fits in 32 bits, or throws ConversionError.
 int toInteger(const QString& text);
+
+// The rows of a result as the data cells of a grid. They share the result's
+// rows, which thus stay as long as a grid shows them, whatever becomes of the
+// result, and a cell is display-decoded each time it is read.
+class ResultCells : public GridCells {
+public:
+    // The text of a cell from its display-decoded field (column counted from
+    // 0); by default the field itself.
+    using CellText = std::function<QString(int column, const QString& field)>;
+
+    // No rows are no cells.
+    explicit ResultCells(std::shared_ptr<const mysql::TRowList> rows, CellText cellText = {});
+
+    int rowCount() const override;
+    int columnCount() const override;
+    QString text(int column, int row) const override;
+
+private:
+    std::shared_ptr<const mysql::TRowList> m_rows;
+    CellText m_cellText;
+};
 
 // ---- Busy panel -------------------------------------------------------------
 
@@ -143,6 +167,8 @@ public:
     // The display-decoded value of a cell of the current result; empty for
     // NULL, a cell out of range, or no result.
     QString value(int row, int column) const;
+    // The current result's rows as grid cells (none without a result).
+    std::shared_ptr<ResultCells> resultCells(ResultCells::CellText cellText = {}) const;
 
     // Runs an event handler. An exception that escapes it ends the handler and
     // is shown in the error box captioned with the application title.
@@ -178,6 +204,8 @@ void prepareGridRows(StringGrid& grid, int resultRows);
 // the columns, both from column 0 on.
 void setGridHeader(StringGrid& grid, const QStringList& titles, const QList<int>& widths = {});
 
-// Writes every row of the current result into the grid: result row r into
-// grid row r + 1, field c into column c + firstColumn, display-decoded.
+// Shows the rows of the current result in the grid: result row r in grid row
+// r + 1, field c in column c + firstColumn, display-decoded. The grid gets one
+// row per result row (one empty data row for none) and keeps the rows after
+// the current result is replaced.
 void fillGridFromResult(const QueryContext& context, StringGrid& grid, int firstColumn = 0);

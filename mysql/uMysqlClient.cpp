@@ -755,7 +755,7 @@ std::unique_ptr<TMysqlResult> TMysqlClient::BufferResult() {
     auto result = std::make_unique<TMysqlResult>(this, true);
     result->fieldCount_ = fieldCount_;
     result->fields_ = std::move(fields_);
-    result->rows_ = TRowList(fieldCount_);
+    result->rows_ = std::make_shared<TRowList>(fieldCount_);
     fields_.clear();
     fieldCount_ = 0;
     status_ = 0;
@@ -770,14 +770,14 @@ std::unique_ptr<TMysqlResult> TMysqlClient::BufferResult() {
             ReadEnd(p, n);
             break;
         }
-        if (!result->rows_.AddRow(p, size_t(n), longest.data())) {
+        if (!result->rows_->AddRow(p, size_t(n), longest.data())) {
             net_.ProtocolFault();
             return nullptr;
         }
     }
     for (size_t k = 0; k < longest.size(); ++k)
         result->fields_[k].MaxLength = longest[k];
-    result->rowCount_ = result->rows_.RowCount();
+    result->rowCount_ = result->rows_->RowCount();
     result->fetchState_ = 1;
     if (result->rowCount_ > 0) {
         result->rowIndex_ = 0;
@@ -925,7 +925,7 @@ const char* TMysqlResult::Value(int column) const {
     if (column < 0 || column >= fieldCount_ || !HasRow())
         return nullptr;
     if (buffered_)
-        return rows_.Value(rowIndex_, column, nullptr);
+        return rows_->Value(rowIndex_, column, nullptr);
     return RowValue(streamData_.data(), streamEnds_.data(), column, nullptr);
 }
 
@@ -934,7 +934,7 @@ size_t TMysqlResult::ValueLength(int column) const {
         return 0;
     size_t length = 0;
     if (buffered_)
-        rows_.Value(rowIndex_, column, &length);
+        rows_->Value(rowIndex_, column, &length);
     else
         RowValue(streamData_.data(), streamEnds_.data(), column, &length);
     return length;

@@ -81,6 +81,10 @@ public:
     // Byte length of that value (values may hold zero bytes); 0 for nullptr.
     size_t ValueLength(int column) const;
 
+    // Buffered only (nullptr otherwise): the rows themselves, shared, for a
+    // reader that keeps them after the result is freed.
+    std::shared_ptr<const TRowList> Rows() const { return rows_; }
+
 private:
     friend class TMysqlClient;
 
@@ -97,7 +101,7 @@ private:
     std::vector<uint32_t> streamEnds_;
     bool streamRow_ = false;
     // Buffered rows.
-    TRowList rows_;
+    std::shared_ptr<TRowList> rows_;
     uint64_t rowIndex_ = ~uint64_t(0);
     bool eof_ = false;
     int fetchState_ = 0;
