@@ -164,7 +164,7 @@ void AccountEditPanel::save() {
             m_id->text(),        m_username->text(),         m_gmlevel->currentText(),
             m_email->text(),     m_lastIp->text(),           m_locked->currentText(),
             m_lastLogin->text(), m_expansion->currentText(), m_locale->currentText()};
-    const QString statement = accountsql::saveStatement(edits);
+    const QString statement = accountsql::saveStatement(edits, m_context.quoting());
     if (!m_context.switchDatabase(Database::Realmd))
         return;
     m_context.run(statement);
@@ -187,8 +187,8 @@ void AccountEditPanel::setPassword() {
         return;
     if (!confirm(m_context.dialogs(), boxes::kSetPassword))
         return;
-    const QString statement = accountsql::setPasswordStatement(m_id->text(), m_username->text(),
-                                                               m_newPassword->text());
+    const QString statement = accountsql::setPasswordStatement(
+            m_id->text(), m_username->text(), m_newPassword->text(), m_context.quoting());
     if (!m_context.switchDatabase(Database::Realmd))
         return;
     m_context.run(statement);
@@ -198,8 +198,8 @@ void AccountEditPanel::setPassword() {
 void AccountEditPanel::comparePassword() {
     if (m_username->text().isEmpty() || m_newPassword->text().isEmpty())
         return;
-    const QString statement =
-            accountsql::comparePasswordStatement(m_id->text(), m_newPassword->text());
+    const QString statement = accountsql::comparePasswordStatement(
+            m_id->text(), m_newPassword->text(), m_context.quoting());
     if (!m_context.switchDatabase(Database::Realmd))
         return;
     if (!m_context.run(statement)) {

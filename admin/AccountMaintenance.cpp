@@ -35,5 +35,6 @@ void AccountMaintenance::deleteStaleAccounts() {
 }
 
 void AccountMaintenance::findAccountsWithEditedIp() {
-    m_links.accountLookup(accountsql::accountsWithLastIpFilter(m_list.editedLastIp()));
+    m_links.accountLookup(
+            accountsql::accountsWithLastIpFilter(m_list.editedLastIp(), m_context.quoting()));
 }

@@ -34,16 +34,16 @@ QString listStatement(const QString& filter, Sort sort, bool descending, const Q
 
 namespace {
 
-QString likeCondition(const QString& column, const QString& value) {
-    return QStringLiteral(" (`") + column + QStringLiteral("` like \"%") +
-           escapeLikeQuoted(trimControls(value)) + QStringLiteral("%\")");
+QString likeCondition(const QString& column, const QString& value, Quoting quoting) {
+    return QStringLiteral(" (`") + column + QStringLiteral("` like ") +
+           likeAnywhere(trimControls(value), quoting) + QLatin1Char(')');
 }
 
 } // namespace
 
-QString searchFilter(const SearchTexts& texts) {
+QString searchFilter(const SearchTexts& texts, Quoting quoting) {
     if (!texts.id.isEmpty())
-        return QStringLiteral(" where `id` = ") + texts.id;
+        return QStringLiteral(" where `id` = ") + bareNumber(texts.id);
     QString filter;
     const std::pair<const char*, const QString*> conditions[] = {
             {"username", &texts.username}, {"email", &texts.email}, {"last_ip", &texts.lastIp}};
@@ -51,22 +51,22 @@ QString searchFilter(const SearchTexts& texts) {
         if (value->isEmpty())
             continue;
         filter += filter.isEmpty() ? QStringLiteral(" where") : QStringLiteral(" and");
-        filter += likeCondition(QLatin1String(column), *value);
+        filter += likeCondition(QLatin1String(column), *value, quoting);
     }
     return filter;
 }
 
-QString accountsWithLastIpFilter(const QString& ip) {
-    return QStringLiteral(" where `last_ip` = ") + quotedText(ip);
+QString accountsWithLastIpFilter(const QString& ip, Quoting quoting) {
+    return QStringLiteral(" where `last_ip` = ") + quotedText(ip, quoting);
 }
 
 QString withoutCharactersFilter(const QString& charactersDatabase) {
-    return QStringLiteral(" where `id` not in ( select `account` from `") + charactersDatabase +
-           QStringLiteral("`.`characters` group by `account`)");
+    return QStringLiteral(" where `id` not in ( select `account` from ") +
+           quotedName(charactersDatabase) + QStringLiteral(".`characters` group by `account`)");
 }
 
 QString staleAccountsFilter(const QString& erasePeriod) {
-    return QStringLiteral(" WHERE DATEDIFF(NOW(), `last_login`) > ") + erasePeriod;
+    return QStringLiteral(" WHERE DATEDIFF(NOW(), `last_login`) > ") + bareNumber(erasePeriod);
 }
 
 bool staleDeletionAllowed(const QString& erasePeriod) {
@@ -83,14 +83,10 @@ bool staleDeletionAllowed(const QString& erasePeriod) {
 
 QString deleteStaleAccountsStatement(const QString& erasePeriod) {
     return QStringLiteral("DELETE FROM `account` WHERE DATEDIFF(NOW(), `last_login`) >  ") +
-           erasePeriod;
+           bareNumber(erasePeriod);
 }
 
-QString firstCharacter(const QString& text) {
-    return text.left(1);
-}
-
-QString saveStatement(const AccountEdits& edits) {
+QString saveStatement(const AccountEdits& edits, Quoting quoting) {
     const QString username = trimControls(edits.username.toUpper());
     const QString email = trimControls(lowerLatin(edits.email));
     const QString lastIp = trimControls(upperLatin(edits.lastIp));
@@ -98,38 +94,43 @@ QString saveStatement(const AccountEdits& edits) {
     // A DATETIME column takes no empty text: an account that never logged in
     // keeps its NULL.
     const QString lastLoginValue =
-            lastLogin.isEmpty() ? QStringLiteral("NULL") : quotedText(lastLogin);
-    return QStringLiteral("update `account` set `username` = ") + quotedText(username) +
-           QStringLiteral(", `gmlevel` = ") + firstCharacter(edits.gmlevel) +
-           QStringLiteral(", `email` = ") + quotedText(email) + QStringLiteral(", `last_ip` = ") +
-           quotedText(lastIp) + QStringLiteral(", `locked` = ") + firstCharacter(edits.locked) +
+            lastLogin.isEmpty() ? QStringLiteral("NULL") : quotedText(lastLogin, quoting);
+    return QStringLiteral("update `account` set `username` = ") + quotedText(username, quoting) +
+           QStringLiteral(", `gmlevel` = ") + firstDigit(edits.gmlevel) +
+           QStringLiteral(", `email` = ") + quotedText(email, quoting) +
+           QStringLiteral(", `last_ip` = ") + quotedText(lastIp, quoting) +
+           QStringLiteral(", `locked` = ") + firstDigit(edits.locked) +
            QStringLiteral(", `last_login` = ") + lastLoginValue +
-           QStringLiteral(", `expansion` = ") + firstCharacter(edits.expansion) +
-           QStringLiteral(", `locale` = ") + firstCharacter(edits.locale) +
-           QStringLiteral(" where `id` = ") + edits.id + QLatin1Char(';');
+           QStringLiteral(", `expansion` = ") + firstDigit(edits.expansion) +
+           QStringLiteral(", `locale` = ") + firstDigit(edits.locale) +
+           QStringLiteral(" where `id` = ") + bareNumber(edits.id) + QLatin1Char(';');
 }
 
 QString deleteStatement(const QString& id) {
-    return QStringLiteral("delete from `account` where `id` = ") + id + QLatin1Char(';');
-}
-
-QString setPasswordStatement(const QString& id, const QString& username, const QString& password) {
-    return QStringLiteral(" update `account` set `sha_pass_hash` =  SHA1(CONCAT(UPPER(") +
-           quotedText(username) + QStringLiteral("),\":\",UPPER(") + quotedText(password) +
-           QStringLiteral("))), `s` = null, `v` = null, `sessionkey` = null where `id` = ") + id +
+    return QStringLiteral("delete from `account` where `id` = ") + bareNumber(id) +
            QLatin1Char(';');
 }
 
-QString comparePasswordStatement(const QString& id, const QString& password) {
+QString setPasswordStatement(const QString& id, const QString& username, const QString& password,
+                             Quoting quoting) {
+    return QStringLiteral(" update `account` set `sha_pass_hash` =  SHA1(CONCAT(UPPER(") +
+           quotedText(username, quoting) + QStringLiteral("),\":\",UPPER(") +
+           quotedText(password, quoting) +
+           QStringLiteral("))), `s` = null, `v` = null, `sessionkey` = null where `id` = ") +
+           bareNumber(id) + QLatin1Char(';');
+}
+
+QString comparePasswordStatement(const QString& id, const QString& password, Quoting quoting) {
     return QStringLiteral("select SHA1(CONCAT(UPPER(`username`),\":\",UPPER(") +
-           quotedText(password) + QStringLiteral("))) as hashtest from `account` where `id` = ") +
-           id + QLatin1Char(';');
+           quotedText(password, quoting) +
+           QStringLiteral("))) as hashtest from `account` where `id` = ") + bareNumber(id) +
+           QLatin1Char(';');
 }
 
 QString resetSessionKeyStatement(const QString& id) {
     return QStringLiteral(" update `account` set `s` = null, `v` = null, `sessionkey` = null "
                           "where `id` = ") +
-           id + QLatin1Char(';');
+           bareNumber(id) + QLatin1Char(';');
 }
 
 QString levelName(const QString& gmlevel) {

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "QueryConventions.h"
+
 #include <QString>
 
 // The statement texts of the accounts page: the account list, its search
 // filters and lookups, the changes of the edit panel and the maintenance
 // commands. Pure functions of plain values; every text value that goes
-// between quotes is escaped here.
+// between quotes is escaped here for the session's quoting, and every value
+// that goes bare is checked first (bareNumber, firstDigit).
 namespace accountsql {
 
 // The sort column of the account list (radio buttons "id" .. "last_login").
@@ -35,11 +38,11 @@ struct SearchTexts {
 // The filter of "Искать": the id wins when it is non-empty; otherwise a like
 // pattern for each non-empty text edit (trimmed), joined with " and ". An
 // empty result means all accounts.
-QString searchFilter(const SearchTexts& texts);
+QString searchFilter(const SearchTexts& texts, Quoting quoting);
 
 // The accounts that last logged in from one IP address (exact match). Used by
 // the accounts page's menu and by the IP ban list.
-QString accountsWithLastIpFilter(const QString& ip);
+QString accountsWithLastIpFilter(const QString& ip, Quoting quoting);
 
 // The accounts that own no character in the characters database.
 QString withoutCharactersFilter(const QString& charactersDatabase);
@@ -74,18 +77,16 @@ struct AccountEdits {
 // The update of "Сохранить": the user name upper-cased (every letter), the
 // e-mail lower-cased and the last IP and last login upper-cased (Latin
 // letters), all four trimmed and escaped; the four combo values are their
-// first characters; an empty last login is written as NULL.
-QString saveStatement(const AccountEdits& edits);
+// first characters when those are digits (otherwise empty, which the server
+// rejects); an empty last login is written as NULL.
+QString saveStatement(const AccountEdits& edits, Quoting quoting);
 QString deleteStatement(const QString& id);
 // The server computes the new hash from the user name and password.
-QString setPasswordStatement(const QString& id, const QString& username, const QString& password);
+QString setPasswordStatement(const QString& id, const QString& username, const QString& password,
+                             Quoting quoting);
 // Computes the hash of the stored user name with a password.
-QString comparePasswordStatement(const QString& id, const QString& password);
+QString comparePasswordStatement(const QString& id, const QString& password, Quoting quoting);
 QString resetSessionKeyStatement(const QString& id);
-
-// The first character of a combo text ("3 - administrator" gives "3"), or
-// empty text.
-QString firstCharacter(const QString& text);
 
 // The name of a gmlevel value, shown as the tooltip of its grid cell.
 QString levelName(const QString& gmlevel);

@@ -122,7 +122,8 @@ void IpBanPanel::selectBan(int col, int row) {
 }
 
 void IpBanPanel::saveReason() {
-    const QString statement = bansql::saveIpBanReason(m_edits[0]->text(), m_edits[4]->text());
+    const QString statement =
+            bansql::saveIpBanReason(m_edits[0]->text(), m_edits[4]->text(), m_context.quoting());
     if (!m_context.switchDatabase(Database::Realmd))
         return;
     m_context.run(statement);
@@ -134,12 +135,13 @@ void IpBanPanel::deleteBan() {
     if (ip.isEmpty())
         return;
     if (m_context.switchDatabase(Database::Realmd))
-        m_context.run(bansql::deleteIpBan(ip));
+        m_context.run(bansql::deleteIpBan(ip, m_context.quoting()));
     refresh();
 }
 
 void IpBanPanel::showAccountsOfIp() {
-    m_links.accountLookup(accountsql::accountsWithLastIpFilter(m_edits[0]->text()));
+    m_links.accountLookup(
+            accountsql::accountsWithLastIpFilter(m_edits[0]->text(), m_context.quoting()));
 }
 
 // ---- Account bans -------------------------------------------------------------

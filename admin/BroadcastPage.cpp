@@ -145,7 +145,7 @@ void BroadcastPage::addMessage() {
     }
     if (!m_context.switchDatabase(Database::Realmd))
         return;
-    m_context.run(broadcastsql::insert(m_text->text()));
+    m_context.run(broadcastsql::insert(m_text->text(), m_context.quoting()));
     refresh();
 }
 
@@ -159,7 +159,8 @@ void BroadcastPage::saveMessage() {
         return;
     }
     m_context.run(QStringLiteral("SET NAMES utf8;"));
-    m_context.run(broadcastsql::update(m_text->text(), m_next->text(), m_id->text()));
+    m_context.run(broadcastsql::update(m_text->text(), m_next->text(), m_id->text(),
+                                       m_context.quoting()));
     refresh();
 }
 

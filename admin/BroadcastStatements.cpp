@@ -8,39 +8,45 @@ QString listSelect() {
     return QStringLiteral("select `id`,`text`,`next` from `autobroadcast` order by `id`;");
 }
 
-QString insert(const QString& text) {
+QString insert(const QString& text, Quoting quoting) {
     return QStringLiteral("insert into `autobroadcast` (`text`,`next`) values (\"") +
-           escapeQuoted(trimControls(text)) + QStringLiteral("\", 1);");
+           escapeQuoted(trimControls(text), quoting) + QStringLiteral("\", 1);");
 }
 
-QString update(const QString& text, const QString& next, const QString& id) {
-    return QStringLiteral("update `autobroadcast` set `text` = \"") + escapeBroadcastText(text) +
-           QStringLiteral("\", `next`=") + next + QStringLiteral(" where `id`=") + id +
-           QLatin1Char(';');
+QString update(const QString& text, const QString& next, const QString& id, Quoting quoting) {
+    return QStringLiteral("update `autobroadcast` set `text` = \"") +
+           escapeBroadcastText(text, quoting) + QStringLiteral("\", `next`=") + bareNumber(next) +
+           QStringLiteral(" where `id`=") + bareNumber(id) + QLatin1Char(';');
 }
 
 QString remove(const QString& id) {
-    return QStringLiteral("delete from `autobroadcast` where `id`=") + id + QLatin1Char(';');
+    return QStringLiteral("delete from `autobroadcast` where `id`=") + bareNumber(id) +
+           QLatin1Char(';');
 }
 
-QString escapeBroadcastText(const QString& text) {
-    QString escaped;
-    escaped.reserve(text.size() + 8);
-    qsizetype plainStart = 0;
-    const auto flushPlain = [&](qsizetype end) {
-        escaped += escapeQuoted(text.mid(plainStart, end - plainStart));
-    };
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i].unicode();
-        if (c != u'\r' && c != u'\n')
-            continue;
-        flushPlain(i);
+QString escapeBroadcastText(const QString& text, Quoting quoting) {
+    // The text the server is to store: a carriage return stands for the line
+    // break, a line feed is dropped.
+    QString value;
+    value.reserve(text.size());
+    for (QChar c : text) {
         if (c == u'\r')
-            escaped += QLatin1String("\\n");
-        plainStart = i + 1;
+            value += QLatin1Char('\n');
+        else if (c != u'\n')
+            value += c;
     }
-    flushPlain(text.size());
-    return trimControls(escaped);
+    // Blanks and control characters at both ends go, except those that
+    // backslash escaping writes out as a sequence of visible characters.
+    const auto trimmed = [](QChar c) {
+        return c.unicode() <= 32 && c.unicode() != 0 && c != u'\n' && c.unicode() != 0x1A;
+    };
+    qsizetype first = 0;
+    qsizetype last = value.size();
+    while (first < last && trimmed(value[first]))
+        ++first;
+    while (last > first && trimmed(value[last - 1]))
+        --last;
+    return escapeQuoted(value.mid(first, last - first), quoting);
 }
 
 } // namespace broadcastsql

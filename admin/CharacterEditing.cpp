@@ -41,8 +41,7 @@ void CharacterEditing::change(const std::function<QString()>& normaliseAndBuild)
 
 void CharacterEditing::changeField(const BoxText& question, QLineEdit* edit,
                                    QString (*normalise)(const QString& field),
-                                   QString (*statement)(const QString& field,
-                                                        const QString& guid)) {
+                                   const FieldStatement& statement) {
     if (!confirmed(question))
         return;
     change([this, edit, normalise, statement] {
@@ -52,7 +51,10 @@ void CharacterEditing::changeField(const BoxText& question, QLineEdit* edit,
 }
 
 void CharacterEditing::rename() {
-    changeField(boxes::kRenameCharacter, m_details.nameEdit(), stm::normalisedName, stm::rename);
+    changeField(boxes::kRenameCharacter, m_details.nameEdit(), stm::normalisedName,
+                [this](const QString& name, const QString& guid) {
+                    return stm::rename(name, guid, m_context.quoting());
+                });
 }
 
 void CharacterEditing::moveToAccount() {

@@ -38,14 +38,6 @@ QString setColumn(const char* column, const QString& value, const QString& guid)
 
 } // namespace
 
-QString bareNumber(const QString& text) {
-    for (QChar c : text) {
-        if ((c < u'0' || c > u'9') && c != u' ')
-            return {};
-    }
-    return text;
-}
-
 // ---- The list --------------------------------------------------------------
 
 QString listSelect() {
@@ -76,14 +68,13 @@ std::optional<QString> searchCode(const QString& boxText) {
     return bareNumber(code);
 }
 
-QString searchFilter(const SearchFields& fields) {
+QString searchFilter(const SearchFields& fields, Quoting quoting) {
     if (!fields.guid.isEmpty())
         return QStringLiteral(" where `guid` = ") + bareNumber(fields.guid);
     QString filter;
     if (!fields.name.isEmpty())
-        addCondition(filter, QStringLiteral("`name` like \"%") +
-                                     escapeLikeQuoted(trimControls(fields.name)) +
-                                     QStringLiteral("%\""));
+        addCondition(filter, QStringLiteral("`name` like ") +
+                                     likeAnywhere(trimControls(fields.name), quoting));
     if (!fields.account.isEmpty())
         addCondition(filter, QStringLiteral("`account` = ") + bareNumber(fields.account));
     if (!fields.race.isEmpty()) {
@@ -114,8 +105,8 @@ QString richFilter(const QString& threshold) {
 }
 
 QString withoutAccountFilter(const QString& accountsDatabase) {
-    return QStringLiteral(" where `account` not in (select `id` from `") + accountsDatabase +
-           QStringLiteral("`.`account`)");
+    return QStringLiteral(" where `account` not in (select `id` from ") +
+           quotedName(accountsDatabase) + QStringLiteral(".`account`)");
 }
 
 // ---- The details -------------------------------------------------------------
@@ -130,8 +121,8 @@ QString columnNames() {
 }
 
 QString quests(const QString& chars, const QString& world, const QString& guid) {
-    const QString status = chars + QStringLiteral(".character_queststatus");
-    const QString quest = world + QStringLiteral(".quest_template");
+    const QString status = qualifierName(chars) + QStringLiteral(".character_queststatus");
+    const QString quest = qualifierName(world) + QStringLiteral(".quest_template");
     return QStringLiteral("select ") + status + QStringLiteral(".quest, ") + status +
            QStringLiteral(".status, ") + quest + QStringLiteral(".Title, ") + quest +
            QStringLiteral(".NextQuestId, ") + quest + QStringLiteral(".PrevQuestId, ") + quest +
@@ -144,9 +135,9 @@ QString quests(const QString& chars, const QString& world, const QString& guid) 
 
 QString items(const QString& chars, const QString& world, const QString& locale,
               const QString& guid) {
-    const QString inventory = chars + QStringLiteral(".character_inventory");
-    const QString item = world + QStringLiteral(".item_template");
-    const QString localized = world + QStringLiteral(".locales_item");
+    const QString inventory = qualifierName(chars) + QStringLiteral(".character_inventory");
+    const QString item = qualifierName(world) + QStringLiteral(".item_template");
+    const QString localized = qualifierName(world) + QStringLiteral(".locales_item");
     return QStringLiteral("select ") + inventory + QStringLiteral(".*, ") + item +
            QStringLiteral(".name, ") + localized + QStringLiteral(".name_loc") +
            bareNumber(locale) + QStringLiteral(" from ") + inventory + QStringLiteral(", ") + item +
@@ -158,7 +149,7 @@ QString items(const QString& chars, const QString& world, const QString& locale,
 }
 
 QString spells(const QString& chars, const QString& guid) {
-    const QString spell = chars + QStringLiteral(".character_spell");
+    const QString spell = qualifierName(chars) + QStringLiteral(".character_spell");
     return QStringLiteral("select ") + spell + QStringLiteral(".spell,") + spell +
            QStringLiteral(".active,") + spell + QStringLiteral(".disabled from ") + spell +
            QStringLiteral(" where ") + spell + QStringLiteral(".guid = ") + bareNumber(guid) +
@@ -188,8 +179,8 @@ QString normalisedName(const QString& field) {
     return name;
 }
 
-QString rename(const QString& nameField, const QString& guid) {
-    return setColumn("name", quotedText(trimControls(nameField)), guid);
+QString rename(const QString& nameField, const QString& guid, Quoting quoting) {
+    return setColumn("name", quotedText(trimControls(nameField), quoting), guid);
 }
 
 QString normalisedAccount(const QString& field) {
@@ -264,14 +255,14 @@ QString questChainReset(const QString& guid) {
 }
 
 QString deleteWithoutAccount(const QString& accountsDatabase) {
-    return QStringLiteral("DELETE FROM `characters`  where `account` not in (select `id` from `") +
-           accountsDatabase + QStringLiteral("`.`account`)");
+    return QStringLiteral("DELETE FROM `characters`  where `account` not in (select `id` from ") +
+           quotedName(accountsDatabase) + QStringLiteral(".`account`)");
 }
 
 QString moveWithoutAccount(const QString& serviceAccount, const QString& accountsDatabase) {
     return QStringLiteral("update  `characters` set `account` = ") + bareNumber(serviceAccount) +
-           QStringLiteral(" where `account` not in (select `id` from `") + accountsDatabase +
-           QStringLiteral("`.`account`)");
+           QStringLiteral(" where `account` not in (select `id` from ") +
+           quotedName(accountsDatabase) + QStringLiteral(".`account`)");
 }
 
 bool serviceAccountSet(const QString& setting) {

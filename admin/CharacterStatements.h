@@ -1,19 +1,19 @@
 #pragma once
 
+#include "QueryConventions.h"
+
 #include <QString>
 #include <QStringList>
 
 #include <optional>
 
 // The statement texts and value rules of the character page, as pure
-// functions of plain values. Text that goes between quotes is escaped; a
-// value that goes bare into a statement is first passed through bareNumber,
-// so that no text can ever change a statement.
+// functions of plain values. Text that goes between quotes is escaped for the
+// session's quoting; a value that goes bare into a statement is first passed
+// through bareNumber, and a database name goes between backquotes (or, as a
+// qualifier, through qualifierName), so that no text can ever change a
+// statement.
 namespace characterstatements {
-
-// The text when it holds only digits and blanks, otherwise an empty text
-// (which the server rejects where a number belongs).
-QString bareNumber(const QString& text);
 
 // ---- The list --------------------------------------------------------------
 
@@ -35,7 +35,7 @@ struct SearchFields {
 
 // The character filter of a search: the guid alone when given, otherwise one
 // condition for each of name, account, race and class that is not empty.
-QString searchFilter(const SearchFields& fields);
+QString searchFilter(const SearchFields& fields, Quoting quoting);
 // The value that a race or class box contributes: its first two characters
 // ("1 - Human" gives "1 ", "11 - Draenei" "11"); nothing when they are only
 // blanks (the class box's blank item).
@@ -74,7 +74,7 @@ QStringList dataValues(const QString& text);
 QString normalisedName(const QString& field);
 // The rename statement for the (normalised) name field; the name is stored
 // trimmed.
-QString rename(const QString& nameField, const QString& guid);
+QString rename(const QString& nameField, const QString& guid, Quoting quoting);
 
 // The account field after a move: "1" when it is empty or zero.
 QString normalisedAccount(const QString& field);

@@ -46,9 +46,17 @@ QString displayDecode(const char* bytes, size_t length) {
     return text;
 }
 
-QString escapeQuoted(const QString& text) {
+QString escapeQuoted(const QString& text, Quoting quoting) {
     QString escaped;
     escaped.reserve(text.size() + 8);
+    if (quoting.noBackslashEscapes) {
+        for (QChar c : text) {
+            if (c == u'"')
+                escaped += c;
+            escaped += c;
+        }
+        return escaped;
+    }
     for (QChar c : text) {
         switch (c.unicode()) {
         case u'\\':
@@ -79,14 +87,65 @@ QString escapeQuoted(const QString& text) {
     return escaped;
 }
 
-QString quotedText(const QString& text) {
-    return QLatin1Char('"') + escapeQuoted(text) + QLatin1Char('"');
+QString quotedText(const QString& text, Quoting quoting) {
+    return QLatin1Char('"') + escapeQuoted(text, quoting) + QLatin1Char('"');
 }
 
-QString escapeLikeQuoted(const QString& text) {
+QString escapeLikeQuoted(const QString& text, Quoting quoting) {
     QString pattern = text;
     pattern.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
-    return escapeQuoted(pattern);
+    return escapeQuoted(pattern, quoting);
+}
+
+QString likeAnywhere(const QString& text, Quoting quoting) {
+    QString pattern =
+            QStringLiteral("\"%") + escapeLikeQuoted(text, quoting) + QStringLiteral("%\"");
+    if (quoting.noBackslashEscapes)
+        pattern += QStringLiteral(" escape \"\\\"");
+    return pattern;
+}
+
+QString quotedName(const QString& name) {
+    QString quoted = name;
+    quoted.replace(QLatin1Char('`'), QLatin1String("``"));
+    return QLatin1Char('`') + quoted + QLatin1Char('`');
+}
+
+QString qualifierName(const QString& name) {
+    const auto plain = [](QChar c) {
+        return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') ||
+               c == u'_' || c == u'$';
+    };
+    bool isPlain = !name.isEmpty() && !(name[0] >= u'0' && name[0] <= u'9');
+    for (QChar c : name)
+        isPlain = isPlain && plain(c);
+    return isPlain ? name : quotedName(name);
+}
+
+QString bareNumber(const QString& text) {
+    for (QChar c : text) {
+        if ((c < u'0' || c > u'9') && c != u' ')
+            return {};
+    }
+    return text;
+}
+
+QString firstDigit(const QString& text) {
+    if (text.isEmpty() || text[0] < u'0' || text[0] > u'9')
+        return {};
+    return text.left(1);
+}
+
+QString sessionSetUpStatement() {
+    // The mode is a comma-separated list; with a comma on both ends every
+    // name can be taken out with its own commas around it.
+    static const char* const kRemoved[] = {"ANSI_QUOTES", "NO_BACKSLASH_ESCAPES",
+                                           // These combinations include ANSI_QUOTES.
+                                           "ANSI", "DB2", "MAXDB", "MSSQL", "ORACLE", "POSTGRESQL"};
+    QString list = QStringLiteral("CONCAT(',', @@SESSION.sql_mode, ',')");
+    for (const char* name : kRemoved)
+        list = QStringLiteral("REPLACE(%1, ',%2,', ',')").arg(list, QLatin1String(name));
+    return QStringLiteral("SET SESSION sql_mode = TRIM(BOTH ',' FROM %1)").arg(list);
 }
 
 QString trimControls(const QString& text) {
@@ -199,6 +258,7 @@ QueryContext::~QueryContext() {
 
 void QueryContext::createSession() {
     m_session = std::make_unique<mysql::TMysqlClient>();
+    m_session->SetInitStatements({sessionSetUpStatement().toStdString()});
 }
 
 mysql::TMysqlClient& QueryContext::session() {
@@ -216,7 +276,7 @@ QString QueryContext::databaseName(Database database) const {
 }
 
 bool QueryContext::switchDatabase(Database database, UseForm form, SetNames setNames) {
-    QString use = QStringLiteral("use `") + databaseName(database) + QLatin1Char('`');
+    QString use = QStringLiteral("use ") + quotedName(databaseName(database));
     if (form == UseForm::WithSemicolon)
         use += QLatin1Char(';');
     if (!run(use))
@@ -224,6 +284,10 @@ bool QueryContext::switchDatabase(Database database, UseForm form, SetNames setN
     if (setNames == SetNames::Send)
         run(QStringLiteral("SET NAMES utf8;"));
     return true;
+}
+
+Quoting QueryContext::quoting() const {
+    return {m_session && m_session->NoBackslashEscapes()};
 }
 
 bool QueryContext::run(const QString& statement) {

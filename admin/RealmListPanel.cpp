@@ -120,7 +120,7 @@ void RealmListPanel::insertRealm() {
     showFields(realm);
     if (!m_context.switchDatabase(Database::Realmd))
         return;
-    m_context.run(realmsql::insert(realm));
+    m_context.run(realmsql::insert(realm, m_context.quoting()));
     refresh();
 }
 
@@ -130,7 +130,7 @@ void RealmListPanel::writeRealm() {
     RealmFields realm = fields();
     applyRealmDefaults(realm);
     showFields(realm);
-    const QString statement = realmsql::update(realm);
+    const QString statement = realmsql::update(realm, m_context.quoting());
     if (!m_context.switchDatabase(Database::Realmd))
         return;
     m_context.run(statement);

@@ -41,6 +41,9 @@ constexpr uint8_t COM_PING = 14;
 // Server status bits.
 constexpr uint32_t SERVER_STATUS_IN_TRANS = 0x1;
 constexpr uint32_t SERVER_STATUS_AUTOCOMMIT = 0x2;
+// The session's sql_mode holds NO_BACKSLASH_ESCAPES: a backslash inside a
+// quoted text is an ordinary character.
+constexpr uint32_t SERVER_STATUS_NO_BACKSLASH_ESCAPES = 0x200;
 
 // Field flag set for numeric columns.
 constexpr uint32_t NUM_FLAG = 0x8000;

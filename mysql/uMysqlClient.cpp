@@ -242,7 +242,29 @@ bool TMysqlClient::LogIn() {
             return false;
         }
     }
+    for (const std::string& statement : initStatements_) {
+        if (!RunInitStatement(statement)) {
+            DropConnection();
+            return false;
+        }
+    }
     return true;
+}
+
+bool TMysqlClient::RunInitStatement(const std::string& statement) {
+    // Sent once, on this connection only: a failure here must not start
+    // another login.
+    if (statement.empty())
+        return true;
+    if (SendCommand(COM_QUERY, statement.data(), statement.size(), true, false, false) != 0)
+        return false;
+    if (ReadResultHeader() != 0)
+        return false;
+    if (fieldCount_ > 0) {
+        BufferResult();
+        net_.ShrinkBuffer();
+    }
+    return net_.ErrorCode() == 0 && net_.IsOpen();
 }
 
 bool TMysqlClient::Handshake() {

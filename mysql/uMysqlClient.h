@@ -171,6 +171,14 @@ public:
     bool AllowLocalFiles() const { return allowLocalFiles_; }
     void SetClientFlags(uint32_t flags) { clientFlags_ = flags; }
     uint32_t ClientFlags() const { return clientFlags_; }
+    // Statements run after every login, a reconnect's included, before the
+    // session is used: they set the session up the same way each time. Their
+    // results are dropped; one that fails makes the connect fail with its
+    // error.
+    void SetInitStatements(std::vector<std::string> statements) {
+        initStatements_ = std::move(statements);
+    }
+    const std::vector<std::string>& InitStatements() const { return initStatements_; }
 
     // Connects with the stored properties; true at once when connected. An
     // empty host gives false without touching the error.
@@ -204,7 +212,12 @@ public:
     const std::string& ServerVersion() const { return serverVersion_; }
     uint32_t ThreadId() const { return threadId_; }
     uint32_t ServerCapabilities() const { return serverCapabilities_; }
+    // The status bits of the last greeting, OK or end packet.
     uint32_t ServerStatus() const { return serverStatus_; }
+    // Whether the server's last status said NO_BACKSLASH_ESCAPES.
+    bool NoBackslashEscapes() const {
+        return (serverStatus_ & SERVER_STATUS_NO_BACKSLASH_ESCAPES) != 0;
+    }
     uint32_t ServerLanguage() const { return serverLanguage_; }
     int ProtocolVersion() const { return net_.ProtocolVersion(); }
     const std::string& Scramble() const { return scramble_; }
@@ -220,6 +233,7 @@ private:
     bool OpenTransport();
     // Greeting, login and, where the login could not name it, the database.
     bool LogIn();
+    bool RunInitStatement(const std::string& statement);
     bool Handshake();
     bool ParseGreeting(int length);
     bool SendLogin();
@@ -287,6 +301,7 @@ private:
     std::function<int()> streamSource_;
     // Reconnects the running command may still make.
     int reconnectsLeft_ = 0;
+    std::vector<std::string> initStatements_;
 };
 
 } // namespace mysql

@@ -403,7 +403,9 @@ void StringGrid::resizeEvent(QResizeEvent* event) {
 void StringGrid::mousePressEvent(QMouseEvent* event) {
     int col = 0;
     int row = 0;
-    if (event->button() != Qt::MiddleButton && cellAt(event->position().toPoint(), &col, &row))
+    // Only the left button selects: a right click opens the context menu,
+    // which acts on the row selected last.
+    if (event->button() == Qt::LeftButton && cellAt(event->position().toPoint(), &col, &row))
         selectCell(col, row);
     QAbstractScrollArea::mousePressEvent(event);
 }

@@ -162,7 +162,8 @@ void AccountEditingTest::save() {
                                         combo(gui, "ComboBox10")->currentText(),
                                         combo(gui, "ComboBox11")->currentText()};
     QCOMPARE(log.statementsSinceMark(),
-             changeStatements(accountsql::saveStatement(sent)) + refreshStatements(listQuery()));
+             changeStatements(accountsql::saveStatement(sent, Quoting{})) +
+                     refreshStatements(listQuery()));
     QVERIFY(gui.dialogs.boxes().isEmpty());
     DatabaseProbe probe(m_server);
     QCOMPARE(probe.rows(QStringLiteral("select username, gmlevel, email, last_ip, locked, "
@@ -286,7 +287,7 @@ void AccountEditingTest::comparePassword() {
     ServerLog log(m_server.generalLog);
     gui.click(QStringLiteral("dxButton39"));
     QCOMPARE(log.statementsSinceMark(),
-             changeStatements(accountsql::comparePasswordStatement(id, password)));
+             changeStatements(accountsql::comparePasswordStatement(id, password, Quoting{})));
     QCOMPARE(labelText(gui, "Label80"),
              same ? QStringLiteral("Совпадает!") : QStringLiteral("Разные!"));
     QCOMPARE(labelColor(gui, "Label80"), same ? QColor(0, 128, 0) : QColor(255, 0, 0));
@@ -319,9 +320,9 @@ void AccountEditingTest::setPasswordThenCompare() {
     QCOMPARE(gui.dialogs.describe().last(),
              QStringLiteral("confirmation|Смена пароля|Вы действительно хотите сменить пароль?"));
     QCOMPARE(log.statementsSinceMark().mid(0, 3),
-             changeStatements(accountsql::setPasswordStatement(QStringLiteral("4"),
-                                                               QStringLiteral("GAMEMASTER"),
-                                                               QStringLiteral("Нов\"ый'1"))));
+             changeStatements(accountsql::setPasswordStatement(
+                     QStringLiteral("4"), QStringLiteral("GAMEMASTER"), QStringLiteral("Нов\"ый'1"),
+                     Quoting{})));
     DatabaseProbe probe(m_server);
     QCOMPARE(probe.rows(QStringLiteral("select sha_pass_hash = sha1(concat('GAMEMASTER', ':', "
                                        "upper('Нов\"ый\\'1'))), s, v, sessionkey from "

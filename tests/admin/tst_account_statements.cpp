@@ -52,12 +52,15 @@ void AccountStatementsTest::listStatement_data() {
     QTest::newRow("last_login from 0")
             << QString() << int(Sort::LastLogin) << false << QStringLiteral("50") << 0
             << QStringLiteral(" order by `last_login` LIMIT 0,50");
-    QTest::newRow("limit text as it stands")
+    QTest::newRow("limit number as it stands")
+            << QString() << int(Sort::Id) << false << QStringLiteral(" 7") << 10
+            << QStringLiteral(" order by `id` LIMIT 10, 7");
+    QTest::newRow("limit that is no number")
             << QString() << int(Sort::Id) << false << QStringLiteral(" 7x") << 10
-            << QStringLiteral(" order by `id` LIMIT 10, 7x");
+            << QStringLiteral(" order by `id` LIMIT 10,");
     QTest::newRow("limit compared with case")
             << QString() << int(Sort::Id) << false << QStringLiteral("все") << 0
-            << QStringLiteral(" order by `id` LIMIT 0,все");
+            << QStringLiteral(" order by `id` LIMIT 0,");
     QTest::newRow("filter joined without separator")
             << QStringLiteral(" where `id` = 5") << int(Sort::Id) << false << QStringLiteral("Все")
             << 0 << QStringLiteral(" where `id` = 5 order by `id`");
@@ -80,30 +83,41 @@ void AccountStatementsTest::searchFilter_data() {
     QTest::addColumn<QString>("email");
     QTest::addColumn<QString>("lastIp");
     QTest::addColumn<QString>("filter");
+    QTest::addColumn<bool>("noBackslashEscapes");
 
-    QTest::newRow("nothing") << QString() << QString() << QString() << QString() << QString();
+    QTest::newRow("nothing") << QString() << QString() << QString() << QString() << QString()
+                             << false;
     QTest::newRow("id wins") << QStringLiteral("12") << QStringLiteral("ab")
                              << QStringLiteral("x@y") << QStringLiteral("10.0")
-                             << QStringLiteral(" where `id` = 12");
+                             << QStringLiteral(" where `id` = 12") << false;
     QTest::newRow("username and last_ip")
             << QString() << QStringLiteral("ab") << QString() << QStringLiteral("10.0")
-            << QStringLiteral(" where (`username` like \"%ab%\") and (`last_ip` like \"%10.0%\")");
+            << QStringLiteral(" where (`username` like \"%ab%\") and (`last_ip` like \"%10.0%\")")
+            << false;
     QTest::newRow("email alone") << QString() << QString() << QStringLiteral("mail.ru") << QString()
-                                 << QStringLiteral(" where (`email` like \"%mail.ru%\")");
+                                 << QStringLiteral(" where (`email` like \"%mail.ru%\")") << false;
     QTest::newRow("all three, trimmed")
             << QString() << QStringLiteral(" Вася ") << QStringLiteral("\tmail ")
             << QStringLiteral(" 95.")
             << QStringLiteral(" where (`username` like \"%Вася%\") and (`email` like "
-                              "\"%mail%\") and (`last_ip` like \"%95.%\")");
+                              "\"%mail%\") and (`last_ip` like \"%95.%\")")
+            << false;
     QTest::newRow("blanks only are not empty")
             << QString() << QStringLiteral("   ") << QString() << QString()
-            << QStringLiteral(" where (`username` like \"%%\")");
+            << QStringLiteral(" where (`username` like \"%%\")") << false;
     QTest::newRow("quotes and backslash are matched as typed")
             << QString() << QStringLiteral("a\"b'c\\d") << QString() << QString()
-            << QStringLiteral(" where (`username` like \"%a\\\"b\\'c\\\\\\\\d%\")");
+            << QStringLiteral(" where (`username` like \"%a\\\"b\\'c\\\\\\\\d%\")") << false;
     QTest::newRow("wildcards stay wildcards")
             << QString() << QString() << QStringLiteral("a_b%c") << QString()
-            << QStringLiteral(" where (`email` like \"%a_b%c%\")");
+            << QStringLiteral(" where (`email` like \"%a_b%c%\")") << false;
+    QTest::newRow("without backslash escapes the double quote is doubled")
+            << QString() << QStringLiteral("x\" where 1=1 #\\") << QString() << QString()
+            << QStringLiteral(" where (`username` like \"%x\"\" where 1=1 #\\\\%\" escape \"\\\")")
+            << true;
+    QTest::newRow("an id that is no number goes as nothing")
+            << QStringLiteral("1 or 1=1") << QString() << QString() << QString()
+            << QStringLiteral(" where `id` = ") << false;
 }
 
 void AccountStatementsTest::searchFilter() {
@@ -112,19 +126,29 @@ void AccountStatementsTest::searchFilter() {
     QFETCH(QString, email);
     QFETCH(QString, lastIp);
     QFETCH(QString, filter);
-    QCOMPARE(accountsql::searchFilter({id, username, email, lastIp}), filter);
+    QFETCH(bool, noBackslashEscapes);
+    QCOMPARE(accountsql::searchFilter({id, username, email, lastIp}, Quoting{noBackslashEscapes}),
+             filter);
 }
 
 void AccountStatementsTest::lookupFilters() {
-    QCOMPARE(accountsql::accountsWithLastIpFilter(QStringLiteral("95.24.12.7")),
+    QCOMPARE(accountsql::accountsWithLastIpFilter(QStringLiteral("95.24.12.7"), Quoting{}),
              QStringLiteral(" where `last_ip` = \"95.24.12.7\""));
-    QCOMPARE(accountsql::accountsWithLastIpFilter(QStringLiteral("1\" or \"1")),
+    QCOMPARE(accountsql::accountsWithLastIpFilter(QStringLiteral("1\" or \"1"), Quoting{}),
              QStringLiteral(" where `last_ip` = \"1\\\" or \\\"1\""));
+    QCOMPARE(accountsql::accountsWithLastIpFilter(QStringLiteral("1\\\" or \"1"), Quoting{true}),
+             QStringLiteral(" where `last_ip` = \"1\\\"\" or \"\"1\""));
     QCOMPARE(accountsql::withoutCharactersFilter(QStringLiteral("characters")),
              QStringLiteral(" where `id` not in ( select `account` from "
                             "`characters`.`characters` group by `account`)"));
+    QCOMPARE(accountsql::withoutCharactersFilter(QStringLiteral("char`s")),
+             QStringLiteral(" where `id` not in ( select `account` from "
+                            "`char``s`.`characters` group by `account`)"));
     QCOMPARE(accountsql::staleAccountsFilter(QStringLiteral("150")),
              QStringLiteral(" WHERE DATEDIFF(NOW(), `last_login`) > 150"));
+    // The erase period comes from the settings file as it stands.
+    QCOMPARE(accountsql::staleAccountsFilter(QStringLiteral("0 or 1=1")),
+             QStringLiteral(" WHERE DATEDIFF(NOW(), `last_login`) > "));
     QCOMPARE(accountsql::deleteStaleAccountsStatement(QStringLiteral("150")),
              QStringLiteral("DELETE FROM `account` WHERE DATEDIFF(NOW(), `last_login`) >  150"));
 }
@@ -176,6 +200,14 @@ void AccountStatementsTest::saveStatement_data() {
             << QStringLiteral("update `account` set `username` = \"O\\'\\\"X\\\\\", `gmlevel` = , "
                               "`email` = \"a\\\"b\\'c\\\\d@x\", `last_ip` = \"\", `locked` = , "
                               "`last_login` = NULL, `expansion` = , `locale` =  where `id` = 3;");
+    // Only a digit goes bare from the four combos; anything else behaves like
+    // an empty combo.
+    QTest::newRow("combo texts that are no digit")
+            << QStringList{"3",  "A", "1, `sha_pass_hash` = \"\"", "a@x", "", "(select 1)", "",
+                           " 2", "x"}
+            << QStringLiteral("update `account` set `username` = \"A\", `gmlevel` = 1, `email` = "
+                              "\"a@x\", `last_ip` = \"\", `locked` = , `last_login` = NULL, "
+                              "`expansion` = , `locale` =  where `id` = 3;");
 }
 
 void AccountStatementsTest::saveStatement() {
@@ -183,16 +215,22 @@ void AccountStatementsTest::saveStatement() {
     QFETCH(QString, statement);
     const accountsql::AccountEdits values{edits[0], edits[1], edits[2], edits[3], edits[4],
                                           edits[5], edits[6], edits[7], edits[8]};
-    QCOMPARE(accountsql::saveStatement(values), statement);
+    QCOMPARE(accountsql::saveStatement(values, Quoting{}), statement);
 }
 
 void AccountStatementsTest::passwordAndKeyStatements() {
     QCOMPARE(accountsql::setPasswordStatement(QStringLiteral("4"), QStringLiteral("gamemaster"),
-                                              QStringLiteral("new\"pass")),
+                                              QStringLiteral("new\"pass"), Quoting{}),
              QStringLiteral(" update `account` set `sha_pass_hash` =  SHA1(CONCAT(UPPER("
                             "\"gamemaster\"),\":\",UPPER(\"new\\\"pass\"))), `s` = null, `v` = "
                             "null, `sessionkey` = null where `id` = 4;"));
-    QCOMPARE(accountsql::comparePasswordStatement(QStringLiteral("4"), QStringLiteral("gmpass")),
+    QCOMPARE(accountsql::setPasswordStatement(QStringLiteral("4"), QStringLiteral("gm\\"),
+                                              QStringLiteral("new\"pass"), Quoting{true}),
+             QStringLiteral(" update `account` set `sha_pass_hash` =  SHA1(CONCAT(UPPER("
+                            "\"gm\\\"),\":\",UPPER(\"new\"\"pass\"))), `s` = null, `v` = "
+                            "null, `sessionkey` = null where `id` = 4;"));
+    QCOMPARE(accountsql::comparePasswordStatement(QStringLiteral("4"), QStringLiteral("gmpass"),
+                                                  Quoting{}),
              QStringLiteral("select SHA1(CONCAT(UPPER(`username`),\":\",UPPER(\"gmpass\"))) as "
                             "hashtest from `account` where `id` = 4;"));
     QCOMPARE(accountsql::resetSessionKeyStatement(QStringLiteral("4")),

@@ -388,7 +388,8 @@ void AccountsTest::lookupSwitchesPageOnlyWhenFound() {
 
     gui.dialogs.clear();
     log.mark();
-    const QString filter = accountsql::accountsWithLastIpFilter(QStringLiteral("95.24.12.7"));
+    const QString filter =
+            accountsql::accountsWithLastIpFilter(QStringLiteral("95.24.12.7"), Quoting{});
     window.accountLookup(filter);
     QCOMPARE(window.pageControl()->currentIndex(), 3);
     // The page's first showing found the list already loaded.
@@ -405,7 +406,8 @@ void AccountsTest::lookupKeepsOffsetAndLimit() {
     window.pageControl()->setCurrentIndex(0);
     ServerLog log(m_server.generalLog);
     // The three matching accounts lie before the page offset of 10.
-    const QString filter = accountsql::accountsWithLastIpFilter(QStringLiteral("95.24.12.7"));
+    const QString filter =
+            accountsql::accountsWithLastIpFilter(QStringLiteral("95.24.12.7"), Quoting{});
     window.accountLookup(filter);
     QCOMPARE(log.statementsSinceMark().last(),
              listQuery(filter, Sort::Id, false, QStringLiteral("10"), 10));

@@ -1,5 +1,6 @@
 #include "DatabaseProbe.h"
 #include "GuiDriver.h"
+#include "QueryConventions.h"
 #include "ReviewPictures.h"
 #include "ServerLog.h"
 #include "StringGrid.h"
@@ -96,8 +97,10 @@ void BroadcastPageTest::listIsLoadedWhenThePageIsShown() {
     ServerLog log(m_server.generalLog);
     GuiDriver gui;
     startOnBroadcastPage(gui);
-    QCOMPARE(log.statementsSinceMark(), ServerLog::asLogged({"show databases;", "use `realmd`;",
-                                                             "SET NAMES utf8;", kSelectAll}));
+    // The session set-up follows the login.
+    QCOMPARE(log.statementsSinceMark(),
+             ServerLog::asLogged({sessionSetUpStatement(), "show databases;", "use `realmd`;",
+                                  "SET NAMES utf8;", kSelectAll}));
     auto* grid = gui.find<StringGrid>(kGrid);
     QVERIFY(grid->isVisible());
     QCOMPARE(gui.gridRow(kGrid, 0), QStringList({"№", "Объявление", "След."}));

@@ -163,7 +163,7 @@ void CharacterStatementsTest::searchFilter() {
     QFETCH(QString, race);
     QFETCH(QString, klass);
     QFETCH(QString, filter);
-    QCOMPARE(stm::searchFilter({guid, name, account, race, klass}), filter);
+    QCOMPARE(stm::searchFilter({guid, name, account, race, klass}, Quoting{}), filter);
 }
 
 void CharacterStatementsTest::listStatement_data() {
@@ -263,6 +263,12 @@ void CharacterStatementsTest::detailStatements() {
              QStringLiteral("select chars.character_spell.spell,chars.character_spell.active,"
                             "chars.character_spell.disabled from chars.character_spell where "
                             "chars.character_spell.guid = 7 order by spell;"));
+    // A name that is not a plain identifier goes between backquotes.
+    QCOMPARE(stm::spells(QStringLiteral("c`h; drop"), QStringLiteral("7")),
+             QStringLiteral("select `c``h; drop`.character_spell.spell,`c``h; "
+                            "drop`.character_spell.active,`c``h; drop`.character_spell.disabled "
+                            "from `c``h; drop`.character_spell where `c``h; "
+                            "drop`.character_spell.guid = 7 order by spell;"));
 }
 
 void CharacterStatementsTest::dataValues_data() {
@@ -319,15 +325,22 @@ void CharacterStatementsTest::normalisedName() {
     QFETCH(QString, normalised);
     QFETCH(QString, stored);
     QCOMPARE(stm::normalisedName(field), normalised);
-    QCOMPARE(stm::rename(normalised, QStringLiteral("5")),
+    QCOMPARE(stm::rename(normalised, QStringLiteral("5"), Quoting{}),
              QStringLiteral("update `characters` set `name` = \"%1\" where `guid` = 5;")
                      .arg(stored));
 }
 
 void CharacterStatementsTest::renameEscapesTheName() {
     QCOMPARE(
-            stm::rename(QStringLiteral("O\"k'\\"), QStringLiteral("3")),
+            stm::rename(QStringLiteral("O\"k'\\"), QStringLiteral("3"), Quoting{}),
             QStringLiteral("update `characters` set `name` = \"O\\\"k\\'\\\\\" where `guid` = 3;"));
+    // Without backslash escapes the backslash is an ordinary character and the
+    // double quote is doubled.
+    QCOMPARE(
+            stm::rename(QStringLiteral("X\\\" or 1#"), QStringLiteral("3"), Quoting{true}),
+            QStringLiteral("update `characters` set `name` = \"X\\\"\" or 1#\" where `guid` = 3;"));
+    QCOMPARE(stm::searchFilter({{}, QStringLiteral("a\\\"%"), {}, {}, {}}, Quoting{true}),
+             QStringLiteral(" where (`name` like \"%a\\\\\"\"%%\" escape \"\\\")"));
 }
 
 void CharacterStatementsTest::normalisedAccount_data() {
@@ -451,6 +464,8 @@ void CharacterStatementsTest::cleanUpStatements() {
     QCOMPARE(stm::moveWithoutAccount(QStringLiteral("20"), QStringLiteral("realmd")),
              QStringLiteral("update  `characters` set `account` = 20 where `account` not in "
                             "(select `id` from `realmd`.`account`)"));
+    QCOMPARE(stm::withoutAccountFilter(QStringLiteral("real`md")),
+             QStringLiteral(" where `account` not in (select `id` from `real``md`.`account`)"));
     QCOMPARE(stm::onlineFilter(), QStringLiteral(" where `online` = 1"));
     QCOMPARE(stm::richFilter(QStringLiteral("1000000000")),
              QStringLiteral(" where `money` > 1000000000"));

@@ -1,6 +1,7 @@
 #include "DatabaseProbe.h"
 #include "GuiDriver.h"
 #include "PageHarness.h"
+#include "QueryConventions.h"
 #include "RealmPage.h"
 #include "RecordingLinks.h"
 #include "ReviewPictures.h"
@@ -131,17 +132,18 @@ void RealmPageTest::startPageFillsTheListsBeforeTheWindowAppears() {
 
     const QStringList use = {QStringLiteral("use `realmd`;"), QStringLiteral("SET NAMES utf8;")};
     QCOMPARE(log.statementsSinceMark(),
-             ServerLog::asLogged(QStringList{QStringLiteral("show databases;")} + use +
-                                 QStringList{"select `id`,`name`,`address`,`port`,`icon`,`color`,"
-                                             "`timezone`,`allowedSecurityLevel`,`population` from "
-                                             "`realmlist` order by `id`;"} +
-                                 use +
-                                 QStringList{"select `ip`,`bandate`,`unbandate`,`bannedby`,"
-                                             "`banreason` from `ip_banned` order by `ip`;"} +
-                                 use +
-                                 QStringList{"select `id`,`bandate`,`unbandate`,`bannedby`,"
-                                             "`banreason`, `active` from `account_banned` where "
-                                             "`active` = 1 order by `id`;"}));
+             ServerLog::asLogged(
+                     QStringList{sessionSetUpStatement(), QStringLiteral("show databases;")} + use +
+                     QStringList{"select `id`,`name`,`address`,`port`,`icon`,`color`,"
+                                 "`timezone`,`allowedSecurityLevel`,`population` from "
+                                 "`realmlist` order by `id`;"} +
+                     use +
+                     QStringList{"select `ip`,`bandate`,`unbandate`,`bannedby`,"
+                                 "`banreason` from `ip_banned` order by `ip`;"} +
+                     use +
+                     QStringList{"select `id`,`bandate`,`unbandate`,`bannedby`,"
+                                 "`banreason`, `active` from `account_banned` where "
+                                 "`active` = 1 order by `id`;"}));
 
     auto* realms = gui.find<StringGrid>(kRealmGrid);
     QCOMPARE(realms->rowCount(), 4);

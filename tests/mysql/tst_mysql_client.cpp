@@ -81,6 +81,10 @@ private slots:
     void reconnectAfterKillRunsStatementOnce();
     void noReconnectInsideTransaction();
 
+    void initStatementsRunAfterEveryLogin();
+    void failingInitStatementFailsTheConnect();
+    void statusReportsNoBackslashEscapes();
+
     void streamedResultBlocksOtherCommands();
     void freeingStreamedResultEarlyDrainsIt();
 
@@ -660,6 +664,57 @@ void ClientTest::noReconnectInsideTransaction() {
     QVERIFY(result);
     QVERIFY(client.ThreadId() != before);
     QCOMPARE(QByteArray(result->Value(0)), QByteArray("0"));
+}
+
+void ClientTest::initStatementsRunAfterEveryLogin() {
+    TMysqlClient client;
+    // A statement with rows among them: its result is dropped.
+    client.SetInitStatements({"SELECT 'dropped'", "SET SESSION sql_mode = 'NO_BACKSLASH_ESCAPES'"});
+    QVERIFY2(connectNative(client, kScratch), client.ErrorText().c_str());
+    QVERIFY(client.NoBackslashEscapes());
+    auto mode = run(client, "SELECT @@SESSION.sql_mode");
+    QVERIFY(mode);
+    QCOMPARE(valueOf(*mode, 0), QByteArray("NO_BACKSLASH_ESCAPES"));
+
+    // The session that a reconnect opens is set up the same way.
+    const uint32_t before = client.ThreadId();
+    killThread(before);
+    mode = run(client, "SELECT @@SESSION.sql_mode");
+    QVERIFY(mode);
+    QVERIFY(client.ThreadId() != before);
+    QCOMPARE(valueOf(*mode, 0), QByteArray("NO_BACKSLASH_ESCAPES"));
+    QVERIFY(client.NoBackslashEscapes());
+}
+
+void ClientTest::failingInitStatementFailsTheConnect() {
+    TMysqlClient client;
+    client.SetInitStatements({"SET SESSION rd_no_such_variable = 1"});
+    QVERIFY(!connectNative(client));
+    QCOMPARE(client.ErrorCode(), 1193); // unknown system variable
+    QVERIFY(QByteArray(client.ErrorText().c_str()).contains("rd_no_such_variable"));
+    QVERIFY(!client.Connected());
+    bool success = true;
+    QVERIFY(!client.Query("SELECT 1", true, success));
+    QVERIFY(!success);
+    QVERIFY(!client.Connected());
+}
+
+void ClientTest::statusReportsNoBackslashEscapes() {
+    TMysqlClient client;
+    QVERIFY(connectNative(client));
+    run(client, "SET SESSION sql_mode = ''");
+    QVERIFY(!client.NoBackslashEscapes());
+    // The OK packet of the change reports it, and so does the end packet of
+    // every result after it.
+    run(client, "SET SESSION sql_mode = 'NO_BACKSLASH_ESCAPES'");
+    QVERIFY(client.NoBackslashEscapes());
+    QVERIFY(client.ServerStatus() & SERVER_STATUS_NO_BACKSLASH_ESCAPES);
+    auto result = run(client, "SELECT '\\'");
+    QVERIFY(result);
+    QCOMPARE(valueOf(*result, 0), QByteArray("\\"));
+    QVERIFY(client.NoBackslashEscapes());
+    run(client, "SET SESSION sql_mode = DEFAULT");
+    QVERIFY(!client.NoBackslashEscapes());
 }
 
 void ClientTest::streamedResultBlocksOtherCommands() {

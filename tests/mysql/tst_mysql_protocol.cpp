@@ -80,6 +80,7 @@ private slots:
     void compressedStatementsAboveAndBelowThreshold();
     void lostReplyToQueryIsNotResent();
     void errorReplyToQueryIsReturnedAtOnce();
+    void okAndEndPacketsReportNoBackslashEscapes();
     void localFile();
     void missingLocalFileKeepsSessionInStep();
     void localFileRequestRefusedByDefault_data();
@@ -485,6 +486,42 @@ void ProtocolTest::errorReplyToQueryIsReturnedAtOnce() {
     QCOMPARE(fake.received().size(), size_t(4));
     QCOMPARE(q(fake.received().at(2)), QByteArray("\x03UPDATE t SET a = 1"));
     QCOMPARE(q(fake.received().at(3)), QByteArray("\x01"));
+}
+
+void ProtocolTest::okAndEndPacketsReportNoBackslashEscapes() {
+    constexpr uint16_t kNoBackslashEscapes = 0x200 | 0x2;
+    Fake fake;
+    scriptLogin(fake);
+    // A result whose last end packet says so; then an OK that does not, and
+    // one that does.
+    fake.readPacket()
+            .writePacket(1, Fake::lengthCoded(1))
+            .writePacket(2, Fake::field("v"))
+            .writePacket(3, Fake::eof(0, 2))
+            .writePacket(4, Fake::lengthCodedString("x"))
+            .writePacket(5, Fake::eof(0, kNoBackslashEscapes))
+            .readPacket()
+            .writePacket(1, Fake::ok(0, 0, 2))
+            .readPacket()
+            .writePacket(1, Fake::ok(0, 0, kNoBackslashEscapes))
+            .readPacket();
+    fake.start();
+    TMysqlClient client;
+    prepare(client, fake);
+    QVERIFY(client.Connect());
+    QVERIFY(!client.NoBackslashEscapes());
+    bool success = false;
+    QVERIFY(client.Query("SELECT v", true, success));
+    QVERIFY(success);
+    QVERIFY(client.NoBackslashEscapes());
+    client.Query("SET a = 1", true, success);
+    QVERIFY(success);
+    QVERIFY(!client.NoBackslashEscapes());
+    client.Query("SET b = 1", true, success);
+    QVERIFY(success);
+    QVERIFY(client.NoBackslashEscapes());
+    client.Close();
+    QVERIFY2(fake.finish(), fake.error().c_str());
 }
 
 void ProtocolTest::localFile() {
