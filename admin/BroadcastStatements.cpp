@@ -14,8 +14,9 @@ QString insert(const QString& text) {
 }
 
 QString update(const QString& text, const QString& next, const QString& id) {
+    const QString nextValue = trimControls(next).isEmpty() ? QStringLiteral("NULL") : next;
     return QStringLiteral("update `autobroadcast` set `text` = \"") + escapeBroadcastText(text) +
-           QStringLiteral("\", `next`=") + next + QStringLiteral(" where `id`=") + id +
+           QStringLiteral("\", `next`=") + nextValue + QStringLiteral(" where `id`=") + id +
            QLatin1Char(';');
 }
 
@@ -24,23 +25,21 @@ QString remove(const QString& id) {
 }
 
 QString escapeBroadcastText(const QString& text) {
-    QString escaped;
-    escaped.reserve(text.size() + 8);
-    qsizetype plainStart = 0;
-    const auto flushPlain = [&](qsizetype end) {
-        escaped += escapeQuoted(text.mid(plainStart, end - plainStart));
+    QString lines = text;
+    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    lines.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    // Blanks and control characters around the text go; its line breaks stay,
+    // the last one included.
+    const auto trimmed = [](QChar c) {
+        return c.unicode() <= 32 && c != u'\n';
     };
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i].unicode();
-        if (c != u'\r' && c != u'\n')
-            continue;
-        flushPlain(i);
-        if (c == u'\r')
-            escaped += QLatin1String("\\n");
-        plainStart = i + 1;
-    }
-    flushPlain(text.size());
-    return trimControls(escaped);
+    qsizetype first = 0;
+    qsizetype last = lines.size();
+    while (first < last && trimmed(lines[first]))
+        ++first;
+    while (last > first && trimmed(lines[last - 1]))
+        --last;
+    return escapeQuoted(lines.mid(first, last - first));
 }
 
 } // namespace broadcastsql

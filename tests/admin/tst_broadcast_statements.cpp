@@ -44,9 +44,9 @@ void BroadcastStatementsTest::statements_data() {
             << broadcastsql::update(QStringLiteral("Hello"), QStringLiteral("3"),
                                     QStringLiteral("5"))
             << "update `autobroadcast` set `text` = \"Hello\", `next`=3 where `id`=5;";
-    QTest::newRow("update: empty next makes an invalid statement")
+    QTest::newRow("update: an empty next stores NULL")
             << broadcastsql::update(QStringLiteral("Hello"), QString(), QStringLiteral("5"))
-            << "update `autobroadcast` set `text` = \"Hello\", `next`= where `id`=5;";
+            << "update `autobroadcast` set `text` = \"Hello\", `next`=NULL where `id`=5;";
     QTest::newRow("delete") << broadcastsql::remove(QStringLiteral("4"))
                             << "delete from `autobroadcast` where `id`=4;";
     QTest::newRow("delete without id")
@@ -65,11 +65,13 @@ void BroadcastStatementsTest::savedTextEscaping_data() {
     QTest::newRow("plain") << QStringLiteral("Добро пожаловать") << "Добро пожаловать";
     QTest::newRow("both quotes") << QStringLiteral("Don't say \"hi\"") << "Don\\'t say \\\"hi\\\"";
     QTest::newRow("backslash kept as typed") << QStringLiteral("a\\b \\n") << "a\\\\b \\\\n";
-    QTest::newRow("CR LF becomes one line feed escape")
-            << QStringLiteral("Внимание!\r\nВ субботу") << "Внимание!\\nВ субботу";
+    // Every line break is stored as one line feed.
+    QTest::newRow("LF") << QStringLiteral("Внимание!\nВ субботу") << "Внимание!\\nВ субботу";
+    QTest::newRow("CR LF") << QStringLiteral("Внимание!\r\nВ субботу") << "Внимание!\\nВ субботу";
     QTest::newRow("lone CR") << QStringLiteral("a\rb") << "a\\nb";
-    QTest::newRow("lone LF dropped") << QStringLiteral("a\nb") << "ab";
-    QTest::newRow("trimmed after escaping") << QStringLiteral("  padded \r\n") << "padded \\n";
+    QTest::newRow("blank lines kept") << QStringLiteral("a\n\r\n\rb") << "a\\n\\n\\nb";
+    QTest::newRow("trimmed, line breaks at the ends kept")
+            << QStringLiteral(" \t\npadded \r\n ") << "\\npadded \\n";
     QTest::newRow("other control characters escaped")
             << QStringLiteral("x") + QChar(0) + QChar(0x1A) + QStringLiteral("y") << "x\\0\\Zy";
 }
