@@ -263,9 +263,20 @@ void CharacterRepairTest::charactersWithoutAccountsShownAndDeleted() {
     QCOMPARE(gui.dialogs.describe().at(2), kNotFound);
     gui.click("dxButton21");
     QCOMPARE(listedGuids(gui).size(), 27);
+    // No row of theirs is left in any table.
     DatabaseProbe probe(m_server);
-    QCOMPARE(probe.scalar("SELECT COUNT(*) FROM characters.character_homebind WHERE guid = 28"),
-             QStringLiteral("0"));
+    const QStringList columns = probe.rows(
+            "SELECT TABLE_NAME, COLUMN_NAME FROM information_schema.COLUMNS WHERE TABLE_SCHEMA = "
+            "'characters' AND COLUMN_NAME IN ('guid', 'owner_guid', 'player', 'memberGuid', "
+            "'leaderGuid', 'friend') AND TABLE_NAME NOT LIKE 'kept\\_%'");
+    QVERIFY(columns.size() >= 14);
+    for (const QString& column : columns) {
+        const QString table = column.section(u'|', 0, 0);
+        QCOMPARE(probe.scalar(QStringLiteral("SELECT COUNT(*) FROM characters.`%1` WHERE `%2` IN "
+                                             "(28, 29, 30)")
+                                      .arg(table, column.section(u'|', 1))),
+                 QStringLiteral("0"));
+    }
 
     // Nothing left: nothing is asked and nothing deleted.
     gui.dialogs.clear();
