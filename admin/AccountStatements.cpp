@@ -3,6 +3,8 @@
 #include "ListBrowser.h"
 #include "QueryConventions.h"
 
+#include <QCryptographicHash>
+
 namespace accountsql {
 
 const QString kListSelect = QStringLiteral(
@@ -86,24 +88,91 @@ QString deleteStaleAccountsStatement(const QString& erasePeriod) {
            bareNumber(erasePeriod);
 }
 
-QString saveStatement(const AccountEdits& edits, Quoting quoting) {
-    const QString username = trimControls(edits.username.toUpper());
-    const QString email = trimControls(lowerLatin(edits.email));
-    const QString lastIp = trimControls(upperLatin(edits.lastIp));
-    const QString lastLogin = trimControls(upperLatin(edits.lastLogin));
-    // A DATETIME column takes no empty text: an account that never logged in
-    // keeps its NULL.
-    const QString lastLoginValue =
-            lastLogin.isEmpty() ? QStringLiteral("NULL") : quotedText(lastLogin, quoting);
-    return QStringLiteral("update `account` set `username` = ") + quotedText(username, quoting) +
-           QStringLiteral(", `gmlevel` = ") + firstDigit(edits.gmlevel) +
-           QStringLiteral(", `email` = ") + quotedText(email, quoting) +
-           QStringLiteral(", `last_ip` = ") + quotedText(lastIp, quoting) +
-           QStringLiteral(", `locked` = ") + firstDigit(edits.locked) +
-           QStringLiteral(", `last_login` = ") + lastLoginValue +
-           QStringLiteral(", `expansion` = ") + firstDigit(edits.expansion) +
-           QStringLiteral(", `locale` = ") + firstDigit(edits.locale) +
-           QStringLiteral(" where `id` = ") + bareNumber(edits.id) + QLatin1Char(';');
+namespace {
+
+// ", " between the assignments of an update.
+void assign(QString& assignments, const char* column, const QString& value) {
+    if (!assignments.isEmpty())
+        assignments += QStringLiteral(", ");
+    assignments += QLatin1Char('`') + QLatin1String(column) + QStringLiteral("` = ") + value;
+}
+
+} // namespace
+
+SavePlan savePlan(const AccountEdits& stored, const AccountEdits& shown, const AccountEdits& edited,
+                  const QString& newPassword, Quoting quoting) {
+    SavePlan plan;
+    plan.stored = stored;
+    QString assignments;
+
+    const QString username = trimControls(edited.username.toUpper());
+    if (edited.username != shown.username && username != stored.username) {
+        if (newPassword.isEmpty()) {
+            plan.renameNeedsPassword = true;
+            return plan;
+        }
+        plan.newHash = passwordHash(username, newPassword);
+        assign(assignments, "username", quotedText(username, quoting));
+        assign(assignments, "sha_pass_hash", quotedText(plan.newHash, quoting));
+        assign(assignments, "s", QStringLiteral("null"));
+        assign(assignments, "v", QStringLiteral("null"));
+        assign(assignments, "sessionkey", QStringLiteral("null"));
+        plan.stored.username = username;
+    }
+    // Each column, in the order of the statement, with the value it gets.
+    enum class Form { Bare, Quoted, Date };
+    const struct {
+        const char* column;
+        QString AccountEdits::*field;
+        Form form;
+        QString value;
+    } columns[] = {
+            {"gmlevel", &AccountEdits::gmlevel, Form::Bare, firstDigit(edited.gmlevel)},
+            {"email", &AccountEdits::email, Form::Quoted, trimControls(lowerLatin(edited.email))},
+            {"last_ip", &AccountEdits::lastIp, Form::Quoted,
+             trimControls(upperLatin(edited.lastIp))},
+            {"locked", &AccountEdits::locked, Form::Bare, firstDigit(edited.locked)},
+            {"last_login", &AccountEdits::lastLogin, Form::Date,
+             trimControls(upperLatin(edited.lastLogin))},
+            {"expansion", &AccountEdits::expansion, Form::Bare, firstDigit(edited.expansion)},
+            {"locale", &AccountEdits::locale, Form::Bare, firstDigit(edited.locale)},
+    };
+    for (const auto& [column, field, form, value] : columns) {
+        if (edited.*field == shown.*field || value == stored.*field)
+            continue;
+        QString written = value;
+        if (form == Form::Quoted)
+            written = quotedText(value, quoting);
+        else if (form == Form::Date)
+            // There is no empty date: an emptied last login gets the column's
+            // default (the zero date, or NULL where the column allows it).
+            written = value.isEmpty() ? QStringLiteral("DEFAULT") : quotedText(value, quoting);
+        assign(assignments, column, written);
+        plan.stored.*field = value;
+    }
+    if (!assignments.isEmpty())
+        plan.statement = QStringLiteral("update `account` set ") + assignments +
+                         QStringLiteral(" where `id` = ") + bareNumber(edited.id) +
+                         QLatin1Char(';');
+    return plan;
+}
+
+QString passwordHash(const QByteArray& usernameBytes, const QString& password) {
+    QByteArray joined = usernameBytes + ':' + password.toUtf8();
+    for (char& c : joined) {
+        if (c >= 'a' && c <= 'z')
+            c = char(c - 'a' + 'A');
+    }
+    return QString::fromLatin1(QCryptographicHash::hash(joined, QCryptographicHash::Sha1).toHex())
+            .toUpper();
+}
+
+QString passwordHash(const QString& username, const QString& password) {
+    return passwordHash(username.toUtf8(), password);
+}
+
+bool sameHash(const QString& first, const QString& second) {
+    return lowerLatin(first) == lowerLatin(second);
 }
 
 QString deleteStatement(const QString& id) {
@@ -111,20 +180,15 @@ QString deleteStatement(const QString& id) {
            QLatin1Char(';');
 }
 
-QString setPasswordStatement(const QString& id, const QString& username, const QString& password,
-                             Quoting quoting) {
-    return QStringLiteral(" update `account` set `sha_pass_hash` =  SHA1(CONCAT(UPPER(") +
-           quotedText(username, quoting) + QStringLiteral("),\":\",UPPER(") +
-           quotedText(password, quoting) +
-           QStringLiteral("))), `s` = null, `v` = null, `sessionkey` = null where `id` = ") +
+QString setPasswordStatement(const QString& id, const QString& hash, Quoting quoting) {
+    return QStringLiteral(" update `account` set `sha_pass_hash` = ") + quotedText(hash, quoting) +
+           QStringLiteral(", `s` = null, `v` = null, `sessionkey` = null where `id` = ") +
            bareNumber(id) + QLatin1Char(';');
 }
 
-QString comparePasswordStatement(const QString& id, const QString& password, Quoting quoting) {
-    return QStringLiteral("select SHA1(CONCAT(UPPER(`username`),\":\",UPPER(") +
-           quotedText(password, quoting) +
-           QStringLiteral("))) as hashtest from `account` where `id` = ") + bareNumber(id) +
-           QLatin1Char(';');
+QString storedLoginStatement(const QString& id) {
+    return QStringLiteral("select `username`,`sha_pass_hash` from `account` where `id` = ") +
+           bareNumber(id) + QLatin1Char(';');
 }
 
 QString resetSessionKeyStatement(const QString& id) {

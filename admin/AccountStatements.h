@@ -74,18 +74,47 @@ struct AccountEdits {
     QString locale;
 };
 
-// The update of "Сохранить": the user name upper-cased (every letter), the
-// e-mail lower-cased and the last IP and last login upper-cased (Latin
-// letters), all four trimmed and escaped; the four combo values are their
-// first characters when those are digits (otherwise empty, which the server
-// rejects); an empty last login is written as NULL.
-QString saveStatement(const AccountEdits& edits, Quoting quoting);
+// What "Сохранить" writes. A column is written only when its edit no longer
+// holds the text it showed when the account was loaded (or last saved) and
+// the value differs from the stored one, so that a NULL, a value shown empty
+// (not UTF-8) or any other value the person did not touch stays as it is.
+// Written values: the user name upper-cased (every letter), the e-mail
+// lower-cased and the last IP and last login upper-cased (Latin letters), all
+// four trimmed and escaped; the four combo values are their first
+// characters when those are digits (otherwise
+// empty, which the server rejects); an emptied last login gets the column's default.
+struct SavePlan {
+    // The update; empty when nothing is to be written (or the rename is
+    // refused).
+    QString statement;
+    // The user name changes, but no new password was given: nothing is
+    // written, since the stored hash belongs to the old name.
+    bool renameNeedsPassword = false;
+    // The hash written with a new user name; empty without a rename.
+    QString newHash;
+    // The values as stored once the update went through.
+    AccountEdits stored;
+};
+// stored: the account's values as stored (as the grid showed them); shown:
+// the texts the edits held after loading or the last Save. A new user name
+// is written only together with the hash of the new password and the
+// cleared s, v and sessionkey, in the one statement.
+SavePlan savePlan(const AccountEdits& stored, const AccountEdits& shown, const AccountEdits& edited,
+                  const QString& newPassword, Quoting quoting);
+
+// The password hash as the game server computes it: the upper-case hex SHA-1
+// of the UTF-8 bytes of user name ":" password, in which only the Latin
+// letters a-z are upper-cased.
+QString passwordHash(const QByteArray& usernameBytes, const QString& password);
+QString passwordHash(const QString& username, const QString& password);
+// Whether two hashes are the same, whatever the letter case of either.
+bool sameHash(const QString& first, const QString& second);
+
 QString deleteStatement(const QString& id);
-// The server computes the new hash from the user name and password.
-QString setPasswordStatement(const QString& id, const QString& username, const QString& password,
-                             Quoting quoting);
-// Computes the hash of the stored user name with a password.
-QString comparePasswordStatement(const QString& id, const QString& password, Quoting quoting);
+// Stores the hash of a new password and clears the login session.
+QString setPasswordStatement(const QString& id, const QString& hash, Quoting quoting);
+// The stored user name and hash, to check a password against.
+QString storedLoginStatement(const QString& id);
 QString resetSessionKeyStatement(const QString& id);
 
 // The name of a gmlevel value, shown as the tooltip of its grid cell.

@@ -14,8 +14,10 @@ QString insert(const QString& text, Quoting quoting) {
 }
 
 QString update(const QString& text, const QString& next, const QString& id, Quoting quoting) {
+    const QString nextValue =
+            trimControls(next).isEmpty() ? QStringLiteral("NULL") : bareNumber(next);
     return QStringLiteral("update `autobroadcast` set `text` = \"") +
-           escapeBroadcastText(text, quoting) + QStringLiteral("\", `next`=") + bareNumber(next) +
+           escapeBroadcastText(text, quoting) + QStringLiteral("\", `next`=") + nextValue +
            QStringLiteral(" where `id`=") + bareNumber(id) + QLatin1Char(';');
 }
 
@@ -25,28 +27,22 @@ QString remove(const QString& id) {
 }
 
 QString escapeBroadcastText(const QString& text, Quoting quoting) {
-    // The text the server is to store: a carriage return stands for the line
-    // break, a line feed is dropped.
-    QString value;
-    value.reserve(text.size());
-    for (QChar c : text) {
-        if (c == u'\r')
-            value += QLatin1Char('\n');
-        else if (c != u'\n')
-            value += c;
-    }
-    // Blanks and control characters at both ends go, except those that
-    // backslash escaping writes out as a sequence of visible characters.
+    QString lines = text;
+    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    lines.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    // Blanks and control characters around the text go; its line breaks stay,
+    // the last one included, and so do NUL and Ctrl-Z, which the escaping
+    // writes out as visible sequences.
     const auto trimmed = [](QChar c) {
         return c.unicode() <= 32 && c.unicode() != 0 && c != u'\n' && c.unicode() != 0x1A;
     };
     qsizetype first = 0;
-    qsizetype last = value.size();
-    while (first < last && trimmed(value[first]))
+    qsizetype last = lines.size();
+    while (first < last && trimmed(lines[first]))
         ++first;
-    while (last > first && trimmed(value[last - 1]))
+    while (last > first && trimmed(lines[last - 1]))
         --last;
-    return escapeQuoted(value.mid(first, last - first), quoting);
+    return escapeQuoted(lines.mid(first, last - first), quoting);
 }
 
 } // namespace broadcastsql

@@ -2,6 +2,8 @@
 
 #include "QueryConventions.h"
 
+#include <algorithm>
+
 namespace characterstatements {
 
 namespace {
@@ -140,12 +142,12 @@ QString items(const QString& chars, const QString& world, const QString& locale,
     const QString localized = qualifierName(world) + QStringLiteral(".locales_item");
     return QStringLiteral("select ") + inventory + QStringLiteral(".*, ") + item +
            QStringLiteral(".name, ") + localized + QStringLiteral(".name_loc") +
-           bareNumber(locale) + QStringLiteral(" from ") + inventory + QStringLiteral(", ") + item +
-           QStringLiteral(", ") + localized + QStringLiteral(" where (") + item +
-           QStringLiteral(".entry = ") + inventory + QStringLiteral(".item_template) and (") +
-           localized + QStringLiteral(".entry = ") + inventory +
-           QStringLiteral(".item_template)and (") + inventory + QStringLiteral(".guid = ") +
-           bareNumber(guid) + QStringLiteral(") order by bag, slot");
+           bareNumber(locale) + QStringLiteral(" from ") + inventory +
+           QStringLiteral(" left join ") + item + QStringLiteral(" on (") + item +
+           QStringLiteral(".entry = ") + inventory + QStringLiteral(".item_template) left join ") +
+           localized + QStringLiteral(" on (") + localized + QStringLiteral(".entry = ") +
+           inventory + QStringLiteral(".item_template) where (") + inventory +
+           QStringLiteral(".guid = ") + bareNumber(guid) + QStringLiteral(") order by bag, slot");
 }
 
 QString spells(const QString& chars, const QString& guid) {
@@ -233,6 +235,8 @@ QStringList repair(const QString& guid) {
             QStringLiteral("SET NAMES utf8;"),
             QStringLiteral("DELETE FROM `character_aura` WHERE `guid`= ") + gt + QLatin1Char(';'),
             QStringLiteral("DELETE FROM `groups` WHERE `leaderGuid`= ") + gt + QLatin1Char(';'),
+            QStringLiteral("DELETE FROM `group_member` WHERE `leaderGuid`= ") + gt +
+                    QLatin1Char(';'),
             QStringLiteral("DELETE FROM `group_member` WHERE `memberGuid`=") + gt +
                     QLatin1Char(';'),
             QStringLiteral("DELETE FROM `corpse` WHERE `player`=") + gt + QLatin1Char(';'),
@@ -254,11 +258,6 @@ QString questChainReset(const QString& guid) {
            bareNumber(guid) + QStringLiteral(" and `quest` in (1718,1719,1712,1713,1791,1792);");
 }
 
-QString deleteWithoutAccount(const QString& accountsDatabase) {
-    return QStringLiteral("DELETE FROM `characters`  where `account` not in (select `id` from ") +
-           quotedName(accountsDatabase) + QStringLiteral(".`account`)");
-}
-
 QString moveWithoutAccount(const QString& serviceAccount, const QString& accountsDatabase) {
     return QStringLiteral("update  `characters` set `account` = ") + bareNumber(serviceAccount) +
            QStringLiteral(" where `account` not in (select `id` from ") +
@@ -267,6 +266,111 @@ QString moveWithoutAccount(const QString& serviceAccount, const QString& account
 
 bool serviceAccountSet(const QString& setting) {
     return !setting.isEmpty() && onlyDigits(setting) && !onlyZeros(setting);
+}
+
+// ---- Characters without accounts: the clean-up across tables ----------------
+
+namespace {
+
+// The tables and columns that hold a character's rows, by name.
+const std::pair<const char*, const char*> kCharacterRows[] = {
+        {"character_inventory", "guid"},
+        {"item_instance", "owner_guid"},
+        {"character_spell", "guid"},
+        {"character_aura", "guid"},
+        {"character_queststatus", "guid"},
+        {"character_homebind", "guid"},
+        {"character_action", "guid"},
+        {"character_reputation", "guid"},
+        {"character_social", "guid"},
+        {"character_social", "friend"},
+        {"corpse", "player"},
+        {"group_member", "memberGuid"},
+        {"group_member", "leaderGuid"},
+        {"groups", "leaderGuid"},
+};
+
+} // namespace
+
+QString withoutAccountGuids(const QString& accountsDatabase) {
+    return QStringLiteral("select `guid` from `characters`") +
+           withoutAccountFilter(accountsDatabase) + QStringLiteral(" order by `guid`;");
+}
+
+QString tableColumns(const QString& charactersDatabase, Quoting quoting) {
+    return QStringLiteral("select c.`TABLE_NAME`, t.`ENGINE`, c.`COLUMN_NAME` from "
+                          "information_schema.`COLUMNS` c join information_schema.`TABLES` t "
+                          "on t.`TABLE_SCHEMA` = c.`TABLE_SCHEMA` and t.`TABLE_NAME` = "
+                          "c.`TABLE_NAME` where c.`TABLE_SCHEMA` = ") +
+           quotedText(charactersDatabase, quoting) + QStringLiteral(" and t.`TABLE_TYPE` = ") +
+           quotedText(QStringLiteral("BASE TABLE"), quoting) +
+           QStringLiteral(" order by c.`TABLE_NAME`, c.`ORDINAL_POSITION`;");
+}
+
+QList<CleanupTarget> cleanupTargets(const QList<TableInfo>& tables) {
+    const auto find = [&tables](const QString& name) -> const TableInfo* {
+        for (const TableInfo& table : tables) {
+            if (table.name.compare(name, Qt::CaseInsensitive) == 0)
+                return &table;
+        }
+        return nullptr;
+    };
+    const auto target = [](const TableInfo& table,
+                           const QString& column) -> std::optional<CleanupTarget> {
+        for (const QString& name : table.columns) {
+            if (name.compare(column, Qt::CaseInsensitive) == 0)
+                return CleanupTarget{
+                        table.name, name,
+                        table.engine.compare(QLatin1String("InnoDB"), Qt::CaseInsensitive) == 0};
+        }
+        return std::nullopt;
+    };
+
+    QList<CleanupTarget> found;
+    QStringList named;
+    for (const auto& [tableName, column] : kCharacterRows) {
+        named << QLatin1String(tableName);
+        if (const TableInfo* table = find(QLatin1String(tableName))) {
+            if (const auto rows = target(*table, QLatin1String(column)))
+                found << *rows;
+        }
+    }
+    for (const TableInfo& table : tables) {
+        if (!table.name.startsWith(QLatin1String("character_"), Qt::CaseInsensitive) ||
+            named.contains(table.name, Qt::CaseInsensitive))
+            continue;
+        if (const auto rows = target(table, QStringLiteral("guid")))
+            found << *rows;
+    }
+    std::stable_partition(found.begin(), found.end(),
+                          [](const CleanupTarget& t) { return t.transactional; });
+    if (const TableInfo* characters = find(QStringLiteral("characters"))) {
+        if (const auto rows = target(*characters, QStringLiteral("guid")))
+            found << *rows;
+    }
+    return found;
+}
+
+QString deleteRowsOf(const CleanupTarget& target, const QStringList& guids) {
+    QStringList numbers;
+    numbers.reserve(guids.size());
+    for (const QString& guid : guids)
+        numbers << bareNumber(guid);
+    return QStringLiteral("DELETE FROM ") + quotedName(target.table) + QStringLiteral(" WHERE ") +
+           quotedName(target.column) + QStringLiteral(" IN (") + numbers.join(QLatin1Char(',')) +
+           QStringLiteral(");");
+}
+
+QString startTransaction() {
+    return QStringLiteral("START TRANSACTION;");
+}
+
+QString commit() {
+    return QStringLiteral("COMMIT;");
+}
+
+QString rollback() {
+    return QStringLiteral("ROLLBACK;");
 }
 
 } // namespace characterstatements

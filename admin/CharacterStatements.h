@@ -58,6 +58,8 @@ QString fullRow(const QString& guid);
 QString columnNames();
 QString quests(const QString& charactersDatabase, const QString& worldDatabase,
                const QString& guid);
+// Every inventory row of the character, once: the template's name and the
+// translation are joined where they exist (empty where they do not).
 QString items(const QString& charactersDatabase, const QString& worldDatabase,
               const QString& locale, const QString& guid);
 QString spells(const QString& charactersDatabase, const QString& guid);
@@ -97,13 +99,54 @@ QString setLevel(const QString& levelField, const QString& guid);
 
 // ---- Repair and clean-up -----------------------------------------------------
 
-// The ten statements of "Анти ERROR", "SET NAMES utf8;" first.
+// The statements of "Анти ERROR", "SET NAMES utf8;" first. A group that the
+// character leads goes with its member rows.
 QStringList repair(const QString& guid);
 QString questChainReset(const QString& guid);
-QString deleteWithoutAccount(const QString& accountsDatabase);
 QString moveWithoutAccount(const QString& serviceAccount, const QString& accountsDatabase);
 // Whether the service account setting names an account: a number other than
 // zero.
 bool serviceAccountSet(const QString& setting);
+
+// ---- Characters without accounts: the clean-up across tables ----------------
+
+// The guids of the characters whose account does not exist.
+QString withoutAccountGuids(const QString& accountsDatabase);
+// Every column of every table of the characters database, with the table's
+// storage engine: table, engine, column, in table and column order.
+QString tableColumns(const QString& charactersDatabase, Quoting quoting);
+
+// A table of the characters database as tableColumns lists it.
+struct TableInfo {
+    QString name;
+    QString engine;
+    QStringList columns;
+};
+
+// The rows of one table that belong to the characters being removed: those
+// whose column holds one of their guids.
+struct CleanupTarget {
+    QString table;
+    QString column;
+    // The table's changes can be undone (InnoDB).
+    bool transactional = false;
+
+    bool operator==(const CleanupTarget&) const = default;
+};
+
+// What removing characters deletes, in order, of the tables that exist (and
+// have the column): the inventory and the item instances it owns, spells,
+// auras, quests, home-bind, action bar, reputation, friends both ways,
+// corpses, group membership and the groups they lead with their members,
+// then every other table named character_... with a guid column; the tables
+// that can be undone first, then the others, and the `characters` rows last,
+// so that a clean-up stopped part way leaves the characters, whose remaining
+// rows it can still find.
+QList<CleanupTarget> cleanupTargets(const QList<TableInfo>& tables);
+// Deletes a target's rows of the given characters.
+QString deleteRowsOf(const CleanupTarget& target, const QStringList& guids);
+QString startTransaction();
+QString commit();
+QString rollback();
 
 } // namespace characterstatements

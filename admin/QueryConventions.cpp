@@ -1,6 +1,7 @@
 #include "QueryConventions.h"
 
 #include "DialogService.h"
+#include "MessageTexts.h"
 #include "StringGrid.h"
 #include "uMysqlClient.h"
 
@@ -301,6 +302,26 @@ bool QueryContext::run(const QString& statement) {
     return m_success;
 }
 
+QString QueryContext::lastError() const {
+    if (!m_session)
+        return {};
+    return QStringLiteral("Ошибка %1: %2")
+            .arg(m_session->ErrorCode())
+            .arg(QString::fromUtf8(m_session->ErrorText()));
+}
+
+quint64 QueryContext::affectedRows() const {
+    return m_session ? m_session->AffectedRows() : 0;
+}
+
+bool QueryContext::runChange(const QString& statement) {
+    if (run(statement))
+        return true;
+    m_dialogs.error(QString::fromUtf16(boxes::kChangeFailedCaption),
+                    boxes::changeFailedText(lastError()));
+    return false;
+}
+
 void QueryContext::releaseResult() {
     m_result.reset();
 }
@@ -323,6 +344,13 @@ QString QueryContext::value(int row, int column) const {
 std::shared_ptr<ResultCells> QueryContext::resultCells(ResultCells::CellText cellText) const {
     return std::make_shared<ResultCells>(m_result ? m_result->Rows() : nullptr,
                                          std::move(cellText));
+}
+
+QByteArray QueryContext::rawValue(int row, int column) const {
+    if (!m_result)
+        return {};
+    m_result->Seek(row);
+    return QByteArray(m_result->Value(column), qsizetype(m_result->ValueLength(column)));
 }
 
 void QueryContext::guarded(const std::function<void()>& handler) {

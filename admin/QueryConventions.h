@@ -209,6 +209,17 @@ public:
     // success flag tells whether it went through. Returns the success flag.
     bool run(const QString& statement);
     bool success() const { return m_success; }
+    // Why the last statement failed: the server's error number and message
+    // (or the client library's, for a lost connection), as "Ошибка N: text".
+    QString lastError() const;
+    // The rows the last change statement touched.
+    quint64 affectedRows() const;
+
+    // Sends a statement that changes data. When it does not go through (the
+    // server rejects it, or the connection fails), the error box shows the
+    // server's message and false is returned: the caller then leaves its page
+    // as it was.
+    bool runChange(const QString& statement);
 
     mysql::TMysqlResult* result() const { return m_result.get(); }
     void releaseResult();
@@ -220,6 +231,8 @@ public:
     QString value(int row, int column) const;
     // The current result's rows as grid cells (none without a result).
     std::shared_ptr<ResultCells> resultCells(ResultCells::CellText cellText = {}) const;
+    // The bytes of a cell as the server sent them; empty for NULL too.
+    QByteArray rawValue(int row, int column) const;
 
     // Runs an event handler. An exception that escapes it ends the handler and
     // is shown in the error box captioned with the application title.

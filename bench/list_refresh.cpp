@@ -61,19 +61,19 @@ void populateAccounts(bench::Session& session, const QString& database, int rows
     session.exec(QStringLiteral("DROP DATABASE IF EXISTS `%1`").arg(database));
     session.exec(QStringLiteral("CREATE DATABASE `%1` CHARACTER SET utf8mb3").arg(database));
     session.exec(QStringLiteral("CREATE TABLE `%1`.account LIKE realmd.account").arg(database));
-    session.exec(
-            QStringLiteral(
-                    "INSERT INTO `%1`.account (id, username, sha_pass_hash, gmlevel, email, "
-                    "joindate, last_ip, failed_logins, locked, last_login, active_realm_id, "
-                    "expansion, locale) SELECT seq, IF(seq % 3 = 0, CONCAT('ИГРОК', seq), "
-                    "CONCAT('PLAYER', seq)), UPPER(SHA1(CONCAT('PLAYER', seq, ':SECRET'))), "
-                    "seq % 5, CONCAT('player', seq, '@example.com'), '2019-01-01 00:00:00' + "
-                    "INTERVAL seq MINUTE, CONCAT(seq % 223 + 1, '.', seq % 251, '.', (seq DIV "
-                    "251) % 256, '.', seq % 7 + 1), seq % 4, IF(seq % 50 = 0, 1, 0), IF(seq % "
-                    "10 = 0, NULL, NOW() - INTERVAL (seq % 400) DAY), IF(seq % 100 = 0, 1, 0), "
-                    "2, IF(seq % 2 = 0, 8, 0) FROM realmd.seq_1_to_%2")
-                    .arg(database)
-                    .arg(rows));
+    session.exec(QStringLiteral(
+                         "INSERT INTO `%1`.account (id, username, sha_pass_hash, gmlevel, email, "
+                         "joindate, last_ip, failed_logins, locked, last_login, active_realm_id, "
+                         "expansion, locale) SELECT seq, IF(seq % 3 = 0, CONCAT('ИГРОК', seq), "
+                         "CONCAT('PLAYER', seq)), UPPER(SHA1(CONCAT('PLAYER', seq, ':SECRET'))), "
+                         "seq % 5, CONCAT('player', seq, '@example.com'), '2019-01-01 00:00:00' + "
+                         "INTERVAL seq MINUTE, CONCAT(seq % 223 + 1, '.', seq % 251, '.', (seq DIV "
+                         "251) % 256, '.', seq % 7 + 1), seq % 4, IF(seq % 50 = 0, 1, 0), IF(seq % "
+                         "10 = 0, '0000-00-00 00:00:00', NOW() - INTERVAL (seq % 400) DAY), IF(seq "
+                         "% 100 = 0, 1, 0), "
+                         "2, IF(seq % 2 = 0, 8, 0) FROM realmd.seq_1_to_%2")
+                         .arg(database)
+                         .arg(rows));
 }
 
 QList<PageCase> pageCases() {

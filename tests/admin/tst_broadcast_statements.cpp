@@ -44,10 +44,10 @@ void BroadcastStatementsTest::statements_data() {
             << broadcastsql::update(QStringLiteral("Hello"), QStringLiteral("3"),
                                     QStringLiteral("5"), Quoting{})
             << "update `autobroadcast` set `text` = \"Hello\", `next`=3 where `id`=5;";
-    QTest::newRow("update: empty next makes an invalid statement")
+    QTest::newRow("update: an empty next stores NULL")
             << broadcastsql::update(QStringLiteral("Hello"), QString(), QStringLiteral("5"),
                                     Quoting{})
-            << "update `autobroadcast` set `text` = \"Hello\", `next`= where `id`=5;";
+            << "update `autobroadcast` set `text` = \"Hello\", `next`=NULL where `id`=5;";
     QTest::newRow("update: next and id go bare only as numbers")
             << broadcastsql::update(QStringLiteral("Hello"), QStringLiteral("1 where 1=1 #"),
                                     QStringLiteral("5 or 1"), Quoting{})
@@ -76,12 +76,16 @@ void BroadcastStatementsTest::savedTextEscaping_data() {
                                  << false;
     QTest::newRow("backslash kept as typed") << QStringLiteral("a\\b \\n") << "a\\\\b \\\\n"
                                              << false;
-    QTest::newRow("CR LF becomes one line feed escape")
-            << QStringLiteral("Внимание!\r\nВ субботу") << "Внимание!\\nВ субботу" << false;
+    // Every line break is stored as one line feed.
+    QTest::newRow("LF") << QStringLiteral("Внимание!\nВ субботу") << "Внимание!\\nВ субботу"
+                        << false;
+    QTest::newRow("CR LF") << QStringLiteral("Внимание!\r\nВ субботу") << "Внимание!\\nВ субботу"
+                           << false;
     QTest::newRow("lone CR") << QStringLiteral("a\rb") << "a\\nb" << false;
-    QTest::newRow("lone LF dropped") << QStringLiteral("a\nb") << "ab" << false;
-    QTest::newRow("trimmed after escaping") << QStringLiteral("  padded \r\n") << "padded \\n"
-                                            << false;
+    QTest::newRow("blank lines kept") << QStringLiteral("a\n\r\n\rb") << "a\\n\\n\\nb" << false;
+    QTest::newRow("trimmed, line breaks at the ends kept")
+            << QStringLiteral(" \t\npadded \r\n ") << "\\npadded \\n"
+            << false;
     QTest::newRow("other control characters escaped")
             << QStringLiteral("x") + QChar(0) + QChar(0x1A) + QStringLiteral("y") << "x\\0\\Zy"
             << false;

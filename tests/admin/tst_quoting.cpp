@@ -4,6 +4,7 @@
 // texts, on sessions in the default mode, with NO_BACKSLASH_ESCAPES and with
 // ANSI_QUOTES; the database is compared before and after each change. Also:
 // database names with a backquote, and the session set-up after a reconnect.
+#include "AccountStatements.h"
 #include "DatabaseProbe.h"
 #include "GuiDriver.h"
 #include "QueryConventions.h"
@@ -74,17 +75,13 @@ QString likeAnywhere(const QString& text) {
     return QStringLiteral("CONCAT('%', REPLACE(%1, '\\\\', '\\\\\\\\'), '%')").arg(literal(text));
 }
 
-// What the broadcast save stores: a carriage return stands for the line
-// break, a line feed is dropped, blanks and control characters at the ends
-// go (NUL, the line break and Ctrl-Z stay).
+// What the broadcast save stores: every line break (CR LF, a lone CR or a
+// lone LF) as one line feed, blanks and control characters at the ends gone
+// (NUL, the line break and Ctrl-Z stay).
 QString storedBroadcast(const QString& typed) {
-    QString value;
-    for (QChar c : typed) {
-        if (c == u'\r')
-            value += u'\n';
-        else if (c != u'\n')
-            value += c;
-    }
+    QString value = typed;
+    value.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    value.replace(u'\r', u'\n');
     const auto trimmed = [](QChar c) {
         return c.unicode() <= 32 && c.unicode() != 0 && c != u'\n' && c.unicode() != 0x1A;
     };
@@ -321,6 +318,9 @@ void QuotingTest::broadcastSave(GuiDriver& gui, const QString& text) {
 
 void QuotingTest::realmNew(GuiDriver& gui, const QString& text) {
     const QString table = QStringLiteral("realmd.realmlist");
+    // Realm names are unique: an earlier mode's realm of this name goes.
+    QVERIFY(m_probe->exec(QStringLiteral("DELETE FROM %1 WHERE name = %2")
+                                  .arg(table, literal(trimControls(text)))));
     gui.click(QStringLiteral("dxButton26"));
     const QStringList before = rows(table, QStringLiteral("id"));
     gui.paste(QStringLiteral("dxDNEdit25"), text);
@@ -340,6 +340,11 @@ void QuotingTest::realmWrite(GuiDriver& gui, const QString& text) {
     const QString table = QStringLiteral("realmd.realmlist");
     QVERIFY(m_probe->exec(
             QStringLiteral("UPDATE %1 SET address = %2 WHERE id = 2").arg(table, literal(text))));
+    // Realm names are unique: this realm's name differs from the one "realm
+    // new" gives, and an earlier realm of the same name goes.
+    const QString name = QStringLiteral("w") + text;
+    QVERIFY(m_probe->exec(QStringLiteral("DELETE FROM %1 WHERE name = %2 AND id <> 2")
+                                  .arg(table, literal(trimControls(name)))));
     gui.click(QStringLiteral("dxButton22"));
     const int row = gridRowWhere(gui.find<StringGrid>(QStringLiteral("StringGrid5")), 0,
                                  QStringLiteral("2"));
@@ -347,12 +352,12 @@ void QuotingTest::realmWrite(GuiDriver& gui, const QString& text) {
     gui.selectCell(QStringLiteral("StringGrid5"), 1, row);
     QCOMPARE(gui.find<QLineEdit>(QStringLiteral("dxDNEdit26"))->text(), text);
     const QStringList before = rows(table, QStringLiteral("id"));
-    gui.paste(QStringLiteral("dxDNEdit25"), text);
+    gui.paste(QStringLiteral("dxDNEdit25"), name);
     gui.click(QStringLiteral("dxButton24"));
     expectOnlyRowChanged(before, table, QStringLiteral("id"), QStringLiteral("id = 2"));
     QCOMPARE(m_probe->rows(QStringLiteral("SELECT HEX(name), HEX(address) FROM %1 WHERE id = 2")
                                    .arg(table)),
-             QStringList{hexOf(trimControls(text)) + u'|' + hexOf(text)});
+             QStringList{hexOf(trimControls(name)) + u'|' + hexOf(text)});
 }
 
 void QuotingTest::accountSave(GuiDriver& gui, const QString& text) {
@@ -367,18 +372,21 @@ void QuotingTest::accountSave(GuiDriver& gui, const QString& text) {
     QVERIFY(row > 0);
     gui.selectCell(QStringLiteral("StringGrid2"), 1, row);
     const QStringList before = rows(table, QStringLiteral("id"));
+    // A new name goes only with a new password.
+    const QString password = QStringLiteral("pw");
     gui.paste(QStringLiteral("dxDNEdit8"), text);
     gui.paste(QStringLiteral("dxDNEdit11"), text);
+    gui.paste(QStringLiteral("dxDNEdit19"), password);
     gui.click(QStringLiteral("dxButton15"));
     expectOnlyRowChanged(before, table, QStringLiteral("id"), QStringLiteral("id = 4"));
-    // The user name is upper-cased, the e-mail and the last IP have their
-    // Latin letters lowered and raised.
-    QCOMPARE(m_probe->rows(QStringLiteral("SELECT HEX(username), HEX(email), HEX(last_ip) FROM %1 "
-                                          "WHERE id = 4")
+    // The user name is upper-cased and the e-mail has its Latin letters
+    // lowered; the untouched last IP stays as it was.
+    const QString username = trimControls(text.toUpper());
+    QCOMPARE(m_probe->rows(QStringLiteral("SELECT HEX(username), HEX(email), HEX(last_ip), "
+                                          "sha_pass_hash FROM %1 WHERE id = 4")
                                    .arg(table)),
-             QStringList{hexOf(trimControls(text.toUpper())) + u'|' +
-                         hexOf(trimControls(lowerLatin(text))) + u'|' +
-                         hexOf(trimControls(upperLatin(text)))});
+             QStringList{hexOf(username) + u'|' + hexOf(trimControls(lowerLatin(text))) + u'|' +
+                         hexOf(text) + u'|' + accountsql::passwordHash(username, password)});
 }
 
 void QuotingTest::accountSearch(GuiDriver& gui, const QString& text) {
@@ -424,23 +432,25 @@ void QuotingTest::accountPassword(GuiDriver& gui, const QString& text) {
                                  QStringLiteral("4"));
     QVERIFY(row > 0);
     gui.selectCell(QStringLiteral("StringGrid2"), 1, row);
-    // The hash of "Установить" comes from the user name edit as it stands.
+    // The hash of "Установить" is that of the stored user name, whatever
+    // the user name edit holds.
+    const QByteArray storedName = QByteArray::fromHex(
+            m_probe->scalar(QStringLiteral("SELECT HEX(username) FROM %1 WHERE id = 4").arg(table))
+                    .toLatin1());
     const QStringList before = rows(table, QStringLiteral("id"));
     gui.paste(QStringLiteral("dxDNEdit8"), text);
     gui.paste(QStringLiteral("dxDNEdit19"), text);
     gui.click(QStringLiteral("dxButton17"));
     expectOnlyRowChanged(before, table, QStringLiteral("id"), QStringLiteral("id = 4"));
-    QCOMPARE(m_probe->scalar(QStringLiteral("SELECT sha_pass_hash = SHA1(CONCAT(UPPER(%1), ':', "
-                                            "UPPER(%1))) FROM %2 WHERE id = 4")
-                                     .arg(literal(text), table)),
-             QStringLiteral("1"));
+    const QString hash = accountsql::passwordHash(storedName, text);
+    QCOMPARE(
+            m_probe->scalar(QStringLiteral("SELECT sha_pass_hash FROM %1 WHERE id = 4").arg(table)),
+            hash);
     // "Сравнить" computes the hash of the stored user name with the typed
     // password.
     gui.click(QStringLiteral("dxButton39"));
-    QCOMPARE(gui.find<QLabel>(QStringLiteral("Label16"))->text().toUpper(),
-             m_probe->scalar(QStringLiteral("SELECT UPPER(SHA1(CONCAT(UPPER(username), ':', "
-                                            "UPPER(%1)))) FROM %2 WHERE id = 4")
-                                     .arg(literal(text), table)));
+    QCOMPARE(gui.find<QLabel>(QStringLiteral("Label16"))->text(), hash);
+    QCOMPARE(gui.find<QLabel>(QStringLiteral("Label80"))->text(), QStringLiteral("Совпадает!"));
 }
 
 void QuotingTest::ipBan(GuiDriver& gui, const QString& text) {
