@@ -145,29 +145,45 @@ void AccountEditPanel::clearHashTexts() {
 }
 
 void AccountEditPanel::fillFromRow(const StringGrid& grid, int row) {
-    const std::pair<QLineEdit*, int> edits[] = {
+    const std::pair<QLineEdit*, int> fields[] = {
             {m_id, 0},     {m_username, 1},     {m_hash, 2},      {m_email, 4},  {m_joindate, 5},
             {m_lastIp, 6}, {m_failedLogins, 7}, {m_lastLogin, 9}, {m_online, 10}};
-    for (const auto& [edit, column] : edits)
+    for (const auto& [edit, column] : fields)
         edit->setText(grid.cell(column, row));
     m_onlineWarning->setVisible(m_online->text() == u"1");
     const std::pair<QComboBox*, int> combos[] = {
             {m_gmlevel, 3}, {m_locked, 8}, {m_expansion, 11}, {m_locale, 12}};
     for (const auto& [combo, column] : combos)
         combo->setEditText(grid.cell(column, row));
+    m_shown = edits();
+    m_stored = m_shown;
+}
+
+accountsql::AccountEdits AccountEditPanel::edits() const {
+    return {m_id->text(),        m_username->text(),         m_gmlevel->currentText(),
+            m_email->text(),     m_lastIp->text(),           m_locked->currentText(),
+            m_lastLogin->text(), m_expansion->currentText(), m_locale->currentText()};
 }
 
 void AccountEditPanel::save() {
     if (m_id->text().isEmpty())
         return;
-    const accountsql::AccountEdits edits{
-            m_id->text(),        m_username->text(),         m_gmlevel->currentText(),
-            m_email->text(),     m_lastIp->text(),           m_locked->currentText(),
-            m_lastLogin->text(), m_expansion->currentText(), m_locale->currentText()};
-    const QString statement = accountsql::saveStatement(edits);
-    if (!m_context.switchDatabase(Database::Realmd))
+    const accountsql::AccountEdits edited = edits();
+    const accountsql::SavePlan plan = accountsql::savePlan(
+            m_stored, m_shown, edited, m_newPassword->text(), m_context.quoting());
+    if (plan.renameNeedsPassword) {
+        showError(m_context.dialogs(), boxes::kRenameNeedsPassword);
         return;
-    m_context.run(statement);
+    }
+    // Nothing changed: nothing is written, the list shows the stored state.
+    if (!plan.statement.isEmpty()) {
+        if (!m_context.switchDatabase(Database::Realmd) || !m_context.runChange(plan.statement))
+            return;
+        m_stored = plan.stored;
+        m_shown = edited;
+        if (!plan.newHash.isEmpty())
+            m_hash->setText(plan.newHash);
+    }
     m_refreshList();
 }
 
@@ -178,39 +194,47 @@ void AccountEditPanel::deleteAccount() {
         return;
     if (!m_context.switchDatabase(Database::Realmd))
         return;
-    m_context.run(accountsql::deleteStatement(m_id->text()));
+    if (!m_context.runChange(accountsql::deleteStatement(m_id->text())))
+        return;
     m_refreshList();
 }
 
 void AccountEditPanel::setPassword() {
-    if (m_username->text().isEmpty() || m_newPassword->text().isEmpty())
+    // The hash is that of the stored user name: a new name is saved with
+    // "Сохранить", together with its password.
+    const QString storedName = m_stored.username;
+    if (m_username->text().isEmpty() || storedName.isEmpty() || m_newPassword->text().isEmpty())
         return;
     if (!confirm(m_context.dialogs(), boxes::kSetPassword))
         return;
-    const QString statement = accountsql::setPasswordStatement(m_id->text(), m_username->text(),
-                                                               m_newPassword->text());
+    const QString hash = accountsql::passwordHash(storedName, m_newPassword->text());
+    const QString statement =
+            accountsql::setPasswordStatement(m_id->text(), hash, m_context.quoting());
     if (!m_context.switchDatabase(Database::Realmd))
         return;
-    m_context.run(statement);
+    if (!m_context.runChange(statement))
+        return;
+    m_hash->setText(hash);
     m_refreshList();
 }
 
 void AccountEditPanel::comparePassword() {
     if (m_username->text().isEmpty() || m_newPassword->text().isEmpty())
         return;
-    const QString statement =
-            accountsql::comparePasswordStatement(m_id->text(), m_newPassword->text());
+    const QString statement = accountsql::storedLoginStatement(m_id->text());
     if (!m_context.switchDatabase(Database::Realmd))
         return;
-    if (!m_context.run(statement)) {
-        // Without an answer there is nothing to compare: no verdict is shown
-        // rather than a false "Разные!".
+    if (!m_context.run(statement) || m_context.rowCount() < 1) {
+        // Without the stored login there is nothing to compare: no verdict is
+        // shown rather than a false "Разные!".
         clearHashTexts();
         return;
     }
-    const QString computed = m_context.rowCount() > 0 ? m_context.value(0, 0) : QString();
+    // The stored name's bytes, as the game server hashes them.
+    const QString computed =
+            accountsql::passwordHash(m_context.rawValue(0, 0), m_newPassword->text());
     m_computedHash->setText(computed);
-    showVerdict(lowerLatin(computed) == lowerLatin(m_hash->text()));
+    showVerdict(accountsql::sameHash(computed, m_context.value(0, 1)));
 }
 
 void AccountEditPanel::showVerdict(bool same) {
@@ -226,6 +250,7 @@ void AccountEditPanel::resetSessionKey() {
     const QString statement = accountsql::resetSessionKeyStatement(m_id->text());
     if (!m_context.switchDatabase(Database::Realmd))
         return;
-    m_context.run(statement);
+    if (!m_context.runChange(statement))
+        return;
     m_refreshList();
 }

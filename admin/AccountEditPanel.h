@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AccountStatements.h"
 #include "FramedPanel.h"
 
 #include <functional>
@@ -43,6 +44,8 @@ public:
 private:
     void build();
     void showVerdict(bool same);
+    // The texts of the edits that "Сохранить" writes.
+    accountsql::AccountEdits edits() const;
 
     QueryContext& m_context;
     std::function<void()> m_refreshList;
@@ -67,4 +70,8 @@ private:
     QPushButton* m_save;
     QPushButton* m_delete;
     QLabel* m_onlineWarning;
+    // The account's values as stored, and the texts the edits held, when it
+    // was loaded from the grid or last saved: what a Save compares with.
+    accountsql::AccountEdits m_stored;
+    accountsql::AccountEdits m_shown;
 };

@@ -29,11 +29,13 @@ void AccountMaintenance::deleteStaleAccounts() {
                                      boxes::deleteStaleAccountsQuestion(days),
                                      DialogService::Icon::None))
         return;
-    if (m_context.switchDatabase(Database::Realmd))
-        m_context.run(accountsql::deleteStaleAccountsStatement(days));
+    if (m_context.switchDatabase(Database::Realmd) &&
+        !m_context.runChange(accountsql::deleteStaleAccountsStatement(days)))
+        return;
     m_list.refresh();
 }
 
 void AccountMaintenance::findAccountsWithEditedIp() {
-    m_links.accountLookup(accountsql::accountsWithLastIpFilter(m_list.editedLastIp()));
+    m_links.accountLookup(
+            accountsql::accountsWithLastIpFilter(m_list.editedLastIp(), m_context.quoting()));
 }

@@ -3,6 +3,8 @@
 #include "ListBrowser.h"
 #include "QueryConventions.h"
 
+#include <QCryptographicHash>
+
 namespace accountsql {
 
 const QString kListSelect = QStringLiteral(
@@ -34,16 +36,16 @@ QString listStatement(const QString& filter, Sort sort, bool descending, const Q
 
 namespace {
 
-QString likeCondition(const QString& column, const QString& value) {
-    return QStringLiteral(" (`") + column + QStringLiteral("` like \"%") +
-           escapeLikeQuoted(trimControls(value)) + QStringLiteral("%\")");
+QString likeCondition(const QString& column, const QString& value, Quoting quoting) {
+    return QStringLiteral(" (`") + column + QStringLiteral("` like ") +
+           likeAnywhere(trimControls(value), quoting) + QLatin1Char(')');
 }
 
 } // namespace
 
-QString searchFilter(const SearchTexts& texts) {
+QString searchFilter(const SearchTexts& texts, Quoting quoting) {
     if (!texts.id.isEmpty())
-        return QStringLiteral(" where `id` = ") + texts.id;
+        return QStringLiteral(" where `id` = ") + bareNumber(texts.id);
     QString filter;
     const std::pair<const char*, const QString*> conditions[] = {
             {"username", &texts.username}, {"email", &texts.email}, {"last_ip", &texts.lastIp}};
@@ -51,22 +53,22 @@ QString searchFilter(const SearchTexts& texts) {
         if (value->isEmpty())
             continue;
         filter += filter.isEmpty() ? QStringLiteral(" where") : QStringLiteral(" and");
-        filter += likeCondition(QLatin1String(column), *value);
+        filter += likeCondition(QLatin1String(column), *value, quoting);
     }
     return filter;
 }
 
-QString accountsWithLastIpFilter(const QString& ip) {
-    return QStringLiteral(" where `last_ip` = ") + quotedText(ip);
+QString accountsWithLastIpFilter(const QString& ip, Quoting quoting) {
+    return QStringLiteral(" where `last_ip` = ") + quotedText(ip, quoting);
 }
 
 QString withoutCharactersFilter(const QString& charactersDatabase) {
-    return QStringLiteral(" where `id` not in ( select `account` from `") + charactersDatabase +
-           QStringLiteral("`.`characters` group by `account`)");
+    return QStringLiteral(" where `id` not in ( select `account` from ") +
+           quotedName(charactersDatabase) + QStringLiteral(".`characters` group by `account`)");
 }
 
 QString staleAccountsFilter(const QString& erasePeriod) {
-    return QStringLiteral(" WHERE DATEDIFF(NOW(), `last_login`) > ") + erasePeriod;
+    return QStringLiteral(" WHERE DATEDIFF(NOW(), `last_login`) > ") + bareNumber(erasePeriod);
 }
 
 bool staleDeletionAllowed(const QString& erasePeriod) {
@@ -83,53 +85,116 @@ bool staleDeletionAllowed(const QString& erasePeriod) {
 
 QString deleteStaleAccountsStatement(const QString& erasePeriod) {
     return QStringLiteral("DELETE FROM `account` WHERE DATEDIFF(NOW(), `last_login`) >  ") +
-           erasePeriod;
+           bareNumber(erasePeriod);
 }
 
-QString firstCharacter(const QString& text) {
-    return text.left(1);
+namespace {
+
+// ", " between the assignments of an update.
+void assign(QString& assignments, const char* column, const QString& value) {
+    if (!assignments.isEmpty())
+        assignments += QStringLiteral(", ");
+    assignments += QLatin1Char('`') + QLatin1String(column) + QStringLiteral("` = ") + value;
 }
 
-QString saveStatement(const AccountEdits& edits) {
-    const QString username = trimControls(edits.username.toUpper());
-    const QString email = trimControls(lowerLatin(edits.email));
-    const QString lastIp = trimControls(upperLatin(edits.lastIp));
-    const QString lastLogin = trimControls(upperLatin(edits.lastLogin));
-    // A DATETIME column takes no empty text: an account that never logged in
-    // keeps its NULL.
-    const QString lastLoginValue =
-            lastLogin.isEmpty() ? QStringLiteral("NULL") : quotedText(lastLogin);
-    return QStringLiteral("update `account` set `username` = ") + quotedText(username) +
-           QStringLiteral(", `gmlevel` = ") + firstCharacter(edits.gmlevel) +
-           QStringLiteral(", `email` = ") + quotedText(email) + QStringLiteral(", `last_ip` = ") +
-           quotedText(lastIp) + QStringLiteral(", `locked` = ") + firstCharacter(edits.locked) +
-           QStringLiteral(", `last_login` = ") + lastLoginValue +
-           QStringLiteral(", `expansion` = ") + firstCharacter(edits.expansion) +
-           QStringLiteral(", `locale` = ") + firstCharacter(edits.locale) +
-           QStringLiteral(" where `id` = ") + edits.id + QLatin1Char(';');
+} // namespace
+
+SavePlan savePlan(const AccountEdits& stored, const AccountEdits& shown, const AccountEdits& edited,
+                  const QString& newPassword, Quoting quoting) {
+    SavePlan plan;
+    plan.stored = stored;
+    QString assignments;
+
+    const QString username = trimControls(edited.username.toUpper());
+    if (edited.username != shown.username && username != stored.username) {
+        if (newPassword.isEmpty()) {
+            plan.renameNeedsPassword = true;
+            return plan;
+        }
+        plan.newHash = passwordHash(username, newPassword);
+        assign(assignments, "username", quotedText(username, quoting));
+        assign(assignments, "sha_pass_hash", quotedText(plan.newHash, quoting));
+        assign(assignments, "s", QStringLiteral("null"));
+        assign(assignments, "v", QStringLiteral("null"));
+        assign(assignments, "sessionkey", QStringLiteral("null"));
+        plan.stored.username = username;
+    }
+    // Each column, in the order of the statement, with the value it gets.
+    enum class Form { Bare, Quoted, Date };
+    const struct {
+        const char* column;
+        QString AccountEdits::*field;
+        Form form;
+        QString value;
+    } columns[] = {
+            {"gmlevel", &AccountEdits::gmlevel, Form::Bare, firstDigit(edited.gmlevel)},
+            {"email", &AccountEdits::email, Form::Quoted, trimControls(lowerLatin(edited.email))},
+            {"last_ip", &AccountEdits::lastIp, Form::Quoted,
+             trimControls(upperLatin(edited.lastIp))},
+            {"locked", &AccountEdits::locked, Form::Bare, firstDigit(edited.locked)},
+            {"last_login", &AccountEdits::lastLogin, Form::Date,
+             trimControls(upperLatin(edited.lastLogin))},
+            {"expansion", &AccountEdits::expansion, Form::Bare, firstDigit(edited.expansion)},
+            {"locale", &AccountEdits::locale, Form::Bare, firstDigit(edited.locale)},
+    };
+    for (const auto& [column, field, form, value] : columns) {
+        if (edited.*field == shown.*field || value == stored.*field)
+            continue;
+        QString written = value;
+        if (form == Form::Quoted)
+            written = quotedText(value, quoting);
+        else if (form == Form::Date)
+            // There is no empty date: an emptied last login gets the column's
+            // default (the zero date, or NULL where the column allows it).
+            written = value.isEmpty() ? QStringLiteral("DEFAULT") : quotedText(value, quoting);
+        assign(assignments, column, written);
+        plan.stored.*field = value;
+    }
+    if (!assignments.isEmpty())
+        plan.statement = QStringLiteral("update `account` set ") + assignments +
+                         QStringLiteral(" where `id` = ") + bareNumber(edited.id) +
+                         QLatin1Char(';');
+    return plan;
+}
+
+QString passwordHash(const QByteArray& usernameBytes, const QString& password) {
+    QByteArray joined = usernameBytes + ':' + password.toUtf8();
+    for (char& c : joined) {
+        if (c >= 'a' && c <= 'z')
+            c = char(c - 'a' + 'A');
+    }
+    return QString::fromLatin1(QCryptographicHash::hash(joined, QCryptographicHash::Sha1).toHex())
+            .toUpper();
+}
+
+QString passwordHash(const QString& username, const QString& password) {
+    return passwordHash(username.toUtf8(), password);
+}
+
+bool sameHash(const QString& first, const QString& second) {
+    return lowerLatin(first) == lowerLatin(second);
 }
 
 QString deleteStatement(const QString& id) {
-    return QStringLiteral("delete from `account` where `id` = ") + id + QLatin1Char(';');
-}
-
-QString setPasswordStatement(const QString& id, const QString& username, const QString& password) {
-    return QStringLiteral(" update `account` set `sha_pass_hash` =  SHA1(CONCAT(UPPER(") +
-           quotedText(username) + QStringLiteral("),\":\",UPPER(") + quotedText(password) +
-           QStringLiteral("))), `s` = null, `v` = null, `sessionkey` = null where `id` = ") + id +
+    return QStringLiteral("delete from `account` where `id` = ") + bareNumber(id) +
            QLatin1Char(';');
 }
 
-QString comparePasswordStatement(const QString& id, const QString& password) {
-    return QStringLiteral("select SHA1(CONCAT(UPPER(`username`),\":\",UPPER(") +
-           quotedText(password) + QStringLiteral("))) as hashtest from `account` where `id` = ") +
-           id + QLatin1Char(';');
+QString setPasswordStatement(const QString& id, const QString& hash, Quoting quoting) {
+    return QStringLiteral(" update `account` set `sha_pass_hash` = ") + quotedText(hash, quoting) +
+           QStringLiteral(", `s` = null, `v` = null, `sessionkey` = null where `id` = ") +
+           bareNumber(id) + QLatin1Char(';');
+}
+
+QString storedLoginStatement(const QString& id) {
+    return QStringLiteral("select `username`,`sha_pass_hash` from `account` where `id` = ") +
+           bareNumber(id) + QLatin1Char(';');
 }
 
 QString resetSessionKeyStatement(const QString& id) {
     return QStringLiteral(" update `account` set `s` = null, `v` = null, `sessionkey` = null "
                           "where `id` = ") +
-           id + QLatin1Char(';');
+           bareNumber(id) + QLatin1Char(';');
 }
 
 QString levelName(const QString& gmlevel) {

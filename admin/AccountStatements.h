@@ -1,11 +1,14 @@
 #pragma once
 
+#include "QueryConventions.h"
+
 #include <QString>
 
 // The statement texts of the accounts page: the account list, its search
 // filters and lookups, the changes of the edit panel and the maintenance
 // commands. Pure functions of plain values; every text value that goes
-// between quotes is escaped here.
+// between quotes is escaped here for the session's quoting, and every value
+// that goes bare is checked first (bareNumber, firstDigit).
 namespace accountsql {
 
 // The sort column of the account list (radio buttons "id" .. "last_login").
@@ -35,11 +38,11 @@ struct SearchTexts {
 // The filter of "Искать": the id wins when it is non-empty; otherwise a like
 // pattern for each non-empty text edit (trimmed), joined with " and ". An
 // empty result means all accounts.
-QString searchFilter(const SearchTexts& texts);
+QString searchFilter(const SearchTexts& texts, Quoting quoting);
 
 // The accounts that last logged in from one IP address (exact match). Used by
 // the accounts page's menu and by the IP ban list.
-QString accountsWithLastIpFilter(const QString& ip);
+QString accountsWithLastIpFilter(const QString& ip, Quoting quoting);
 
 // The accounts that own no character in the characters database.
 QString withoutCharactersFilter(const QString& charactersDatabase);
@@ -71,21 +74,48 @@ struct AccountEdits {
     QString locale;
 };
 
-// The update of "Сохранить": the user name upper-cased (every letter), the
-// e-mail lower-cased and the last IP and last login upper-cased (Latin
-// letters), all four trimmed and escaped; the four combo values are their
-// first characters; an empty last login is written as NULL.
-QString saveStatement(const AccountEdits& edits);
-QString deleteStatement(const QString& id);
-// The server computes the new hash from the user name and password.
-QString setPasswordStatement(const QString& id, const QString& username, const QString& password);
-// Computes the hash of the stored user name with a password.
-QString comparePasswordStatement(const QString& id, const QString& password);
-QString resetSessionKeyStatement(const QString& id);
+// What "Сохранить" writes. A column is written only when its edit no longer
+// holds the text it showed when the account was loaded (or last saved) and
+// the value differs from the stored one, so that a NULL, a value shown empty
+// (not UTF-8) or any other value the person did not touch stays as it is.
+// Written values: the user name upper-cased (every letter), the e-mail
+// lower-cased and the last IP and last login upper-cased (Latin letters), all
+// four trimmed and escaped; the four combo values are their first
+// characters when those are digits (otherwise
+// empty, which the server rejects); an emptied last login gets the column's default.
+struct SavePlan {
+    // The update; empty when nothing is to be written (or the rename is
+    // refused).
+    QString statement;
+    // The user name changes, but no new password was given: nothing is
+    // written, since the stored hash belongs to the old name.
+    bool renameNeedsPassword = false;
+    // The hash written with a new user name; empty without a rename.
+    QString newHash;
+    // The values as stored once the update went through.
+    AccountEdits stored;
+};
+// stored: the account's values as stored (as the grid showed them); shown:
+// the texts the edits held after loading or the last Save. A new user name
+// is written only together with the hash of the new password and the
+// cleared s, v and sessionkey, in the one statement.
+SavePlan savePlan(const AccountEdits& stored, const AccountEdits& shown, const AccountEdits& edited,
+                  const QString& newPassword, Quoting quoting);
 
-// The first character of a combo text ("3 - administrator" gives "3"), or
-// empty text.
-QString firstCharacter(const QString& text);
+// The password hash as the game server computes it: the upper-case hex SHA-1
+// of the UTF-8 bytes of user name ":" password, in which only the Latin
+// letters a-z are upper-cased.
+QString passwordHash(const QByteArray& usernameBytes, const QString& password);
+QString passwordHash(const QString& username, const QString& password);
+// Whether two hashes are the same, whatever the letter case of either.
+bool sameHash(const QString& first, const QString& second);
+
+QString deleteStatement(const QString& id);
+// Stores the hash of a new password and clears the login session.
+QString setPasswordStatement(const QString& id, const QString& hash, Quoting quoting);
+// The stored user name and hash, to check a password against.
+QString storedLoginStatement(const QString& id);
+QString resetSessionKeyStatement(const QString& id);
 
 // The name of a gmlevel value, shown as the tooltip of its grid cell.
 QString levelName(const QString& gmlevel);

@@ -250,7 +250,8 @@ void AccountsPage::refresh() {
 void AccountsPage::search() {
     m_browser->setOffset(0);
     m_browser->setFilter(accountsql::searchFilter({m_searchId->text(), m_searchUsername->text(),
-                                                   m_searchEmail->text(), m_searchLastIp->text()}));
+                                                   m_searchEmail->text(), m_searchLastIp->text()},
+                                                  m_context.quoting()));
     refresh();
 }
 

@@ -119,13 +119,21 @@ void IpBanPanel::selectBan(int col, int row) {
         return;
     for (int i = 0; i < 5; ++i)
         m_edits[i]->setText(m_grid->cell(i + 1, row));
+    m_selectedReason = m_edits[4]->text();
 }
 
 void IpBanPanel::saveReason() {
-    const QString statement = bansql::saveIpBanReason(m_edits[0]->text(), m_edits[4]->text());
+    if (m_edits[4]->text() == m_selectedReason) {
+        refresh();
+        return;
+    }
+    const QString statement =
+            bansql::saveIpBanReason(m_edits[0]->text(), m_edits[4]->text(), m_context.quoting());
     if (!m_context.switchDatabase(Database::Realmd))
         return;
-    m_context.run(statement);
+    if (!m_context.runChange(statement))
+        return;
+    m_selectedReason = m_edits[4]->text();
     refresh();
 }
 
@@ -133,13 +141,15 @@ void IpBanPanel::deleteBan() {
     const QString ip = m_edits[0]->text();
     if (ip.isEmpty())
         return;
-    if (m_context.switchDatabase(Database::Realmd))
-        m_context.run(bansql::deleteIpBan(ip));
+    if (m_context.switchDatabase(Database::Realmd) &&
+        !m_context.runChange(bansql::deleteIpBan(ip, m_context.quoting())))
+        return;
     refresh();
 }
 
 void IpBanPanel::showAccountsOfIp() {
-    m_links.accountLookup(accountsql::accountsWithLastIpFilter(m_edits[0]->text()));
+    m_links.accountLookup(
+            accountsql::accountsWithLastIpFilter(m_edits[0]->text(), m_context.quoting()));
 }
 
 // ---- Account bans -------------------------------------------------------------
@@ -226,8 +236,9 @@ void AccountBanPanel::liftBan() {
     const QString id = m_id->text();
     if (id.isEmpty())
         return;
-    if (m_context.switchDatabase(Database::Realmd))
-        m_context.run(bansql::liftAccountBan(id));
+    if (m_context.switchDatabase(Database::Realmd) &&
+        !m_context.runChange(bansql::liftAccountBan(id)))
+        return;
     refresh();
 }
 
@@ -235,7 +246,8 @@ void AccountBanPanel::deleteBan() {
     const QString id = m_id->text();
     if (id.isEmpty())
         return;
-    if (m_context.switchDatabase(Database::Realmd))
-        m_context.run(bansql::deleteAccountBan(id, m_banDate->text()));
+    if (m_context.switchDatabase(Database::Realmd) &&
+        !m_context.runChange(bansql::deleteAccountBan(id, m_banDate->text())))
+        return;
     refresh();
 }

@@ -24,7 +24,9 @@ public:
     // A cell was selected: its text becomes the grid's tooltip, and the row's
     // ban goes into the edits.
     void selectBan(int col, int row);
-    // "S": stores the reason (trimmed) for the bans of the selected IP.
+    // "S": stores the reason (trimmed) for the bans of the selected IP; a
+    // reason left as it was selected is not written again, so that one shown
+    // empty (not UTF-8) keeps its bytes.
     void saveReason();
     // "Удалить этот БАН": deletes the bans of the selected IP.
     void deleteBan();
@@ -37,6 +39,8 @@ private:
     WindowLinks& m_links;
     // ip, bandate, unbandate, bannedby, banreason: grid columns 1 to 5.
     QLineEdit* m_edits[5];
+    // The reason as the selected ban showed it.
+    QString m_selectedReason;
     StringGrid* m_grid;
 };
 

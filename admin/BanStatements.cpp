@@ -16,27 +16,28 @@ QString accountBanSelect(bool onlyActive) {
            QStringLiteral(" order by `id`;");
 }
 
-QString saveIpBanReason(const QString& ip, const QString& reason) {
+QString saveIpBanReason(const QString& ip, const QString& reason, Quoting quoting) {
     return QStringLiteral("update `ip_banned` set `banreason` = ") +
-           quotedText(trimControls(reason)) + QStringLiteral(" where `ip` = ") + quotedText(ip) +
-           QLatin1Char(';');
+           quotedText(trimControls(reason), quoting) + QStringLiteral(" where `ip` = ") +
+           quotedText(ip, quoting) + QLatin1Char(';');
 }
 
-QString deleteIpBan(const QString& ip) {
-    return QStringLiteral("delete from `ip_banned` where `ip` = ") + quotedText(ip);
+QString deleteIpBan(const QString& ip, Quoting quoting) {
+    return QStringLiteral("delete from `ip_banned` where `ip` = ") + quotedText(ip, quoting);
 }
 
 QString liftAccountBan(const QString& accountId) {
-    return QStringLiteral("update `account_banned` set `active` = 0 where `id` = ") + accountId;
+    return QStringLiteral("update `account_banned` set `active` = 0 where `id` = ") +
+           bareNumber(accountId);
 }
 
 QString deleteAccountBan(const QString& accountId, const QString& banDate) {
-    return QStringLiteral("delete from `account_banned` where (`id` = ") + accountId +
-           QStringLiteral(") and (`bandate` = ") + banDate + QLatin1Char(')');
+    return QStringLiteral("delete from `account_banned` where (`id` = ") + bareNumber(accountId) +
+           QStringLiteral(") and (`bandate` = ") + bareNumber(banDate) + QLatin1Char(')');
 }
 
 QString accountByIdFilter(const QString& accountId) {
-    return QStringLiteral("where `id` = ") + accountId;
+    return QStringLiteral("where `id` = ") + bareNumber(accountId);
 }
 
 } // namespace bansql

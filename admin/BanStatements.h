@@ -1,5 +1,7 @@
 #pragma once
 
+#include "QueryConventions.h"
+
 #include <QString>
 
 // The statements of the two ban lists, and the account filters that the ban
@@ -11,9 +13,9 @@ QString ipBanSelect();
 QString accountBanSelect(bool onlyActive);
 
 // A new reason (trimmed, escaped) for the bans of one IP.
-QString saveIpBanReason(const QString& ip, const QString& reason);
+QString saveIpBanReason(const QString& ip, const QString& reason, Quoting quoting);
 // Deletes every ban of the IP; no closing semicolon.
-QString deleteIpBan(const QString& ip);
+QString deleteIpBan(const QString& ip, Quoting quoting);
 // Lifts every ban of the account.
 QString liftAccountBan(const QString& accountId);
 // Deletes the one ban that the account id and its ban date pick.

@@ -145,7 +145,8 @@ void BroadcastPage::addMessage() {
     }
     if (!m_context.switchDatabase(Database::Realmd))
         return;
-    m_context.run(broadcastsql::insert(m_text->text()));
+    if (!m_context.runChange(broadcastsql::insert(m_text->text(), m_context.quoting())))
+        return;
     refresh();
 }
 
@@ -159,7 +160,9 @@ void BroadcastPage::saveMessage() {
         return;
     }
     m_context.run(QStringLiteral("SET NAMES utf8;"));
-    m_context.run(broadcastsql::update(m_text->text(), m_next->text(), m_id->text()));
+    if (!m_context.runChange(broadcastsql::update(m_text->text(), m_next->text(), m_id->text(),
+                                                  m_context.quoting())))
+        return;
     refresh();
 }
 
@@ -173,7 +176,8 @@ void BroadcastPage::deleteMessage() {
         m_context.dialogs().notice(kDeleteFailed);
         return;
     }
-    m_context.run(broadcastsql::remove(m_id->text()));
+    if (!m_context.runChange(broadcastsql::remove(m_id->text())))
+        return;
     refresh();
 }
 

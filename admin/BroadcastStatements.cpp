@@ -8,39 +8,41 @@ QString listSelect() {
     return QStringLiteral("select `id`,`text`,`next` from `autobroadcast` order by `id`;");
 }
 
-QString insert(const QString& text) {
+QString insert(const QString& text, Quoting quoting) {
     return QStringLiteral("insert into `autobroadcast` (`text`,`next`) values (\"") +
-           escapeQuoted(trimControls(text)) + QStringLiteral("\", 1);");
+           escapeQuoted(trimControls(text), quoting) + QStringLiteral("\", 1);");
 }
 
-QString update(const QString& text, const QString& next, const QString& id) {
-    return QStringLiteral("update `autobroadcast` set `text` = \"") + escapeBroadcastText(text) +
-           QStringLiteral("\", `next`=") + next + QStringLiteral(" where `id`=") + id +
-           QLatin1Char(';');
+QString update(const QString& text, const QString& next, const QString& id, Quoting quoting) {
+    const QString nextValue =
+            trimControls(next).isEmpty() ? QStringLiteral("NULL") : bareNumber(next);
+    return QStringLiteral("update `autobroadcast` set `text` = \"") +
+           escapeBroadcastText(text, quoting) + QStringLiteral("\", `next`=") + nextValue +
+           QStringLiteral(" where `id`=") + bareNumber(id) + QLatin1Char(';');
 }
 
 QString remove(const QString& id) {
-    return QStringLiteral("delete from `autobroadcast` where `id`=") + id + QLatin1Char(';');
+    return QStringLiteral("delete from `autobroadcast` where `id`=") + bareNumber(id) +
+           QLatin1Char(';');
 }
 
-QString escapeBroadcastText(const QString& text) {
-    QString escaped;
-    escaped.reserve(text.size() + 8);
-    qsizetype plainStart = 0;
-    const auto flushPlain = [&](qsizetype end) {
-        escaped += escapeQuoted(text.mid(plainStart, end - plainStart));
+QString escapeBroadcastText(const QString& text, Quoting quoting) {
+    QString lines = text;
+    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    lines.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    // Blanks and control characters around the text go; its line breaks stay,
+    // the last one included, and so do NUL and Ctrl-Z, which the escaping
+    // writes out as visible sequences.
+    const auto trimmed = [](QChar c) {
+        return c.unicode() <= 32 && c.unicode() != 0 && c != u'\n' && c.unicode() != 0x1A;
     };
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i].unicode();
-        if (c != u'\r' && c != u'\n')
-            continue;
-        flushPlain(i);
-        if (c == u'\r')
-            escaped += QLatin1String("\\n");
-        plainStart = i + 1;
-    }
-    flushPlain(text.size());
-    return trimControls(escaped);
+    qsizetype first = 0;
+    qsizetype last = lines.size();
+    while (first < last && trimmed(lines[first]))
+        ++first;
+    while (last > first && trimmed(lines[last - 1]))
+        --last;
+    return escapeQuoted(lines.mid(first, last - first), quoting);
 }
 
 } // namespace broadcastsql

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "QueryConventions.h"
+
 #include <QString>
 
 // The statements of the broadcast messages (table `autobroadcast`).
@@ -7,17 +9,18 @@ namespace broadcastsql {
 
 QString listSelect();
 // A new message (trimmed, escaped) with `next` 1.
-QString insert(const QString& text);
+QString insert(const QString& text, Quoting quoting);
 // The message's new text (broadcast text escaping), its `next` value and its
-// id, the two numbers as they stand.
-QString update(const QString& text, const QString& next, const QString& id);
+// id. An empty `next` edit stores NULL (a message not scheduled yet);
+// otherwise the two numbers go bare as they stand when they are numbers.
+QString update(const QString& text, const QString& next, const QString& id, Quoting quoting);
 // No "SET NAMES" goes before it.
 QString remove(const QString& id);
 
-// The text of a message as "Сохранить" writes it: a carriage return becomes
-// the escape "\n" (the server stores one line feed), a line feed is dropped,
-// every other character is escaped as any quoted value is; then the result is
-// trimmed.
-QString escapeBroadcastText(const QString& text);
+// The text of a message as "Сохранить" writes it: every line break (CR LF, a
+// lone CR or a lone LF) becomes one line feed, as the game server separates
+// lines; blanks and control characters other than line breaks, NUL and
+// Ctrl-Z are trimmed from both ends; then it is escaped as any quoted value.
+QString escapeBroadcastText(const QString& text, Quoting quoting);
 
 } // namespace broadcastsql

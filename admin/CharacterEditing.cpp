@@ -32,27 +32,36 @@ bool CharacterEditing::confirmed(const BoxText& question) const {
     return !m_details.guidEdit()->text().isEmpty() && confirm(m_context.dialogs(), question);
 }
 
-void CharacterEditing::change(const std::function<QString()>& normaliseAndBuild) {
+CharacterEditing::Outcome
+CharacterEditing::change(const std::function<QString()>& normaliseAndBuild) {
     if (!m_context.switchDatabase(Database::Characters))
-        return;
-    m_context.run(normaliseAndBuild());
+        return Outcome::NotSwitched;
+    if (!m_context.runChange(normaliseAndBuild()))
+        return Outcome::Rejected;
     m_refreshList();
+    return Outcome::Done;
 }
 
 void CharacterEditing::changeField(const BoxText& question, QLineEdit* edit,
                                    QString (*normalise)(const QString& field),
-                                   QString (*statement)(const QString& field,
-                                                        const QString& guid)) {
+                                   const FieldStatement& statement) {
     if (!confirmed(question))
         return;
-    change([this, edit, normalise, statement] {
+    const QString before = edit->text();
+    const Outcome outcome = change([this, edit, normalise, statement] {
         edit->setText(normalise(edit->text()));
         return statement(edit->text(), m_details.guidEdit()->text());
     });
+    // A change the server did not take leaves the field as it was.
+    if (outcome == Outcome::Rejected)
+        edit->setText(before);
 }
 
 void CharacterEditing::rename() {
-    changeField(boxes::kRenameCharacter, m_details.nameEdit(), stm::normalisedName, stm::rename);
+    changeField(boxes::kRenameCharacter, m_details.nameEdit(), stm::normalisedName,
+                [this](const QString& name, const QString& guid) {
+                    return stm::rename(name, guid, m_context.quoting());
+                });
 }
 
 void CharacterEditing::moveToAccount() {
@@ -66,8 +75,11 @@ void CharacterEditing::setAtLogin() {
     const int word = stm::atLoginWord(
             toInteger(atLogin->text()), m_details.renameBox()->isChecked(),
             m_details.resetSpellsBox()->isChecked(), m_details.resetTalentsBox()->isChecked());
+    const QString before = atLogin->text();
     atLogin->setText(QString::number(word));
-    change([this, word] { return stm::setAtLogin(word, m_details.guidEdit()->text()); });
+    if (change([this, word] { return stm::setAtLogin(word, m_details.guidEdit()->text()); }) ==
+        Outcome::Rejected)
+        atLogin->setText(before);
 }
 
 void CharacterEditing::swapGender() {

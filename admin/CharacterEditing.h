@@ -30,13 +30,17 @@ public:
 private:
     // The guard (a character is loaded) and the confirmation.
     bool confirmed(const BoxText& question) const;
+    enum class Outcome { Done, NotSwitched, Rejected };
     // The prologue, the normalisation and the statement, then the refresh.
-    void change(const std::function<QString()>& normaliseAndBuild);
+    // Nothing is refreshed when the database switch failed or the server did
+    // not take the change (its error box shown: Rejected).
+    Outcome change(const std::function<QString()>& normaliseAndBuild);
+    // The statement of a one-field change, from the field and the guid.
+    using FieldStatement = std::function<QString(const QString& field, const QString& guid)>;
     // A change of one field after the confirmation: the edit's text is
     // written back normalised and the statement built from it and the guid.
     void changeField(const BoxText& question, QLineEdit* edit,
-                     QString (*normalise)(const QString& field),
-                     QString (*statement)(const QString& field, const QString& guid));
+                     QString (*normalise)(const QString& field), const FieldStatement& statement);
 
     QueryContext& m_context;
     CharacterDetails& m_details;

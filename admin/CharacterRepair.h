@@ -1,5 +1,7 @@
 #pragma once
 
+#include "CharacterStatements.h"
+
 #include <QObject>
 
 #include <functional>
@@ -37,6 +39,12 @@ public:
 private:
     QString guid() const;
     QString accountsDatabase() const;
+    // The tables of the current result of characterstatements::tableColumns.
+    QList<characterstatements::TableInfo> tablesOfResult() const;
+    // Deletes the characters' rows from the targets, reports the rows removed
+    // per table, or what a failure part way left behind.
+    void removeCharacters(const QStringList& guids,
+                          const QList<characterstatements::CleanupTarget>& targets);
 
     QueryContext& m_context;
     WindowLinks& m_links;

@@ -2,6 +2,8 @@
 
 #include "QueryConventions.h"
 
+#include <algorithm>
+
 namespace characterstatements {
 
 namespace {
@@ -38,14 +40,6 @@ QString setColumn(const char* column, const QString& value, const QString& guid)
 
 } // namespace
 
-QString bareNumber(const QString& text) {
-    for (QChar c : text) {
-        if ((c < u'0' || c > u'9') && c != u' ')
-            return {};
-    }
-    return text;
-}
-
 // ---- The list --------------------------------------------------------------
 
 QString listSelect() {
@@ -76,14 +70,13 @@ std::optional<QString> searchCode(const QString& boxText) {
     return bareNumber(code);
 }
 
-QString searchFilter(const SearchFields& fields) {
+QString searchFilter(const SearchFields& fields, Quoting quoting) {
     if (!fields.guid.isEmpty())
         return QStringLiteral(" where `guid` = ") + bareNumber(fields.guid);
     QString filter;
     if (!fields.name.isEmpty())
-        addCondition(filter, QStringLiteral("`name` like \"%") +
-                                     escapeLikeQuoted(trimControls(fields.name)) +
-                                     QStringLiteral("%\""));
+        addCondition(filter, QStringLiteral("`name` like ") +
+                                     likeAnywhere(trimControls(fields.name), quoting));
     if (!fields.account.isEmpty())
         addCondition(filter, QStringLiteral("`account` = ") + bareNumber(fields.account));
     if (!fields.race.isEmpty()) {
@@ -114,8 +107,8 @@ QString richFilter(const QString& threshold) {
 }
 
 QString withoutAccountFilter(const QString& accountsDatabase) {
-    return QStringLiteral(" where `account` not in (select `id` from `") + accountsDatabase +
-           QStringLiteral("`.`account`)");
+    return QStringLiteral(" where `account` not in (select `id` from ") +
+           quotedName(accountsDatabase) + QStringLiteral(".`account`)");
 }
 
 // ---- The details -------------------------------------------------------------
@@ -130,8 +123,8 @@ QString columnNames() {
 }
 
 QString quests(const QString& chars, const QString& world, const QString& guid) {
-    const QString status = chars + QStringLiteral(".character_queststatus");
-    const QString quest = world + QStringLiteral(".quest_template");
+    const QString status = qualifierName(chars) + QStringLiteral(".character_queststatus");
+    const QString quest = qualifierName(world) + QStringLiteral(".quest_template");
     return QStringLiteral("select ") + status + QStringLiteral(".quest, ") + status +
            QStringLiteral(".status, ") + quest + QStringLiteral(".Title, ") + quest +
            QStringLiteral(".NextQuestId, ") + quest + QStringLiteral(".PrevQuestId, ") + quest +
@@ -144,21 +137,21 @@ QString quests(const QString& chars, const QString& world, const QString& guid) 
 
 QString items(const QString& chars, const QString& world, const QString& locale,
               const QString& guid) {
-    const QString inventory = chars + QStringLiteral(".character_inventory");
-    const QString item = world + QStringLiteral(".item_template");
-    const QString localized = world + QStringLiteral(".locales_item");
+    const QString inventory = qualifierName(chars) + QStringLiteral(".character_inventory");
+    const QString item = qualifierName(world) + QStringLiteral(".item_template");
+    const QString localized = qualifierName(world) + QStringLiteral(".locales_item");
     return QStringLiteral("select ") + inventory + QStringLiteral(".*, ") + item +
            QStringLiteral(".name, ") + localized + QStringLiteral(".name_loc") +
-           bareNumber(locale) + QStringLiteral(" from ") + inventory + QStringLiteral(", ") + item +
-           QStringLiteral(", ") + localized + QStringLiteral(" where (") + item +
-           QStringLiteral(".entry = ") + inventory + QStringLiteral(".item_template) and (") +
-           localized + QStringLiteral(".entry = ") + inventory +
-           QStringLiteral(".item_template)and (") + inventory + QStringLiteral(".guid = ") +
-           bareNumber(guid) + QStringLiteral(") order by bag, slot");
+           bareNumber(locale) + QStringLiteral(" from ") + inventory +
+           QStringLiteral(" left join ") + item + QStringLiteral(" on (") + item +
+           QStringLiteral(".entry = ") + inventory + QStringLiteral(".item_template) left join ") +
+           localized + QStringLiteral(" on (") + localized + QStringLiteral(".entry = ") +
+           inventory + QStringLiteral(".item_template) where (") + inventory +
+           QStringLiteral(".guid = ") + bareNumber(guid) + QStringLiteral(") order by bag, slot");
 }
 
 QString spells(const QString& chars, const QString& guid) {
-    const QString spell = chars + QStringLiteral(".character_spell");
+    const QString spell = qualifierName(chars) + QStringLiteral(".character_spell");
     return QStringLiteral("select ") + spell + QStringLiteral(".spell,") + spell +
            QStringLiteral(".active,") + spell + QStringLiteral(".disabled from ") + spell +
            QStringLiteral(" where ") + spell + QStringLiteral(".guid = ") + bareNumber(guid) +
@@ -188,8 +181,8 @@ QString normalisedName(const QString& field) {
     return name;
 }
 
-QString rename(const QString& nameField, const QString& guid) {
-    return setColumn("name", quotedText(trimControls(nameField)), guid);
+QString rename(const QString& nameField, const QString& guid, Quoting quoting) {
+    return setColumn("name", quotedText(trimControls(nameField), quoting), guid);
 }
 
 QString normalisedAccount(const QString& field) {
@@ -242,6 +235,8 @@ QStringList repair(const QString& guid) {
             QStringLiteral("SET NAMES utf8;"),
             QStringLiteral("DELETE FROM `character_aura` WHERE `guid`= ") + gt + QLatin1Char(';'),
             QStringLiteral("DELETE FROM `groups` WHERE `leaderGuid`= ") + gt + QLatin1Char(';'),
+            QStringLiteral("DELETE FROM `group_member` WHERE `leaderGuid`= ") + gt +
+                    QLatin1Char(';'),
             QStringLiteral("DELETE FROM `group_member` WHERE `memberGuid`=") + gt +
                     QLatin1Char(';'),
             QStringLiteral("DELETE FROM `corpse` WHERE `player`=") + gt + QLatin1Char(';'),
@@ -263,19 +258,119 @@ QString questChainReset(const QString& guid) {
            bareNumber(guid) + QStringLiteral(" and `quest` in (1718,1719,1712,1713,1791,1792);");
 }
 
-QString deleteWithoutAccount(const QString& accountsDatabase) {
-    return QStringLiteral("DELETE FROM `characters`  where `account` not in (select `id` from `") +
-           accountsDatabase + QStringLiteral("`.`account`)");
-}
-
 QString moveWithoutAccount(const QString& serviceAccount, const QString& accountsDatabase) {
     return QStringLiteral("update  `characters` set `account` = ") + bareNumber(serviceAccount) +
-           QStringLiteral(" where `account` not in (select `id` from `") + accountsDatabase +
-           QStringLiteral("`.`account`)");
+           QStringLiteral(" where `account` not in (select `id` from ") +
+           quotedName(accountsDatabase) + QStringLiteral(".`account`)");
 }
 
 bool serviceAccountSet(const QString& setting) {
     return !setting.isEmpty() && onlyDigits(setting) && !onlyZeros(setting);
+}
+
+// ---- Characters without accounts: the clean-up across tables ----------------
+
+namespace {
+
+// The tables and columns that hold a character's rows, by name.
+const std::pair<const char*, const char*> kCharacterRows[] = {
+        {"character_inventory", "guid"},
+        {"item_instance", "owner_guid"},
+        {"character_spell", "guid"},
+        {"character_aura", "guid"},
+        {"character_queststatus", "guid"},
+        {"character_homebind", "guid"},
+        {"character_action", "guid"},
+        {"character_reputation", "guid"},
+        {"character_social", "guid"},
+        {"character_social", "friend"},
+        {"corpse", "player"},
+        {"group_member", "memberGuid"},
+        {"group_member", "leaderGuid"},
+        {"groups", "leaderGuid"},
+};
+
+} // namespace
+
+QString withoutAccountGuids(const QString& accountsDatabase) {
+    return QStringLiteral("select `guid` from `characters`") +
+           withoutAccountFilter(accountsDatabase) + QStringLiteral(" order by `guid`;");
+}
+
+QString tableColumns(const QString& charactersDatabase, Quoting quoting) {
+    return QStringLiteral("select c.`TABLE_NAME`, t.`ENGINE`, c.`COLUMN_NAME` from "
+                          "information_schema.`COLUMNS` c join information_schema.`TABLES` t "
+                          "on t.`TABLE_SCHEMA` = c.`TABLE_SCHEMA` and t.`TABLE_NAME` = "
+                          "c.`TABLE_NAME` where c.`TABLE_SCHEMA` = ") +
+           quotedText(charactersDatabase, quoting) + QStringLiteral(" and t.`TABLE_TYPE` = ") +
+           quotedText(QStringLiteral("BASE TABLE"), quoting) +
+           QStringLiteral(" order by c.`TABLE_NAME`, c.`ORDINAL_POSITION`;");
+}
+
+QList<CleanupTarget> cleanupTargets(const QList<TableInfo>& tables) {
+    const auto find = [&tables](const QString& name) -> const TableInfo* {
+        for (const TableInfo& table : tables) {
+            if (table.name.compare(name, Qt::CaseInsensitive) == 0)
+                return &table;
+        }
+        return nullptr;
+    };
+    const auto target = [](const TableInfo& table,
+                           const QString& column) -> std::optional<CleanupTarget> {
+        for (const QString& name : table.columns) {
+            if (name.compare(column, Qt::CaseInsensitive) == 0)
+                return CleanupTarget{
+                        table.name, name,
+                        table.engine.compare(QLatin1String("InnoDB"), Qt::CaseInsensitive) == 0};
+        }
+        return std::nullopt;
+    };
+
+    QList<CleanupTarget> found;
+    QStringList named;
+    for (const auto& [tableName, column] : kCharacterRows) {
+        named << QLatin1String(tableName);
+        if (const TableInfo* table = find(QLatin1String(tableName))) {
+            if (const auto rows = target(*table, QLatin1String(column)))
+                found << *rows;
+        }
+    }
+    for (const TableInfo& table : tables) {
+        if (!table.name.startsWith(QLatin1String("character_"), Qt::CaseInsensitive) ||
+            named.contains(table.name, Qt::CaseInsensitive))
+            continue;
+        if (const auto rows = target(table, QStringLiteral("guid")))
+            found << *rows;
+    }
+    std::stable_partition(found.begin(), found.end(),
+                          [](const CleanupTarget& t) { return t.transactional; });
+    if (const TableInfo* characters = find(QStringLiteral("characters"))) {
+        if (const auto rows = target(*characters, QStringLiteral("guid")))
+            found << *rows;
+    }
+    return found;
+}
+
+QString deleteRowsOf(const CleanupTarget& target, const QStringList& guids) {
+    QStringList numbers;
+    numbers.reserve(guids.size());
+    for (const QString& guid : guids)
+        numbers << bareNumber(guid);
+    return QStringLiteral("DELETE FROM ") + quotedName(target.table) + QStringLiteral(" WHERE ") +
+           quotedName(target.column) + QStringLiteral(" IN (") + numbers.join(QLatin1Char(',')) +
+           QStringLiteral(");");
+}
+
+QString startTransaction() {
+    return QStringLiteral("START TRANSACTION;");
+}
+
+QString commit() {
+    return QStringLiteral("COMMIT;");
+}
+
+QString rollback() {
+    return QStringLiteral("ROLLBACK;");
 }
 
 } // namespace characterstatements

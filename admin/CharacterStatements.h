@@ -1,19 +1,19 @@
 #pragma once
 
+#include "QueryConventions.h"
+
 #include <QString>
 #include <QStringList>
 
 #include <optional>
 
 // The statement texts and value rules of the character page, as pure
-// functions of plain values. Text that goes between quotes is escaped; a
-// value that goes bare into a statement is first passed through bareNumber,
-// so that no text can ever change a statement.
+// functions of plain values. Text that goes between quotes is escaped for the
+// session's quoting; a value that goes bare into a statement is first passed
+// through bareNumber, and a database name goes between backquotes (or, as a
+// qualifier, through qualifierName), so that no text can ever change a
+// statement.
 namespace characterstatements {
-
-// The text when it holds only digits and blanks, otherwise an empty text
-// (which the server rejects where a number belongs).
-QString bareNumber(const QString& text);
 
 // ---- The list --------------------------------------------------------------
 
@@ -35,7 +35,7 @@ struct SearchFields {
 
 // The character filter of a search: the guid alone when given, otherwise one
 // condition for each of name, account, race and class that is not empty.
-QString searchFilter(const SearchFields& fields);
+QString searchFilter(const SearchFields& fields, Quoting quoting);
 // The value that a race or class box contributes: its first two characters
 // ("1 - Human" gives "1 ", "11 - Draenei" "11"); nothing when they are only
 // blanks (the class box's blank item).
@@ -58,6 +58,8 @@ QString fullRow(const QString& guid);
 QString columnNames();
 QString quests(const QString& charactersDatabase, const QString& worldDatabase,
                const QString& guid);
+// Every inventory row of the character, once: the template's name and the
+// translation are joined where they exist (empty where they do not).
 QString items(const QString& charactersDatabase, const QString& worldDatabase,
               const QString& locale, const QString& guid);
 QString spells(const QString& charactersDatabase, const QString& guid);
@@ -74,7 +76,7 @@ QStringList dataValues(const QString& text);
 QString normalisedName(const QString& field);
 // The rename statement for the (normalised) name field; the name is stored
 // trimmed.
-QString rename(const QString& nameField, const QString& guid);
+QString rename(const QString& nameField, const QString& guid, Quoting quoting);
 
 // The account field after a move: "1" when it is empty or zero.
 QString normalisedAccount(const QString& field);
@@ -97,13 +99,54 @@ QString setLevel(const QString& levelField, const QString& guid);
 
 // ---- Repair and clean-up -----------------------------------------------------
 
-// The ten statements of "Анти ERROR", "SET NAMES utf8;" first.
+// The statements of "Анти ERROR", "SET NAMES utf8;" first. A group that the
+// character leads goes with its member rows.
 QStringList repair(const QString& guid);
 QString questChainReset(const QString& guid);
-QString deleteWithoutAccount(const QString& accountsDatabase);
 QString moveWithoutAccount(const QString& serviceAccount, const QString& accountsDatabase);
 // Whether the service account setting names an account: a number other than
 // zero.
 bool serviceAccountSet(const QString& setting);
+
+// ---- Characters without accounts: the clean-up across tables ----------------
+
+// The guids of the characters whose account does not exist.
+QString withoutAccountGuids(const QString& accountsDatabase);
+// Every column of every table of the characters database, with the table's
+// storage engine: table, engine, column, in table and column order.
+QString tableColumns(const QString& charactersDatabase, Quoting quoting);
+
+// A table of the characters database as tableColumns lists it.
+struct TableInfo {
+    QString name;
+    QString engine;
+    QStringList columns;
+};
+
+// The rows of one table that belong to the characters being removed: those
+// whose column holds one of their guids.
+struct CleanupTarget {
+    QString table;
+    QString column;
+    // The table's changes can be undone (InnoDB).
+    bool transactional = false;
+
+    bool operator==(const CleanupTarget&) const = default;
+};
+
+// What removing characters deletes, in order, of the tables that exist (and
+// have the column): the inventory and the item instances it owns, spells,
+// auras, quests, home-bind, action bar, reputation, friends both ways,
+// corpses, group membership and the groups they lead with their members,
+// then every other table named character_... with a guid column; the tables
+// that can be undone first, then the others, and the `characters` rows last,
+// so that a clean-up stopped part way leaves the characters, whose remaining
+// rows it can still find.
+QList<CleanupTarget> cleanupTargets(const QList<TableInfo>& tables);
+// Deletes a target's rows of the given characters.
+QString deleteRowsOf(const CleanupTarget& target, const QStringList& guids);
+QString startTransaction();
+QString commit();
+QString rollback();
 
 } // namespace characterstatements

@@ -279,7 +279,8 @@ void CharactersPage::search() {
     m_browser->setOffset(0);
     m_browser->setFilter(
             stm::searchFilter({m_guidSearch->text(), m_nameSearch->text(), m_accountSearch->text(),
-                               m_raceSearch->currentText(), m_classSearch->currentText()}));
+                               m_raceSearch->currentText(), m_classSearch->currentText()},
+                              m_context.quoting()));
     refresh();
 }
 

@@ -2,7 +2,6 @@
 
 #include "RecordLimit.h"
 #include "StringGrid.h"
-#include "uMysqlClient.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -67,22 +66,10 @@ bool ListBrowser::refresh(const QString& sortFragment, bool descending) {
 }
 
 void ListBrowser::fillGrid() {
-    const int rows = m_context.rowCount();
-    const int fields = m_context.fieldCount();
-    m_countLabel->setText(foundRecordsText(rows));
-    m_grid->setColCount(fields);
-    m_grid->setRowCount(rows + 1);
+    m_countLabel->setText(foundRecordsText(m_context.rowCount()));
+    m_grid->setColCount(m_context.fieldCount());
+    m_grid->setDataCells(m_context.resultCells(m_definition.cellText));
     setGridHeader(*m_grid, m_definition.headers, m_definition.widths);
-    mysql::TMysqlResult* result = m_context.result();
-    for (int row = 0; row < rows; ++row) {
-        result->Seek(row);
-        for (int field = 0; field < fields; ++field) {
-            QString text = displayDecode(result->Value(field), result->ValueLength(field));
-            if (m_definition.cellText)
-                text = m_definition.cellText(field, text);
-            m_grid->setCell(field, row + 1, std::move(text));
-        }
-    }
 }
 
 void ListBrowser::nextPage(const QString& sortFragment, bool descending) {

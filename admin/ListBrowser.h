@@ -28,9 +28,10 @@ public:
         QList<int> widths; // from column 0; 0 keeps the grid's width
         BoxText failed;    // the database switch or the select failed
         BoxText notFound;  // the select found no rows
-        // The text of a grid cell from the decoded field (column c); by
-        // default the field itself.
-        std::function<QString(int column, const QString& field)> cellText;
+        // The text of a grid cell from the decoded field; by default the
+        // field itself. The grid asks for it whenever it shows or reads the
+        // cell.
+        ResultCells::CellText cellText;
     };
 
     ListBrowser(QueryContext& context, Definition definition, StringGrid* grid,

@@ -60,6 +60,14 @@ inline constexpr BoxText kMoveCharactersWithoutAccount{
         u"Чистка базы",
         u"Вы действительно хотите переместить персонажей, БЕЗ аккаунтов на \"служебный аккаунт\"?"};
 
+// The question before deleting the characters without accounts, with how
+// many will go.
+inline QString deleteCharactersWithoutAccountQuestion(int count) {
+    return QString::fromUtf16(kDeleteCharactersWithoutAccount.text) +
+           QStringLiteral("\r\nБудет удалено персонажей: ") + QString::number(count) +
+           QLatin1Char('.');
+}
+
 // The stale-account question carries the age in days.
 inline QString deleteStaleAccountsQuestion(const QString& days) {
     return QStringLiteral("Вы действительно хотите удалить аккаунты, которые не использовались ") +
@@ -76,5 +84,31 @@ inline constexpr BoxText kCharactersFailed{u"Результат поиска",
                                            u"Ошибка получения данных!\r\nПовторите запрос."};
 inline constexpr BoxText kRepairSent{u"Результат действия.", u"Анти-ERROR запрос отослан!"};
 inline constexpr BoxText kRepairFailed{u"Результат действия.", u"ОШИБКА ВЫПОЛНЕНИЯ Анти-ERROR !"};
+
+// A change statement that did not go through: the server's message follows
+// the text.
+inline constexpr const char16_t* kChangeFailedCaption = u"Ошибка изменения данных";
+inline QString changeFailedText(const QString& serverMessage) {
+    return QStringLiteral("Сервер не подтвердил изменение:\r\n") + serverMessage;
+}
+
+// "Сохранить" with a new user name but no new password.
+inline constexpr BoxText kRenameNeedsPassword{
+        u"Переименование аккаунта",
+        u"Новому имени нужен новый пароль: введите его в поле \"Новый пароль\" и нажмите "
+        u"\"Сохранить\" ещё раз. Ничего не сохранено."};
+
+// The characters without accounts: nothing to delete, the rows removed, and
+// a clean-up that failed part way.
+inline constexpr const char16_t* kCleanupCaption = u"Чистка базы";
+inline constexpr const char16_t* kNoCharactersWithoutAccount = u"Персонажей без аккаунтов нет.";
+inline constexpr const char16_t* kCleanupLookupFailed =
+        u"Персонажи без аккаунтов не удалены: не удалось их найти.";
+inline constexpr const char16_t* kCleanupDone = u"Удалено строк по таблицам:";
+inline constexpr const char16_t* kCleanupFailed =
+        u"Чистка базы не завершена: сервер не подтвердил удаление.";
+inline constexpr const char16_t* kCleanupRolledBack =
+        u"Удаления из таблиц с транзакциями отменены.";
+inline constexpr const char16_t* kCleanupKept = u"Уже удалено (отменить нельзя):";
 
 } // namespace boxes

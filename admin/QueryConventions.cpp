@@ -1,11 +1,13 @@
 #include "QueryConventions.h"
 
 #include "DialogService.h"
+#include "MessageTexts.h"
 #include "StringGrid.h"
 #include "uMysqlClient.h"
 
 #include <QDateTime>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <string_view>
@@ -47,9 +49,17 @@ QString displayDecode(const char* bytes, size_t length) {
     return text;
 }
 
-QString escapeQuoted(const QString& text) {
+QString escapeQuoted(const QString& text, Quoting quoting) {
     QString escaped;
     escaped.reserve(text.size() + 8);
+    if (quoting.noBackslashEscapes) {
+        for (QChar c : text) {
+            if (c == u'"')
+                escaped += c;
+            escaped += c;
+        }
+        return escaped;
+    }
     for (QChar c : text) {
         switch (c.unicode()) {
         case u'\\':
@@ -80,14 +90,65 @@ QString escapeQuoted(const QString& text) {
     return escaped;
 }
 
-QString quotedText(const QString& text) {
-    return QLatin1Char('"') + escapeQuoted(text) + QLatin1Char('"');
+QString quotedText(const QString& text, Quoting quoting) {
+    return QLatin1Char('"') + escapeQuoted(text, quoting) + QLatin1Char('"');
 }
 
-QString escapeLikeQuoted(const QString& text) {
+QString escapeLikeQuoted(const QString& text, Quoting quoting) {
     QString pattern = text;
     pattern.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
-    return escapeQuoted(pattern);
+    return escapeQuoted(pattern, quoting);
+}
+
+QString likeAnywhere(const QString& text, Quoting quoting) {
+    QString pattern =
+            QStringLiteral("\"%") + escapeLikeQuoted(text, quoting) + QStringLiteral("%\"");
+    if (quoting.noBackslashEscapes)
+        pattern += QStringLiteral(" escape \"\\\"");
+    return pattern;
+}
+
+QString quotedName(const QString& name) {
+    QString quoted = name;
+    quoted.replace(QLatin1Char('`'), QLatin1String("``"));
+    return QLatin1Char('`') + quoted + QLatin1Char('`');
+}
+
+QString qualifierName(const QString& name) {
+    const auto plain = [](QChar c) {
+        return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') ||
+               c == u'_' || c == u'$';
+    };
+    bool isPlain = !name.isEmpty() && !(name[0] >= u'0' && name[0] <= u'9');
+    for (QChar c : name)
+        isPlain = isPlain && plain(c);
+    return isPlain ? name : quotedName(name);
+}
+
+QString bareNumber(const QString& text) {
+    for (QChar c : text) {
+        if ((c < u'0' || c > u'9') && c != u' ')
+            return {};
+    }
+    return text;
+}
+
+QString firstDigit(const QString& text) {
+    if (text.isEmpty() || text[0] < u'0' || text[0] > u'9')
+        return {};
+    return text.left(1);
+}
+
+QString sessionSetUpStatement() {
+    // The mode is a comma-separated list; with a comma on both ends every
+    // name can be taken out with its own commas around it.
+    static const char* const kRemoved[] = {"ANSI_QUOTES", "NO_BACKSLASH_ESCAPES",
+                                           // These combinations include ANSI_QUOTES.
+                                           "ANSI", "DB2", "MAXDB", "MSSQL", "ORACLE", "POSTGRESQL"};
+    QString list = QStringLiteral("CONCAT(',', @@SESSION.sql_mode, ',')");
+    for (const char* name : kRemoved)
+        list = QStringLiteral("REPLACE(%1, ',%2,', ',')").arg(list, QLatin1String(name));
+    return QStringLiteral("SET SESSION sql_mode = TRIM(BOTH ',' FROM %1)").arg(list);
 }
 
 QString trimControls(const QString& text) {
@@ -149,6 +210,27 @@ int toInteger(const QString& text) {
     return int(value);
 }
 
+ResultCells::ResultCells(std::shared_ptr<const mysql::TRowList> rows, CellText cellText)
+    : m_rows(std::move(rows))
+    , m_cellText(std::move(cellText)) {}
+
+int ResultCells::rowCount() const {
+    // A grid counts its rows in an int, the header row among them.
+    constexpr uint64_t most = std::numeric_limits<int>::max() - 1;
+    return m_rows ? int(std::min(m_rows->RowCount(), most)) : 0;
+}
+
+int ResultCells::columnCount() const {
+    return m_rows ? m_rows->FieldCount() : 0;
+}
+
+QString ResultCells::text(int column, int row) const {
+    size_t length = 0;
+    const char* bytes = m_rows->Value(uint64_t(row), column, &length);
+    QString field = displayDecode(bytes, length);
+    return m_cellText ? m_cellText(column, field) : field;
+}
+
 // ---- Busy panel -------------------------------------------------------------
 
 int centredOffset(int outer, int inner) {
@@ -179,6 +261,7 @@ QueryContext::~QueryContext() {
 
 void QueryContext::createSession() {
     m_session = std::make_unique<mysql::TMysqlClient>();
+    m_session->SetInitStatements({sessionSetUpStatement().toStdString()});
 }
 
 mysql::TMysqlClient& QueryContext::session() {
@@ -196,7 +279,7 @@ QString QueryContext::databaseName(Database database) const {
 }
 
 bool QueryContext::switchDatabase(Database database, UseForm form, SetNames setNames) {
-    QString use = QStringLiteral("use `") + databaseName(database) + QLatin1Char('`');
+    QString use = QStringLiteral("use ") + quotedName(databaseName(database));
     if (form == UseForm::WithSemicolon)
         use += QLatin1Char(';');
     if (!run(use))
@@ -206,6 +289,10 @@ bool QueryContext::switchDatabase(Database database, UseForm form, SetNames setN
     if (setNames == SetNames::Send)
         run(QStringLiteral("SET NAMES utf8;"));
     return true;
+}
+
+Quoting QueryContext::quoting() const {
+    return {m_session && m_session->NoBackslashEscapes()};
 }
 
 bool QueryContext::run(const QString& statement) {
@@ -221,6 +308,26 @@ bool QueryContext::run(const QString& statement) {
     if (journaled)
         journalStatement(statement, sentAt);
     return m_success;
+}
+
+QString QueryContext::lastError() const {
+    if (!m_session)
+        return {};
+    return QStringLiteral("Ошибка %1: %2")
+            .arg(m_session->ErrorCode())
+            .arg(QString::fromUtf8(m_session->ErrorText()));
+}
+
+quint64 QueryContext::affectedRows() const {
+    return m_session ? m_session->AffectedRows() : 0;
+}
+
+bool QueryContext::runChange(const QString& statement) {
+    if (run(statement))
+        return true;
+    m_dialogs.error(QString::fromUtf16(boxes::kChangeFailedCaption),
+                    boxes::changeFailedText(lastError()));
+    return false;
 }
 
 void QueryContext::setLog(std::function<void(const QString&)> log) {
@@ -242,6 +349,7 @@ void QueryContext::journalStatement(const QString& statement, const QDateTime& s
     entry.port = client.Port();
     entry.database = currentDatabase();
     entry.statement = statement;
+    entry.backslashEscapes = !quoting().noBackslashEscapes;
     entry.ok = m_success;
     if (m_success) {
         entry.affectedRows = client.AffectedRows();
@@ -260,12 +368,7 @@ std::unique_ptr<mysql::TMysqlResult> QueryContext::read(const QString& statement
             std::string_view(bytes.constData(), size_t(bytes.size())), true, success);
     if (success && result)
         return result;
-    if (success)
-        *error = QStringLiteral("нет строк в ответе сервера");
-    else
-        *error = QStringLiteral("Ошибка %1: %2")
-                         .arg(session().ErrorCode())
-                         .arg(QString::fromStdString(session().ErrorText()));
+    *error = success ? QStringLiteral("нет строк в ответе сервера") : lastError();
     return nullptr;
 }
 
@@ -286,6 +389,18 @@ QString QueryContext::value(int row, int column) const {
         return {};
     m_result->Seek(row);
     return displayDecode(m_result->Value(column), m_result->ValueLength(column));
+}
+
+std::shared_ptr<ResultCells> QueryContext::resultCells(ResultCells::CellText cellText) const {
+    return std::make_shared<ResultCells>(m_result ? m_result->Rows() : nullptr,
+                                         std::move(cellText));
+}
+
+QByteArray QueryContext::rawValue(int row, int column) const {
+    if (!m_result)
+        return {};
+    m_result->Seek(row);
+    return QByteArray(m_result->Value(column), qsizetype(m_result->ValueLength(column)));
 }
 
 void QueryContext::guarded(const std::function<void()>& handler) {
@@ -317,15 +432,5 @@ void setGridHeader(StringGrid& grid, const QStringList& titles, const QList<int>
 }
 
 void fillGridFromResult(const QueryContext& context, StringGrid& grid, int firstColumn) {
-    mysql::TMysqlResult* result = context.result();
-    if (!result)
-        return;
-    const int rows = context.rowCount();
-    const int fields = context.fieldCount();
-    for (int row = 0; row < rows; ++row) {
-        result->Seek(row);
-        for (int field = 0; field < fields; ++field)
-            grid.setCell(field + firstColumn, row + 1,
-                         displayDecode(result->Value(field), result->ValueLength(field)));
-    }
+    grid.setDataCells(context.resultCells(), firstColumn);
 }

@@ -113,6 +113,7 @@ void RealmListPanel::selectRealm(int col, int row) {
 }
 
 void RealmListPanel::insertRealm() {
+    const RealmFields before = fields();
     m_edits[Population]->setText(QStringLiteral("0"));
     m_edits[SecurityLevel]->setText(QStringLiteral("0"));
     RealmFields realm = fields();
@@ -120,20 +121,27 @@ void RealmListPanel::insertRealm() {
     showFields(realm);
     if (!m_context.switchDatabase(Database::Realmd))
         return;
-    m_context.run(realmsql::insert(realm));
+    if (!m_context.runChange(realmsql::insert(realm, m_context.quoting()))) {
+        showFields(before);
+        return;
+    }
     refresh();
 }
 
 void RealmListPanel::writeRealm() {
     if (m_edits[Id]->text().isEmpty())
         return;
+    const RealmFields before = fields();
     RealmFields realm = fields();
     applyRealmDefaults(realm);
     showFields(realm);
-    const QString statement = realmsql::update(realm);
+    const QString statement = realmsql::update(realm, m_context.quoting());
     if (!m_context.switchDatabase(Database::Realmd))
         return;
-    m_context.run(statement);
+    if (!m_context.runChange(statement)) {
+        showFields(before);
+        return;
+    }
     refresh();
 }
 
@@ -145,7 +153,8 @@ void RealmListPanel::deleteRealm() {
         return;
     if (!m_context.switchDatabase(Database::Realmd))
         return;
-    m_context.run(realmsql::remove(id));
+    if (!m_context.runChange(realmsql::remove(id)))
+        return;
     refresh();
 }
 

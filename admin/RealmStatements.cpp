@@ -9,8 +9,12 @@ void defaultIfEmpty(QString& field, const char* value) {
         field = QLatin1String(value);
 }
 
-QString quoted(const QString& text) {
-    return quotedText(trimControls(text));
+QString quoted(const QString& text, Quoting quoting) {
+    return quotedText(trimControls(text), quoting);
+}
+
+QString bare(const QString& text) {
+    return bareNumber(trimControls(text));
 }
 
 } // namespace
@@ -31,28 +35,28 @@ QString listSelect() {
                           "`allowedSecurityLevel`,`population` from `realmlist` order by `id`;");
 }
 
-QString insert(const RealmFields& realm) {
+QString insert(const RealmFields& realm, Quoting quoting) {
     return QStringLiteral("insert into `realmlist` (`name`,`address`,`port`,`icon`,`color`,"
                           "`timezone`,`allowedSecurityLevel`,`population`) values (") +
-           quoted(realm.name) + QStringLiteral(", ") + quoted(realm.address) +
-           QStringLiteral(", ") + trimControls(realm.port) + QStringLiteral(", ") +
-           trimControls(realm.icon) + QStringLiteral(", ") + trimControls(realm.color) +
-           QStringLiteral(", ") + trimControls(realm.timezone) + QStringLiteral(", ") +
-           trimControls(realm.allowedSecurityLevel) + QStringLiteral(", ") +
-           trimControls(realm.population) + QStringLiteral(");");
+           quoted(realm.name, quoting) + QStringLiteral(", ") + quoted(realm.address, quoting) +
+           QStringLiteral(", ") + bare(realm.port) + QStringLiteral(", ") + bare(realm.icon) +
+           QStringLiteral(", ") + bare(realm.color) + QStringLiteral(", ") + bare(realm.timezone) +
+           QStringLiteral(", ") + bare(realm.allowedSecurityLevel) + QStringLiteral(", ") +
+           bare(realm.population) + QStringLiteral(");");
 }
 
-QString update(const RealmFields& realm) {
-    return QStringLiteral("update `realmlist` set `name` = ") + quoted(realm.name) +
-           QStringLiteral(", `address` = ") + quoted(realm.address) +
-           QStringLiteral(", `port` = ") + quoted(realm.port) + QStringLiteral(", `icon` = ") +
-           trimControls(realm.icon) + QStringLiteral(", `color` = ") + trimControls(realm.color) +
-           QStringLiteral(", `timezone` = ") + trimControls(realm.timezone) +
-           QStringLiteral(" where `id` = ") + realm.id + QLatin1Char(';');
+QString update(const RealmFields& realm, Quoting quoting) {
+    return QStringLiteral("update `realmlist` set `name` = ") + quoted(realm.name, quoting) +
+           QStringLiteral(", `address` = ") + quoted(realm.address, quoting) +
+           QStringLiteral(", `port` = ") + quoted(realm.port, quoting) +
+           QStringLiteral(", `icon` = ") + bare(realm.icon) + QStringLiteral(", `color` = ") +
+           bare(realm.color) + QStringLiteral(", `timezone` = ") + bare(realm.timezone) +
+           QStringLiteral(" where `id` = ") + bareNumber(realm.id) + QLatin1Char(';');
 }
 
 QString remove(const QString& id) {
-    return QStringLiteral("delete from `realmlist` where `id` = ") + id + QLatin1Char(';');
+    return QStringLiteral("delete from `realmlist` where `id` = ") + bareNumber(id) +
+           QLatin1Char(';');
 }
 
 } // namespace realmsql

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "QueryConventions.h"
+
 #include <QString>
 
 // A realm of the realm list as the page edits it: every field as the text of
@@ -22,15 +24,16 @@ struct RealmFields {
 void applyRealmDefaults(RealmFields& realm);
 
 // The statements of the realm list. Name and address (and, in the update,
-// the port) go between double quotes, escaped; the numbers go bare.
+// the port) go between double quotes, escaped; the numbers go bare, when
+// they are numbers (bareNumber).
 namespace realmsql {
 
 QString listSelect();
 // The realm under a new id assigned by the server; every value trimmed.
-QString insert(const RealmFields& realm);
+QString insert(const RealmFields& realm, Quoting quoting);
 // Writes name, address, port, icon, color and timezone (trimmed) of the realm
 // with the given id (as it stands).
-QString update(const RealmFields& realm);
+QString update(const RealmFields& realm, Quoting quoting);
 QString remove(const QString& id);
 
 } // namespace realmsql

@@ -5,11 +5,20 @@
 
 #include <QComboBox>
 
+#include <limits>
+
 namespace recordlimit {
 
 namespace {
 bool isNumeric(const QString& limitText) {
     return limitText != kAll && limitText != kFirst;
+}
+
+// An offset the list can keep: from 0 to the largest 32-bit number.
+std::optional<int> pageOffset(qint64 offset) {
+    if (offset < 0 || offset > std::numeric_limits<int>::max())
+        return std::nullopt;
+    return int(offset);
 }
 } // namespace
 
@@ -37,22 +46,20 @@ QString limitClause(const QString& limitText, int offset) {
         return {};
     if (limitText == kFirst)
         return QStringLiteral(" LIMIT 1");
-    return QStringLiteral(" LIMIT ") + QString::number(offset) + QLatin1Char(',') + limitText;
+    return QStringLiteral(" LIMIT ") + QString::number(offset) + QLatin1Char(',') +
+           bareNumber(limitText);
 }
 
 std::optional<int> nextPageOffset(const QString& limitText, int offset) {
     if (!isNumeric(limitText))
         return std::nullopt;
-    return offset + toInteger(limitText);
+    return pageOffset(qint64(offset) + toInteger(limitText));
 }
 
 std::optional<int> previousPageOffset(const QString& limitText, int offset) {
     if (!isNumeric(limitText))
         return std::nullopt;
-    const int previous = offset - toInteger(limitText);
-    if (previous < 0)
-        return std::nullopt;
-    return previous;
+    return pageOffset(qint64(offset) - toInteger(limitText));
 }
 
 } // namespace recordlimit

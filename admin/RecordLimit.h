@@ -26,16 +26,18 @@ QComboBox* placeBox(QWidget* parent, const char* name, int x, int y, int width, 
 
 // The LIMIT fragment appended to the order clause: nothing for "Все",
 // " LIMIT 1" for "Первая", otherwise " LIMIT " + offset + "," + the text as
-// it stands (not checked, not trimmed).
+// it stands (not trimmed) when it holds only digits and blanks; any other
+// text leaves the count empty, which the server rejects.
 QString limitClause(const QString& limitText, int offset);
 
-// ">": the new offset (offset + limit), or nothing for "Все" and "Первая".
-// A limit that is not a whole number throws ConversionError.
+// ">": the new offset (offset + limit), or nothing for "Все" and "Первая"
+// and when it would leave the range 0 to 2147483647. A limit that is not a
+// whole number throws ConversionError.
 std::optional<int> nextPageOffset(const QString& limitText, int offset);
 
 // "<": the new offset (offset - limit) when that is 0 or more; nothing for
-// "Все", "Первая" or a negative result. A limit that is not a whole number
-// throws ConversionError.
+// "Все", "Первая" or a result outside the range 0 to 2147483647. A limit
+// that is not a whole number throws ConversionError.
 std::optional<int> previousPageOffset(const QString& limitText, int offset);
 
 } // namespace recordlimit

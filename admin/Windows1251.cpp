@@ -141,12 +141,18 @@ constexpr std::array<char16_t, 128> kUpperHalf = {
         u'\u044F',
 };
 
-char encodeUpper(char16_t code) {
+// The code of a character of the upper half, or 0 when it has none.
+unsigned char upperCode(char16_t code) {
     for (size_t i = 0; i < kUpperHalf.size(); ++i) {
         if (kUpperHalf[i] == code && code != 0)
-            return char(0x80 + i);
+            return static_cast<unsigned char>(0x80 + i);
     }
-    return '?';
+    return 0;
+}
+
+char encodeUpper(char16_t code) {
+    const unsigned char byte = upperCode(code);
+    return byte != 0 ? char(byte) : '?';
 }
 
 } // namespace
@@ -168,4 +174,23 @@ QByteArray toWindows1251(const QString& text) {
         }
     }
     return bytes;
+}
+
+bool fitsWindows1251(const QString& text) {
+    for (QChar c : text) {
+        if (c.unicode() >= 0x80 && upperCode(c.unicode()) == 0)
+            return false;
+    }
+    return true;
+}
+
+QString fromWindows1251(const QByteArray& bytes) {
+    QString text(bytes.size(), Qt::Uninitialized);
+    char16_t* out = reinterpret_cast<char16_t*>(text.data());
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(bytes[i]);
+        const char16_t code = byte < 0x80 ? char16_t(byte) : kUpperHalf[byte - 0x80];
+        out[i] = code != 0 || byte == 0 ? code : char16_t(QChar::ReplacementCharacter);
+    }
+    return text;
 }

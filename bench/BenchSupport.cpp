@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
 #include <QProcessEnvironment>
 
 #include <sys/resource.h>
@@ -98,18 +99,81 @@ double median(std::vector<double> values) {
     return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
+namespace {
+
+double cpuMs(const rusage& usage) {
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 +
+           double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
+}
+
+double selfCpuMs() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return cpuMs(usage);
+}
+
+// VmHWM of /proc/self/status in kilobytes, or -1.
+long highWaterKiB() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    }
+    return -1;
+}
+
+bool peakWasReset = false;
+
+} // namespace
+
 double timeMs(const std::function<void()>& call) {
+    return timeCall(call).wallMs;
+}
+
+Timing timeCall(const std::function<void()>& call) {
     QElapsedTimer timer;
+    const double cpuBefore = selfCpuMs();
     timer.start();
     call();
     QApplication::processEvents();
-    return double(timer.nsecsElapsed()) / 1e6;
+    return {double(timer.nsecsElapsed()) / 1e6, selfCpuMs() - cpuBefore};
 }
 
 double peakMemoryMiB() {
+    if (peakWasReset) {
+        const long kib = highWaterKiB();
+        if (kib >= 0)
+            return double(kib) / 1024.0;
+    }
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return double(usage.ru_maxrss) / 1024.0; // kilobytes on Linux
+}
+
+void resetPeakMemory() {
+    // "5" resets the peak resident set size of the process (VmHWM).
+    QFile clear(QStringLiteral("/proc/self/clear_refs"));
+    peakWasReset = clear.open(QIODevice::WriteOnly) && clear.write("5") == 1;
+}
+
+ChildRun runProgram(const QString& program, const QStringList& arguments) {
+    QProcess launcher;
+    launcher.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    launcher.start(QCoreApplication::applicationDirPath() + QStringLiteral("/bench_child_usage"),
+                   QStringList{program} + arguments);
+    const bool finished = launcher.waitForFinished(-1);
+    const QList<QByteArray> figures = launcher.readAllStandardOutput().trimmed().split(' ');
+    if (!finished || launcher.exitStatus() != QProcess::NormalExit || launcher.exitCode() != 0 ||
+        figures.size() != 3) {
+        std::fprintf(stderr, "%s failed\n", qPrintable(program));
+        std::exit(2);
+    }
+    ChildRun run;
+    run.timing = {figures[0].toDouble(), figures[1].toDouble()};
+    run.peakMemoryMiB = figures[2].toDouble() / 1024.0;
+    return run;
 }
 
 } // namespace bench

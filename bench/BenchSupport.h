@@ -73,8 +73,29 @@ double median(std::vector<double> values);
 // Milliseconds that the call takes, with the events it leaves (painting)
 // processed.
 double timeMs(const std::function<void()>& call);
-// The peak resident memory of this process so far, in MiB.
+
+// Wall and CPU (user + system) milliseconds of one call, with the events it
+// leaves processed.
+struct Timing {
+    double wallMs = 0;
+    double cpuMs = 0;
+};
+Timing timeCall(const std::function<void()>& call);
+
+// The peak resident memory of this process, in MiB: since the last
+// resetPeakMemory, where the system allows the reset, else since the start.
 double peakMemoryMiB();
+void resetPeakMemory();
+
+// One run of another program with its output sent to /dev/null: its wall
+// and CPU milliseconds and its own peak resident memory, measured by
+// bench_child_usage beside this benchmark. Exits with a message when it cannot
+// be started or ends with a failure.
+struct ChildRun {
+    Timing timing;
+    double peakMemoryMiB = 0;
+};
+ChildRun runProgram(const QString& program, const QStringList& arguments);
 
 } // namespace bench
 

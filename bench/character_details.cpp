@@ -43,7 +43,8 @@ void populate(bench::Session& session) {
     session.exec(QStringLiteral("INSERT INTO `%1`.character_spell SELECT 5, 100 + seq, 1, 0 FROM "
                                 "characters.seq_1_to_500")
                          .arg(kCharacters));
-    session.exec(QStringLiteral("INSERT INTO `%1`.character_queststatus SELECT 5, seq, 1, 1 FROM "
+    session.exec(QStringLiteral("INSERT INTO `%1`.character_queststatus (guid, quest, status, "
+                                "rewarded) SELECT 5, seq, 1, 1 FROM "
                                 "characters.seq_1_to_50")
                          .arg(kCharacters));
     session.exec(QStringLiteral("INSERT INTO `%1`.quest_template (entry, Title) SELECT seq, "

@@ -1,11 +1,14 @@
 // The refresh of a long list, from the click on its refresh button to the
 // filled grid, against the mariadb command-line client fetching the same
-// select into /dev/null. Medians of several runs, the peak memory, and the
-// growth from the smaller to the larger row count.
+// select into /dev/null. Per row count: the medians of the wall and CPU times
+// of several runs, the peak resident memory of the program and of the client
+// (both the process's own high-water mark), and the growth from each row
+// count to the next.
 //
-//   bench_list_refresh [--page accounts|characters] [--rows 10000,100000] [--runs 7]
+//   bench_list_refresh [--page accounts|characters] [--rows 10000,100000,1000000] [--runs 7]
 //
-// The last line is "ratio=<refresh/cli>" for the largest row count.
+// For the largest row count the last two lines are "memory_ratio=<program
+// peak/cli peak>" and "ratio=<refresh/cli>".
 #include "AccountStatements.h"
 #include "BenchSupport.h"
 #include "CharacterStatements.h"
@@ -14,9 +17,9 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QProcess>
 #include <QTabWidget>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -58,19 +61,19 @@ void populateAccounts(bench::Session& session, const QString& database, int rows
     session.exec(QStringLiteral("DROP DATABASE IF EXISTS `%1`").arg(database));
     session.exec(QStringLiteral("CREATE DATABASE `%1` CHARACTER SET utf8mb3").arg(database));
     session.exec(QStringLiteral("CREATE TABLE `%1`.account LIKE realmd.account").arg(database));
-    session.exec(
-            QStringLiteral(
-                    "INSERT INTO `%1`.account (id, username, sha_pass_hash, gmlevel, email, "
-                    "joindate, last_ip, failed_logins, locked, last_login, active_realm_id, "
-                    "expansion, locale) SELECT seq, IF(seq % 3 = 0, CONCAT('ИГРОК', seq), "
-                    "CONCAT('PLAYER', seq)), UPPER(SHA1(CONCAT('PLAYER', seq, ':SECRET'))), "
-                    "seq % 5, CONCAT('player', seq, '@example.com'), '2019-01-01 00:00:00' + "
-                    "INTERVAL seq MINUTE, CONCAT(seq % 223 + 1, '.', seq % 251, '.', (seq DIV "
-                    "251) % 256, '.', seq % 7 + 1), seq % 4, IF(seq % 50 = 0, 1, 0), IF(seq % "
-                    "10 = 0, NULL, NOW() - INTERVAL (seq % 400) DAY), IF(seq % 100 = 0, 1, 0), "
-                    "2, IF(seq % 2 = 0, 8, 0) FROM realmd.seq_1_to_%2")
-                    .arg(database)
-                    .arg(rows));
+    session.exec(QStringLiteral(
+                         "INSERT INTO `%1`.account (id, username, sha_pass_hash, gmlevel, email, "
+                         "joindate, last_ip, failed_logins, locked, last_login, active_realm_id, "
+                         "expansion, locale) SELECT seq, IF(seq % 3 = 0, CONCAT('ИГРОК', seq), "
+                         "CONCAT('PLAYER', seq)), UPPER(SHA1(CONCAT('PLAYER', seq, ':SECRET'))), "
+                         "seq % 5, CONCAT('player', seq, '@example.com'), '2019-01-01 00:00:00' + "
+                         "INTERVAL seq MINUTE, CONCAT(seq % 223 + 1, '.', seq % 251, '.', (seq DIV "
+                         "251) % 256, '.', seq % 7 + 1), seq % 4, IF(seq % 50 = 0, 1, 0), IF(seq % "
+                         "10 = 0, '0000-00-00 00:00:00', NOW() - INTERVAL (seq % 400) DAY), IF(seq "
+                         "% 100 = 0, 1, 0), "
+                         "2, IF(seq % 2 = 0, 8, 0) FROM realmd.seq_1_to_%2")
+                         .arg(database)
+                         .arg(rows));
 }
 
 QList<PageCase> pageCases() {
@@ -89,64 +92,72 @@ QList<PageCase> pageCases() {
     };
 }
 
-double cliMs(const bench::Server& server, const PageCase& page) {
-    QProcess cli;
-    cli.setStandardOutputFile(QProcess::nullDevice());
-    const QStringList arguments = {QStringLiteral("--no-defaults"),
-                                   QStringLiteral("--batch"),
-                                   QStringLiteral("-h"),
-                                   server.host,
-                                   QStringLiteral("-P"),
-                                   QString::number(server.port),
-                                   QStringLiteral("-u"),
-                                   server.user,
-                                   QStringLiteral("-p") + server.password,
-                                   page.database,
-                                   QStringLiteral("-e"),
-                                   page.statement};
-    return bench::timeMs([&] {
-        cli.start(QStringLiteral("mariadb"), arguments);
-        if (!cli.waitForFinished(600000) || cli.exitCode() != 0) {
-            std::fprintf(stderr, "mariadb failed: %s\n", cli.readAllStandardError().constData());
-            std::exit(2);
-        }
-    });
+bench::ChildRun runCli(const bench::Server& server, const PageCase& page) {
+    return bench::runProgram(QStringLiteral("mariadb"),
+                             {QStringLiteral("--no-defaults"), QStringLiteral("--batch"),
+                              QStringLiteral("-h"), server.host, QStringLiteral("-P"),
+                              QString::number(server.port), QStringLiteral("-u"), server.user,
+                              QStringLiteral("-p") + server.password, page.database,
+                              QStringLiteral("-e"), page.statement});
 }
 
 struct Figures {
-    int rows;
-    double refreshMs;
-    double cliMs;
+    int rows = 0;
+    double refreshMs = 0;
+    double refreshCpuMs = 0;
+    double cliMs = 0;
+    double cliCpuMs = 0;
+    double peakMiB = 0;
+    double cliPeakMiB = 0;
 };
 
 Figures measure(const bench::Server& server, const PageCase& page, int rows, int runs) {
     bench::Session session(server);
     page.populate(session, page.database, rows);
-    bench::Window window(server,
-                         {{page.databaseKey, page.database},
-                          {QStringLiteral("Intreface/startpage"), QStringLiteral("Подключение")},
-                          {QStringLiteral("Intreface/RecordsLimit"), QStringLiteral("Все")}});
-    // The page's first showing loads the list once.
-    window.form().pageControl()->setCurrentIndex(page.pageIndex);
-    QApplication::processEvents();
-    auto* button = window.find<QAbstractButton>(page.refreshButton);
-    auto* grid = window.find<StringGrid>(page.grid);
-    std::vector<double> refresh;
-    std::vector<double> cli;
-    for (int run = 0; run < runs; ++run) {
-        refresh.push_back(bench::timeMs([&] { button->click(); }));
-        if (grid->rowCount() != rows + 1 || window.dialogs.errors != 0) {
-            std::fprintf(stderr, "the list shows %d rows, %d boxes (%s)\n", grid->rowCount() - 1,
-                         window.dialogs.errors, qPrintable(window.dialogs.lastError));
-            std::exit(2);
+    bench::resetPeakMemory();
+    Figures figures;
+    {
+        bench::Window window(
+                server, {{page.databaseKey, page.database},
+                         {QStringLiteral("Intreface/startpage"), QStringLiteral("Подключение")},
+                         {QStringLiteral("Intreface/RecordsLimit"), QStringLiteral("Все")}});
+        // The page's first showing loads the list once.
+        window.form().pageControl()->setCurrentIndex(page.pageIndex);
+        QApplication::processEvents();
+        auto* button = window.find<QAbstractButton>(page.refreshButton);
+        auto* grid = window.find<StringGrid>(page.grid);
+        std::vector<double> refresh;
+        std::vector<double> refreshCpu;
+        std::vector<double> cli;
+        std::vector<double> cliCpu;
+        for (int run = 0; run < runs; ++run) {
+            const bench::Timing timing = bench::timeCall([&] { button->click(); });
+            refresh.push_back(timing.wallMs);
+            refreshCpu.push_back(timing.cpuMs);
+            if (grid->rowCount() != rows + 1 || window.dialogs.errors != 0) {
+                std::fprintf(stderr, "the list shows %d rows, %d boxes (%s)\n",
+                             grid->rowCount() - 1, window.dialogs.errors,
+                             qPrintable(window.dialogs.lastError));
+                std::exit(2);
+            }
+            const bench::ChildRun client = runCli(server, page);
+            cli.push_back(client.timing.wallMs);
+            cliCpu.push_back(client.timing.cpuMs);
+            figures.cliPeakMiB = std::max(figures.cliPeakMiB, client.peakMemoryMiB);
         }
-        cli.push_back(cliMs(server, page));
+        figures.rows = rows;
+        figures.refreshMs = bench::median(refresh);
+        figures.refreshCpuMs = bench::median(refreshCpu);
+        figures.cliMs = bench::median(cli);
+        figures.cliCpuMs = bench::median(cliCpu);
+        figures.peakMiB = bench::peakMemoryMiB();
     }
-    const Figures figures{rows, bench::median(refresh), bench::median(cli)};
-    std::printf("page=%s rows=%d refresh_median_ms=%.1f cli_median_ms=%.1f ratio=%.2f "
-                "peak_memory_mib=%.1f\n",
-                qPrintable(page.name), rows, figures.refreshMs, figures.cliMs,
-                figures.refreshMs / figures.cliMs, bench::peakMemoryMiB());
+    std::printf("page=%s rows=%d refresh_median_ms=%.1f refresh_cpu_median_ms=%.1f "
+                "cli_median_ms=%.1f cli_cpu_median_ms=%.1f ratio=%.2f peak_memory_mib=%.1f "
+                "cli_peak_memory_mib=%.1f memory_ratio=%.2f\n",
+                qPrintable(page.name), rows, figures.refreshMs, figures.refreshCpuMs, figures.cliMs,
+                figures.cliCpuMs, figures.refreshMs / figures.cliMs, figures.peakMiB,
+                figures.cliPeakMiB, figures.peakMiB / figures.cliPeakMiB);
     std::fflush(stdout);
     session.exec(QStringLiteral("DROP DATABASE `%1`").arg(page.database));
     return figures;
@@ -158,7 +169,7 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QString pageName = QStringLiteral("characters");
-    QList<int> sizes = {10000, 100000};
+    QList<int> sizes = {10000, 100000, 1000000};
     int runs = 7;
     const QStringList args = app.arguments();
     for (int i = 1; i + 1 < args.size(); i += 2) {
@@ -185,13 +196,17 @@ int main(int argc, char** argv) {
     QList<Figures> all;
     for (int rows : sizes)
         all << measure(server, *page, rows, runs);
-    if (all.size() > 1) {
-        const Figures& small = all.first();
-        const Figures& large = all.last();
-        std::printf("growth: rows x%.1f, refresh x%.2f, cli x%.2f\n",
-                    double(large.rows) / small.rows, large.refreshMs / small.refreshMs,
-                    large.cliMs / small.cliMs);
+    for (qsizetype i = 1; i < all.size(); ++i) {
+        const Figures& small = all[i - 1];
+        const Figures& large = all[i];
+        std::printf("growth %d -> %d: rows x%.1f, refresh x%.2f (cpu x%.2f), cli x%.2f (cpu "
+                    "x%.2f), peak memory x%.2f, cli peak memory x%.2f\n",
+                    small.rows, large.rows, double(large.rows) / small.rows,
+                    large.refreshMs / small.refreshMs, large.refreshCpuMs / small.refreshCpuMs,
+                    large.cliMs / small.cliMs, large.cliCpuMs / small.cliCpuMs,
+                    large.peakMiB / small.peakMiB, large.cliPeakMiB / small.cliPeakMiB);
     }
+    std::printf("memory_ratio=%.2f\n", all.last().peakMiB / all.last().cliPeakMiB);
     std::printf("ratio=%.2f\n", all.last().refreshMs / all.last().cliMs);
     return 0;
 }

@@ -2,7 +2,8 @@
 """Writes the seed corpus of fuzz_session: whole server sides of sessions.
 
 Each seed is one option byte (see fuzz_session.cpp) followed by the bytes the
-server sends. Run from anywhere: python3 fuzz/make_seeds.py
+server sends on the first connection and, after the separator, on every later
+one. Run from anywhere: python3 fuzz/make_seeds.py
 """
 import os
 import struct
@@ -11,8 +12,9 @@ import zlib
 HERE = os.path.dirname(os.path.abspath(__file__))
 OUT = os.path.join(HERE, "corpus")
 
-COMPRESS, STREAMED, DATABASE, NO_PASSWORD, SECOND, RECONNECT, SELECT_DB = (
-    0x01, 0x02, 0x04, 0x08, 0x10, 0x20, 0x40)
+COMPRESS, STREAMED, DATABASE, NO_PASSWORD, SECOND, RECONNECT, SELECT_DB, STALL = (
+    0x01, 0x02, 0x04, 0x08, 0x10, 0x20, 0x40, 0x80)
+SEPARATOR = b"=RECONNECT="
 
 
 def le(value, size):
@@ -77,6 +79,11 @@ def login_ok(g=None):
     return packet(0, g if g is not None else greeting()) + packet(2, ok())
 
 
+def compressed_block(seq, inner):
+    packed = zlib.compress(inner)
+    return le(len(packed), 3) + bytes([seq]) + le(len(inner), 3) + packed
+
+
 ROWS = [(b"1", b"one"), (None, b""), (b"3", b"x" * 300)]
 
 SEEDS = {
@@ -85,8 +92,7 @@ SEEDS = {
                              login_ok() + result(1, ROWS) + packet(1, ok(1, 5, b"Rows matched: 1"))),
     "ping_first": (RECONNECT, login_ok() + packet(1, ok()) + result(1, ROWS)),
     "compressed_block": (COMPRESS, packet(0, greeting()) + packet(2, ok()) +
-                         (lambda inner: le(len(zlib.compress(inner)), 3) + b"\x01" +
-                          le(len(inner), 3) + zlib.compress(inner))(result(1, ROWS * 4))),
+                         compressed_block(1, result(1, ROWS * 4))),
     "old_password_switch": (0, packet(0, greeting()) + packet(2, b"\xfe") + packet(4, ok()) +
                             packet(1, err(1064, b"42000", b"You have an error"))),
     "challenge_410": (0, packet(0, greeting(version=b"4.1.0-alpha")) +
@@ -109,6 +115,19 @@ SEEDS = {
                           packet(2, lcs(b"t") + lcs(b"a") + lcs(le(11, 3)) + lcs(b"\x03") +
                                  lcs(b"\x01\x00")) +
                           packet(3, b"\xfe") + packet(4, lcs(b"42")) + packet(5, b"\xfe")),
+    # The statement is never answered; the next one reconnects.
+    "stall_then_reconnect": (STALL | RECONNECT | SECOND,
+                             login_ok() + packet(1, ok()) + SEPARATOR +
+                             login_ok() + packet(1, ok()) + result(1, ROWS)),
+    "stall_inside_greeting": (STALL | RECONNECT, greeting()[:1] + SEPARATOR +
+                              login_ok() + packet(1, ok()) + result(1, ROWS)),
+    # The login cannot name the database and the select-database is dropped,
+    # on every connection.
+    "select_database_dropped": (DATABASE | RECONNECT | SECOND,
+                                login_ok(greeting(caps=0xF7F7)) + SEPARATOR +
+                                login_ok(greeting(caps=0xF7F7))),
+    "compressed_surplus_packet": (COMPRESS | SECOND, login_ok() +
+                                  compressed_block(1, packet(1, ok()) + packet(2, ok()))),
 }
 
 

@@ -26,8 +26,9 @@ constexpr uint32_t CLIENT_SECURE_CONNECTION = 0x8000;
 constexpr uint32_t CLIENT_MULTI_STATEMENTS = 0x10000;
 constexpr uint32_t CLIENT_MULTI_RESULTS = 0x20000;
 
-// The capabilities a new session asks for.
-constexpr uint32_t kDefaultClientFlags = 0xE285;
+// The capabilities a new session asks for. Local files (0x80) are offered
+// only when the session allows them.
+constexpr uint32_t kDefaultClientFlags = 0xE205;
 // Clears the 4.1 bits (0x200, 0x4000, 0x8000, 0x10000, 0x20000) for an old server.
 constexpr uint32_t kOldServerMask = 0xFFFC3DFF;
 
@@ -40,6 +41,9 @@ constexpr uint8_t COM_PING = 14;
 // Server status bits.
 constexpr uint32_t SERVER_STATUS_IN_TRANS = 0x1;
 constexpr uint32_t SERVER_STATUS_AUTOCOMMIT = 0x2;
+// The session's sql_mode holds NO_BACKSLASH_ESCAPES: a backslash inside a
+// quoted text is an ordinary character.
+constexpr uint32_t SERVER_STATUS_NO_BACKSLASH_ESCAPES = 0x200;
 
 // Field flag set for numeric columns.
 constexpr uint32_t NUM_FLAG = 0x8000;

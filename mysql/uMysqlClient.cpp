@@ -19,6 +19,8 @@ constexpr size_t kMaxDatabaseName = 64;
 constexpr size_t kLoginPacketSize = 180;
 // More columns than any server sends; a larger count is a broken reply.
 constexpr uint64_t kMaxColumns = 0xFFFF;
+// SendCommandOnce: the command went out but its reply failed.
+constexpr int kReplyFailed = -2;
 
 bool IsEnd(const uint8_t* p, int length) {
     return p[0] == kEndMarker && length < 8;
@@ -100,7 +102,10 @@ bool DecodeField(const uint8_t* payload, size_t length, bool layout41, bool long
 // ---------------------------------------------------------------------------
 // TMysqlClient
 
-TMysqlClient::TMysqlClient() = default;
+TMysqlClient::TMysqlClient() {
+    SetReadTimeout(kDefaultReadTimeout);
+    SetWriteTimeout(kDefaultWriteTimeout);
+}
 
 TMysqlClient::~TMysqlClient() {
     Close();
@@ -184,9 +189,26 @@ bool TMysqlClient::Connect(const std::string& host, const std::string& user,
 bool TMysqlClient::Connect() {
     if (net_.IsOpen())
         return true;
-    if (host_.empty())
+    if (host_.empty() && !streamSource_)
         return false;
-    if (useNamedPipe_) {
+    net_.SetDeadline(connectTimeout_ != 0
+                             ? TMysqlDeadline::In(std::chrono::seconds(connectTimeout_))
+                             : TMysqlDeadline());
+    const bool connected = OpenTransport() && LogIn();
+    net_.SetDeadline({});
+    return connected;
+}
+
+bool TMysqlClient::OpenTransport() {
+    if (streamSource_) {
+        const int fd = streamSource_();
+        if (fd < 0) {
+            net_.SetError(CR_CONN_HOST_ERROR,
+                          FormatClientError(CR_CONN_HOST_ERROR, host_.c_str(), errno));
+            return false;
+        }
+        net_.Attach(fd);
+    } else if (useNamedPipe_) {
         net_.Connect(TMysqlVio::kNamedPipe, host_, pipeFallback_, connectTimeout_, port_,
                      pipeName_);
         if (net_.IsOpen()) {
@@ -204,30 +226,45 @@ bool TMysqlClient::Connect() {
         net_.Connect(TMysqlVio::kTcp, host_, true, connectTimeout_, port_, pipeName_);
         pipeName_.clear();
     }
-    if (!net_.IsOpen())
-        return false;
-    return LogIn();
-}
-
-bool TMysqlClient::ConnectStream(int fd) {
-    if (net_.IsOpen())
-        return true;
-    if (net_.Attach(fd) != 0)
-        return false;
-    return LogIn();
+    return net_.IsOpen();
 }
 
 bool TMysqlClient::LogIn() {
+    // The login never reconnects: a connection that fails in it fails the
+    // connect.
+    reconnectsLeft_ = 0;
     if (!Handshake())
         return false;
     // A server that takes no database in the login packet gets it now.
     if (!database_.empty() && !(serverCapabilities_ & CLIENT_CONNECT_WITH_DB)) {
-        if (!SelectDatabase(database_)) {
+        if (!SendSelectDatabase(database_, false)) {
             net_.Close();
             return false;
         }
     }
+    for (const std::string& statement : initStatements_) {
+        if (!RunInitStatement(statement)) {
+            DropConnection();
+            return false;
+        }
+    }
     return true;
+}
+
+bool TMysqlClient::RunInitStatement(const std::string& statement) {
+    // Sent once, on this connection only: a failure here must not start
+    // another login.
+    if (statement.empty())
+        return true;
+    if (SendCommand(COM_QUERY, statement.data(), statement.size(), true, false, false) != 0)
+        return false;
+    if (ReadResultHeader() != 0)
+        return false;
+    if (fieldCount_ > 0) {
+        BufferResult();
+        net_.ShrinkBuffer();
+    }
+    return net_.ErrorCode() == 0 && net_.IsOpen();
 }
 
 bool TMysqlClient::Handshake() {
@@ -251,6 +288,10 @@ bool TMysqlClient::Handshake() {
     }
 
     clientFlags_ |= kDefaultClientFlags;
+    if (allowLocalFiles_)
+        clientFlags_ |= CLIENT_LOCAL_FILES;
+    else
+        clientFlags_ &= ~CLIENT_LOCAL_FILES;
     if (!database_.empty())
         clientFlags_ |= CLIENT_CONNECT_WITH_DB;
     if ((serverCapabilities_ & CLIENT_COMPRESS) && (compress_ || (clientFlags_ & CLIENT_COMPRESS)))
@@ -262,7 +303,13 @@ bool TMysqlClient::Handshake() {
           (CLIENT_PROTOCOL_41 | CLIENT_SECURE_CONNECTION | CLIENT_MULTI_RESULTS)))
         clientFlags_ &= kOldServerMask;
 
-    if (!SendLogin() || !ReadAuthResult()) {
+    if (!SendLogin()) {
+        // The packet layer names no reason for a failed send.
+        SetClientError(CR_SERVER_LOST);
+        net_.Close();
+        return false;
+    }
+    if (!ReadAuthResult()) {
         net_.Close();
         return false;
     }
@@ -386,6 +433,10 @@ bool TMysqlClient::ReadAuthResult() {
 }
 
 void TMysqlClient::Close() {
+    CloseSession(true);
+}
+
+void TMysqlClient::CloseSession(bool sendQuit) {
     scramble_.clear();
     threadId_ = 0;
     affectedRows_ = 0;
@@ -398,16 +449,13 @@ void TMysqlClient::Close() {
     serverLanguage_ = 0;
     extraInfo_ = 0;
     info_.clear();
-    if (net_.IsOpen()) {
-        fields_.clear();
-        fieldCount_ = 0;
-        status_ = 0;
-        const bool reconnect = reconnect_;
-        reconnect_ = false;
-        SendCommand(COM_QUIT, nullptr, 0, true, false);
-        net_.Close();
-        reconnect_ = reconnect;
+    if (sendQuit && net_.IsOpen()) {
+        // The quit's reply is not read, and whether it went out changes
+        // nothing: the error fields keep the reason of the caller.
+        net_.Clear();
+        net_.WriteCommand(COM_QUIT, nullptr, 0);
     }
+    net_.Close();
     fields_.clear();
     fieldCount_ = 0;
     if (streamed_) {
@@ -417,10 +465,11 @@ void TMysqlClient::Close() {
 }
 
 void TMysqlClient::CloseAfterLostReply() {
-    // The in-transaction bit outlives the close, so that the next command
-    // does not silently reconnect into a fresh transaction.
+    // No quit goes to a session that is out of step. The in-transaction bit
+    // outlives the close, so that the next command does not silently
+    // reconnect into a fresh transaction.
     const uint32_t inTransaction = serverStatus_ & SERVER_STATUS_IN_TRANS;
-    Close();
+    CloseSession(false);
     serverStatus_ |= inTransaction;
 }
 
@@ -429,11 +478,30 @@ bool TMysqlClient::TryReconnect() {
         serverStatus_ &= ~SERVER_STATUS_IN_TRANS;
         return false;
     }
+    if (reconnectsLeft_ <= 0)
+        return false;
+    --reconnectsLeft_;
     return Connect();
 }
 
 int TMysqlClient::SendCommand(uint8_t command, const void* argument, size_t length, bool skipReply,
                               bool retry, bool resend) {
+    int rc = SendCommandOnce(command, argument, length, skipReply, resend);
+    // A failed reply is asked for once more, unless the server let a limit
+    // run out.
+    if (rc == kReplyFailed && retry && !net_.TimedOut())
+        rc = SendCommandOnce(command, argument, length, skipReply, resend);
+    return rc == 0 ? 0 : -1;
+}
+
+int TMysqlClient::SendCommandOnce(uint8_t command, const void* argument, size_t length,
+                                  bool skipReply, bool resend) {
+    if (status_ == 0 && net_.IsOpen() && net_.BlockHasMore()) {
+        // The server sent more than its last reply: the surplus must not
+        // pass for the reply to this command, and the session is out of step.
+        net_.ProtocolFault();
+        CloseAfterLostReply();
+    }
     if (!net_.IsOpen() && !TryReconnect())
         return -1;
     if (status_ != 0) {
@@ -451,16 +519,19 @@ int TMysqlClient::SendCommand(uint8_t command, const void* argument, size_t leng
         // connection is intact.
         if (net_.ErrorCode() == ER_NET_PACKET_TOO_LARGE)
             return -1;
+        const bool timedOut = net_.TimedOut();
         net_.Close();
         fields_.clear();
         fieldCount_ = 0;
         bool sent = false;
-        if (resend && TryReconnect()) {
+        if (resend && !timedOut && TryReconnect()) {
             net_.Clear();
             sent = net_.WriteCommand(command, argument, length) == 0;
         }
         if (!sent) {
-            SetClientError(CR_SERVER_GONE_ERROR);
+            // A server that stopped taking the command is reported like one
+            // that stopped answering it.
+            SetClientError(timedOut ? CR_SERVER_LOST : CR_SERVER_GONE_ERROR);
             return -1;
         }
     }
@@ -470,20 +541,24 @@ int TMysqlClient::SendCommand(uint8_t command, const void* argument, size_t leng
         return 0;
     if (net_.ErrorCode() == CR_SERVER_LOST)
         CloseAfterLostReply();
-    if (retry)
-        return SendCommand(command, argument, length, skipReply, false, resend);
-    return -1;
+    return kReplyFailed;
 }
 
 bool TMysqlClient::Ping() {
+    reconnectsLeft_ = 1;
     return SendCommand(COM_PING, nullptr, 0, false, reconnect_) == 0;
 }
 
 bool TMysqlClient::SelectDatabase(const std::string& database) {
+    reconnectsLeft_ = 1;
+    return SendSelectDatabase(database, reconnect_);
+}
+
+bool TMysqlClient::SendSelectDatabase(const std::string& database, bool retry) {
     if (database.empty())
         return false;
     const bool ok =
-            SendCommand(COM_INIT_DB, database.data(), database.size(), false, reconnect_) == 0;
+            SendCommand(COM_INIT_DB, database.data(), database.size(), false, retry, retry) == 0;
     if (ok)
         database_ = database;
     return ok;
@@ -494,8 +569,9 @@ std::unique_ptr<TMysqlResult> TMysqlClient::Query(std::string_view statement, bo
     success = false;
     if (statement.empty())
         return nullptr;
+    reconnectsLeft_ = 1;
     try {
-        if (reconnect_ && !Ping())
+        if (reconnect_ && SendCommand(COM_PING, nullptr, 0, false, true) != 0)
             return nullptr;
         // The statement goes out once: a lost reply is reported, never
         // answered by sending the statement again.
@@ -638,21 +714,16 @@ int TMysqlClient::ReadFields(uint32_t count) {
 }
 
 int TMysqlClient::SendLocalFile(const std::string& name) {
-    const int fd = allowLocalFiles_ ? ::open(name.c_str(), O_RDONLY | O_CLOEXEC) : -1;
+    char text[512];
+    if (!allowLocalFiles_) {
+        // Nothing of the file leaves this machine.
+        std::snprintf(text, sizeof text, kFileRefusedFormat, name.c_str());
+        return EndUnsentFile(0, text, true);
+    }
+    const int fd = ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
-        const int error = allowLocalFiles_ ? errno : EACCES;
-        char text[512];
-        std::snprintf(text, sizeof text, kFileNotFoundFormat, name.c_str(), error);
-        net_.SetError(0, text);
-        // The server still answers the empty packet; read that answer so that
-        // it is not taken for the reply to the next command.
-        const bool sent = net_.WritePacket(nullptr, 0) == 0 && net_.Flush() == 0;
-        if (sent) {
-            const std::string kept = net_.ErrorText();
-            if (net_.ReadReply(clientFlags_) >= 0 || net_.IsOpen())
-                net_.SetError(0, kept);
-        }
-        return -1;
+        std::snprintf(text, sizeof text, kFileNotFoundFormat, name.c_str(), errno);
+        return EndUnsentFile(0, text, false);
     }
     std::vector<uint8_t> block(kLocalFileBlock);
     for (;;) {
@@ -662,10 +733,8 @@ int TMysqlClient::SendLocalFile(const std::string& name) {
                 continue;
             const int error = errno;
             ::close(fd);
-            char text[512];
             std::snprintf(text, sizeof text, kFileReadErrorFormat, name.c_str(), error);
-            net_.SetError(2, text);
-            return -1;
+            return EndUnsentFile(2, text, false);
         }
         if (got == 0)
             break;
@@ -683,6 +752,21 @@ int TMysqlClient::SendLocalFile(const std::string& name) {
     return 0;
 }
 
+int TMysqlClient::EndUnsentFile(int code, const std::string& text, bool serverErrorWins) {
+    // The empty packet ends the file as every file ends; the server answers
+    // it, and that answer is read here so that it is not taken for the reply
+    // to the next command.
+    if (net_.WritePacket(nullptr, 0) != 0 || net_.Flush() != 0) {
+        SetClientError(CR_SERVER_LOST);
+        return -1;
+    }
+    const bool answered = net_.ReadReply(clientFlags_) >= 0;
+    // A lost connection keeps its 2013; a server error stands when asked.
+    if (answered || (net_.IsOpen() && !serverErrorWins))
+        net_.SetError(code, text);
+    return -1;
+}
+
 std::unique_ptr<TMysqlResult> TMysqlClient::BufferResult() {
     if (fieldCount_ == 0)
         return nullptr;
@@ -693,7 +777,7 @@ std::unique_ptr<TMysqlResult> TMysqlClient::BufferResult() {
     auto result = std::make_unique<TMysqlResult>(this, true);
     result->fieldCount_ = fieldCount_;
     result->fields_ = std::move(fields_);
-    result->rows_ = TRowList(fieldCount_);
+    result->rows_ = std::make_shared<TRowList>(fieldCount_);
     fields_.clear();
     fieldCount_ = 0;
     status_ = 0;
@@ -708,14 +792,14 @@ std::unique_ptr<TMysqlResult> TMysqlClient::BufferResult() {
             ReadEnd(p, n);
             break;
         }
-        if (!result->rows_.AddRow(p, size_t(n), longest.data())) {
+        if (!result->rows_->AddRow(p, size_t(n), longest.data())) {
             net_.ProtocolFault();
             return nullptr;
         }
     }
     for (size_t k = 0; k < longest.size(); ++k)
         result->fields_[k].MaxLength = longest[k];
-    result->rowCount_ = result->rows_.RowCount();
+    result->rowCount_ = result->rows_->RowCount();
     result->fetchState_ = 1;
     if (result->rowCount_ > 0) {
         result->rowIndex_ = 0;
@@ -863,7 +947,7 @@ const char* TMysqlResult::Value(int column) const {
     if (column < 0 || column >= fieldCount_ || !HasRow())
         return nullptr;
     if (buffered_)
-        return rows_.Value(rowIndex_, column, nullptr);
+        return rows_->Value(rowIndex_, column, nullptr);
     return RowValue(streamData_.data(), streamEnds_.data(), column, nullptr);
 }
 
@@ -872,7 +956,7 @@ size_t TMysqlResult::ValueLength(int column) const {
         return 0;
     size_t length = 0;
     if (buffered_)
-        rows_.Value(rowIndex_, column, &length);
+        rows_->Value(rowIndex_, column, &length);
     else
         RowValue(streamData_.data(), streamEnds_.data(), column, &length);
     return length;

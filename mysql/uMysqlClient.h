@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -80,6 +81,10 @@ public:
     // Byte length of that value (values may hold zero bytes); 0 for nullptr.
     size_t ValueLength(int column) const;
 
+    // Buffered only (nullptr otherwise): the rows themselves, shared, for a
+    // reader that keeps them after the result is freed.
+    std::shared_ptr<const TRowList> Rows() const { return rows_; }
+
 private:
     friend class TMysqlClient;
 
@@ -96,7 +101,7 @@ private:
     std::vector<uint32_t> streamEnds_;
     bool streamRow_ = false;
     // Buffered rows.
-    TRowList rows_;
+    std::shared_ptr<TRowList> rows_;
     uint64_t rowIndex_ = ~uint64_t(0);
     bool eof_ = false;
     int fetchState_ = 0;
@@ -105,6 +110,12 @@ private:
 // A session with a MySQL server.
 class TMysqlClient {
 public:
+    // The longest the server may stay silent while a reply is awaited, and
+    // while it takes a command (see README: a long delete sends nothing until
+    // it is done).
+    static constexpr unsigned kDefaultReadTimeout = 600;
+    static constexpr unsigned kDefaultWriteTimeout = 60;
+
     TMysqlClient();
     ~TMysqlClient();
     TMysqlClient(const TMysqlClient&) = delete;
@@ -137,15 +148,37 @@ public:
     bool CompressOption() const { return compress_; }
     void SetReconnect(bool on) { reconnect_ = on; }
     bool Reconnect() const { return reconnect_; }
+    // The whole login, from opening the connection to the selected database,
+    // ends within this many seconds (0: each of its waits is bounded by the
+    // read and write limits only).
     void SetConnectTimeout(unsigned seconds) { connectTimeout_ = seconds; }
     unsigned ConnectTimeout() const { return connectTimeout_; }
-    // Whether a server's request for a file of this machine is answered with
-    // the file (on by default). Off, the request is refused like a missing
-    // file.
+    // Seconds a reply (or a command being sent) may wait for the server
+    // before the session is closed and the command fails with 2013; 0 waits
+    // without limit. TCP keep-alive finds a vanished host in the meantime.
+    void SetReadTimeout(unsigned seconds) {
+        net_.Vio().SetReadLimit(std::chrono::seconds(seconds));
+    }
+    unsigned ReadTimeout() const { return Seconds(net_.Vio().ReadLimit()); }
+    void SetWriteTimeout(unsigned seconds) {
+        net_.Vio().SetWriteLimit(std::chrono::seconds(seconds));
+    }
+    unsigned WriteTimeout() const { return Seconds(net_.Vio().WriteLimit()); }
+    // Whether the session offers to send files of this machine and answers
+    // a server's request for one (off by default). Off, a request is refused
+    // with an empty file and fails with the server's answer.
     void SetAllowLocalFiles(bool on) { allowLocalFiles_ = on; }
     bool AllowLocalFiles() const { return allowLocalFiles_; }
     void SetClientFlags(uint32_t flags) { clientFlags_ = flags; }
     uint32_t ClientFlags() const { return clientFlags_; }
+    // Statements run after every login, a reconnect's included, before the
+    // session is used: they set the session up the same way each time. Their
+    // results are dropped; one that fails makes the connect fail with its
+    // error.
+    void SetInitStatements(std::vector<std::string> statements) {
+        initStatements_ = std::move(statements);
+    }
+    const std::vector<std::string>& InitStatements() const { return initStatements_; }
 
     // Connects with the stored properties; true at once when connected. An
     // empty host gives false without touching the error.
@@ -153,9 +186,10 @@ public:
     // Stores the given values first (the host only when not empty).
     bool Connect(const std::string& host, const std::string& user, const std::string& password,
                  const std::string& database, int port);
-    // Logs in over an already connected socket, which the session then owns.
-    // Such a session cannot reconnect.
-    bool ConnectStream(int fd);
+    // Connections the caller opens (a tunnel, a test's socket pair): once
+    // set, Connect and every reconnect take their socket from source, which
+    // returns a connected socket that the session then owns, or -1.
+    void SetStreamSource(std::function<int()> source) { streamSource_ = std::move(source); }
     // Sends quit and closes the connection; a streaming result is detached.
     void Close();
     bool Connected() const { return net_.IsOpen(); }
@@ -178,7 +212,12 @@ public:
     const std::string& ServerVersion() const { return serverVersion_; }
     uint32_t ThreadId() const { return threadId_; }
     uint32_t ServerCapabilities() const { return serverCapabilities_; }
+    // The status bits of the last greeting, OK or end packet.
     uint32_t ServerStatus() const { return serverStatus_; }
+    // Whether the server's last status said NO_BACKSLASH_ESCAPES.
+    bool NoBackslashEscapes() const {
+        return (serverStatus_ & SERVER_STATUS_NO_BACKSLASH_ESCAPES) != 0;
+    }
     uint32_t ServerLanguage() const { return serverLanguage_; }
     int ProtocolVersion() const { return net_.ProtocolVersion(); }
     const std::string& Scramble() const { return scramble_; }
@@ -191,27 +230,42 @@ public:
 private:
     friend class TMysqlResult;
 
+    bool OpenTransport();
     // Greeting, login and, where the login could not name it, the database.
     bool LogIn();
+    bool RunInitStatement(const std::string& statement);
     bool Handshake();
     bool ParseGreeting(int length);
     bool SendLogin();
     bool ReadAuthResult();
     bool SendAuthAnswer(const void* data, size_t length);
     bool TryReconnect();
+    // Sends a command and, unless skipReply, reads its first reply. With
+    // retry, a lost reply is followed by one more attempt; with resend, a
+    // failed send is repeated once on a new connection.
     int SendCommand(uint8_t command, const void* argument, size_t length, bool skipReply,
                     bool retry, bool resend = true);
+    // One attempt: 0, -1, or -2 when the command went out but its reply
+    // failed.
+    int SendCommandOnce(uint8_t command, const void* argument, size_t length, bool skipReply,
+                        bool resend);
+    bool SendSelectDatabase(const std::string& database, bool retry);
     int ReadResultHeader();
     int ReadFields(uint32_t count);
     int SendLocalFile(const std::string& name);
+    int EndUnsentFile(int code, const std::string& text, bool serverErrorWins);
     bool ParseOk(const uint8_t* p, size_t length);
     void ReadEnd(const uint8_t* p, int length);
     std::unique_ptr<TMysqlResult> BufferResult();
     std::unique_ptr<TMysqlResult> StreamResult();
     void DropConnection();
+    void CloseSession(bool sendQuit);
     void CloseAfterLostReply();
     void ReleaseStream(TMysqlResult* result);
     void SetClientError(int code) { net_.SetError(code, ClientErrorText(code)); }
+    static unsigned Seconds(TMysqlDeadline::Duration limit) {
+        return unsigned(std::chrono::duration_cast<std::chrono::seconds>(limit).count());
+    }
 
     TMysqlNet net_;
     std::string host_;
@@ -243,7 +297,11 @@ private:
     bool spareOption_ = false;
     bool old410_ = false;
     uint32_t warningCount_ = 0;
-    bool allowLocalFiles_ = true;
+    bool allowLocalFiles_ = false;
+    std::function<int()> streamSource_;
+    // Reconnects the running command may still make.
+    int reconnectsLeft_ = 0;
+    std::vector<std::string> initStatements_;
 };
 
 } // namespace mysql

@@ -49,6 +49,7 @@ std::string FormatClientError(int code, ...);
 // Texts of the library that are not in the catalogue.
 constexpr const char* kFileNotFoundFormat = "File '%s' not found (Errcode: %d)";
 constexpr const char* kFileReadErrorFormat = "Error reading file '%s' (Errcode: %d)";
+constexpr const char* kFileRefusedFormat = "File '%s' not sent: local files are off";
 
 // Longest error text kept; longer texts are cut.
 constexpr size_t kMaxErrorText = 200;

@@ -149,7 +149,8 @@ inline void CopyValue(char* dst, const uint8_t* src, size_t n) {
 
 } // namespace
 
-long DecodeRow(const uint8_t* payload, size_t length, int fieldCount, char* dst, uint32_t* ends,
+template <class End>
+long DecodeRow(const uint8_t* payload, size_t length, int fieldCount, char* dst, End* ends,
                uint32_t* longest) {
     const uint8_t* p = payload;
     const uint8_t* const end = payload + length;
@@ -162,7 +163,7 @@ long DecodeRow(const uint8_t* payload, size_t length, int fieldCount, char* dst,
             ++p;
         } else if (n == 251) {
             ++p;
-            ends[k] = used;
+            ends[k] = End(used);
             continue;
         } else if (!ReadLengthCoded64(p, end, n)) {
             return -1;
@@ -173,12 +174,15 @@ long DecodeRow(const uint8_t* payload, size_t length, int fieldCount, char* dst,
         p += n;
         used += uint32_t(n);
         dst[used++] = '\0';
-        ends[k] = used;
+        ends[k] = End(used);
         if (longest && n > longest[k])
             longest[k] = uint32_t(n);
     }
     return long(used);
 }
+
+template long DecodeRow<uint16_t>(const uint8_t*, size_t, int, char*, uint16_t*, uint32_t*);
+template long DecodeRow<uint32_t>(const uint8_t*, size_t, int, char*, uint32_t*, uint32_t*);
 
 TRowList& TRowList::operator=(TRowList&& other) noexcept {
     if (this != &other) {
@@ -241,20 +245,29 @@ char* TRowList::Reserve(size_t bytes) {
 }
 
 bool TRowList::AddRow(const uint8_t* payload, size_t length, uint32_t* longest) {
-    // A row is its column ends followed by its values; records start on a
-    // 4-byte boundary.
-    const size_t endsSize = sizeof(uint32_t) * size_t(fieldCount_);
-    char* record = Reserve(endsSize + length + 4);
-    auto* ends = reinterpret_cast<uint32_t*>(record);
-    const long used = DecodeRow(payload, length, fieldCount_, record + endsSize, ends, longest);
+    // A row is its column ends followed by its values. Its values take no
+    // more bytes than its packet, so 2-byte ends hold a packet below 64 KiB.
+    const bool wide = length > 0xFFFF;
+    const size_t endsSize = (wide ? sizeof(uint32_t) : sizeof(uint16_t)) * size_t(fieldCount_);
+    char* const reserved = Reserve(endsSize + length + 4);
+    char* record = reserved;
+    long used;
+    if (wide) {
+        record += (4 - reinterpret_cast<uintptr_t>(record) % 4) % 4;
+        used = DecodeRow(payload, length, fieldCount_, record + endsSize,
+                         reinterpret_cast<uint32_t*>(record), longest);
+    } else {
+        used = DecodeRow(payload, length, fieldCount_, record + endsSize,
+                         reinterpret_cast<uint16_t*>(record), longest);
+    }
     if (used < 0)
         return false;
-    if (record == free_) {
-        const size_t size = (endsSize + size_t(used) + 3) & ~size_t(3);
+    if (reserved == free_) {
+        const size_t size = (size_t(record - reserved) + endsSize + size_t(used) + 1) & ~size_t(1);
         free_ += size;
         freeLength_ -= size;
     }
-    rows_.push_back(record);
+    rows_.push_back(reinterpret_cast<uintptr_t>(record) | (wide ? kWideRow : 0));
     return true;
 }
 

@@ -74,15 +74,18 @@ private:
 
 // Decodes a row packet (one length-coded string per column) into dst, each
 // value followed by a zero byte. dst must have room for length bytes, which
-// always suffices. ends[k] receives the offset just past column k's zero
-// byte; a NULL column takes no bytes, so its end equals the previous end.
+// always suffices: a value takes no more bytes than it took in the packet.
+// ends[k] receives the offset just past column k's zero byte; a NULL column
+// takes no bytes, so its end equals the previous end. End must hold length.
 // longest, when given, is raised to each value's length. Returns the bytes
 // used, or -1 for a malformed packet (too few columns or a value past its end).
-long DecodeRow(const uint8_t* payload, size_t length, int fieldCount, char* dst, uint32_t* ends,
+template <class End>
+long DecodeRow(const uint8_t* payload, size_t length, int fieldCount, char* dst, End* ends,
                uint32_t* longest);
 
 // Value k of a row decoded by DecodeRow: nullptr for NULL.
-inline const char* RowValue(const char* row, const uint32_t* ends, int k, size_t* length) {
+template <class End>
+inline const char* RowValue(const char* row, const End* ends, int k, size_t* length) {
     const uint32_t start = k == 0 ? 0 : ends[k - 1];
     if (ends[k] == start) {
         if (length)
@@ -97,7 +100,8 @@ inline const char* RowValue(const char* row, const uint32_t* ends, int k, size_t
 // The rows of a buffered result. Rows live in large blocks, each row (its
 // column ends, then its values) contiguous inside one block, so a result
 // costs a few allocations rather than one per value; a row is found by its
-// index in constant time.
+// index in constant time. The column ends of a row take 2 bytes each, or 4 in
+// a row of 64 KiB and more.
 class TRowList {
 public:
     explicit TRowList(int fieldCount = 0)
@@ -117,9 +121,16 @@ public:
 
     // Value of a column of a row (both in range), nullptr for NULL.
     const char* Value(uint64_t row, int column, size_t* length) const {
-        const char* record = rows_[row];
-        return RowValue(record + sizeof(uint32_t) * size_t(fieldCount_),
-                        reinterpret_cast<const uint32_t*>(record), column, length);
+        const uintptr_t record = rows_[row];
+        const size_t fields = size_t(fieldCount_);
+        if (record & kWideRow) {
+            const char* start = reinterpret_cast<const char*>(record & ~kWideRow);
+            return RowValue(start + sizeof(uint32_t) * fields,
+                            reinterpret_cast<const uint32_t*>(start), column, length);
+        }
+        const char* start = reinterpret_cast<const char*>(record);
+        return RowValue(start + sizeof(uint16_t) * fields, reinterpret_cast<const uint16_t*>(start),
+                        column, length);
     }
 
     void Clear();
@@ -138,8 +149,12 @@ private:
     static constexpr size_t kFirstBlock = 64 * 1024;
     static constexpr size_t kLargeBlock = 2 * 1024 * 1024;
 
+    // Marks a row with 4-byte ends; rows start on an even address, those with
+    // 4-byte ends on a multiple of 4.
+    static constexpr uintptr_t kWideRow = 1;
+
     int fieldCount_ = 0;
-    std::vector<char*> rows_; // per row: its column ends, then its values
+    std::vector<uintptr_t> rows_; // per row: its column ends, then its values
     std::vector<TBlock> blocks_;
     size_t nextBlock_ = kFirstBlock;
     char* free_ = nullptr;

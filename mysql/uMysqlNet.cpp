@@ -30,6 +30,8 @@ void TMysqlNet::Reset() {
     protocolVersion_ = kProtocolVersion;
     state_ = 0;
     savedByte_ = 0;
+    innerSequence_ = 0;
+    tooLarge_ = false;
     aheadPos_ = aheadEnd_ = 0;
 }
 
@@ -55,11 +57,12 @@ int TMysqlNet::Attach(int fd) {
 }
 
 int TMysqlNet::Close() {
-    if (!vio_.IsOpen())
-        return 0;
-    const int rc = vio_.Close();
+    const int rc = vio_.IsOpen() ? vio_.Close() : 0;
     std::vector<uint8_t>().swap(buffer_);
+    std::vector<uint8_t>().swap(scratch_);
+    std::vector<uint8_t>().swap(ahead_);
     aheadPos_ = aheadEnd_ = 0;
+    remaining_ = 0;
     return rc;
 }
 
@@ -71,6 +74,11 @@ void TMysqlNet::CloseTransport() {
 void TMysqlNet::Clear() {
     sequence_ = 0;
     writePos_ = 0;
+}
+
+void TMysqlNet::ReleaseLargeScratch() {
+    if (scratch_.capacity() > kKeptScratch)
+        std::vector<uint8_t>().swap(scratch_);
 }
 
 int TMysqlNet::WritePacket(const void* data, size_t length) {
@@ -162,6 +170,7 @@ int TMysqlNet::Send(const uint8_t* data, size_t length) {
         }
         WriteU24(packet, uint32_t(body));
         packet[3] = sequence_++;
+        innerSequence_ = sequence_;
         WriteU24(packet + 4, original);
         out = packet;
         outLength = body + kCompressedHeaderSize;
@@ -189,6 +198,7 @@ int TMysqlNet::Send(const uint8_t* data, size_t length) {
     }
     vio_.SetBlocking(wasBlocking);
     state_ = 0;
+    ReleaseLargeScratch();
     return sent == outLength ? 0 : kSendIncomplete;
 }
 
@@ -246,6 +256,13 @@ int TMysqlNet::ReceivePhysical(size_t& uncompressedLength) {
         uncompressedLength = ReadU24(header + 4);
     const size_t length = ReadU24(header);
     const size_t needed = where_ + std::max(length, uncompressedLength);
+    // The limit holds whatever the buffer has grown to before.
+    if (needed + 1 >= kMaxBufferSize) {
+        SetErrorCode(ER_NET_PACKET_TOO_LARGE);
+        tooLarge_ = true;
+        state_ = 0;
+        return -1;
+    }
     if (needed >= buffer_.size() && !GrowBuffer(needed + 1)) {
         state_ = 0;
         return -1;
@@ -259,6 +276,7 @@ int TMysqlNet::ReceivePhysical(size_t& uncompressedLength) {
 }
 
 int TMysqlNet::ReadPacket() {
+    tooLarge_ = false;
     if (compress_)
         return ReadPacketCompressed();
     where_ = 0;
@@ -282,6 +300,9 @@ int TMysqlNet::ReadPacketCompressed() {
             if (remaining_ >= kHeaderSize) {
                 const size_t inner = ReadU24(buffer_.data() + at);
                 if (inner <= remaining_ - kHeaderSize) {
+                    if (buffer_[at + 3] != innerSequence_)
+                        return -1;
+                    ++innerSequence_;
                     length = inner;
                     remaining_ -= inner + kHeaderSize;
                     readPos_ = at + kHeaderSize;
@@ -335,8 +356,7 @@ int TMysqlNet::ReadReply(uint32_t clientFlags) {
     const int length = ReadPacket();
     if (length <= 0) {
         CloseTransport();
-        const int code =
-                ErrorCode() == ER_NET_PACKET_TOO_LARGE ? CR_NET_PACKET_TOO_LARGE : CR_SERVER_LOST;
+        const int code = tooLarge_ ? CR_NET_PACKET_TOO_LARGE : CR_SERVER_LOST;
         SetError(code, ClientErrorText(code));
         return -1;
     }
@@ -379,6 +399,8 @@ bool TMysqlNet::GrowBuffer(size_t needed) {
 }
 
 bool TMysqlNet::ShrinkBuffer() {
+    if (state_ == 0)
+        ReleaseLargeScratch();
     // A buffer still holding unread packets of a compressed block keeps them.
     if (state_ != 0 || filled_ <= kNetBufferLength || remaining_ != 0 || buffer_.empty())
         return true;

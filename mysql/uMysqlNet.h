@@ -28,6 +28,8 @@ public:
                 const std::string& pipeName);
     // Opens the layer over an already connected socket (see TMysqlVio::Attach).
     int Attach(int fd);
+    // Closes the transport and frees every buffer, also after a read that
+    // already closed the transport.
     int Close();
     // Starts a new command: sequence 0, nothing queued.
     void Clear();
@@ -45,6 +47,10 @@ public:
     // lost or oversized reply, which closes the transport; the server's error
     // for an error packet).
     int ReadReply(uint32_t clientFlags);
+    // Compressed mode: packets of the last block are still unread. Between
+    // two commands they are what the server sent beyond its last reply,
+    // since a block belongs to one answer.
+    bool BlockHasMore() const { return remaining_ != 0; }
 
     bool GrowBuffer(size_t needed);
     bool ShrinkBuffer();
@@ -63,6 +69,11 @@ public:
     void SetProtocolVersion(int version) { protocolVersion_ = version; }
     uint8_t Sequence() const { return sequence_; }
     size_t BufferSize() const { return buffer_.size(); }
+    // Bytes the layer holds in its buffers (packets, compression, reading
+    // ahead).
+    size_t HeldBytes() const {
+        return buffer_.capacity() + scratch_.capacity() + ahead_.capacity();
+    }
     int State() const { return state_; }
 
     // Reading ahead: the layer asks the transport for up to 64 KiB at a time
@@ -71,6 +82,9 @@ public:
     void SetReadAhead(bool on) { readAhead_ = on; }
     bool ReadAhead() const { return readAhead_; }
 
+    bool TimedOut() const { return vio_.TimedOut(); }
+    void SetDeadline(TMysqlDeadline deadline) { vio_.SetDeadline(deadline); }
+
     int ErrorCode() const { return vio_.ErrorCode(); }
     void SetErrorCode(int code) { vio_.SetErrorCode(code); }
     const std::string& ErrorText() const { return vio_.ErrorText(); }
@@ -78,6 +92,7 @@ public:
     void SetError(int code, std::string text) { vio_.SetError(code, std::move(text)); }
 
     TMysqlVio& Vio() { return vio_; }
+    const TMysqlVio& Vio() const { return vio_; }
 
 private:
     void Reset();
@@ -87,8 +102,12 @@ private:
     int ReceivePhysical(size_t& uncompressedLength);
     int ReadPacketCompressed();
     void CloseTransport();
+    void ReleaseLargeScratch();
 
     static constexpr size_t kReadAheadSize = 64 * 1024;
+    // A compression area larger than this is freed once its command or its
+    // reply is done.
+    static constexpr size_t kKeptScratch = 64 * 1024;
 
     TMysqlVio vio_;
     bool compress_ = false;
@@ -102,6 +121,11 @@ private:
     size_t remaining_ = 0; // compressed mode: bytes after the current packet
     uint8_t savedByte_ = 0;
     int protocolVersion_ = 10;
+    // Compressed mode: the sequence number of the next plain packet inside
+    // the server's blocks. The server numbers them on from the number of
+    // the block that starts its answer.
+    uint8_t innerSequence_ = 0;
+    bool tooLarge_ = false; // the last read failed on the buffer limit
 
     std::vector<uint8_t> scratch_; // compression and decompression area
     bool readAhead_ = true;

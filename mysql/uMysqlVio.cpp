@@ -2,6 +2,7 @@
 
 #include "uMysqlErrors.h"
 
+#include <algorithm>
 #include <arpa/inet.h>
 #include <cerrno>
 #include <fcntl.h>
@@ -21,6 +22,18 @@ namespace {
 constexpr int kDefaultPort = 3306;
 constexpr int kPipeAttempts = 101;
 constexpr int kDrainPieces = 16;
+// Keep-alive: the first probe after a minute of silence, then one every ten
+// seconds; six unanswered probes end the connection. A host that vanished is
+// thus found within about two minutes even in the middle of a long statement,
+// whose server answers the probes while it works.
+constexpr int kKeepAliveIdle = 60;
+constexpr int kKeepAliveInterval = 10;
+constexpr int kKeepAliveProbes = 6;
+constexpr int64_t kLongestWaitUs = 86400LL * 1000000;
+
+bool WouldBlock(int error) {
+    return error == EAGAIN || error == EWOULDBLOCK;
+}
 
 void SleepMilliseconds(int ms) {
     timespec ts{0, long(ms) * 1000000L};
@@ -149,6 +162,7 @@ int TMysqlVio::ConnectTcp(const std::string& givenHost, int port) {
     pipe_ = 0;
     errorText_.clear();
     errorCode_ = 0;
+    lastError_ = 0;
     return 0;
 }
 
@@ -159,6 +173,7 @@ int TMysqlVio::Attach(int fd) {
     pipe_ = 0;
     kind_ = kStream;
     modeFlags_ = 0;
+    lastError_ = 0;
     const int flags = fcntl(fd, F_GETFL);
     if (flags >= 0 && (flags & O_NONBLOCK))
         fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
@@ -192,22 +207,70 @@ int TMysqlVio::Close() {
     return result;
 }
 
+TMysqlDeadline TMysqlVio::WaitEnd(Duration limit) const {
+    return limit.count() == 0 ? deadline_ : deadline_.Earlier(TMysqlDeadline::In(limit));
+}
+
+bool TMysqlVio::WaitUntil(short events, TMysqlDeadline end) {
+    pollfd p{socket_, events, 0};
+    for (;;) {
+        timespec left{};
+        if (end.IsSet()) {
+            // One wait lasts a day at most; a later deadline takes several.
+            const int64_t us = std::min<int64_t>(end.Remaining().count(), kLongestWaitUs);
+            left.tv_sec = time_t(us / 1000000);
+            left.tv_nsec = long(us % 1000000) * 1000;
+        }
+        const int rc = ::ppoll(&p, 1, end.IsSet() ? &left : nullptr, nullptr);
+        if (rc > 0)
+            return true;
+        if (rc < 0 && errno != EINTR) {
+            lastError_ = errno;
+            return false;
+        }
+        if (rc == 0 && end.Remaining().count() == 0) {
+            lastError_ = ETIMEDOUT;
+            return false;
+        }
+    }
+}
+
 long TMysqlVio::Read(void* buffer, size_t size) {
     if (kind_ == kClosed || socket_ < 0)
         return -1;
-    if (!blockingWanted_ && !WaitReadable(timeout_))
-        return -1;
-    const ssize_t n = ::recv(socket_, buffer, size, 0);
-    lastError_ = n < 0 ? errno : 0;
-    return long(n);
+    const TMysqlDeadline end = WaitEnd(readLimit_);
+    for (;;) {
+        if (end.IsSet() && !WaitUntil(POLLIN, end))
+            return -1;
+        const ssize_t n = ::recv(socket_, buffer, size, end.IsSet() ? MSG_DONTWAIT : 0);
+        lastError_ = n < 0 ? errno : 0;
+        // Woken without data: wait again within the same limit.
+        if (n < 0 && end.IsSet() && WouldBlock(lastError_))
+            continue;
+        return long(n);
+    }
 }
 
 long TMysqlVio::Write(const void* buffer, size_t size) {
     if (kind_ == kClosed || socket_ < 0)
         return -1;
-    const ssize_t n = ::send(socket_, buffer, size, MSG_NOSIGNAL);
-    lastError_ = n < 0 ? errno : 0;
-    return long(n);
+    const TMysqlDeadline end = WaitEnd(writeLimit_);
+    for (;;) {
+        if (end.IsSet() && !WaitUntil(POLLOUT, end))
+            return -1;
+        // Under a limit the send takes what fits and returns, so that a
+        // server that stops reading cannot hold it.
+        const int flags = MSG_NOSIGNAL | (end.IsSet() ? MSG_DONTWAIT : 0);
+        const ssize_t n = ::send(socket_, buffer, size, flags);
+        lastError_ = n < 0 ? errno : 0;
+        if (n < 0 && end.IsSet() && WouldBlock(lastError_))
+            continue;
+        return long(n);
+    }
+}
+
+bool TMysqlVio::TimedOut() const {
+    return lastError_ == ETIMEDOUT;
 }
 
 int TMysqlVio::SetBlocking(bool blocking) {
@@ -231,16 +294,19 @@ bool TMysqlVio::WaitReadable(unsigned seconds) {
         return true;
     if (kind_ == kClosed)
         return false;
-    pollfd p{socket_, POLLIN, 0};
-    const int rc = ::poll(&p, 1, int(seconds) * 1000);
-    if (rc < 0)
-        lastError_ = errno;
-    return rc > 0;
+    return WaitUntil(POLLIN, deadline_.Earlier(TMysqlDeadline::In(std::chrono::seconds(seconds))));
 }
 
 int TMysqlVio::SetKeepAlive(bool on) {
     const int value = on ? 1 : 0;
-    return setsockopt(socket_, SOL_SOCKET, SO_KEEPALIVE, &value, sizeof value);
+    const int rc = setsockopt(socket_, SOL_SOCKET, SO_KEEPALIVE, &value, sizeof value);
+    if (rc == 0 && on) {
+        setsockopt(socket_, IPPROTO_TCP, TCP_KEEPIDLE, &kKeepAliveIdle, sizeof kKeepAliveIdle);
+        setsockopt(socket_, IPPROTO_TCP, TCP_KEEPINTVL, &kKeepAliveInterval,
+                   sizeof kKeepAliveInterval);
+        setsockopt(socket_, IPPROTO_TCP, TCP_KEEPCNT, &kKeepAliveProbes, sizeof kKeepAliveProbes);
+    }
+    return rc;
 }
 
 int TMysqlVio::SetFastSend() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "uMysqlDeadline.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -7,6 +9,10 @@
 // The transport of the client library: one byte stream to the server over a
 // TCP socket, with connect, read, write, close and the socket mode switches.
 // It also keeps the library's last error number and text.
+//
+// No wait on the socket is unbounded unless the caller asks for it: each Read
+// and Write waits at most its limit for the server (the longest silence
+// allowed, 0: none), and never past the deadline when one is set.
 namespace mysql {
 
 class TMysqlVio {
@@ -44,10 +50,26 @@ public:
     // blocking, and closes. The error fields keep their values.
     int Close();
 
-    // One receive: bytes read (> 0), 0 when the peer closed, -1 on error.
+    // One receive: bytes read (> 0), 0 when the peer closed, -1 on error or
+    // when the server sent nothing within the limit (TimedOut()).
     long Read(void* buffer, size_t size);
-    // One send: bytes sent, or -1.
+    // One send: bytes sent (maybe fewer than size), or -1 on error or when
+    // the server took nothing within the limit (TimedOut()).
     long Write(const void* buffer, size_t size);
+
+    // The longest a Read or a Write waits for the server; 0 waits without
+    // limit.
+    using Duration = TMysqlDeadline::Duration;
+    void SetReadLimit(Duration limit) { readLimit_ = limit; }
+    Duration ReadLimit() const { return readLimit_; }
+    void SetWriteLimit(Duration limit) { writeLimit_ = limit; }
+    Duration WriteLimit() const { return writeLimit_; }
+    // Every wait, the greeting wait of Connect included, ends by this
+    // deadline while it is set (a default TMysqlDeadline clears it).
+    void SetDeadline(TMysqlDeadline deadline) { deadline_ = deadline; }
+    // The last Read, Write or wait failed because its limit ran out (or the
+    // system's keep-alive found the peer gone).
+    bool TimedOut() const;
 
     int SetBlocking(bool blocking);
     bool IsBlocking() const { return (modeFlags_ & 1) == 0; }
@@ -75,6 +97,11 @@ public:
 
 private:
     int ConnectPipe(std::string& host, std::string& pipeName);
+    // The end of one wait under the given limit and the deadline.
+    TMysqlDeadline WaitEnd(Duration limit) const;
+    // Waits until the socket is ready for events; false on error or when end
+    // passes (with ETIMEDOUT). Looks at the socket at least once.
+    bool WaitUntil(short events, TMysqlDeadline end);
     int ConnectTcp(const std::string& host, int port);
     void CloseFailedSocket(int fd);
 
@@ -87,6 +114,9 @@ private:
     unsigned timeout_ = 0;
     bool blockingWanted_ = true;
     int lastError_ = 0;
+    Duration readLimit_{0};
+    Duration writeLimit_{0};
+    TMysqlDeadline deadline_;
 };
 
 } // namespace mysql

@@ -1,8 +1,13 @@
 #include "ProfileFile.h"
 
+#include "Windows1251.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStringDecoder>
+
+#include <optional>
 
 namespace {
 
@@ -58,6 +63,15 @@ bool sameName(const QString& a, const QString& b) {
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
+// The text of valid UTF-8 bytes, or nothing.
+std::optional<QString> decodeUtf8(const QByteArray& bytes) {
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = decoder.decode(bytes);
+    if (decoder.hasError())
+        return std::nullopt;
+    return text;
+}
+
 } // namespace
 
 ProfileFile::ProfileFile(QString path)
@@ -74,7 +88,15 @@ ProfileFile::ProfileFile(QString path)
     if (bytes.contains("\r\n"))
         m_newline = QStringLiteral("\r\n");
     m_endsWithNewline = bytes.isEmpty() || bytes.endsWith('\n');
-    const QString text = QString::fromUtf8(bytes);
+    QString text;
+    if (m_hasByteOrderMark) {
+        text = QString::fromUtf8(bytes);
+    } else if (std::optional<QString> utf8 = decodeUtf8(bytes)) {
+        text = std::move(*utf8);
+    } else {
+        m_encoding = Encoding::Windows1251;
+        text = fromWindows1251(bytes);
+    }
     if (text.isEmpty())
         return;
     m_lines = text.split(u'\n');
@@ -160,7 +182,9 @@ bool ProfileFile::flush() {
     QString text = m_lines.join(m_newline);
     if (m_endsWithNewline || !m_exists)
         text += m_newline;
-    QByteArray bytes = text.toUtf8();
+    if (m_encoding == Encoding::Windows1251 && !fitsWindows1251(text))
+        m_encoding = Encoding::Utf8;
+    QByteArray bytes = m_encoding == Encoding::Windows1251 ? toWindows1251(text) : text.toUtf8();
     if (m_hasByteOrderMark)
         bytes.prepend("\xEF\xBB\xBF");
 

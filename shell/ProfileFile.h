@@ -8,12 +8,20 @@
 // values read lose the blanks around them and one pair of surrounding quotes.
 // Writing replaces a value in place and keeps every other line of the file
 // (foreign sections, keys, comments and blank lines) as it was.
+//
+// A file is read as UTF-8 when it is valid UTF-8 (or starts with its byte
+// order mark), otherwise as Windows-1251, the encoding earlier versions wrote
+// on Windows; it is written back in the encoding it was read in. A new file
+// is UTF-8, and so is a Windows-1251 file that has to take a character
+// without a Windows-1251 form.
 class ProfileFile {
 public:
     explicit ProfileFile(QString path);
 
     const QString& path() const { return m_path; }
     bool exists() const { return m_exists; }
+    enum class Encoding { Utf8, Windows1251 };
+    Encoding encoding() const { return m_encoding; }
 
     // The value of section/key, or defaultValue when the key is missing.
     QString readString(const QString& section, const QString& key,
@@ -37,6 +45,7 @@ private:
     QStringList m_lines;
     QString m_newline = QStringLiteral("\n");
     bool m_exists = false;
+    Encoding m_encoding = Encoding::Utf8;
     bool m_hasByteOrderMark = false;
     bool m_endsWithNewline = true;
     bool m_dirty = false;

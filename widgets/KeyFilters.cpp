@@ -13,8 +13,27 @@
 #include <QMouseEvent>
 
 namespace {
+
 const QString kDigits = QStringLiteral("0123456789");
 const QString kDigitsAndDot = QStringLiteral("0123456789.");
+
+// Whether the key puts a character into the edit: it carries text that is
+// not a control character and is no shortcut. As for the edit itself, Ctrl
+// without Alt makes a shortcut; Alt, and Ctrl with Alt (AltGr on some
+// keyboards), still type.
+bool typesCharacter(const QKeyEvent& key) {
+    if ((key.modifiers() & (Qt::ControlModifier | Qt::AltModifier)) == Qt::ControlModifier)
+        return false;
+    const QString text = key.text();
+    if (text.isEmpty())
+        return false;
+    for (QChar c : text) {
+        if (c.category() == QChar::Other_Control)
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 KeyFilter::KeyFilter(QLineEdit* edit, QString allowed)
@@ -64,13 +83,11 @@ bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
             insertFiltered(QApplication::clipboard()->text());
             return true;
         }
+        // Keys that type no character pass: editing and navigation keys,
+        // Tab, Enter and Esc (which carry a control character), shortcuts.
+        if (!typesCharacter(*key))
+            return false;
         const QString text = key->text();
-        // Editing and navigation keys carry no printable text (backspace
-        // carries a control character and passes).
-        if (text.isEmpty() || key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Delete)
-            return false;
-        if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
-            return false;
         if (filtered(text) != text) {
             insertFiltered(text);
             return true;

@@ -21,7 +21,6 @@ constexpr int kTextMargin = 2;
 
 StringGrid::StringGrid(QWidget* parent)
     : QAbstractScrollArea(parent) {
-    m_cells.resize(size_t(m_rowCount) * m_colCount);
     m_colWidths.assign(m_colCount, m_defaultColWidth);
     m_defaultRowHeight = std::max(fontMetrics().height() + 6, 18);
     setFocusPolicy(Qt::StrongFocus);
@@ -42,14 +41,10 @@ void StringGrid::setColCount(int count) {
     count = std::max(count, kFixedCols + 1);
     if (count == m_colCount)
         return;
-    std::vector<QString> cells(size_t(m_rowCount) * count);
-    const int kept = std::min(count, m_colCount);
-    for (int row = 0; row < m_rowCount; ++row) {
-        for (int col = 0; col < kept; ++col)
-            cells[size_t(row) * count + col] = std::move(m_cells[size_t(row) * m_colCount + col]);
-    }
-    m_cells = std::move(cells);
+    if (count < m_colCount)
+        m_texts.removeIf([count](TextIterator text) { return keyCol(text.key()) >= count; });
     m_colCount = count;
+    clipDataCells();
     m_colWidths.resize(count, m_defaultColWidth);
     if (m_currentCol >= count)
         m_currentCol = count - 1;
@@ -60,10 +55,10 @@ void StringGrid::setRowCount(int count) {
     count = std::max(count, kFixedRows + 1);
     if (count == m_rowCount)
         return;
-    m_cells.resize(size_t(count) * m_colCount);
     if (count < m_rowCount)
-        m_cells.shrink_to_fit();
+        m_texts.removeIf([count](TextIterator text) { return keyRow(text.key()) >= count; });
     m_rowCount = count;
+    clipDataCells();
     if (!m_rowHeights.empty())
         m_rowHeights.resize(count, m_defaultRowHeight);
     if (m_currentRow >= count)
@@ -71,16 +66,41 @@ void StringGrid::setRowCount(int count) {
     refresh();
 }
 
+void StringGrid::clipDataCells() {
+    // Cells cut off stay gone when the grid grows again.
+    m_dataRows = std::min(m_dataRows, m_rowCount - kFixedRows);
+    m_dataCols = std::min(m_dataCols, m_colCount - m_dataFirstCol);
+    if (m_dataRows <= 0 || m_dataCols <= 0) {
+        m_data.reset();
+        m_dataRows = 0;
+        m_dataCols = 0;
+    }
+}
+
+bool StringGrid::isDataCell(int col, int row) const {
+    return row >= kFixedRows && row < kFixedRows + m_dataRows && col >= m_dataFirstCol &&
+           col < m_dataFirstCol + m_dataCols;
+}
+
 QString StringGrid::cell(int col, int row) const {
     if (col < 0 || col >= m_colCount || row < 0 || row >= m_rowCount)
         return {};
-    return m_cells[size_t(row) * m_colCount + col];
+    const auto text = m_texts.constFind(cellKey(col, row));
+    if (text != m_texts.cend())
+        return *text;
+    if (isDataCell(col, row))
+        return m_data->text(col - m_dataFirstCol, row - kFixedRows);
+    return {};
 }
 
 void StringGrid::setCell(int col, int row, QString text) {
     if (col < 0 || col >= m_colCount || row < 0 || row >= m_rowCount)
         return;
-    m_cells[size_t(row) * m_colCount + col] = std::move(text);
+    // An empty text is kept only where it hides a data cell.
+    if (text.isEmpty() && !isDataCell(col, row))
+        m_texts.remove(cellKey(col, row));
+    else
+        m_texts.insert(cellKey(col, row), std::move(text));
     if (isVisible())
         viewport()->update();
 }
@@ -88,6 +108,21 @@ void StringGrid::setCell(int col, int row, QString text) {
 void StringGrid::clearRow(int row) {
     for (int col = 0; col < m_colCount; ++col)
         setCell(col, row, QString());
+}
+
+void StringGrid::setDataCells(std::shared_ptr<const GridCells> cells, int firstColumn) {
+    firstColumn = std::max(firstColumn, 0);
+    m_texts.removeIf([firstColumn](TextIterator text) {
+        return keyRow(text.key()) >= kFixedRows && keyCol(text.key()) >= firstColumn;
+    });
+    const int rows = cells ? cells->rowCount() : 0;
+    m_data = std::move(cells);
+    m_dataFirstCol = firstColumn;
+    m_dataRows = std::max(rows, 0);
+    m_dataCols = m_data ? m_data->columnCount() : 0;
+    setRowCount(kFixedRows + std::max(rows, 1));
+    clipDataCells(); // to the columns, and when the row count stayed
+    refresh();
 }
 
 int StringGrid::colWidth(int col) const {
@@ -344,7 +379,7 @@ void StringGrid::paintEvent(QPaintEvent*) {
             } else if (current) {
                 painter.fillRect(rect, pal.color(focused ? QPalette::Highlight : QPalette::Mid));
             }
-            const QString& text = m_cells[size_t(r) * m_colCount + c];
+            const QString text = cell(c, r);
             if (!text.isEmpty()) {
                 painter.setPen(
                         pal.color(current && !fixed ? QPalette::HighlightedText : QPalette::Text));
@@ -368,7 +403,9 @@ void StringGrid::resizeEvent(QResizeEvent* event) {
 void StringGrid::mousePressEvent(QMouseEvent* event) {
     int col = 0;
     int row = 0;
-    if (event->button() != Qt::MiddleButton && cellAt(event->position().toPoint(), &col, &row))
+    // Only the left button selects: a right click opens the context menu,
+    // which acts on the row selected last.
+    if (event->button() == Qt::LeftButton && cellAt(event->position().toPoint(), &col, &row))
         selectCell(col, row);
     QAbstractScrollArea::mousePressEvent(event);
 }

@@ -26,8 +26,11 @@ DELETE FROM `ip_banned`;
 DELETE FROM `realmlist`;
 DELETE FROM `autobroadcast`;
 
--- Demo accounts and their plain passwords (sha_pass_hash is the upper-case
--- hex SHA1 of UPPER(username) ':' UPPER(password)):
+-- Demo accounts and their plain passwords. sha_pass_hash is the upper-case
+-- hex SHA-1 of the UTF-8 bytes of username ':' password with only a-z
+-- upper-cased, as the game server computes it; for example
+--   printf '%s' 'НАТАША:лето' | sha1sum
+-- gives the hash of account 7 (in lower case).
 --    1  ADMIN        admin
 --    2  ГЛАВГМ       гм2024
 --    3  MODERATOR    mod123
@@ -50,32 +53,32 @@ DELETE FROM `autobroadcast`;
 --   20  КОТ          мурмур
 --
 -- Notes: 2 ГЛАВГМ is in the game (active_realm_id 1); 12 ЛЕСНИК plays on
--- realm 2; 10 NEWBIE never logged in (last_login NULL); 6, 8, 9, 11, 14, 16
+-- realm 2; 10 NEWBIE never logged in (last_login is the zero date); 6, 8, 9, 11, 14, 16
 -- and 18 have not logged in for more than 150 days; 5, 6 and 15 share the
 -- last IP 95.24.12.7; 9 CHEATER is locked and has two bans; 10, 13 and 17
 -- own no character; 19 SUPPORT is the service account for orphaned
--- characters; 20 КОТ has no e-mail; 5 has a Cyrillic e-mail.
+-- characters; 20 КОТ has no e-mail (NULL); 5 has a Cyrillic e-mail.
 INSERT INTO `account` (`id`,`username`,`sha_pass_hash`,`gmlevel`,`sessionkey`,`v`,`s`,`email`,`joindate`,`last_ip`,`failed_logins`,`locked`,`last_login`,`active_realm_id`,`expansion`,`locale`) VALUES
  (1, 'ADMIN', '8301316D0D8448A34FA6D0C6BF1CBFA2B4A1A93A', 4, '580CF0C5A9CC3D3519848EAD8973F5C96D47D08D6572AA617CE6A8FEFBE607FEE5B5F8687235B9E6', '57108747823E684051C0D54278E7BD65C2E2047D8547738801380C109489A021', '18DF7FCA41372B56535E7E9FE1F2A944C9549F4BA26882859DCFD9019794CC88', 'admin@realm.local', '2019-02-11 10:15:00', '127.0.0.1', 0, 0, NOW() - INTERVAL 1 DAY, 0, 2, 0),
- (2, 'ГЛАВГМ', '4757DFCB9E0083B5CAD6EB2450897258CF783D35', 3, 'B2C416FCEAC93A537B49AA0B638943E0DB50E7DDFD9975E9953E2A65F8271D11E5CB1E1C9234A87F', 'B69C2F1C2CF322A07729EB4AF1D21E32228F5AC33D3195B4FB5715953BA8CB70', 'D1E783C0F7AD4AA05804268EF7A4F2BF21B5FD888AAF2AAC4B5B232E03EA8F4E', 'glavgm@mail.ru', '2019-03-02 21:40:12', '192.168.1.10', 0, 0, NOW(), 1, 2, 8),
+ (2, 'ГЛАВГМ', '51B0B43C02A63960D71126059C7E65D3F74379D6', 3, 'B2C416FCEAC93A537B49AA0B638943E0DB50E7DDFD9975E9953E2A65F8271D11E5CB1E1C9234A87F', 'B69C2F1C2CF322A07729EB4AF1D21E32228F5AC33D3195B4FB5715953BA8CB70', 'D1E783C0F7AD4AA05804268EF7A4F2BF21B5FD888AAF2AAC4B5B232E03EA8F4E', 'glavgm@mail.ru', '2019-03-02 21:40:12', '192.168.1.10', 0, 0, NOW(), 1, 2, 8),
  (3, 'MODERATOR', '24E8EC562AFCB994411F50B9DCDC4B832D62A913', 1, 'B7BA489652843E82B18CCAF760F35A2A2142D07DB99607EBD85A0D20509ED1DCF2C86E4DBB765EA9', '9D72C7BB0FF110EC0D52BD19123430B8F26FE8777BF82763BC5FA8CA742FC7AB', '472A995F20EECF5B34455EBF9313DCFC26C719F0C1F7126C0D5E993944DD4133', 'moder@example.com', '2020-01-19 08:05:33', '10.0.0.15', 0, 0, NOW() - INTERVAL 10 DAY, 0, 1, 0),
  (4, 'GAMEMASTER', 'AE8CB58449A8B9E9B0EBFF289CB49A9A7B8E7D98', 2, '5CCB48D4A9AF7932BAC589C755BC2695EB5191B9F31D0786CF87B7F20B4AB527EA9FF879AFCA4FDF', '96CD4BBFCF0B5E1C548EAE09DFF2EB49EA3555CA8DFAD1B4F45CE4FF1F5B30F6', '189067E766747D56AEAE64046323025AD57C3BD1AC4EB1EBABC1F5ADDC1AE1A4', 'gm@example.org', '2020-04-27 17:55:01', '10.0.0.16', 1, 0, NOW() - INTERVAL 2 DAY, 0, 2, 0),
  (5, 'ВАСЯ', '335242ED882D9C5DCDFCC2D90BD4A74A7105EA7D', 0, '0050A51A40CF0D8CB21915AFCA28081BFC499699DB7F41F768017A10F05A49461C8106C680429955', '06ADA01C7C761A5125FADF49F8507F105F0BEF0CE47113E54FC67C6D354964AD', 'DE86CCA6DD0CC69922C090513C55622B8B30E1C886BDB29DB4DD35622D082D32', 'вася@почта.рф', '2021-06-30 19:12:45', '95.24.12.7', 0, 0, NOW() - INTERVAL 3 DAY, 0, 2, 8),
  (6, 'ПЕТРОВИЧ', '6D0C53AAE5C67160C44B3F55204C1E861E0B0E3F', 0, NULL, NULL, NULL, 'petrovich@yandex.ru', '2020-09-14 12:00:00', '95.24.12.7', 3, 0, NOW() - INTERVAL 200 DAY, 0, 1, 8),
- (7, 'НАТАША', '0D457484E670528537D48CD9DAF006C093682175', 0, '48EC2A8470AA5394E374B4242CA74002D780A340DA59CA8AC8A8E7AAD1BCD8170C467E15FD04CF2C', 'E388EB4D353251B566594AA7A3F4DE318A0E9F427DCD59BCD1B22C83EAA57E2F', '5311F1773E1CF0A1FC02EF9B1E41FA9B52F8C07C0B8FEAB0DB0A498A7B88955A', 'natasha@mail.ru', '2021-02-08 23:31:07', '178.66.3.21', 0, 0, NOW() - INTERVAL 5 DAY, 0, 2, 8),
+ (7, 'НАТАША', 'A6E9B04FD3F662D34B1C7EA67FC213B9462FC381', 0, '48EC2A8470AA5394E374B4242CA74002D780A340DA59CA8AC8A8E7AAD1BCD8170C467E15FD04CF2C', 'E388EB4D353251B566594AA7A3F4DE318A0E9F427DCD59BCD1B22C83EAA57E2F', '5311F1773E1CF0A1FC02EF9B1E41FA9B52F8C07C0B8FEAB0DB0A498A7B88955A', 'natasha@mail.ru', '2021-02-08 23:31:07', '178.66.3.21', 0, 0, NOW() - INTERVAL 5 DAY, 0, 2, 8),
  (8, 'JOHNDOE', 'E5AB67EF41BC2FDF91071DB42381F442C64316B5', 0, NULL, NULL, NULL, 'john.doe@example.com', '2021-11-03 14:22:19', '203.0.113.5', 0, 0, NOW() - INTERVAL 300 DAY, 0, 0, 0),
  (9, 'CHEATER', '0635E97E82205B7AE0065A223649C5E987745621', 0, NULL, NULL, NULL, 'cheater@example.net', '2022-05-21 02:44:50', '198.51.100.23', 7, 1, NOW() - INTERVAL 160 DAY, 0, 2, 0),
- (10, 'NEWBIE', '2B2B1583D08A6983541B70F6D6BA04EC5F4E6011', 0, NULL, NULL, NULL, 'newbie@example.com', '2026-11-20 16:03:27', '0.0.0.0', 0, 0, NULL, 0, 2, 0),
- (11, 'ДРАКОН', '732651A6466231BE17545693098340685DD84F64', 0, NULL, NULL, NULL, 'drakon@list.ru', '2020-07-07 07:07:07', '46.188.5.90', 0, 0, NOW() - INTERVAL 400 DAY, 0, 1, 8),
- (12, 'ЛЕСНИК', 'E5A6C78951C86F24E51A6935E29D30E8CDAC4B3F', 0, '1E5017FB4A216D798640017D2D1B249FF3700EFDA105375AAC0E00D41BD40590672EAD21F34A5582', '842C0D40EE864A447E09D60EDD8A88D09C30EFDD53A36FB7E47FA3F9A7F2E580', '7C13C4442DFE1360131184C3285EEE58E82EA5FA1701EE1B1EF8C23361A0448D', 'lesnik@bk.ru', '2023-12-01 11:11:11', '31.173.80.4', 0, 0, NOW() - INTERVAL 1 DAY, 2, 2, 8),
+ (10, 'NEWBIE', '2B2B1583D08A6983541B70F6D6BA04EC5F4E6011', 0, NULL, NULL, NULL, 'newbie@example.com', '2026-11-20 16:03:27', '0.0.0.0', 0, 0, '0000-00-00 00:00:00', 0, 2, 0),
+ (11, 'ДРАКОН', '5AB865ACC16CF3E97DDAC025EC3E25EB8987E1E3', 0, NULL, NULL, NULL, 'drakon@list.ru', '2020-07-07 07:07:07', '46.188.5.90', 0, 0, NOW() - INTERVAL 400 DAY, 0, 1, 8),
+ (12, 'ЛЕСНИК', '7CDF0C6329CCBFE8511F55A1A1313A1F9BC1083E', 0, '1E5017FB4A216D798640017D2D1B249FF3700EFDA105375AAC0E00D41BD40590672EAD21F34A5582', '842C0D40EE864A447E09D60EDD8A88D09C30EFDD53A36FB7E47FA3F9A7F2E580', '7C13C4442DFE1360131184C3285EEE58E82EA5FA1701EE1B1EF8C23361A0448D', 'lesnik@bk.ru', '2023-12-01 11:11:11', '31.173.80.4', 0, 0, NOW() - INTERVAL 1 DAY, 2, 2, 8),
  (13, 'TESTER', 'E46BA7DD7519853DC1D71A5DFBF354044E6E9552', 0, NULL, NULL, NULL, 'tester@realm.local', '2024-08-15 09:30:00', '127.0.0.1', 0, 0, NOW() - INTERVAL 30 DAY, 0, 2, 0),
  (14, 'OLDTIMER', '236481EAE8B3E3388D362060CF57B069CB61F526', 0, NULL, NULL, NULL, 'oldtimer@example.com', '2019-01-05 20:00:00', '82.140.1.2', 0, 0, NOW() - INTERVAL 900 DAY, 0, 0, 0),
- (15, 'СЕРГЕЙ', '3028D72C69D6A413396064EC7B9668633CD6311E', 0, '559D76D3837EE31863D960E5A1FB87F3B0B72E4C1FCB617ED277C9633851952E98D77B83775085B8', 'A707EEC242EC3B0E352F104DF7468B9E61C8591B616CA4E1B43C0B6F58358D4C', 'C037D6D14CC4BA1E1840E51662E6034D1712DB6156072C04EA5CCAD9D2E91CA6', 'sergey@gmail.com', '2024-03-18 18:45:59', '95.24.12.7', 0, 0, NOW() - INTERVAL 7 DAY, 0, 2, 8),
+ (15, 'СЕРГЕЙ', '979AA56E178437E39D754A388C236CC98C0B2449', 0, '559D76D3837EE31863D960E5A1FB87F3B0B72E4C1FCB617ED277C9633851952E98D77B83775085B8', 'A707EEC242EC3B0E352F104DF7468B9E61C8591B616CA4E1B43C0B6F58358D4C', 'C037D6D14CC4BA1E1840E51662E6034D1712DB6156072C04EA5CCAD9D2E91CA6', 'sergey@gmail.com', '2024-03-18 18:45:59', '95.24.12.7', 0, 0, NOW() - INTERVAL 7 DAY, 0, 2, 8),
  (16, 'MARIA', '2A3699789500CD4999D9BB87AD369812E5CD4217', 0, NULL, NULL, NULL, 'maria@example.com', '2023-04-22 13:13:13', '188.32.7.14', 2, 0, NOW() - INTERVAL 180 DAY, 0, 1, 0),
  (17, 'ИГОРЬ', '28511E60F1A790E910F542EC8E10E6E5C6CEEEC7', 0, '0CB7E49E881378E8E3871121521A6459DF712BA639F844910DF1653F08CD15DB604689C3A2DEEF8F', '82776C7B7224F872F2AB6B7392D2A64425FBF1FB7028DA230AFE6207463CC10C', '2797D78AFD8F6661BC14390EBA9EAB2A7DB148A93697FB33A4FED465850B9A00', 'igor@rambler.ru', '2026-07-01 10:00:00', '176.59.2.8', 0, 0, NOW(), 0, 2, 8),
  (18, 'BANNED', '5A31EA4791DCB33648008D0C5C260BAAA37E2A9A', 0, NULL, NULL, NULL, 'banned@example.com', '2022-10-10 22:22:22', '203.0.113.77', 5, 0, NOW() - INTERVAL 250 DAY, 0, 1, 0),
  (19, 'SUPPORT', 'DFF627E2ACF94E2E5A10B4AA434E3DF372AC9DDE', 3, 'BF2268C9E7ACE6D83395A182A0AF342A61ECCFF2ECAEAD5DFFBFB7B41EC2CB6206FD718275BE26A4', '9910026B6C45406522723B1F8238CF86F13182774F65FDFD89322E70A69FBA32', '279816907A519F45D9DB54607A61F165D3C8F87747ED268515C28183A461685C', 'support@realm.local', '2019-02-11 10:20:00', '127.0.0.1', 0, 0, NOW() - INTERVAL 4 DAY, 0, 2, 0),
- (20, 'КОТ', '85D10FF0BFE278A1BED7E49A6CB5C2ADCA74484D', 0, '0D3C32555B8C0D86207D04FF2CDDA2E1C37D7A4945FD2B552652E8D8B3816EA6C667B66E3A7CEBF0', '5505B7016FC009BD375FE02B758AE2C3B0130F36F10D300F5CF0FD1FC81D18B0', '278A4101676668675FB9371AF31B5243D0D57F79E77E9C02DF75C93615FA631F', '', '2025-12-31 23:59:00', '109.252.1.1', 0, 0, NOW() - INTERVAL 15 DAY, 0, 2, 8);
+ (20, 'КОТ', 'BA7462EAEC84C0B9A25DA86B83E9DBAA55C22D26', 0, '0D3C32555B8C0D86207D04FF2CDDA2E1C37D7A4945FD2B552652E8D8B3816EA6C667B66E3A7CEBF0', '5505B7016FC009BD375FE02B758AE2C3B0130F36F10D300F5CF0FD1FC81D18B0', '278A4101676668675FB9371AF31B5243D0D57F79E77E9C02DF75C93615FA631F', NULL, '2025-12-31 23:59:00', '109.252.1.1', 0, 0, NOW() - INTERVAL 15 DAY, 0, 2, 8);
 
 ALTER TABLE `account` AUTO_INCREMENT = 21;
 
@@ -99,26 +102,45 @@ INSERT INTO `ip_banned` (`ip`,`bandate`,`unbandate`,`bannedby`,`banreason`) VALU
  ('10.10.10.10',   1700000000, 1700086400, '[Console]',  X'D0E5EAEBE0ECE0'),
  ('31.173.80.4',   1735689600, 1735776000, 'MODERATOR',  'Подбор паролей');
 
--- Realms; realm 1 has a Cyrillic name.
-INSERT INTO `realmlist` (`id`,`name`,`address`,`port`,`icon`,`color`,`timezone`,`allowedSecurityLevel`,`population`) VALUES
- (1, 'Вечный Огонь', '127.0.0.1',    8085, 0, 2, 8, 0, 1.5),
- (2, 'Northwind',    '192.168.1.50', 8086, 1, 2, 1, 0, 0.5),
- (3, 'Test PvP',     '10.0.0.5',     8087, 1, 0, 1, 2, 0);
+-- Realms; realm 1 has a Cyrillic name. Names are unique.
+INSERT INTO `realmlist` (`id`,`name`,`address`,`port`,`icon`,`color`,`timezone`,`allowedSecurityLevel`,`population`,`realmbuilds`) VALUES
+ (1, 'Вечный Огонь', '127.0.0.1',    8085, 0, 2, 8, 0, 1.5, '8606 12340'),
+ (2, 'Northwind',    '192.168.1.50', 8086, 1, 2, 1, 0, 0.5, '12340'),
+ (3, 'Test PvP',     '10.0.0.5',     8087, 1, 0, 1, 2, 0,   '');
 
 ALTER TABLE `realmlist` AUTO_INCREMENT = 4;
 
 -- Broadcast messages: 3 holds a single quote and double quotes, 5 a line
--- break (CR LF), 6 a letter that Windows-1251 lacks (ñ).
+-- break (a bare line feed), 6 a letter that Windows-1251 lacks (ñ); 7 has
+-- not been scheduled (next NULL).
 INSERT INTO `autobroadcast` (`id`,`text`,`next`) VALUES
  (1, 'Добро пожаловать на сервер «Вечный Огонь»! Приятной игры.', 1),
  (2, 'Server restart every day at 05:00 (Moscow time).', 1),
  (3, 'Don''t share your password: a GM will never ask for it. Remember the "golden rule"!', 2),
  (4, 'Ищете гильдию? Загляните на форум, раздел "Гильдии".', 1),
- (5, 'Внимание!\r\nВ субботу с 10:00 до 12:00 профилактические работы.', 3),
+ (5, 'Внимание!\nВ субботу с 10:00 до 12:00 профилактические работы.', 3),
  (6, 'Vote for us every day – bonus points await! Gracias, señores.', 1),
- (7, 'Нашли ошибку? Пишите в тикет, администрация ответит.', 1);
+ (7, 'Нашли ошибку? Пишите в тикет, администрация ответит.', NULL);
 
 ALTER TABLE `autobroadcast` AUTO_INCREMENT = 8;
+
+-- ---------------------------------------------------------------------------
+-- realmd_old (the older account table: e-mail as bytes, last_login NULL)
+-- ---------------------------------------------------------------------------
+USE `realmd_old`;
+
+DELETE FROM `account`;
+
+-- 1 has an e-mail written in Windows-1251 bytes ("вася@почта.рф",
+-- X'E2E0F1FF40EFEEF7F2E02EF0F4'), which is not well-formed UTF-8 and is
+-- therefore shown empty; 1 and 3 never logged in (NULL); 3 has no e-mail.
+-- Passwords: 1 ВАСЯ qwerty, 2 STARIK oldpass, 3 NOMAIL nomail.
+INSERT INTO `account` (`id`,`username`,`sha_pass_hash`,`gmlevel`,`email`,`joindate`,`last_ip`,`failed_logins`,`locked`,`last_login`,`active_realm_id`,`expansion`,`locale`) VALUES
+ (1, 'ВАСЯ',   '335242ED882D9C5DCDFCC2D90BD4A74A7105EA7D', 0, X'E2E0F1FF40EFEEF7F2E02EF0F4', '2008-03-01 12:00:00', '95.24.12.7', 0, 0, NULL, 0, 0, 8),
+ (2, 'STARIK', '6C317E35352B294F84CD48FE2D769E0C381E93C0', 0, 'starik@mail.ru', '2008-04-02 13:30:00', '10.1.1.1', 1, 0, '2010-05-01 10:00:00', 0, 1, 0),
+ (3, 'NOMAIL', '3A3168C014B14CC4F5478C0982E73DB06AA93F3D', 0, NULL, '2009-01-15 08:00:00', '0.0.0.0', 0, 0, NULL, 0, 0, 0);
+
+ALTER TABLE `account` AUTO_INCREMENT = 4;
 
 -- ---------------------------------------------------------------------------
 -- characters
@@ -128,9 +150,14 @@ USE `characters`;
 DELETE FROM `characters`;
 DELETE FROM `character_queststatus`;
 DELETE FROM `character_inventory`;
+DELETE FROM `item_instance`;
 DELETE FROM `character_spell`;
 DELETE FROM `character_aura`;
 DELETE FROM `character_homebind`;
+DELETE FROM `character_action`;
+DELETE FROM `character_reputation`;
+DELETE FROM `character_social`;
+DELETE FROM `character_declinedname`;
 DELETE FROM `groups`;
 DELETE FROM `group_member`;
 DELETE FROM `corpse`;
@@ -221,10 +248,14 @@ INSERT INTO `character_queststatus` (`guid`,`quest`,`status`,`rewarded`) VALUES
  (9,  783,  1, 1),
  (2,  9999, 3, 0),
  (13, 1,    5, 0),
- (13, 33,   1, 1);
+ (13, 33,   1, 1),
+ (28, 783,  1, 1),
+ (30, 7,    3, 0);
 
 -- Items. 5 carries a bag (item 1003) with cloth in it; item 1007 of 5 uses
--- template 2361, which has no row in locales_item.
+-- template 2361, which has no row in locales_item; item 1105 of 9 uses
+-- template 40000, which is gone from the world database. The characters
+-- without accounts (28-30) carry items too.
 INSERT INTO `character_inventory` (`guid`,`bag`,`slot`,`item`,`item_template`) VALUES
  (5,  0,    3,  1001, 6096),
  (5,  0,    15, 1002, 2092),
@@ -240,7 +271,20 @@ INSERT INTO `character_inventory` (`guid`,`bag`,`slot`,`item`,`item_template`) V
  (13, 0,    15, 1201, 25),
  (13, 0,    23, 1202, 6948),
  (13, 0,    24, 1203, 12345),
- (1,  0,    23, 1301, 6948);
+ (1,  0,    23, 1301, 6948),
+ (9,  0,    25, 1105, 40000),
+ (28, 0,    23, 1401, 6948),
+ (28, 0,    24, 1402, 159),
+ (29, 0,    23, 1501, 6948),
+ (30, 0,    23, 1601, 6948);
+
+-- The item instances of every inventory row (owner_guid is the carrier),
+-- and one of 28 lying in its mail (not in the inventory).
+INSERT INTO `item_instance` (`guid`,`owner_guid`,`data`)
+SELECT `item`, `guid`, CONCAT(`item`, ' 1073741824 3 ', `item_template`, ' 1065353216 0 ', `guid`, ' 0 0 0')
+  FROM `character_inventory`;
+INSERT INTO `item_instance` (`guid`,`owner_guid`,`data`) VALUES
+ (1403, 28, '1403 1073741824 3 2589 1065353216 0 28 0 0 0');
 
 -- Known spells; one disabled spell and one inactive one.
 INSERT INTO `character_spell` (`guid`,`spell`,`active`,`disabled`) VALUES
@@ -257,7 +301,10 @@ INSERT INTO `character_spell` (`guid`,`spell`,`active`,`disabled`) VALUES
  (9,  2050,  1, 0),
  (9,  17,    1, 0),
  (13, 75,    1, 0),
- (13, 1978,  1, 0);
+ (13, 1978,  1, 0),
+ (28, 589,   1, 0),
+ (29, 78,    1, 0),
+ (30, 585,   1, 0);
 
 -- Auras. 13 still has the three rows the repair writes (spell 15007) and
 -- one more aura; 7 has an aura cast by another character (guid 20).
@@ -267,25 +314,62 @@ INSERT INTO `character_aura` (`guid`,`caster_guid`,`spell`,`effect_index`,`stack
  (13, 13, 15007, 2, 1, 0,   600000, 412000, -1),
  (13, 13, 13163, 0, 1, 0,   -1,     -1,     -1),
  (7,  7,  48266, 0, 1, 10,  -1,     -1,     -1),
- (7,  20, 57330, 0, 1, 155, 120000, 95000,  -1);
+ (7,  20, 57330, 0, 1, 155, 120000, 95000,  -1),
+ (28, 28, 15007, 0, 1, -75, 600000, 300000, -1);
 
--- Groups: 9 leads 9, 17 and 23; 5 leads 5 and 2.
-INSERT INTO `groups` (`groupId`,`leaderGuid`,`lootMethod`,`groupType`) VALUES
- (1, 9, 3, 0),
- (2, 5, 0, 0);
+-- Groups, keyed by their leader: 9 leads 9, 17 and 23; 5 leads 5 and 2;
+-- 28 (without account) leads 28 and 22.
+INSERT INTO `groups` (`leaderGuid`,`mainTank`,`mainAssistant`,`lootMethod`,`looterGuid`,`lootThreshold`,`isRaid`,`difficulty`) VALUES
+ (9,  17, 0, 3, 9,  2, 0, 0),
+ (5,  0,  0, 0, 5,  2, 0, 0),
+ (28, 0,  0, 1, 28, 2, 0, 0);
 
-INSERT INTO `group_member` (`groupId`,`memberGuid`,`subgroup`) VALUES
- (1, 9,  0),
- (1, 17, 0),
- (1, 23, 0),
- (2, 5,  0),
- (2, 2,  0);
+INSERT INTO `group_member` (`leaderGuid`,`memberGuid`,`assistant`,`subgroup`) VALUES
+ (9,  9,  0, 0),
+ (9,  17, 1, 0),
+ (9,  23, 0, 0),
+ (5,  5,  0, 0),
+ (5,  2,  0, 0),
+ (28, 28, 0, 0),
+ (28, 22, 0, 0);
 
--- Corpses of 11, 24 and 5.
+-- Action bars (a few buttons each).
+INSERT INTO `character_action` (`guid`,`button`,`action`,`type`) VALUES
+ (5,  0,  75,    0),
+ (5,  1,  2973,  0),
+ (5,  11, 159,   128),
+ (7,  0,  45462, 0),
+ (28, 0,  589,   0),
+ (28, 1,  159,   128),
+ (29, 0,  78,    0);
+
+-- Reputation with a few factions.
+INSERT INTO `character_reputation` (`guid`,`faction`,`standing`,`flags`) VALUES
+ (5,  76,  3100,  17),
+ (5,  530, 42000, 17),
+ (7,  1106, 9000, 17),
+ (28, 68,  -2500, 17),
+ (30, 76,  0,     16);
+
+-- Friends and ignored characters: 5 and 28 are friends of each other, 2
+-- ignores 30.
+INSERT INTO `character_social` (`guid`,`friend`,`flags`,`note`) VALUES
+ (5,  28, 1, 'старый друг'),
+ (28, 5,  1, ''),
+ (5,  7,  1, ''),
+ (2,  30, 2, 'спам');
+
+-- Declined forms of Cyrillic names.
+INSERT INTO `character_declinedname` (`guid`,`genitive`,`dative`,`accusative`,`instrumental`,`prepositional`) VALUES
+ (6,  'Василисы', 'Василисе', 'Василису', 'Василисой', 'Василисе'),
+ (28, 'Призрака', 'Призраку', 'Призрака', 'Призраком', 'Призраке');
+
+-- Corpses of 11, 24, 5 and 29.
 INSERT INTO `corpse` (`guid`,`player`,`position_x`,`position_y`,`position_z`,`orientation`,`map`,`time`,`corpse_type`) VALUES
  (1, 11, -9464.12, 62.03, 56.77, 1.2, 0, 1765432100, 1),
  (2, 24, -600.5, -4200.25, 38.9, 4.4, 1, 1765432200, 0),
- (3, 5,  -620.75, -4255.5, 38.7, 0.3, 1, 1765432300, 1);
+ (3, 5,  -620.75, -4255.5, 38.7, 0.3, 1, 1765432300, 1),
+ (4, 29, -2890.5, -250.25, 53.0, 2.2, 1, 1765432400, 1);
 
 -- ---------------------------------------------------------------------------
 -- characters_old (level, gender and money only inside `data`)
@@ -325,12 +409,14 @@ INSERT INTO `character_queststatus` (`guid`,`quest`,`status`,`rewarded`) VALUES
 INSERT INTO `character_inventory` (`guid`,`bag`,`slot`,`item`,`item_template`) VALUES
  (1, 0, 15, 501, 25),
  (1, 0, 23, 502, 6948),
- (2, 0, 23, 503, 6948);
+ (2, 0, 23, 503, 6948),
+ (5, 0, 23, 504, 6948);
 
 INSERT INTO `character_spell` (`guid`,`spell`,`active`,`disabled`) VALUES
  (1, 78,  1, 0),
  (1, 2457, 1, 0),
- (2, 133, 1, 0);
+ (2, 133, 1, 0),
+ (5, 75,  1, 0);
 
 INSERT INTO `character_aura` (`guid`,`caster_guid`,`spell`,`effect_index`,`stackcount`,`amount`,`maxduration`,`remaintime`,`remaincharges`) VALUES
  (2, 2, 15007, 0, 1, -75, 600000, 200000, -1);

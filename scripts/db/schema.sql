@@ -1,28 +1,38 @@
 -- realmdesk test and demo databases: schema.
 --
--- Creates four databases from scratch (every run drops them first):
+-- Creates the databases from scratch (every run drops them first):
 --   realmd          accounts, bans, realm list, broadcast messages
+--   realmd_old      an older `account` table beside the current one: the
+--                   e-mail kept as bytes and a last login that may be NULL
 --   characters      characters and their per-character tables
---   characters_old  the same tables, with the older `characters` layout that
---                   keeps level, gender and money only inside `data`
+--   characters_old  an older layout: `characters` keeps level, gender and
+--                   money only inside `data`, and several per-character
+--                   tables do not exist yet
 --   mangos          world tables read for quest and item names
+--
+-- The tables and column types are those of the game server's own databases
+-- (where realmdesk touches them), MyISAM or InnoDB as there. The server runs
+-- in its default, strict sql_mode: a value out of range or too long for its
+-- column is an error, never silently cut.
 --
 -- Load as the server's root user, before data.sql:
 --   mariadb --default-character-set=utf8mb4 < schema.sql
 --
 -- Databases and text columns are utf8mb3; the program talks to the server with
--- SET NAMES utf8. The one deliberate exception is `realmd`.`ip_banned`.`banreason`,
--- a byte column, so that a reason stored in a legacy single-byte code page can
--- be kept as it is (see data.sql).
+-- SET NAMES utf8. Two deliberate exceptions hold bytes, so that a text stored in
+-- a legacy single-byte code page can be kept as it is (see data.sql):
+-- `realmd`.`ip_banned`.`banreason` and `realmd_old`.`account`.`email`.
 
 SET NAMES utf8mb4;
 
 DROP DATABASE IF EXISTS `realmd`;
+DROP DATABASE IF EXISTS `realmd_old`;
 DROP DATABASE IF EXISTS `characters`;
 DROP DATABASE IF EXISTS `characters_old`;
 DROP DATABASE IF EXISTS `mangos`;
 
 CREATE DATABASE `realmd`         CHARACTER SET utf8mb3 COLLATE utf8mb3_general_ci;
+CREATE DATABASE `realmd_old`     CHARACTER SET utf8mb3 COLLATE utf8mb3_general_ci;
 CREATE DATABASE `characters`     CHARACTER SET utf8mb3 COLLATE utf8mb3_general_ci;
 CREATE DATABASE `characters_old` CHARACTER SET utf8mb3 COLLATE utf8mb3_general_ci;
 CREATE DATABASE `mangos`         CHARACTER SET utf8mb3 COLLATE utf8mb3_general_ci;
@@ -32,31 +42,36 @@ CREATE DATABASE `mangos`         CHARACTER SET utf8mb3 COLLATE utf8mb3_general_c
 -- ---------------------------------------------------------------------------
 USE `realmd`;
 
--- Game accounts. sha_pass_hash is the upper-case hex SHA1 of
--- UPPER(username) ':' UPPER(password). s, v and sessionkey hold the login
--- session of the authentication server; NULL until the account logs in, and
--- cleared again when the password or the session key is reset.
--- last_login is NULL for an account that never logged in.
+-- Game accounts. sha_pass_hash is the upper-case hex SHA-1 of the UTF-8 bytes
+-- of username ':' password, with only the Latin letters a-z upper-cased
+-- (Cyrillic stays as typed), so the hash depends on the user name. s, v and
+-- sessionkey hold the login session of the authentication server; NULL until
+-- the account logs in, and cleared again when the password or the session
+-- key is reset. email is NULL for an account created without one.
+-- last_login is the zero date for an account that never logged in.
 -- active_realm_id is the realm the account is playing on (0 = offline).
+-- mutetime: until when the account may not chat (unix time, 0 = not muted).
 CREATE TABLE `account` (
-  `id`              INT UNSIGNED      NOT NULL AUTO_INCREMENT,
-  `username`        VARCHAR(32)       NOT NULL DEFAULT '',
-  `sha_pass_hash`   VARCHAR(40)       NOT NULL DEFAULT '',
-  `gmlevel`         TINYINT UNSIGNED  NOT NULL DEFAULT 0,
-  `sessionkey`      VARCHAR(128)      NULL     DEFAULT NULL,
-  `v`               VARCHAR(128)      NULL     DEFAULT NULL,
-  `s`               VARCHAR(128)      NULL     DEFAULT NULL,
-  `email`           VARCHAR(255)      NOT NULL DEFAULT '',
-  `joindate`        DATETIME          NOT NULL DEFAULT CURRENT_TIMESTAMP,
-  `last_ip`         VARCHAR(30)       NOT NULL DEFAULT '0.0.0.0',
-  `failed_logins`   INT UNSIGNED      NOT NULL DEFAULT 0,
-  `locked`          TINYINT UNSIGNED  NOT NULL DEFAULT 0,
-  `last_login`      DATETIME          NULL     DEFAULT NULL,
-  `active_realm_id` INT UNSIGNED      NOT NULL DEFAULT 0,
-  `expansion`       TINYINT UNSIGNED  NOT NULL DEFAULT 0,
-  `locale`          TINYINT UNSIGNED  NOT NULL DEFAULT 0,
+  `id`              INT(11) UNSIGNED    NOT NULL AUTO_INCREMENT,
+  `username`        VARCHAR(32)         NOT NULL DEFAULT '',
+  `sha_pass_hash`   VARCHAR(40)         NOT NULL DEFAULT '',
+  `gmlevel`         TINYINT(3) UNSIGNED NOT NULL DEFAULT 0,
+  `sessionkey`      LONGTEXT,
+  `v`               LONGTEXT,
+  `s`               LONGTEXT,
+  `email`           TEXT,
+  `joindate`        TIMESTAMP           NOT NULL DEFAULT CURRENT_TIMESTAMP,
+  `last_ip`         VARCHAR(30)         NOT NULL DEFAULT '0.0.0.0',
+  `failed_logins`   INT(11) UNSIGNED    NOT NULL DEFAULT 0,
+  `locked`          TINYINT(3) UNSIGNED NOT NULL DEFAULT 0,
+  `last_login`      TIMESTAMP           NOT NULL DEFAULT '0000-00-00 00:00:00',
+  `active_realm_id` INT(11) UNSIGNED    NOT NULL DEFAULT 0,
+  `expansion`       TINYINT(3) UNSIGNED NOT NULL DEFAULT 0,
+  `mutetime`        BIGINT(40) UNSIGNED NOT NULL DEFAULT 0,
+  `locale`          TINYINT(3) UNSIGNED NOT NULL DEFAULT 0,
   PRIMARY KEY (`id`),
   UNIQUE KEY `idx_username` (`username`),
+  KEY `idx_gmlevel` (`gmlevel`),
   KEY `idx_last_ip` (`last_ip`)
 ) ENGINE=InnoDB DEFAULT CHARSET=utf8mb3 COLLATE=utf8mb3_general_ci;
 
@@ -64,12 +79,12 @@ CREATE TABLE `account` (
 -- bandate and unbandate are unix times, unbandate = bandate for a permanent
 -- ban. active = 0 once the ban has been lifted.
 CREATE TABLE `account_banned` (
-  `id`        INT UNSIGNED     NOT NULL DEFAULT 0,
-  `bandate`   BIGINT           NOT NULL DEFAULT 0,
-  `unbandate` BIGINT           NOT NULL DEFAULT 0,
-  `bannedby`  VARCHAR(50)      NOT NULL DEFAULT '',
-  `banreason` VARCHAR(255)     NOT NULL DEFAULT '',
-  `active`    TINYINT UNSIGNED NOT NULL DEFAULT 1,
+  `id`        INT(11)      NOT NULL DEFAULT 0,
+  `bandate`   BIGINT(40)   NOT NULL DEFAULT 0,
+  `unbandate` BIGINT(40)   NOT NULL DEFAULT 0,
+  `bannedby`  VARCHAR(50)  NOT NULL,
+  `banreason` VARCHAR(255) NOT NULL,
+  `active`    TINYINT(4)   NOT NULL DEFAULT 1,
   PRIMARY KEY (`id`, `bandate`)
 ) ENGINE=InnoDB DEFAULT CHARSET=utf8mb3 COLLATE=utf8mb3_general_ci;
 
@@ -78,35 +93,72 @@ CREATE TABLE `account_banned` (
 -- unchanged instead of being rejected or converted by the server.
 CREATE TABLE `ip_banned` (
   `ip`        VARCHAR(32)    NOT NULL DEFAULT '0.0.0.0',
-  `bandate`   BIGINT         NOT NULL DEFAULT 0,
-  `unbandate` BIGINT         NOT NULL DEFAULT 0,
+  `bandate`   BIGINT(40)     NOT NULL,
+  `unbandate` BIGINT(40)     NOT NULL,
   `bannedby`  VARCHAR(50)    NOT NULL DEFAULT '[Console]',
-  `banreason` VARBINARY(255) NOT NULL DEFAULT '',
+  `banreason` VARBINARY(255) NOT NULL DEFAULT 'no reason',
   PRIMARY KEY (`ip`, `bandate`)
 ) ENGINE=InnoDB DEFAULT CHARSET=utf8mb3 COLLATE=utf8mb3_general_ci;
 
--- Realms announced by the authentication server. Realm names are not unique:
--- the realm page inserts a copy of a selected realm under a new id.
+-- Realms announced by the authentication server. Realm names are unique.
+-- realmbuilds: the client builds the realm accepts, blank-separated.
 CREATE TABLE `realmlist` (
-  `id`                   INT UNSIGNED      NOT NULL AUTO_INCREMENT,
-  `name`                 VARCHAR(32)       NOT NULL DEFAULT '',
-  `address`              VARCHAR(32)       NOT NULL DEFAULT '127.0.0.1',
-  `port`                 INT               NOT NULL DEFAULT 8085,
-  `icon`                 TINYINT UNSIGNED  NOT NULL DEFAULT 0,
-  `color`                TINYINT UNSIGNED  NOT NULL DEFAULT 2,
-  `timezone`             TINYINT UNSIGNED  NOT NULL DEFAULT 0,
-  `allowedSecurityLevel` TINYINT UNSIGNED  NOT NULL DEFAULT 0,
-  `population`           FLOAT UNSIGNED    NOT NULL DEFAULT 0,
-  PRIMARY KEY (`id`)
+  `id`                   INT(11) UNSIGNED    NOT NULL AUTO_INCREMENT,
+  `name`                 VARCHAR(32)         NOT NULL DEFAULT '',
+  `address`              VARCHAR(32)         NOT NULL DEFAULT '127.0.0.1',
+  `port`                 INT(11)             NOT NULL DEFAULT 8085,
+  `icon`                 TINYINT(3) UNSIGNED NOT NULL DEFAULT 0,
+  `color`                TINYINT(3) UNSIGNED NOT NULL DEFAULT 2,
+  `timezone`             TINYINT(3) UNSIGNED NOT NULL DEFAULT 0,
+  `allowedSecurityLevel` TINYINT(3) UNSIGNED NOT NULL DEFAULT 0,
+  `population`           FLOAT UNSIGNED      NOT NULL DEFAULT 0,
+  `realmbuilds`          VARCHAR(64)         NOT NULL DEFAULT '',
+  PRIMARY KEY (`id`),
+  UNIQUE KEY `idx_name` (`name`)
 ) ENGINE=InnoDB DEFAULT CHARSET=utf8mb3 COLLATE=utf8mb3_general_ci;
 
--- Messages the world server announces to all players in turn.
+-- Messages the world server announces to all players in turn. Lines of a
+-- text are separated by a bare line feed. next is NULL for a message that
+-- has not been scheduled yet.
 CREATE TABLE `autobroadcast` (
-  `id`   INT UNSIGNED NOT NULL AUTO_INCREMENT,
-  `text` LONGTEXT     NOT NULL,
-  `next` INT UNSIGNED NOT NULL DEFAULT 1,
+  `id`   INT(11)  NOT NULL AUTO_INCREMENT,
+  `text` LONGTEXT NOT NULL,
+  `next` INT(11)  DEFAULT NULL,
   PRIMARY KEY (`id`)
-) ENGINE=InnoDB DEFAULT CHARSET=utf8mb3 COLLATE=utf8mb3_general_ci;
+) ENGINE=MyISAM DEFAULT CHARSET=utf8mb3 COLLATE=utf8mb3_general_ci;
+
+-- ---------------------------------------------------------------------------
+-- realmd_old: an older `account` table. The e-mail is kept as bytes (an old
+-- tool wrote Windows-1251 there) and last_login is NULL for an account that
+-- never logged in. The other tables are those of realmd, empty.
+-- ---------------------------------------------------------------------------
+USE `realmd_old`;
+
+CREATE TABLE `account` (
+  `id`              INT(11) UNSIGNED    NOT NULL AUTO_INCREMENT,
+  `username`        VARCHAR(32)         NOT NULL DEFAULT '',
+  `sha_pass_hash`   VARCHAR(40)         NOT NULL DEFAULT '',
+  `gmlevel`         TINYINT(3) UNSIGNED NOT NULL DEFAULT 0,
+  `sessionkey`      LONGTEXT,
+  `v`               LONGTEXT,
+  `s`               LONGTEXT,
+  `email`           BLOB,
+  `joindate`        DATETIME            NOT NULL DEFAULT CURRENT_TIMESTAMP,
+  `last_ip`         VARCHAR(30)         NOT NULL DEFAULT '0.0.0.0',
+  `failed_logins`   INT(11) UNSIGNED    NOT NULL DEFAULT 0,
+  `locked`          TINYINT(3) UNSIGNED NOT NULL DEFAULT 0,
+  `last_login`      DATETIME            NULL     DEFAULT NULL,
+  `active_realm_id` INT(11) UNSIGNED    NOT NULL DEFAULT 0,
+  `expansion`       TINYINT(3) UNSIGNED NOT NULL DEFAULT 0,
+  `locale`          TINYINT(3) UNSIGNED NOT NULL DEFAULT 0,
+  PRIMARY KEY (`id`),
+  UNIQUE KEY `idx_username` (`username`)
+) ENGINE=MyISAM DEFAULT CHARSET=utf8mb3 COLLATE=utf8mb3_general_ci;
+
+CREATE TABLE `account_banned` LIKE `realmd`.`account_banned`;
+CREATE TABLE `ip_banned`      LIKE `realmd`.`ip_banned`;
+CREATE TABLE `realmlist`      LIKE `realmd`.`realmlist`;
+CREATE TABLE `autobroadcast`  LIKE `realmd`.`autobroadcast`;
 
 -- ---------------------------------------------------------------------------
 -- characters
@@ -121,32 +173,32 @@ USE `characters`;
 -- 2 reset spells, 4 reset talents; higher bits are the game server's own).
 -- money is in copper (the last four digits are silver and copper).
 CREATE TABLE `characters` (
-  `guid`              INT UNSIGNED      NOT NULL DEFAULT 0,
-  `account`           INT UNSIGNED      NOT NULL DEFAULT 0,
-  `data`              LONGTEXT          NOT NULL DEFAULT '',
-  `name`              VARCHAR(12)       NOT NULL DEFAULT '',
-  `race`              TINYINT UNSIGNED  NOT NULL DEFAULT 0,
-  `class`             TINYINT UNSIGNED  NOT NULL DEFAULT 0,
-  `gender`            TINYINT UNSIGNED  NOT NULL DEFAULT 0,
-  `level`             TINYINT UNSIGNED  NOT NULL DEFAULT 1,
-  `xp`                INT UNSIGNED      NOT NULL DEFAULT 0,
-  `money`             INT UNSIGNED      NOT NULL DEFAULT 0,
-  `position_x`        FLOAT             NOT NULL DEFAULT 0,
-  `position_y`        FLOAT             NOT NULL DEFAULT 0,
-  `position_z`        FLOAT             NOT NULL DEFAULT 0,
-  `map`               INT UNSIGNED      NOT NULL DEFAULT 0,
-  `zone`              INT UNSIGNED      NOT NULL DEFAULT 0,
-  `orientation`       FLOAT             NOT NULL DEFAULT 0,
-  `online`            TINYINT UNSIGNED  NOT NULL DEFAULT 0,
-  `totaltime`         INT UNSIGNED      NOT NULL DEFAULT 0,
-  `logout_time`       BIGINT UNSIGNED   NOT NULL DEFAULT 0,
-  `trans_x`           FLOAT             NOT NULL DEFAULT 0,
-  `trans_y`           FLOAT             NOT NULL DEFAULT 0,
-  `trans_z`           FLOAT             NOT NULL DEFAULT 0,
-  `trans_o`           FLOAT             NOT NULL DEFAULT 0,
-  `transguid`         BIGINT UNSIGNED   NOT NULL DEFAULT 0,
-  `taxi_path`         TEXT              NOT NULL DEFAULT '',
-  `at_login`          INT UNSIGNED      NOT NULL DEFAULT 0,
+  `guid`              INT(11) UNSIGNED     NOT NULL DEFAULT 0,
+  `account`           INT(11) UNSIGNED     NOT NULL DEFAULT 0,
+  `data`              LONGTEXT,
+  `name`              VARCHAR(12)          NOT NULL DEFAULT '',
+  `race`              TINYINT(3) UNSIGNED  NOT NULL DEFAULT 0,
+  `class`             TINYINT(3) UNSIGNED  NOT NULL DEFAULT 0,
+  `gender`            TINYINT(3) UNSIGNED  NOT NULL DEFAULT 0,
+  `level`             TINYINT(3) UNSIGNED  NOT NULL DEFAULT 0,
+  `xp`                INT(10) UNSIGNED     NOT NULL DEFAULT 0,
+  `money`             INT(10) UNSIGNED     NOT NULL DEFAULT 0,
+  `position_x`        FLOAT                NOT NULL DEFAULT 0,
+  `position_y`        FLOAT                NOT NULL DEFAULT 0,
+  `position_z`        FLOAT                NOT NULL DEFAULT 0,
+  `map`               INT(11) UNSIGNED     NOT NULL DEFAULT 0,
+  `zone`              INT(11) UNSIGNED     NOT NULL DEFAULT 0,
+  `orientation`       FLOAT                NOT NULL DEFAULT 0,
+  `online`            TINYINT(3) UNSIGNED  NOT NULL DEFAULT 0,
+  `totaltime`         INT(11) UNSIGNED     NOT NULL DEFAULT 0,
+  `logout_time`       BIGINT(20) UNSIGNED  NOT NULL DEFAULT 0,
+  `trans_x`           FLOAT                NOT NULL DEFAULT 0,
+  `trans_y`           FLOAT                NOT NULL DEFAULT 0,
+  `trans_z`           FLOAT                NOT NULL DEFAULT 0,
+  `trans_o`           FLOAT                NOT NULL DEFAULT 0,
+  `transguid`         BIGINT(20) UNSIGNED  NOT NULL DEFAULT 0,
+  `taxi_path`         TEXT,
+  `at_login`          INT(11) UNSIGNED     NOT NULL DEFAULT 0,
   PRIMARY KEY (`guid`),
   KEY `idx_account` (`account`),
   KEY `idx_name` (`name`),
@@ -156,10 +208,12 @@ CREATE TABLE `characters` (
 -- Quest log and finished quests. status: 1 complete, 3 in progress,
 -- 5 failed; rewarded = 1 once the reward was taken.
 CREATE TABLE `character_queststatus` (
-  `guid`       INT UNSIGNED     NOT NULL DEFAULT 0,
-  `quest`      INT UNSIGNED     NOT NULL DEFAULT 0,
-  `status`     TINYINT UNSIGNED NOT NULL DEFAULT 0,
-  `rewarded`   TINYINT UNSIGNED NOT NULL DEFAULT 0,
+  `guid`       INT(11) UNSIGNED    NOT NULL DEFAULT 0,
+  `quest`      INT(11) UNSIGNED    NOT NULL DEFAULT 0,
+  `status`     INT(11) UNSIGNED    NOT NULL DEFAULT 0,
+  `rewarded`   TINYINT(1) UNSIGNED NOT NULL DEFAULT 0,
+  `explored`   TINYINT(1) UNSIGNED NOT NULL DEFAULT 0,
+  `timer`      BIGINT(20) UNSIGNED NOT NULL DEFAULT 0,
   PRIMARY KEY (`guid`, `quest`)
 ) ENGINE=InnoDB DEFAULT CHARSET=utf8mb3 COLLATE=utf8mb3_general_ci;
 
@@ -168,21 +222,31 @@ CREATE TABLE `character_queststatus` (
 -- of the container. item is the item's own guid, item_template its entry in
 -- the world database. The column order matters to the item sub-page.
 CREATE TABLE `character_inventory` (
-  `guid`          INT UNSIGNED     NOT NULL DEFAULT 0,
-  `bag`           INT UNSIGNED     NOT NULL DEFAULT 0,
-  `slot`          TINYINT UNSIGNED NOT NULL DEFAULT 0,
-  `item`          INT UNSIGNED     NOT NULL DEFAULT 0,
-  `item_template` INT UNSIGNED     NOT NULL DEFAULT 0,
+  `guid`          INT(11) UNSIGNED    NOT NULL DEFAULT 0,
+  `bag`           INT(11) UNSIGNED    NOT NULL DEFAULT 0,
+  `slot`          TINYINT(3) UNSIGNED NOT NULL DEFAULT 0,
+  `item`          INT(11) UNSIGNED    NOT NULL DEFAULT 0,
+  `item_template` INT(11) UNSIGNED    NOT NULL DEFAULT 0,
   PRIMARY KEY (`item`),
   KEY `idx_guid` (`guid`)
 ) ENGINE=InnoDB DEFAULT CHARSET=utf8mb3 COLLATE=utf8mb3_general_ci;
 
+-- The items themselves (enchantments, durability ... packed in `data`),
+-- owned by a character through owner_guid.
+CREATE TABLE `item_instance` (
+  `guid`       INT(11) UNSIGNED NOT NULL DEFAULT 0,
+  `owner_guid` INT(11) UNSIGNED NOT NULL DEFAULT 0,
+  `data`       LONGTEXT,
+  PRIMARY KEY (`guid`),
+  KEY `idx_owner_guid` (`owner_guid`)
+) ENGINE=InnoDB DEFAULT CHARSET=utf8mb3 COLLATE=utf8mb3_general_ci;
+
 -- Known spells.
 CREATE TABLE `character_spell` (
-  `guid`     INT UNSIGNED     NOT NULL DEFAULT 0,
-  `spell`    INT UNSIGNED     NOT NULL DEFAULT 0,
-  `active`   TINYINT UNSIGNED NOT NULL DEFAULT 1,
-  `disabled` TINYINT UNSIGNED NOT NULL DEFAULT 0,
+  `guid`     INT(11) UNSIGNED    NOT NULL DEFAULT 0,
+  `spell`    INT(11) UNSIGNED    NOT NULL DEFAULT 0,
+  `active`   TINYINT(3) UNSIGNED NOT NULL DEFAULT 1,
+  `disabled` TINYINT(3) UNSIGNED NOT NULL DEFAULT 0,
   PRIMARY KEY (`guid`, `spell`)
 ) ENGINE=InnoDB DEFAULT CHARSET=utf8mb3 COLLATE=utf8mb3_general_ci;
 
@@ -192,96 +256,141 @@ CREATE TABLE `character_spell` (
 -- remaining charges). amount and remaincharges may be negative (-1 = no
 -- charges).
 CREATE TABLE `character_aura` (
-  `guid`          INT UNSIGNED     NOT NULL DEFAULT 0,
-  `caster_guid`   BIGINT UNSIGNED  NOT NULL DEFAULT 0,
-  `spell`         INT UNSIGNED     NOT NULL DEFAULT 0,
-  `effect_index`  TINYINT UNSIGNED NOT NULL DEFAULT 0,
-  `stackcount`    INT UNSIGNED     NOT NULL DEFAULT 1,
-  `amount`        INT              NOT NULL DEFAULT 0,
-  `maxduration`   INT              NOT NULL DEFAULT 0,
-  `remaintime`    INT              NOT NULL DEFAULT 0,
-  `remaincharges` INT              NOT NULL DEFAULT 0,
+  `guid`          INT(11) UNSIGNED    NOT NULL DEFAULT 0,
+  `caster_guid`   BIGINT(20) UNSIGNED NOT NULL DEFAULT 0,
+  `spell`         INT(11) UNSIGNED    NOT NULL DEFAULT 0,
+  `effect_index`  INT(11) UNSIGNED    NOT NULL DEFAULT 0,
+  `stackcount`    INT(11)             NOT NULL DEFAULT 1,
+  `amount`        INT(11)             NOT NULL DEFAULT 0,
+  `maxduration`   INT(11)             NOT NULL DEFAULT 0,
+  `remaintime`    INT(11)             NOT NULL DEFAULT 0,
+  `remaincharges` INT(11)             NOT NULL DEFAULT 0,
   PRIMARY KEY (`guid`, `caster_guid`, `spell`, `effect_index`)
 ) ENGINE=InnoDB DEFAULT CHARSET=utf8mb3 COLLATE=utf8mb3_general_ci;
 
 -- Home-bind (hearthstone) position; the repair moves a character here.
 CREATE TABLE `character_homebind` (
-  `guid`       INT UNSIGNED NOT NULL DEFAULT 0,
-  `map`        INT UNSIGNED NOT NULL DEFAULT 0,
-  `zone`       INT UNSIGNED NOT NULL DEFAULT 0,
-  `position_x` FLOAT        NOT NULL DEFAULT 0,
-  `position_y` FLOAT        NOT NULL DEFAULT 0,
-  `position_z` FLOAT        NOT NULL DEFAULT 0,
+  `guid`       INT(11) UNSIGNED NOT NULL DEFAULT 0,
+  `map`        INT(11) UNSIGNED NOT NULL DEFAULT 0,
+  `zone`       INT(11) UNSIGNED NOT NULL DEFAULT 0,
+  `position_x` FLOAT            NOT NULL DEFAULT 0,
+  `position_y` FLOAT            NOT NULL DEFAULT 0,
+  `position_z` FLOAT            NOT NULL DEFAULT 0,
   PRIMARY KEY (`guid`)
 ) ENGINE=InnoDB DEFAULT CHARSET=utf8mb3 COLLATE=utf8mb3_general_ci;
 
--- Player groups and their members. groupType: 0 party, 1 raid.
+-- Action bar buttons: a spell, an item or a macro per button.
+CREATE TABLE `character_action` (
+  `guid`   INT(11) UNSIGNED    NOT NULL DEFAULT 0,
+  `button` TINYINT(3) UNSIGNED NOT NULL DEFAULT 0,
+  `action` INT(11) UNSIGNED    NOT NULL DEFAULT 0,
+  `type`   TINYINT(3) UNSIGNED NOT NULL DEFAULT 0,
+  PRIMARY KEY (`guid`, `button`)
+) ENGINE=InnoDB DEFAULT CHARSET=utf8mb3 COLLATE=utf8mb3_general_ci;
+
+-- Standing with each faction.
+CREATE TABLE `character_reputation` (
+  `guid`     INT(11) UNSIGNED NOT NULL DEFAULT 0,
+  `faction`  INT(11) UNSIGNED NOT NULL DEFAULT 0,
+  `standing` INT(11)          NOT NULL DEFAULT 0,
+  `flags`    INT(11)          NOT NULL DEFAULT 0,
+  PRIMARY KEY (`guid`, `faction`)
+) ENGINE=InnoDB DEFAULT CHARSET=utf8mb3 COLLATE=utf8mb3_general_ci;
+
+-- Friends (flags 1) and ignored characters (flags 2) of a character; friend
+-- is the other character's guid.
+CREATE TABLE `character_social` (
+  `guid`   INT(11) UNSIGNED    NOT NULL DEFAULT 0,
+  `friend` INT(11) UNSIGNED    NOT NULL DEFAULT 0,
+  `flags`  TINYINT(1) UNSIGNED NOT NULL DEFAULT 0,
+  `note`   VARCHAR(48)         NOT NULL DEFAULT '',
+  PRIMARY KEY (`guid`, `friend`, `flags`)
+) ENGINE=MyISAM DEFAULT CHARSET=utf8mb3 COLLATE=utf8mb3_general_ci;
+
+-- The declined forms of a Cyrillic character name.
+CREATE TABLE `character_declinedname` (
+  `guid`          INT(11) UNSIGNED NOT NULL DEFAULT 0,
+  `genitive`      VARCHAR(15)      NOT NULL DEFAULT '',
+  `dative`        VARCHAR(15)      NOT NULL DEFAULT '',
+  `accusative`    VARCHAR(15)      NOT NULL DEFAULT '',
+  `instrumental`  VARCHAR(15)      NOT NULL DEFAULT '',
+  `prepositional` VARCHAR(15)      NOT NULL DEFAULT '',
+  PRIMARY KEY (`guid`)
+) ENGINE=MyISAM DEFAULT CHARSET=utf8mb3 COLLATE=utf8mb3_general_ci;
+
+-- Player groups, one per leader, and their members (the leader included).
+-- isRaid: 0 party, 1 raid.
 CREATE TABLE `groups` (
-  `groupId`       INT UNSIGNED     NOT NULL DEFAULT 0,
-  `leaderGuid`    INT UNSIGNED     NOT NULL DEFAULT 0,
-  `lootMethod`    TINYINT UNSIGNED NOT NULL DEFAULT 0,
-  `groupType`     TINYINT UNSIGNED NOT NULL DEFAULT 0,
-  PRIMARY KEY (`groupId`),
-  KEY `idx_leader` (`leaderGuid`)
+  `leaderGuid`    INT(11) UNSIGNED    NOT NULL,
+  `mainTank`      INT(11) UNSIGNED    NOT NULL,
+  `mainAssistant` INT(11) UNSIGNED    NOT NULL,
+  `lootMethod`    TINYINT(4) UNSIGNED NOT NULL,
+  `looterGuid`    INT(11) UNSIGNED    NOT NULL,
+  `lootThreshold` TINYINT(4) UNSIGNED NOT NULL,
+  `isRaid`        TINYINT(1) UNSIGNED NOT NULL,
+  `difficulty`    TINYINT(3) UNSIGNED NOT NULL DEFAULT 0,
+  PRIMARY KEY (`leaderGuid`)
 ) ENGINE=InnoDB DEFAULT CHARSET=utf8mb3 COLLATE=utf8mb3_general_ci;
 
 CREATE TABLE `group_member` (
-  `groupId`    INT UNSIGNED     NOT NULL DEFAULT 0,
-  `memberGuid` INT UNSIGNED     NOT NULL DEFAULT 0,
-  `subgroup`   TINYINT UNSIGNED NOT NULL DEFAULT 0,
-  PRIMARY KEY (`memberGuid`),
-  KEY `idx_group` (`groupId`)
+  `leaderGuid` INT(11) UNSIGNED     NOT NULL,
+  `memberGuid` INT(11) UNSIGNED     NOT NULL,
+  `assistant`  TINYINT(1) UNSIGNED  NOT NULL,
+  `subgroup`   SMALLINT(6) UNSIGNED NOT NULL,
+  PRIMARY KEY (`leaderGuid`, `memberGuid`),
+  KEY `idx_member` (`memberGuid`)
 ) ENGINE=InnoDB DEFAULT CHARSET=utf8mb3 COLLATE=utf8mb3_general_ci;
 
 -- Corpses left in the world. corpse_type: 0 bones, 1 a corpse the player
 -- can still return to.
 CREATE TABLE `corpse` (
-  `guid`        INT UNSIGNED     NOT NULL DEFAULT 0,
-  `player`      INT UNSIGNED     NOT NULL DEFAULT 0,
-  `position_x`  FLOAT            NOT NULL DEFAULT 0,
-  `position_y`  FLOAT            NOT NULL DEFAULT 0,
-  `position_z`  FLOAT            NOT NULL DEFAULT 0,
-  `orientation` FLOAT            NOT NULL DEFAULT 0,
-  `map`         INT UNSIGNED     NOT NULL DEFAULT 0,
-  `time`        BIGINT UNSIGNED  NOT NULL DEFAULT 0,
-  `corpse_type` TINYINT UNSIGNED NOT NULL DEFAULT 0,
+  `guid`        INT(11) UNSIGNED    NOT NULL DEFAULT 0,
+  `player`      INT(11) UNSIGNED    NOT NULL DEFAULT 0,
+  `position_x`  FLOAT               NOT NULL DEFAULT 0,
+  `position_y`  FLOAT               NOT NULL DEFAULT 0,
+  `position_z`  FLOAT               NOT NULL DEFAULT 0,
+  `orientation` FLOAT               NOT NULL DEFAULT 0,
+  `map`         INT(11) UNSIGNED    NOT NULL DEFAULT 0,
+  `time`        BIGINT(20) UNSIGNED NOT NULL DEFAULT 0,
+  `corpse_type` TINYINT(3) UNSIGNED NOT NULL DEFAULT 0,
   PRIMARY KEY (`guid`),
   KEY `idx_player` (`player`)
 ) ENGINE=InnoDB DEFAULT CHARSET=utf8mb3 COLLATE=utf8mb3_general_ci;
 
 -- ---------------------------------------------------------------------------
 -- characters_old: older layout. `characters` has no level, gender or money
--- columns (those live only inside `data`); the other tables are the same.
+-- columns (those live only inside `data`); of the per-character tables only
+-- these exist, as in characters.
 -- ---------------------------------------------------------------------------
 USE `characters_old`;
 
 CREATE TABLE `characters` (
-  `guid`              INT UNSIGNED      NOT NULL DEFAULT 0,
-  `account`           INT UNSIGNED      NOT NULL DEFAULT 0,
-  `data`              LONGTEXT          NOT NULL DEFAULT '',
-  `name`              VARCHAR(12)       NOT NULL DEFAULT '',
-  `race`              TINYINT UNSIGNED  NOT NULL DEFAULT 0,
-  `class`             TINYINT UNSIGNED  NOT NULL DEFAULT 0,
-  `position_x`        FLOAT             NOT NULL DEFAULT 0,
-  `position_y`        FLOAT             NOT NULL DEFAULT 0,
-  `position_z`        FLOAT             NOT NULL DEFAULT 0,
-  `map`               INT UNSIGNED      NOT NULL DEFAULT 0,
-  `zone`              INT UNSIGNED      NOT NULL DEFAULT 0,
-  `orientation`       FLOAT             NOT NULL DEFAULT 0,
-  `online`            TINYINT UNSIGNED  NOT NULL DEFAULT 0,
-  `totaltime`         INT UNSIGNED      NOT NULL DEFAULT 0,
-  `logout_time`       BIGINT UNSIGNED   NOT NULL DEFAULT 0,
-  `trans_x`           FLOAT             NOT NULL DEFAULT 0,
-  `trans_y`           FLOAT             NOT NULL DEFAULT 0,
-  `trans_z`           FLOAT             NOT NULL DEFAULT 0,
-  `trans_o`           FLOAT             NOT NULL DEFAULT 0,
-  `transguid`         BIGINT UNSIGNED   NOT NULL DEFAULT 0,
-  `taxi_path`         TEXT              NOT NULL DEFAULT '',
-  `at_login`          INT UNSIGNED      NOT NULL DEFAULT 0,
+  `guid`              INT(11) UNSIGNED     NOT NULL DEFAULT 0,
+  `account`           INT(11) UNSIGNED     NOT NULL DEFAULT 0,
+  `data`              LONGTEXT,
+  `name`              VARCHAR(12)          NOT NULL DEFAULT '',
+  `race`              TINYINT(3) UNSIGNED  NOT NULL DEFAULT 0,
+  `class`             TINYINT(3) UNSIGNED  NOT NULL DEFAULT 0,
+  `position_x`        FLOAT                NOT NULL DEFAULT 0,
+  `position_y`        FLOAT                NOT NULL DEFAULT 0,
+  `position_z`        FLOAT                NOT NULL DEFAULT 0,
+  `map`               INT(11) UNSIGNED     NOT NULL DEFAULT 0,
+  `zone`              INT(11) UNSIGNED     NOT NULL DEFAULT 0,
+  `orientation`       FLOAT                NOT NULL DEFAULT 0,
+  `online`            TINYINT(3) UNSIGNED  NOT NULL DEFAULT 0,
+  `totaltime`         INT(11) UNSIGNED     NOT NULL DEFAULT 0,
+  `logout_time`       BIGINT(20) UNSIGNED  NOT NULL DEFAULT 0,
+  `trans_x`           FLOAT                NOT NULL DEFAULT 0,
+  `trans_y`           FLOAT                NOT NULL DEFAULT 0,
+  `trans_z`           FLOAT                NOT NULL DEFAULT 0,
+  `trans_o`           FLOAT                NOT NULL DEFAULT 0,
+  `transguid`         BIGINT(20) UNSIGNED  NOT NULL DEFAULT 0,
+  `taxi_path`         TEXT,
+  `at_login`          INT(11) UNSIGNED     NOT NULL DEFAULT 0,
   PRIMARY KEY (`guid`),
   KEY `idx_account` (`account`),
   KEY `idx_name` (`name`)
-) ENGINE=InnoDB DEFAULT CHARSET=utf8mb3 COLLATE=utf8mb3_general_ci;
+) ENGINE=MyISAM DEFAULT CHARSET=utf8mb3 COLLATE=utf8mb3_general_ci;
 
 CREATE TABLE `character_queststatus` LIKE `characters`.`character_queststatus`;
 CREATE TABLE `character_inventory`   LIKE `characters`.`character_inventory`;
@@ -300,42 +409,44 @@ USE `mangos`;
 -- Quests. PrevQuestId / NextQuestId / NextQuestInChain / ExclusiveGroup
 -- describe the quest chains (0 = none).
 CREATE TABLE `quest_template` (
-  `entry`            INT UNSIGNED     NOT NULL DEFAULT 0,
-  `MinLevel`         TINYINT UNSIGNED NOT NULL DEFAULT 0,
-  `QuestLevel`       TINYINT UNSIGNED NOT NULL DEFAULT 0,
-  `Title`            TEXT             NULL,
-  `Details`          TEXT             NULL,
-  `Objectives`       TEXT             NULL,
-  `PrevQuestId`      INT              NOT NULL DEFAULT 0,
-  `NextQuestId`      INT              NOT NULL DEFAULT 0,
-  `ExclusiveGroup`   INT              NOT NULL DEFAULT 0,
-  `NextQuestInChain` INT UNSIGNED     NOT NULL DEFAULT 0,
+  `entry`            MEDIUMINT(8) UNSIGNED NOT NULL DEFAULT 0,
+  `MinLevel`         TINYINT(3) UNSIGNED   NOT NULL DEFAULT 0,
+  `QuestLevel`       TINYINT(3) UNSIGNED   NOT NULL DEFAULT 0,
+  `Title`            TEXT,
+  `Details`          TEXT,
+  `Objectives`       TEXT,
+  `PrevQuestId`      MEDIUMINT(9)          NOT NULL DEFAULT 0,
+  `NextQuestId`      MEDIUMINT(9)          NOT NULL DEFAULT 0,
+  `ExclusiveGroup`   MEDIUMINT(9)          NOT NULL DEFAULT 0,
+  `NextQuestInChain` MEDIUMINT(8) UNSIGNED NOT NULL DEFAULT 0,
   PRIMARY KEY (`entry`)
-) ENGINE=InnoDB DEFAULT CHARSET=utf8mb3 COLLATE=utf8mb3_general_ci;
+) ENGINE=MyISAM DEFAULT CHARSET=utf8mb3 COLLATE=utf8mb3_general_ci;
 
--- Item templates. Quality: 0 poor ... 5 legendary.
+-- Item templates. Quality: 0 poor ... 5 legendary. An entry can be
+-- removed while characters still own items of it.
 CREATE TABLE `item_template` (
-  `entry`         INT UNSIGNED     NOT NULL DEFAULT 0,
-  `class`         TINYINT UNSIGNED NOT NULL DEFAULT 0,
-  `subclass`      TINYINT UNSIGNED NOT NULL DEFAULT 0,
-  `name`          VARCHAR(255)     NOT NULL DEFAULT '',
-  `Quality`       TINYINT UNSIGNED NOT NULL DEFAULT 0,
-  `ItemLevel`     SMALLINT UNSIGNED NOT NULL DEFAULT 0,
-  `RequiredLevel` TINYINT UNSIGNED NOT NULL DEFAULT 0,
+  `entry`         MEDIUMINT(8) UNSIGNED NOT NULL DEFAULT 0,
+  `class`         TINYINT(3) UNSIGNED   NOT NULL DEFAULT 0,
+  `subclass`      TINYINT(3) UNSIGNED   NOT NULL DEFAULT 0,
+  `name`          VARCHAR(255)          NOT NULL DEFAULT '',
+  `Quality`       TINYINT(3) UNSIGNED   NOT NULL DEFAULT 0,
+  `ItemLevel`     SMALLINT(5) UNSIGNED  NOT NULL DEFAULT 0,
+  `RequiredLevel` TINYINT(3) UNSIGNED   NOT NULL DEFAULT 0,
   PRIMARY KEY (`entry`)
-) ENGINE=InnoDB DEFAULT CHARSET=utf8mb3 COLLATE=utf8mb3_general_ci;
+) ENGINE=MyISAM DEFAULT CHARSET=utf8mb3 COLLATE=utf8mb3_general_ci;
 
--- Translated item names, one column per client locale 1 to 8
--- (8 = Russian). An empty value means no translation.
+-- Translated item names, one column per client locale 1 to 8 (8 = Russian),
+-- with a row only for items that have been translated. An empty value means
+-- no translation into that locale.
 CREATE TABLE `locales_item` (
-  `entry`     INT UNSIGNED NOT NULL DEFAULT 0,
-  `name_loc1` VARCHAR(100) NOT NULL DEFAULT '',
-  `name_loc2` VARCHAR(100) NOT NULL DEFAULT '',
-  `name_loc3` VARCHAR(100) NOT NULL DEFAULT '',
-  `name_loc4` VARCHAR(100) NOT NULL DEFAULT '',
-  `name_loc5` VARCHAR(100) NOT NULL DEFAULT '',
-  `name_loc6` VARCHAR(100) NOT NULL DEFAULT '',
-  `name_loc7` VARCHAR(100) NOT NULL DEFAULT '',
-  `name_loc8` VARCHAR(100) NOT NULL DEFAULT '',
+  `entry`     MEDIUMINT(8) UNSIGNED NOT NULL DEFAULT 0,
+  `name_loc1` VARCHAR(100)          NOT NULL DEFAULT '',
+  `name_loc2` VARCHAR(100)          NOT NULL DEFAULT '',
+  `name_loc3` VARCHAR(100)          NOT NULL DEFAULT '',
+  `name_loc4` VARCHAR(100)          NOT NULL DEFAULT '',
+  `name_loc5` VARCHAR(100)          NOT NULL DEFAULT '',
+  `name_loc6` VARCHAR(100)          NOT NULL DEFAULT '',
+  `name_loc7` VARCHAR(100)          NOT NULL DEFAULT '',
+  `name_loc8` VARCHAR(100)          NOT NULL DEFAULT '',
   PRIMARY KEY (`entry`)
-) ENGINE=InnoDB DEFAULT CHARSET=utf8mb3 COLLATE=utf8mb3_general_ci;
+) ENGINE=MyISAM DEFAULT CHARSET=utf8mb3 COLLATE=utf8mb3_general_ci;

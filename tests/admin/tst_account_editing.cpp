@@ -46,13 +46,15 @@ private slots:
     void selectionFillsTheEdits();
     void save_data();
     void save();
-    void saveWithoutLastLoginKeepsNull();
+    void renameNeedsANewPassword();
     void quotesAndBackslashAreStoredAndFound();
     void saveWithoutAccountDoesNothing();
     void deleteAsksFirst();
     void comparePassword_data();
     void comparePassword();
+    void compareAcceptsAStoredHashInEitherCase();
     void setPasswordThenCompare();
+    void setPasswordUsesTheStoredName();
     void compareWithoutAnswerShowsNoVerdict();
     void resetSessionKey_data();
     void resetSessionKey();
@@ -102,48 +104,51 @@ void AccountEditingTest::save_data() {
     QTest::addColumn<QString>("id");
     QTest::addColumn<QStringList>("edits");  // username, email, last_ip, last_login
     QTest::addColumn<QStringList>("combos"); // gmlevel, locked, expansion, locale
+    QTest::addColumn<QString>("statement");  // empty: nothing is written
     QTest::addColumn<QString>("stored");
 
-    QTest::newRow("as shown") << QStringLiteral("7")
-                              << QStringList{"НАТАША", "natasha@mail.ru", "178.66.3.21",
-                                             "2024-05-01 10:00:00"}
-                              << QStringList{"0", "0", "2", "8"}
-                              << QStringLiteral("НАТАША|0|natasha@mail.ru|178.66.3.21|0|"
-                                                "2024-05-01 10:00:00|2|8");
-    QTest::newRow("Cyrillic name upper-cased, e-mail lower-cased, blanks dropped")
+    QTest::newRow("as shown: nothing written")
+            << QStringLiteral("7") << QStringList{"НАТАША", "natasha@mail.ru", "178.66.3.21", {}}
+            << QStringList{"0", "0", "2", "8"} << QString()
+            << QStringLiteral("НАТАША|0|natasha@mail.ru|178.66.3.21|0|2|8");
+    QTest::newRow("Cyrillic name in other letters, e-mail lower-cased, blanks dropped")
             << QStringLiteral("7")
-            << QStringList{" наташа к\t", " NataSHA@Почта.RU ", " 178.66.3.22 ",
-                           " 2024-05-01 10:00:00 "}
+            << QStringList{" наташа\t", " NataSHA@Почта.RU ", " 178.66.3.22 ", {}}
             << QStringList{"0", "0", "2", "8"}
-            << QStringLiteral("НАТАША К|0|natasha@Почта.ru|178.66.3.22|0|2024-05-01 10:00:00|2|8");
+            << QStringLiteral("update `account` set `email` = \"natasha@Почта.ru\", `last_ip` = "
+                              "\"178.66.3.22\" where `id` = 7;")
+            << QStringLiteral("НАТАША|0|natasha@Почта.ru|178.66.3.22|0|2|8");
     QTest::newRow("chosen items give their first character")
-            << QStringLiteral("3")
-            << QStringList{"MODERATOR", "moder@example.com", "10.0.0.15", "2024-05-01 10:00:00"}
+            << QStringLiteral("3") << QStringList{"MODERATOR", "moder@example.com", "10.0.0.15", {}}
             << QStringList{"2 - gamemaster", "1 - блокирован по IP", "1 - TBC", "0 - English"}
-            << QStringLiteral("MODERATOR|2|moder@example.com|10.0.0.15|1|2024-05-01 "
-                              "10:00:00|1|0");
+            << QStringLiteral("update `account` set `gmlevel` = 2, `locked` = 1 where `id` = 3;")
+            << QStringLiteral("MODERATOR|2|moder@example.com|10.0.0.15|1|1|0");
     QTest::newRow("two digits: the first one is written")
-            << QStringLiteral("3")
-            << QStringList{"MODERATOR", "moder@example.com", "10.0.0.15", "2024-05-01 10:00:00"}
+            << QStringLiteral("3") << QStringList{"MODERATOR", "moder@example.com", "10.0.0.15", {}}
             << QStringList{"1", "0", "1", "10"}
-            << QStringLiteral("MODERATOR|1|moder@example.com|10.0.0.15|0|2024-05-01 "
-                              "10:00:00|1|1");
+            << QStringLiteral("update `account` set `locale` = 1 where `id` = 3;")
+            << QStringLiteral("MODERATOR|1|moder@example.com|10.0.0.15|0|1|1");
 }
 
 void AccountEditingTest::save() {
     QFETCH(QString, id);
     QFETCH(QStringList, edits);
     QFETCH(QStringList, combos);
+    QFETCH(QString, statement);
     QFETCH(QString, stored);
     m_changed = true;
     GuiDriver gui;
     startOnAccountsPage(gui, m_server);
     selectAccount(gui, id);
-    const char* editNames[] = {"dxDNEdit8", "dxDNEdit11", "dxDNEdit13", "dxDNEdit16"};
-    for (int i = 0; i < 4; ++i)
-        edit(gui, editNames[i])->setText(edits[i]);
+    const char* editNames[] = {"dxDNEdit8", "dxDNEdit11", "dxDNEdit13"};
+    for (int i = 0; i < 3; ++i) {
+        if (edit(gui, editNames[i])->text() != edits[i])
+            edit(gui, editNames[i])->setText(edits[i]);
+    }
     const char* comboNames[] = {"ComboBox8", "ComboBox9", "ComboBox10", "ComboBox11"};
     for (int i = 0; i < 4; ++i) {
+        if (combo(gui, comboNames[i])->currentText() == combos[i])
+            continue;
         if (combo(gui, comboNames[i])->findText(combos[i]) >= 0)
             gui.choose(QLatin1String(comboNames[i]), combos[i]);
         else
@@ -152,40 +157,60 @@ void AccountEditingTest::save() {
     ServerLog log(m_server.generalLog);
     gui.click(QStringLiteral("dxButton15"));
 
-    const accountsql::AccountEdits sent{id,
-                                        edits[0],
-                                        combo(gui, "ComboBox8")->currentText(),
-                                        edits[1],
-                                        edits[2],
-                                        combo(gui, "ComboBox9")->currentText(),
-                                        edits[3],
-                                        combo(gui, "ComboBox10")->currentText(),
-                                        combo(gui, "ComboBox11")->currentText()};
     QCOMPARE(log.statementsSinceMark(),
-             changeStatements(accountsql::saveStatement(sent)) + refreshStatements(listQuery()));
+             (statement.isEmpty() ? QStringList() : changeStatements(statement)) +
+                     refreshStatements(listQuery()));
     QVERIFY(gui.dialogs.boxes().isEmpty());
     DatabaseProbe probe(m_server);
     QCOMPARE(probe.rows(QStringLiteral("select username, gmlevel, email, last_ip, locked, "
-                                       "last_login, expansion, locale from realmd.account "
-                                       "where id = %1")
+                                       "expansion, locale from realmd.account where id = %1")
                                 .arg(id)),
              QStringList{stored});
     // The refreshed grid shows what was stored.
     QCOMPARE(gui.gridRow(kGrid, rowOf(gui, id)).mid(1, 1), stored.split(u'|').mid(0, 1));
+    // A second Save of the same edits writes nothing.
+    log.mark();
+    gui.click(QStringLiteral("dxButton15"));
+    QCOMPARE(log.statementsSinceMark(), refreshStatements(listQuery()));
 }
 
-void AccountEditingTest::saveWithoutLastLoginKeepsNull() {
+void AccountEditingTest::renameNeedsANewPassword() {
     m_changed = true;
     GuiDriver gui;
     startOnAccountsPage(gui, m_server);
-    selectAccount(gui, QStringLiteral("10"));
-    QCOMPARE(edit(gui, "dxDNEdit16")->text(), QString());
-    edit(gui, "dxDNEdit8")->setText(QStringLiteral("newcomer"));
+    selectAccount(gui, QStringLiteral("13"));
+    edit(gui, "dxDNEdit8")->setText(QStringLiteral("tester2"));
+    edit(gui, "dxDNEdit11")->setText(QStringLiteral("new@x.org"));
+    ServerLog log(m_server.generalLog);
     gui.click(QStringLiteral("dxButton15"));
+    QCOMPARE(gui.dialogs.describe(),
+             QStringList{"error|Переименование аккаунта|Новому имени нужен новый пароль: введите "
+                         "его в поле \"Новый пароль\" и нажмите \"Сохранить\" ещё раз. Ничего не "
+                         "сохранено."});
+    QVERIFY(log.statementsSinceMark().isEmpty());
+
+    // With the new password the name, its hash and the cleared session go in
+    // one statement. The hash was computed outside the program:
+    //   printf '%s' 'TESTER2:Пароль-1' | sha1sum
+    gui.dialogs.clear();
+    gui.type(QStringLiteral("dxDNEdit19"), QStringLiteral("Пароль-1"));
+    gui.click(QStringLiteral("dxButton15"));
+    const QString hash = QStringLiteral("F3E0E1FB1B5BC20C8D563F2289596F6133AFE3B7");
+    QCOMPARE(log.statementsSinceMark(),
+             changeStatements(
+                     "update `account` set `username` = \"TESTER2\", `sha_pass_hash` = \"" + hash +
+                     "\", `s` = null, `v` = null, `sessionkey` = null, `email` = "
+                     "\"new@x.org\" where `id` = 13;") +
+                     refreshStatements(listQuery()));
+    QVERIFY(gui.dialogs.boxes().isEmpty());
     DatabaseProbe probe(m_server);
-    QCOMPARE(probe.rows(QStringLiteral("select username, last_login from realmd.account where id "
-                                       "= 10")),
-             QStringList{QStringLiteral("NEWCOMER|NULL")});
+    QCOMPARE(probe.rows(QStringLiteral("select username, sha_pass_hash, email, s, v, sessionkey "
+                                       "from realmd.account where id = 13")),
+             QStringList{"TESTER2|" + hash + "|new@x.org|NULL|NULL|NULL"});
+    QCOMPARE(edit(gui, "dxDNEdit9")->text(), hash);
+    // "Сравнить" with the new password agrees.
+    gui.click(QStringLiteral("dxButton39"));
+    QCOMPARE(labelText(gui, "Label80"), QStringLiteral("Совпадает!"));
 }
 
 void AccountEditingTest::quotesAndBackslashAreStoredAndFound() {
@@ -197,10 +222,14 @@ void AccountEditingTest::quotesAndBackslashAreStoredAndFound() {
     const QString email = QStringLiteral("a\"b'c\\d@x.org");
     edit(gui, "dxDNEdit8")->setText(name);
     edit(gui, "dxDNEdit11")->setText(email);
+    gui.type(QStringLiteral("dxDNEdit19"), QStringLiteral("p"));
     gui.click(QStringLiteral("dxButton15"));
     DatabaseProbe probe(m_server);
-    QCOMPARE(probe.rows(QStringLiteral("select username, email from realmd.account where id = 13")),
-             QStringList{QStringLiteral("O'K\"X\\Y|a\"b'c\\d@x.org")});
+    // printf '%s' "O'K\"X\\Y:P" | sha1sum
+    QCOMPARE(probe.rows(QStringLiteral("select username, email, sha_pass_hash from realmd.account "
+                                       "where id = 13")),
+             QStringList{QStringLiteral("O'K\"X\\Y|a\"b'c\\d@x.org|"
+                                        "AAAB3A03A1E20FCF6376F18B3FB78D36ED6EB4B4")});
     QCOMPARE(gui.gridRow(kGrid, rowOf(gui, QStringLiteral("13")))[1], name.toUpper());
 
     // Both are found again by the parts typed into the search edits.
@@ -270,6 +299,9 @@ void AccountEditingTest::comparePassword_data() {
     QTest::newRow("right, other letter case")
             << QStringLiteral("4") << QStringLiteral("GmPass") << true;
     QTest::newRow("right, Cyrillic") << QStringLiteral("7") << QStringLiteral("лето") << true;
+    // The game server keeps the case of Cyrillic letters.
+    QTest::newRow("Cyrillic in other letters")
+            << QStringLiteral("7") << QStringLiteral("ЛЕТО") << false;
     QTest::newRow("wrong") << QStringLiteral("4") << QStringLiteral("gmpas") << false;
     QTest::newRow("quote in the password")
             << QStringLiteral("4") << QStringLiteral("gm\"pass") << false;
@@ -285,21 +317,34 @@ void AccountEditingTest::comparePassword() {
     gui.type(QStringLiteral("dxDNEdit19"), password);
     ServerLog log(m_server.generalLog);
     gui.click(QStringLiteral("dxButton39"));
-    QCOMPARE(log.statementsSinceMark(),
-             changeStatements(accountsql::comparePasswordStatement(id, password)));
+    QCOMPARE(log.statementsSinceMark(), changeStatements(accountsql::storedLoginStatement(id)));
     QCOMPARE(labelText(gui, "Label80"),
              same ? QStringLiteral("Совпадает!") : QStringLiteral("Разные!"));
     QCOMPARE(labelColor(gui, "Label80"), same ? QColor(0, 128, 0) : QColor(255, 0, 0));
     // The computed hash is shown; it is the stored one when they match.
     const QString computed = labelText(gui, "Label16");
     QCOMPARE(computed.size(), 40);
-    QCOMPARE(computed.toUpper() == edit(gui, "dxDNEdit9")->text().toUpper(), same);
+    QCOMPARE(computed == edit(gui, "dxDNEdit9")->text(), same);
     QVERIFY(gui.dialogs.boxes().isEmpty());
 
     // Both texts go with the next cell selection.
     gui.selectCell(kGrid, 2, 1);
     QCOMPARE(labelText(gui, "Label80"), QString());
     QCOMPARE(labelText(gui, "Label16"), QString());
+}
+
+void AccountEditingTest::compareAcceptsAStoredHashInEitherCase() {
+    m_changed = true;
+    DatabaseProbe probe(m_server);
+    QVERIFY(probe.exec(QStringLiteral("update realmd.account set sha_pass_hash = "
+                                      "lower(sha_pass_hash) where id = 7")));
+    GuiDriver gui;
+    startOnAccountsPage(gui, m_server);
+    selectAccount(gui, QStringLiteral("7"));
+    gui.type(QStringLiteral("dxDNEdit19"), QStringLiteral("лето"));
+    gui.click(QStringLiteral("dxButton39"));
+    QCOMPARE(labelText(gui, "Label80"), QStringLiteral("Совпадает!"));
+    QCOMPARE(labelText(gui, "Label16"), QStringLiteral("A6E9B04FD3F662D34B1C7EA67FC213B9462FC381"));
 }
 
 void AccountEditingTest::setPasswordThenCompare() {
@@ -318,23 +363,40 @@ void AccountEditingTest::setPasswordThenCompare() {
     gui.click(QStringLiteral("dxButton17"));
     QCOMPARE(gui.dialogs.describe().last(),
              QStringLiteral("confirmation|Смена пароля|Вы действительно хотите сменить пароль?"));
-    QCOMPARE(log.statementsSinceMark().mid(0, 3),
-             changeStatements(accountsql::setPasswordStatement(QStringLiteral("4"),
-                                                               QStringLiteral("GAMEMASTER"),
-                                                               QStringLiteral("Нов\"ый'1"))));
+    // Computed outside the program: printf '%s' "GAMEMASTER:Нов\"ый'1" | sha1sum
+    const QString hash = QStringLiteral("E7925FC1D38C6991FFFFF4CF353186A1A22A4250");
+    QCOMPARE(log.statementsSinceMark().mid(0, 3), changeStatements(accountsql::setPasswordStatement(
+                                                          QStringLiteral("4"), hash, Quoting{})));
     DatabaseProbe probe(m_server);
-    QCOMPARE(probe.rows(QStringLiteral("select sha_pass_hash = sha1(concat('GAMEMASTER', ':', "
-                                       "upper('Нов\"ый\\'1'))), s, v, sessionkey from "
+    QCOMPARE(probe.rows(QStringLiteral("select sha_pass_hash, s, v, sessionkey from "
                                        "realmd.account where id = 4")),
-             QStringList{QStringLiteral("1|NULL|NULL|NULL")});
-    // The refresh emptied the verdict; the password edit keeps its text.
+             QStringList{hash + QStringLiteral("|NULL|NULL|NULL")});
+    // The refresh emptied the verdict; the password edit keeps its text and
+    // the hash edit shows the new hash.
     QCOMPARE(labelText(gui, "Label80"), QString());
     QCOMPARE(edit(gui, "dxDNEdit19")->text(), QStringLiteral("Нов\"ый'1"));
+    QCOMPARE(edit(gui, "dxDNEdit9")->text(), hash);
 
-    selectAccount(gui, QStringLiteral("4"));
     gui.click(QStringLiteral("dxButton39"));
     QCOMPARE(labelText(gui, "Label80"), QStringLiteral("Совпадает!"));
     QCOMPARE(labelColor(gui, "Label80"), QColor(0, 128, 0));
+}
+
+void AccountEditingTest::setPasswordUsesTheStoredName() {
+    m_changed = true;
+    GuiDriver gui;
+    startOnAccountsPage(gui, m_server);
+    selectAccount(gui, QStringLiteral("7"));
+    // A new name typed but not saved does not go into the hash.
+    edit(gui, "dxDNEdit8")->setText(QStringLiteral("Другое"));
+    gui.type(QStringLiteral("dxDNEdit19"), QStringLiteral("зима"));
+    gui.dialogs.answerNextConfirmations({true});
+    gui.click(QStringLiteral("dxButton17"));
+    DatabaseProbe probe(m_server);
+    // printf '%s' 'НАТАША:зима' | sha1sum
+    QCOMPARE(probe.rows(QStringLiteral("select username, sha_pass_hash from realmd.account where "
+                                       "id = 7")),
+             QStringList{"НАТАША|DCD3DFD5A90967264B3C69F8DB4912DEC9FA87EC"});
 }
 
 void AccountEditingTest::compareWithoutAnswerShowsNoVerdict() {

@@ -16,7 +16,7 @@ QMap<QString, QString> erasePeriod(const QString& days) {
 }
 
 // Accounts 6, 8, 9, 11, 14, 16 and 18 last logged in more than 150 days ago;
-// 10 never did (NULL); 2 and 17 logged in today.
+// 10 never did (the zero date); 2 and 17 logged in today.
 const QStringList kStale = {"6", "8", "9", "11", "14", "16", "18"};
 
 } // namespace
@@ -30,6 +30,7 @@ private slots:
     void accountsWithoutCharacters();
     void findStaleAccounts_data();
     void findStaleAccounts();
+    void staleAccountsOfAnOlderTable();
     void deleteStaleAccounts();
     void deleteStaleAccountsAnsweredNo();
     void deleteStaleAccountsRefused_data();
@@ -95,6 +96,23 @@ void AccountMaintenanceTest::findStaleAccounts() {
                      listQuery(QStringLiteral(" WHERE DATEDIFF(NOW(), `last_login`) > ") + days)));
     QCOMPARE(ids(gui), found);
     QVERIFY(gui.dialogs.boxes().isEmpty());
+}
+
+void AccountMaintenanceTest::staleAccountsOfAnOlderTable() {
+    // An older account table keeps NULL for an account that never logged in:
+    // neither listed nor deleted as stale.
+    m_changed = true;
+    QMap<QString, QString> settings = erasePeriod(QStringLiteral("150"));
+    settings.insert(QStringLiteral("Base/realmd"), QStringLiteral("realmd_old"));
+    GuiDriver gui;
+    startOnAccountsPage(gui, m_server, settings);
+    QCOMPARE(ids(gui), QStringList({"1", "2", "3"}));
+    gui.chooseMenuItem(kGrid, QStringLiteral("N13"));
+    QCOMPARE(ids(gui), QStringList{"2"});
+    gui.click(QStringLiteral("dxButton19"));
+    gui.dialogs.defaultAnswer = true;
+    gui.chooseMenuItem(kGrid, QStringLiteral("N14"));
+    QCOMPARE(ids(gui), QStringList({"1", "3"}));
 }
 
 void AccountMaintenanceTest::deleteStaleAccounts() {

@@ -1,5 +1,6 @@
 #include "DatabaseProbe.h"
 #include "GuiDriver.h"
+#include "QueryConventions.h"
 #include "ReviewPictures.h"
 #include "ServerLog.h"
 #include "StringGrid.h"
@@ -96,16 +97,19 @@ void BroadcastPageTest::listIsLoadedWhenThePageIsShown() {
     ServerLog log(m_server.generalLog);
     GuiDriver gui;
     startOnBroadcastPage(gui);
-    QCOMPARE(log.statementsSinceMark(), ServerLog::asLogged({"show databases;", "use `realmd`;",
-                                                             "SET NAMES utf8;", kSelectAll}));
+    // The session set-up follows the login.
+    QCOMPARE(log.statementsSinceMark(),
+             ServerLog::asLogged({sessionSetUpStatement(), "show databases;", "use `realmd`;",
+                                  "SET NAMES utf8;", kSelectAll}));
     auto* grid = gui.find<StringGrid>(kGrid);
     QVERIFY(grid->isVisible());
     QCOMPARE(gui.gridRow(kGrid, 0), QStringList({"№", "Объявление", "След."}));
     QCOMPARE(gridColumn(gui, 0), QStringList({"1", "2", "3", "4", "5", "6", "7"}));
-    QCOMPARE(gridColumn(gui, 2), QStringList({"1", "1", "2", "1", "3", "1", "1"}));
+    // A message not scheduled yet (NULL) shows an empty "next".
+    QCOMPARE(gridColumn(gui, 2), QStringList({"1", "1", "2", "1", "3", "1", ""}));
     QCOMPARE(grid->cell(1, 3), QStringLiteral("Don't share your password: a GM will never ask "
                                               "for it. Remember the \"golden rule\"!"));
-    QCOMPARE(grid->cell(1, 5), QStringLiteral("Внимание!\r\nВ субботу с 10:00 до 12:00 "
+    QCOMPARE(grid->cell(1, 5), QStringLiteral("Внимание!\nВ субботу с 10:00 до 12:00 "
                                               "профилактические работы."));
     // The window is Unicode: a letter that Windows-1251 lacks is shown.
     QVERIFY(grid->cell(1, 6).endsWith(QStringLiteral("Gracias, señores.")));
@@ -185,10 +189,16 @@ void BroadcastPageTest::savedMessageIsStoredAsTyped_data() {
     QTest::newRow("listed quotes stay") << 3 << QString() << "2"
                                         << "Don't share your password: a GM will never ask for "
                                            "it. Remember the \"golden rule\"!|2";
-    // CR LF becomes a single line feed.
+    // The stored line feed is stored again as it was.
     QTest::newRow("line break")
             << 5 << QString() << "3"
             << "Внимание!\nВ субботу с 10:00 до 12:00 профилактические работы.|3";
+    QTest::newRow("an empty next stores NULL")
+            << 4 << QString() << ""
+            << "Ищете гильдию? Загляните на форум, раздел \"Гильдии\".|NULL";
+    QTest::newRow("a message without next gets one")
+            << 7 << QString() << "2"
+            << "Нашли ошибку? Пишите в тикет, администрация ответит.|2";
 }
 
 void BroadcastPageTest::savedMessageIsStoredAsTyped() {
@@ -205,13 +215,15 @@ void BroadcastPageTest::savedMessageIsStoredAsTyped() {
         gui.type(QStringLiteral("dxDNEdit5"), typed);
     }
     gui.clearText(QStringLiteral("dxDNEdit52"));
-    gui.type(QStringLiteral("dxDNEdit52"), next);
+    if (!next.isEmpty())
+        gui.type(QStringLiteral("dxDNEdit52"), next);
     gui.click(QStringLiteral("dxButton4"));
     DatabaseProbe probe(m_server);
     QCOMPARE(probe.rows(QStringLiteral("select text, next from realmd.autobroadcast where id = %1")
                                 .arg(row)),
              QStringList{stored});
     QCOMPARE(gui.find<StringGrid>(kGrid)->cell(1, row), stored.section(u'|', 0, 0));
+    QCOMPARE(gui.find<StringGrid>(kGrid)->cell(2, row), next);
     QVERIFY(gui.dialogs.boxes().isEmpty());
 }
 
@@ -237,10 +249,11 @@ void BroadcastPageTest::deleteMessage_data() {
             << QStringList({"use `realmd`;", "delete from `autobroadcast` where `id`=4;"}) + refresh
             << QStringList({"1", "2", "3", "5", "6", "7"});
     QTest::newRow("No sends nothing") << 4 << false << QStringList() << all;
-    QTest::newRow("no id: an invalid statement, the list reloaded")
+    // The server rejects the statement: its message is shown and the list is
+    // not reloaded.
+    QTest::newRow("no id: an invalid statement, reported")
             << 0 << true
-            << QStringList({"use `realmd`;", "delete from `autobroadcast` where `id`=;"}) + refresh
-            << all;
+            << QStringList({"use `realmd`;", "delete from `autobroadcast` where `id`=;"}) << all;
 }
 
 void BroadcastPageTest::deleteMessage() {
@@ -258,9 +271,15 @@ void BroadcastPageTest::deleteMessage() {
     gui.dialogs.answerNextConfirmations({answer});
     ServerLog log(m_server.generalLog);
     gui.click(QStringLiteral("dxButton6"));
-    QCOMPARE(gui.dialogs.describe(),
-             QStringList{"confirmation|Удаление|Вы действительно хотите удалить это объявление?"});
+    QCOMPARE(gui.dialogs.describe().first(),
+             QStringLiteral("confirmation|Удаление|Вы действительно хотите удалить это "
+                            "объявление?"));
     QCOMPARE(gui.dialogs.boxes().first().icon, DialogService::Icon::Question);
+    QCOMPARE(gui.dialogs.boxes().size(), row == 0 ? 2 : 1);
+    if (row == 0)
+        QVERIFY(gui.dialogs.describe().last().startsWith(
+                QStringLiteral("error|Ошибка изменения данных|Сервер не подтвердил изменение:"
+                               "\r\nОшибка 1064: You have an error in your SQL syntax")));
     QCOMPARE(log.statementsSinceMark(), ServerLog::asLogged(sent));
     QCOMPARE(gridColumn(gui, 0), remaining);
     QCOMPARE(DatabaseProbe(m_server).rows("select id from realmd.autobroadcast order by id"),

@@ -34,19 +34,27 @@ void BroadcastStatementsTest::statements_data() {
     QTest::newRow("list") << broadcastsql::listSelect()
                           << "select `id`,`text`,`next` from `autobroadcast` order by `id`;";
     QTest::newRow("insert: trimmed, next 1")
-            << broadcastsql::insert(QStringLiteral("  Привет всем! \t"))
+            << broadcastsql::insert(QStringLiteral("  Привет всем! \t"), Quoting{})
             << "insert into `autobroadcast` (`text`,`next`) values (\"Привет всем!\", 1);";
     QTest::newRow("insert: quotes and backslash escaped")
-            << broadcastsql::insert(QStringLiteral("Don't \"cheat\" C:\\"))
+            << broadcastsql::insert(QStringLiteral("Don't \"cheat\" C:\\"), Quoting{})
             << "insert into `autobroadcast` (`text`,`next`) values (\"Don\\'t \\\"cheat\\\" "
                "C:\\\\\", 1);";
     QTest::newRow("update: numbers as they stand")
             << broadcastsql::update(QStringLiteral("Hello"), QStringLiteral("3"),
-                                    QStringLiteral("5"))
+                                    QStringLiteral("5"), Quoting{})
             << "update `autobroadcast` set `text` = \"Hello\", `next`=3 where `id`=5;";
-    QTest::newRow("update: empty next makes an invalid statement")
-            << broadcastsql::update(QStringLiteral("Hello"), QString(), QStringLiteral("5"))
-            << "update `autobroadcast` set `text` = \"Hello\", `next`= where `id`=5;";
+    QTest::newRow("update: an empty next stores NULL")
+            << broadcastsql::update(QStringLiteral("Hello"), QString(), QStringLiteral("5"),
+                                    Quoting{})
+            << "update `autobroadcast` set `text` = \"Hello\", `next`=NULL where `id`=5;";
+    QTest::newRow("update: next and id go bare only as numbers")
+            << broadcastsql::update(QStringLiteral("Hello"), QStringLiteral("1 where 1=1 #"),
+                                    QStringLiteral("5 or 1"), Quoting{})
+            << "update `autobroadcast` set `text` = \"Hello\", `next`= where `id`=;";
+    QTest::newRow("insert without backslash escapes")
+            << broadcastsql::insert(QStringLiteral("x\", 1), (\"y\\"), Quoting{true})
+            << "insert into `autobroadcast` (`text`,`next`) values (\"x\"\", 1), (\"\"y\\\", 1);";
     QTest::newRow("delete") << broadcastsql::remove(QStringLiteral("4"))
                             << "delete from `autobroadcast` where `id`=4;";
     QTest::newRow("delete without id")
@@ -62,22 +70,40 @@ void BroadcastStatementsTest::statements() {
 void BroadcastStatementsTest::savedTextEscaping_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("escaped");
-    QTest::newRow("plain") << QStringLiteral("Добро пожаловать") << "Добро пожаловать";
-    QTest::newRow("both quotes") << QStringLiteral("Don't say \"hi\"") << "Don\\'t say \\\"hi\\\"";
-    QTest::newRow("backslash kept as typed") << QStringLiteral("a\\b \\n") << "a\\\\b \\\\n";
-    QTest::newRow("CR LF becomes one line feed escape")
-            << QStringLiteral("Внимание!\r\nВ субботу") << "Внимание!\\nВ субботу";
-    QTest::newRow("lone CR") << QStringLiteral("a\rb") << "a\\nb";
-    QTest::newRow("lone LF dropped") << QStringLiteral("a\nb") << "ab";
-    QTest::newRow("trimmed after escaping") << QStringLiteral("  padded \r\n") << "padded \\n";
+    QTest::addColumn<bool>("noBackslashEscapes");
+    QTest::newRow("plain") << QStringLiteral("Добро пожаловать") << "Добро пожаловать" << false;
+    QTest::newRow("both quotes") << QStringLiteral("Don't say \"hi\"") << "Don\\'t say \\\"hi\\\""
+                                 << false;
+    QTest::newRow("backslash kept as typed") << QStringLiteral("a\\b \\n") << "a\\\\b \\\\n"
+                                             << false;
+    // Every line break is stored as one line feed.
+    QTest::newRow("LF") << QStringLiteral("Внимание!\nВ субботу") << "Внимание!\\nВ субботу"
+                        << false;
+    QTest::newRow("CR LF") << QStringLiteral("Внимание!\r\nВ субботу") << "Внимание!\\nВ субботу"
+                           << false;
+    QTest::newRow("lone CR") << QStringLiteral("a\rb") << "a\\nb" << false;
+    QTest::newRow("blank lines kept") << QStringLiteral("a\n\r\n\rb") << "a\\n\\n\\nb" << false;
+    QTest::newRow("trimmed, line breaks at the ends kept")
+            << QStringLiteral(" \t\npadded \r\n ") << "\\npadded \\n"
+            << false;
     QTest::newRow("other control characters escaped")
-            << QStringLiteral("x") + QChar(0) + QChar(0x1A) + QStringLiteral("y") << "x\\0\\Zy";
+            << QStringLiteral("x") + QChar(0) + QChar(0x1A) + QStringLiteral("y") << "x\\0\\Zy"
+            << false;
+    // Without backslash escapes the line break itself goes into the text.
+    QTest::newRow("no backslash escapes: CR LF becomes one line feed")
+            << QStringLiteral("a\" #\r\nb\\") << QStringLiteral("a\"\" #\nb\\") << true;
+    QTest::newRow("no backslash escapes: a line break at the end stays")
+            << QStringLiteral("  padded \r\n") << QStringLiteral("padded \n") << true;
+    QTest::newRow("no backslash escapes: NUL and Ctrl-Z at the ends stay")
+            << QChar(0) + QStringLiteral("x") + QChar(0x1A)
+            << QChar(0) + QStringLiteral("x") + QChar(0x1A) << true;
 }
 
 void BroadcastStatementsTest::savedTextEscaping() {
     QFETCH(QString, text);
     QFETCH(QString, escaped);
-    QCOMPARE(broadcastsql::escapeBroadcastText(text), escaped);
+    QFETCH(bool, noBackslashEscapes);
+    QCOMPARE(broadcastsql::escapeBroadcastText(text, Quoting{noBackslashEscapes}), escaped);
 }
 
 void BroadcastStatementsTest::exportEscaping_data() {

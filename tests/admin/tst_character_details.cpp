@@ -134,7 +134,9 @@ void CharacterDetailsTest::characterWithNothing() {
 
 void CharacterDetailsTest::characterWithOneQuest() {
     DatabaseProbe probe(m_server);
-    QVERIFY(probe.exec("INSERT INTO characters.character_queststatus VALUES (3, 1718, 3, 0)"));
+    QVERIFY(probe.exec(
+            "INSERT INTO characters.character_queststatus (guid, quest, status, rewarded) "
+            "VALUES (3, 1718, 3, 0)"));
     GuiDriver gui;
     start(gui, m_server);
     QVERIFY(selectCharacter(gui, "7")); // five quests first
@@ -154,16 +156,16 @@ void CharacterDetailsTest::itemsAndSpells() {
     GuiDriver gui;
     start(gui, m_server);
     QVERIFY(selectCharacter(gui, "5"));
-    // Seven items, of which 2361 has no localized row and is not listed.
-    QCOMPARE(rowCount(gui, "StringGrid10"), 7);
+    // Seven items, each once; 2361 has no translation row.
+    QCOMPARE(rowCount(gui, "StringGrid10"), 8);
     QCOMPARE(gui.gridRow("StringGrid10", 0),
              QStringList({"№", "Сумка", "Слот", "Item", "Item_Template", "Name", "Перевод"}));
     QCOMPARE(gui.gridRow("StringGrid10", 1),
              QStringList({"1", "0", "3", "1001", "6096", "Apprentice's Shirt", "Рубашка ученика"}));
     QCOMPARE(gui.gridRow("StringGrid10", 6),
-             QStringList({"6", "1003", "0", "1006", "2589", "Linen Cloth", "Льняной материал"}));
-    for (int row = 1; row < 7; ++row)
-        QVERIFY(gui.find<StringGrid>("StringGrid10")->cell(4, row) != QStringLiteral("2361"));
+             QStringList({"6", "0", "25", "1007", "2361", "Battleworn Hammer", ""}));
+    QCOMPARE(gui.gridRow("StringGrid10", 7),
+             QStringList({"7", "1003", "0", "1006", "2589", "Linen Cloth", "Льняной материал"}));
     QCOMPARE(rowCount(gui, "StringGrid11"), 5);
     QCOMPARE(gui.gridRow("StringGrid11", 1), QStringList({"1", "75", "1", "0"}));
     QCOMPARE(gui.gridRow("StringGrid11", 4), QStringList({"4", "13163", "0", "0"}));
@@ -171,7 +173,17 @@ void CharacterDetailsTest::itemsAndSpells() {
     // The locale number of the settings panel picks the translation.
     gui.find<QComboBox>("ComboBox6")->setEditText(QStringLiteral("2"));
     QVERIFY(selectCharacter(gui, "5", 3));
-    QCOMPARE(gui.gridRow("StringGrid10", 6).last(), QStringLiteral("Étoffe de lin"));
+    QCOMPARE(gui.gridRow("StringGrid10", 7).last(), QStringLiteral("Étoffe de lin"));
+
+    // An item whose template is gone shows its entry number and no names.
+    gui.find<QComboBox>("ComboBox6")->setEditText(QStringLiteral("8"));
+    QVERIFY(selectCharacter(gui, "9"));
+    QCOMPARE(rowCount(gui, "StringGrid10"), 6);
+    QCOMPARE(gui.gridRow("StringGrid10", 5),
+             QStringList({"5", "0", "25", "1105", "40000", "", ""}));
+    QCOMPARE(gui.gridRow("StringGrid10", 4),
+             QStringList({"4", "0", "24", "1104", "159", "Refreshing Spring Water",
+                          "Освежающая родниковая вода"}));
 }
 
 void CharacterDetailsTest::fullRowAndColumnNames() {
@@ -292,11 +304,11 @@ void CharacterDetailsTest::everyCellChangeReloads() {
                     "characters.character_queststatus.quest order by "
                     "characters.character_queststatus.quest",
                     "select characters.character_inventory.*, mangos.item_template.name, "
-                    "mangos.locales_item.name_loc8 from characters.character_inventory, "
-                    "mangos.item_template, mangos.locales_item where (mangos.item_template.entry "
-                    "= characters.character_inventory.item_template) and "
-                    "(mangos.locales_item.entry = characters.character_inventory.item_template)and "
-                    "(characters.character_inventory.guid = 9) order by bag, slot",
+                    "mangos.locales_item.name_loc8 from characters.character_inventory left join "
+                    "mangos.item_template on (mangos.item_template.entry = "
+                    "characters.character_inventory.item_template) left join mangos.locales_item "
+                    "on (mangos.locales_item.entry = characters.character_inventory.item_template) "
+                    "where (characters.character_inventory.guid = 9) order by bag, slot",
                     "select characters.character_spell.spell,characters.character_spell.active,"
                     "characters.character_spell.disabled from characters.character_spell where "
                     "characters.character_spell.guid = 9 order by spell",
@@ -307,7 +319,7 @@ void CharacterDetailsTest::failingItemStatementShowsTheEmptyRow() {
     GuiDriver gui;
     start(gui, m_server);
     QVERIFY(selectCharacter(gui, "5"));
-    QCOMPARE(rowCount(gui, "StringGrid10"), 7);
+    QCOMPARE(rowCount(gui, "StringGrid10"), 8);
     // There is no ninth locale column: the item statement fails.
     gui.find<QComboBox>("ComboBox6")->setEditText(QStringLiteral("9"));
     QVERIFY(selectCharacter(gui, "5", 3));

@@ -43,6 +43,7 @@ private slots:
     void money_data();
     void money();
     void level();
+    void rejectedRenameLeavesTheField();
 
 private:
     TestServer m_server;
@@ -294,18 +295,40 @@ void CharacterEditingTest::level() {
     DatabaseProbe probe(m_server);
     QCOMPARE(probe.scalar("SELECT level FROM characters.characters WHERE guid = 30"),
              QStringLiteral("61"));
-    // An empty level makes a statement that the server rejects: nothing is
-    // reported, and the list is refreshed all the same.
+    // An empty level makes a statement that the server rejects: its message
+    // is shown, and the list is not refreshed.
     gui.dialogs.clear();
     gui.clearText("dxDNEdit48");
     ServerLog log(m_server.generalLog);
     gui.click("dxButton30");
-    QCOMPARE(gui.dialogs.boxes().size(), 1);
+    QCOMPARE(gui.dialogs.boxes().size(), 2);
+    QVERIFY(gui.dialogs.describe().last().startsWith(
+            "error|Ошибка изменения данных|Сервер не подтвердил изменение:\r\nОшибка 1064: "));
     const QStringList sent = log.statementsSinceMark();
-    QVERIFY(sent.contains("update `characters` set `level` =  where `guid` = 30"));
-    QVERIFY(sent.last().startsWith("select `guid`"));
+    QCOMPARE(sent.last(), QStringLiteral("update `characters` set `level` =  where `guid` = 30"));
     QCOMPARE(probe.scalar("SELECT level FROM characters.characters WHERE guid = 30"),
              QStringLiteral("61"));
+}
+
+void CharacterEditingTest::rejectedRenameLeavesTheField() {
+    GuiDriver gui;
+    start(gui, m_server);
+    QVERIFY(selectCharacter(gui, "5"));
+    const QStringList listed = gui.gridRow(kList, rowOf(gui, "5"));
+    retype(gui, "dxDNEdit36", "абвгдеёжзийкл");
+    gui.dialogs.answerNextConfirmations({true});
+    ServerLog log(m_server.generalLog);
+    gui.click("dxButton31");
+    QCOMPARE(gui.dialogs.describe().last(),
+             QStringLiteral("error|Ошибка изменения данных|Сервер не подтвердил изменение:\r\n"
+                            "Ошибка 1406: Data too long for column 'name' at row 1"));
+    // The field shows what was typed, the list what is stored.
+    QCOMPARE(text(gui, "dxDNEdit36"), QStringLiteral("абвгдеёжзийкл"));
+    QVERIFY(log.statementsSinceMark().filter("select `guid`").isEmpty());
+    QCOMPARE(gui.gridRow(kList, rowOf(gui, "5")), listed);
+    DatabaseProbe probe(m_server);
+    QCOMPARE(probe.scalar("SELECT name FROM characters.characters WHERE guid = 5"),
+             QStringLiteral("Васёк"));
 }
 
 QTEST_MAIN(CharacterEditingTest)

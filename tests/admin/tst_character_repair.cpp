@@ -6,6 +6,7 @@
 #include "ServerLog.h"
 
 #include <QComboBox>
+#include <QRegularExpression>
 
 using namespace characterpage;
 
@@ -65,9 +66,12 @@ private:
 void CharacterRepairTest::initTestCase() {
     m_server = TestServer::fromEnvironment();
     REQUIRE_TEST_SERVER(m_server);
-    m_kept = std::make_unique<KeptTables>(m_server, QStringList{"characters", "character_aura",
-                                                                "character_queststatus", "groups",
-                                                                "group_member", "corpse"});
+    m_kept = std::make_unique<KeptTables>(
+            m_server, QStringList{"characters", "character_aura", "character_queststatus",
+                                  "character_inventory", "item_instance", "character_spell",
+                                  "character_homebind", "character_action", "character_reputation",
+                                  "character_social", "character_declinedname", "groups",
+                                  "group_member", "corpse"});
     QVERIFY(m_kept->ok());
 }
 
@@ -115,6 +119,12 @@ void CharacterRepairTest::repairTakesTheTransientState_data() {
                                      "WHERE leaderGuid = 5"
                                   << "1"
                                   << "0";
+    // The members of the group it led go with the group.
+    QTest::newRow("group leader's members") << "5"
+                                            << "SELECT COUNT(*) FROM characters.group_member "
+                                               "WHERE leaderGuid = 5"
+                                            << "2"
+                                            << "0";
     QTest::newRow("group member") << "17"
                                   << "SELECT COUNT(*) FROM characters.group_member "
                                      "WHERE memberGuid = 17"
@@ -169,9 +179,12 @@ void CharacterRepairTest::failingRepairStatementGivesTheFailureBox() {
     gui.chooseMenuItem(kList, "repairItem");
     const QStringList sent = log.statementsSinceMark();
     QVERIFY(probe.exec("RENAME TABLE characters.corpse_away TO characters.corpse"));
-    QCOMPARE(gui.dialogs.describe(), QStringList{kRepairFailed});
+    // The box names the server's reason.
+    QCOMPARE(gui.dialogs.describe(),
+             QStringList{kRepairFailed +
+                         "\r\nОшибка 1146: Table 'characters.corpse' doesn't exist"});
     // The statements after the failed one were sent and took effect.
-    QCOMPARE(sent.size(), 11);
+    QCOMPARE(sent.size(), 12);
     QCOMPARE(auras(probe, "29").size(), 3);
 }
 
@@ -215,28 +228,62 @@ void CharacterRepairTest::charactersWithoutAccountsShownAndDeleted() {
     start(gui, m_server);
     gui.chooseMenuItem(kList, "showWithoutAccountItem");
     QCOMPARE(listedGuids(gui), QStringList({"28", "29", "30"}));
-    gui.dialogs.answerNextConfirmations({true});
-    m_changed = true;
+    // No: nothing is deleted.
+    gui.dialogs.answerNextConfirmations({false, true});
     ServerLog log(m_server.generalLog);
     gui.chooseMenuItem(kList, "deleteWithoutAccountItem");
-    QCOMPARE(log.statementsSinceMark().at(2),
-             QStringLiteral("DELETE FROM `characters`  where `account` not in (select `id` from "
-                            "`realmd`.`account`)"));
+    const QString question = "confirmation|Чистка базы|Вы действительно хотите удалить "
+                             "персонажей, БЕЗ аккаунтов?\r\nБудет удалено персонажей: 3.";
+    QCOMPARE(gui.dialogs.describe(), QStringList{question});
+    QCOMPARE(log.statementsSinceMark(),
+             QStringList({"use `characters`", "SET NAMES utf8",
+                          "select `guid` from `characters` where `account` not in (select `id` "
+                          "from `realmd`.`account`) order by `guid`"}));
+    QCOMPARE(listedGuids(gui), QStringList({"28", "29", "30"}));
+
+    // Yes: the rows of every table go, the characters last, in one
+    // transaction for the tables that have them.
+    m_changed = true;
+    gui.dialogs.clear();
+    log.mark();
+    gui.chooseMenuItem(kList, "deleteWithoutAccountItem");
+    const QStringList sent = log.statementsSinceMark();
+    QCOMPARE(sent.filter("DELETE FROM").first(),
+             QStringLiteral("DELETE FROM `character_inventory` WHERE `guid` IN (28,29,30)"));
+    QCOMPARE(sent.filter("DELETE FROM").last(),
+             QStringLiteral("DELETE FROM `characters` WHERE `guid` IN (28,29,30)"));
+    const QRegularExpression deletion(QStringLiteral("DELETE .*"));
+    const qsizetype start = sent.indexOf("START TRANSACTION");
+    QVERIFY(start >= 0 && start < sent.indexOf(deletion));
+    QVERIFY(sent.indexOf("COMMIT") > sent.lastIndexOf(deletion));
     // The refresh kept the filter, found nothing and dropped it.
-    QCOMPARE(gui.dialogs.describe(),
-             QStringList({"confirmation|Чистка базы|Вы действительно хотите удалить персонажей, "
-                          "БЕЗ аккаунтов?",
-                          kNotFound}));
+    QCOMPARE(gui.dialogs.boxes().size(), 3);
+    QCOMPARE(gui.dialogs.describe().at(1).section(u'\n', 0, 0),
+             QStringLiteral("notice|Realmdesk|Удалено строк по таблицам:\r"));
+    QCOMPARE(gui.dialogs.describe().at(2), kNotFound);
     gui.click("dxButton21");
     QCOMPARE(listedGuids(gui).size(), 27);
-    // Only the characters rows went.
+    // No row of theirs is left in any table.
     DatabaseProbe probe(m_server);
-    QCOMPARE(probe.scalar("SELECT COUNT(*) FROM characters.character_homebind WHERE guid = 28"),
-             QStringLiteral("1"));
+    const QStringList columns = probe.rows(
+            "SELECT TABLE_NAME, COLUMN_NAME FROM information_schema.COLUMNS WHERE TABLE_SCHEMA = "
+            "'characters' AND COLUMN_NAME IN ('guid', 'owner_guid', 'player', 'memberGuid', "
+            "'leaderGuid', 'friend') AND TABLE_NAME NOT LIKE 'kept\\_%'");
+    QVERIFY(columns.size() >= 14);
+    for (const QString& column : columns) {
+        const QString table = column.section(u'|', 0, 0);
+        QCOMPARE(probe.scalar(QStringLiteral("SELECT COUNT(*) FROM characters.`%1` WHERE `%2` IN "
+                                             "(28, 29, 30)")
+                                      .arg(table, column.section(u'|', 1))),
+                 QStringLiteral("0"));
+    }
+
+    // Nothing left: nothing is asked and nothing deleted.
     gui.dialogs.clear();
-    gui.chooseMenuItem(kList, "showWithoutAccountItem");
-    QCOMPARE(gui.dialogs.describe(), QStringList{kNotFound});
-    gui.click("dxButton21");
+    log.mark();
+    gui.chooseMenuItem(kList, "deleteWithoutAccountItem");
+    QCOMPARE(gui.dialogs.describe(), QStringList{"notice|Realmdesk|Персонажей без аккаунтов нет."});
+    QVERIFY(log.statementsSinceMark().filter("DELETE").isEmpty());
     QCOMPARE(listedGuids(gui).size(), 27);
 }
 

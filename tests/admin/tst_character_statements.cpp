@@ -33,6 +33,8 @@ private slots:
     void editingStatements();
     void repairStatements();
     void cleanUpStatements();
+    void cleanupTargets_data();
+    void cleanupTargets();
     void serviceAccount_data();
     void serviceAccount();
     void bareValuesCannotChangeAStatement_data();
@@ -163,7 +165,7 @@ void CharacterStatementsTest::searchFilter() {
     QFETCH(QString, race);
     QFETCH(QString, klass);
     QFETCH(QString, filter);
-    QCOMPARE(stm::searchFilter({guid, name, account, race, klass}), filter);
+    QCOMPARE(stm::searchFilter({guid, name, account, race, klass}, Quoting{}), filter);
 }
 
 void CharacterStatementsTest::listStatement_data() {
@@ -253,16 +255,22 @@ void CharacterStatementsTest::detailStatements() {
     QCOMPARE(stm::items(QStringLiteral("chars"), QStringLiteral("world"), QStringLiteral("8"),
                         QStringLiteral("7")),
              QStringLiteral("select chars.character_inventory.*, world.item_template.name, "
-                            "world.locales_item.name_loc8 from chars.character_inventory, "
-                            "world.item_template, world.locales_item where "
-                            "(world.item_template.entry = chars.character_inventory.item_template) "
-                            "and (world.locales_item.entry = "
-                            "chars.character_inventory.item_template)and "
+                            "world.locales_item.name_loc8 from chars.character_inventory left "
+                            "join world.item_template on (world.item_template.entry = "
+                            "chars.character_inventory.item_template) left join "
+                            "world.locales_item on (world.locales_item.entry = "
+                            "chars.character_inventory.item_template) where "
                             "(chars.character_inventory.guid = 7) order by bag, slot"));
     QCOMPARE(stm::spells(QStringLiteral("chars"), QStringLiteral("7")),
              QStringLiteral("select chars.character_spell.spell,chars.character_spell.active,"
                             "chars.character_spell.disabled from chars.character_spell where "
                             "chars.character_spell.guid = 7 order by spell;"));
+    // A name that is not a plain identifier goes between backquotes.
+    QCOMPARE(stm::spells(QStringLiteral("c`h; drop"), QStringLiteral("7")),
+             QStringLiteral("select `c``h; drop`.character_spell.spell,`c``h; "
+                            "drop`.character_spell.active,`c``h; drop`.character_spell.disabled "
+                            "from `c``h; drop`.character_spell where `c``h; "
+                            "drop`.character_spell.guid = 7 order by spell;"));
 }
 
 void CharacterStatementsTest::dataValues_data() {
@@ -319,15 +327,22 @@ void CharacterStatementsTest::normalisedName() {
     QFETCH(QString, normalised);
     QFETCH(QString, stored);
     QCOMPARE(stm::normalisedName(field), normalised);
-    QCOMPARE(stm::rename(normalised, QStringLiteral("5")),
+    QCOMPARE(stm::rename(normalised, QStringLiteral("5"), Quoting{}),
              QStringLiteral("update `characters` set `name` = \"%1\" where `guid` = 5;")
                      .arg(stored));
 }
 
 void CharacterStatementsTest::renameEscapesTheName() {
     QCOMPARE(
-            stm::rename(QStringLiteral("O\"k'\\"), QStringLiteral("3")),
+            stm::rename(QStringLiteral("O\"k'\\"), QStringLiteral("3"), Quoting{}),
             QStringLiteral("update `characters` set `name` = \"O\\\"k\\'\\\\\" where `guid` = 3;"));
+    // Without backslash escapes the backslash is an ordinary character and the
+    // double quote is doubled.
+    QCOMPARE(
+            stm::rename(QStringLiteral("X\\\" or 1#"), QStringLiteral("3"), Quoting{true}),
+            QStringLiteral("update `characters` set `name` = \"X\\\"\" or 1#\" where `guid` = 3;"));
+    QCOMPARE(stm::searchFilter({{}, QStringLiteral("a\\\"%"), {}, {}, {}}, Quoting{true}),
+             QStringLiteral(" where (`name` like \"%a\\\\\"\"%%\" escape \"\\\")"));
 }
 
 void CharacterStatementsTest::normalisedAccount_data() {
@@ -425,6 +440,7 @@ void CharacterStatementsTest::repairStatements() {
                      "SET NAMES utf8;",
                      "DELETE FROM `character_aura` WHERE `guid`= 13;",
                      "DELETE FROM `groups` WHERE `leaderGuid`= 13;",
+                     "DELETE FROM `group_member` WHERE `leaderGuid`= 13;",
                      "DELETE FROM `group_member` WHERE `memberGuid`=13;",
                      "DELETE FROM `corpse` WHERE `player`=13;",
                      "UPDATE `characters` SET `trans_x`=0, `trans_y`=0, `trans_z`=0, `trans_o`=0, "
@@ -445,17 +461,117 @@ void CharacterStatementsTest::repairStatements() {
 void CharacterStatementsTest::cleanUpStatements() {
     QCOMPARE(stm::withoutAccountFilter(QStringLiteral("realmd")),
              QStringLiteral(" where `account` not in (select `id` from `realmd`.`account`)"));
-    QCOMPARE(stm::deleteWithoutAccount(QStringLiteral("realmd")),
-             QStringLiteral("DELETE FROM `characters`  where `account` not in (select `id` from "
-                            "`realmd`.`account`)"));
+    QCOMPARE(stm::withoutAccountGuids(QStringLiteral("realmd")),
+             QStringLiteral("select `guid` from `characters` where `account` not in (select `id` "
+                            "from `realmd`.`account`) order by `guid`;"));
+    QCOMPARE(stm::tableColumns(QStringLiteral("characters"), Quoting{}),
+             QStringLiteral("select c.`TABLE_NAME`, t.`ENGINE`, c.`COLUMN_NAME` from "
+                            "information_schema.`COLUMNS` c join information_schema.`TABLES` t on "
+                            "t.`TABLE_SCHEMA` = c.`TABLE_SCHEMA` and t.`TABLE_NAME` = "
+                            "c.`TABLE_NAME` where c.`TABLE_SCHEMA` = \"characters\" and "
+                            "t.`TABLE_TYPE` = \"BASE TABLE\" order by c.`TABLE_NAME`, "
+                            "c.`ORDINAL_POSITION`;"));
+    QCOMPARE(
+            stm::deleteRowsOf({QStringLiteral("character_social"), QStringLiteral("friend"), false},
+                              {QStringLiteral("28"), QStringLiteral("29")}),
+            QStringLiteral("DELETE FROM `character_social` WHERE `friend` IN (28,29);"));
+    // A guid that is not a number leaves the statement invalid.
+    QCOMPARE(stm::deleteRowsOf({QStringLiteral("odd`name"), QStringLiteral("guid"), true},
+                               {QStringLiteral("1) or (1")}),
+             QStringLiteral("DELETE FROM `odd``name` WHERE `guid` IN ();"));
     QCOMPARE(stm::moveWithoutAccount(QStringLiteral("20"), QStringLiteral("realmd")),
              QStringLiteral("update  `characters` set `account` = 20 where `account` not in "
                             "(select `id` from `realmd`.`account`)"));
+    QCOMPARE(stm::withoutAccountFilter(QStringLiteral("real`md")),
+             QStringLiteral(" where `account` not in (select `id` from `real``md`.`account`)"));
     QCOMPARE(stm::onlineFilter(), QStringLiteral(" where `online` = 1"));
     QCOMPARE(stm::richFilter(QStringLiteral("1000000000")),
              QStringLiteral(" where `money` > 1000000000"));
     QCOMPARE(stm::accountFilter(QStringLiteral("5")), QStringLiteral(" where `account` = 5"));
     QCOMPARE(stm::accountLookupFilter(QStringLiteral("5")), QStringLiteral("where `id` = 5"));
+}
+
+namespace {
+
+// "name engine column column ..." for each table.
+QList<stm::TableInfo> tables(const QStringList& descriptions) {
+    QList<stm::TableInfo> list;
+    for (const QString& description : descriptions) {
+        const QStringList words = description.split(u' ');
+        list << stm::TableInfo{words[0], words[1], words.mid(2)};
+    }
+    return list;
+}
+
+// "table.column" for each target, with "*" after one that cannot be undone.
+QStringList described(const QList<stm::CleanupTarget>& targets) {
+    QStringList texts;
+    for (const stm::CleanupTarget& target : targets)
+        texts << target.table + u'.' + target.column + (target.transactional ? "" : "*");
+    return texts;
+}
+
+const QStringList kRealSchema = {
+        "character_action InnoDB guid button action type",
+        "character_aura InnoDB guid caster_guid spell effect_index",
+        "character_declinedname MyISAM guid genitive dative",
+        "character_homebind InnoDB guid map zone",
+        "character_inventory InnoDB guid bag slot item item_template",
+        "character_pet InnoDB id entry owner",
+        "character_queststatus InnoDB guid quest status",
+        "character_reputation InnoDB guid faction standing flags",
+        "character_social MyISAM guid friend flags note",
+        "character_spell InnoDB guid spell active disabled",
+        "character_ticket InnoDB ticket_id guid ticket_text",
+        "characters InnoDB guid account data name",
+        "corpse InnoDB guid player map",
+        "group_member InnoDB leaderGuid memberGuid assistant subgroup",
+        "groups InnoDB leaderGuid mainTank lootMethod",
+        "item_instance InnoDB guid owner_guid data",
+        "mail InnoDB id receiver",
+};
+
+} // namespace
+
+void CharacterStatementsTest::cleanupTargets_data() {
+    QTest::addColumn<QStringList>("schema");
+    QTest::addColumn<QStringList>("targets");
+    QTest::newRow("every table of the real schema") << kRealSchema
+                                                    << QStringList{"character_inventory.guid",
+                                                                   "item_instance.owner_guid",
+                                                                   "character_spell.guid",
+                                                                   "character_aura.guid",
+                                                                   "character_queststatus.guid",
+                                                                   "character_homebind.guid",
+                                                                   "character_action.guid",
+                                                                   "character_reputation.guid",
+                                                                   "corpse.player",
+                                                                   "group_member.memberGuid",
+                                                                   "group_member.leaderGuid",
+                                                                   "groups.leaderGuid",
+                                                                   "character_ticket.guid",
+                                                                   "character_social.guid*",
+                                                                   "character_social.friend*",
+                                                                   "character_declinedname.guid*",
+                                                                   "characters.guid"};
+    QTest::newRow("an older schema: missing tables and columns skipped")
+            << QStringList{"character_aura InnoDB guid spell",
+                           "character_inventory InnoDB guid item", "characters MyISAM guid account",
+                           "group_member InnoDB groupId memberGuid",
+                           "groups InnoDB groupId leaderGuid"}
+            << QStringList{"character_inventory.guid", "character_aura.guid",
+                           "group_member.memberGuid", "groups.leaderGuid", "characters.guid*"};
+    QTest::newRow("names in other letter cases")
+            << QStringList{"Character_Spell innodb GUID spell", "CHARACTERS InnoDB Guid"}
+            << QStringList{"Character_Spell.GUID", "CHARACTERS.Guid"};
+    QTest::newRow("no characters table: nothing of it")
+            << QStringList{"corpse InnoDB player"} << QStringList{"corpse.player"};
+}
+
+void CharacterStatementsTest::cleanupTargets() {
+    QFETCH(QStringList, schema);
+    QFETCH(QStringList, targets);
+    QCOMPARE(described(stm::cleanupTargets(tables(schema))), targets);
 }
 
 void CharacterStatementsTest::serviceAccount_data() {

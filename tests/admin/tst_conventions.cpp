@@ -10,7 +10,27 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QTest>
+#include <QVBoxLayout>
+
+namespace {
+
+// Records the keys that reach it; installed before a key filter, it sees
+// only what the filter lets through.
+class KeyRecorder : public QObject {
+public:
+    QList<int> pressed;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress)
+            pressed << static_cast<QKeyEvent*>(event)->key();
+        return false;
+    }
+};
+
+} // namespace
 
 class ConventionsTest : public QObject {
     Q_OBJECT
@@ -21,6 +41,10 @@ private slots:
     void nullValueIsEmpty();
     void escaping_data();
     void escaping();
+    void names_data();
+    void names();
+    void bareValues_data();
+    void bareValues();
     void trimmingControls();
     void latinCaseOnly();
     void integerConversion_data();
@@ -34,11 +58,15 @@ private slots:
     void pagingWithNonNumericLimitFails();
     void keyFilters_data();
     void keyFilters();
+    void keysThatTypeNoCharacterPass_data();
+    void keysThatTypeNoCharacterPass();
+    void tabLeavesAFilteredEdit();
     void programTextIsNotFiltered();
     void emptyResultLeavesOneClearedRow();
     void gridKeepsCellsWhenResized();
     void fixedCellsCannotBeSelected();
     void gridMenuOpensOnRightClick();
+    void onlyTheLeftButtonSelects();
 };
 
 void ConventionsTest::displayDecoding_data() {
@@ -72,22 +100,108 @@ void ConventionsTest::nullValueIsEmpty() {
 }
 
 void ConventionsTest::escaping_data() {
+    QTest::addColumn<bool>("noBackslashEscapes");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("escaped");
-    QTest::newRow("plain") << QStringLiteral("Иван") << QStringLiteral("Иван");
-    QTest::newRow("double quote") << QStringLiteral("a\"b") << QStringLiteral("a\\\"b");
-    QTest::newRow("single quote") << QStringLiteral("O'Neil") << QStringLiteral("O\\'Neil");
-    QTest::newRow("backslash") << QStringLiteral("C:\\x") << QStringLiteral("C:\\\\x");
-    QTest::newRow("line break") << QStringLiteral("a\r\nb") << QStringLiteral("a\\r\\nb");
+    QTest::addColumn<QString>("likeEscaped");
+    const QString nulCtrlZ = QString::fromUtf16(u"a\u0000b\u001Ac", 5);
+    QTest::newRow("plain") << false << QStringLiteral("Иван") << QStringLiteral("Иван")
+                           << QStringLiteral("Иван");
+    QTest::newRow("double quote") << false << QStringLiteral("a\"b") << QStringLiteral("a\\\"b")
+                                  << QStringLiteral("a\\\"b");
+    QTest::newRow("single quote") << false << QStringLiteral("O'Neil") << QStringLiteral("O\\'Neil")
+                                  << QStringLiteral("O\\'Neil");
+    QTest::newRow("backslash") << false << QStringLiteral("C:\\x") << QStringLiteral("C:\\\\x")
+                               << QStringLiteral("C:\\\\\\\\x");
+    QTest::newRow("line break") << false << QStringLiteral("a\r\nb") << QStringLiteral("a\\r\\nb")
+                                << QStringLiteral("a\\r\\nb");
     QTest::newRow("NUL and Ctrl-Z")
-            << QString::fromUtf16(u"a\u0000b\u001Ac", 5) << QStringLiteral("a\\0b\\Zc");
-    QTest::newRow("wildcards stay") << QStringLiteral("%a_b%") << QStringLiteral("%a_b%");
+            << false << nulCtrlZ << QStringLiteral("a\\0b\\Zc") << QStringLiteral("a\\0b\\Zc");
+    QTest::newRow("wildcards stay") << false << QStringLiteral("%a_b%") << QStringLiteral("%a_b%")
+                                    << QStringLiteral("%a_b%");
+    // Without backslash escapes only the double quote needs a second one.
+    QTest::newRow("no backslash escapes: double quote doubled")
+            << true << QStringLiteral("x\" where 1=1 #") << QStringLiteral("x\"\" where 1=1 #")
+            << QStringLiteral("x\"\" where 1=1 #");
+    // LIKE still reads a backslash as its escape character.
+    QTest::newRow("no backslash escapes: backslash and single quote stay")
+            << true << QStringLiteral("a\\\"b'") << QStringLiteral("a\\\"\"b'")
+            << QStringLiteral("a\\\\\"\"b'");
+    QTest::newRow("no backslash escapes: control characters stay")
+            << true << nulCtrlZ + QStringLiteral("\r\n") << nulCtrlZ + QStringLiteral("\r\n")
+            << nulCtrlZ + QStringLiteral("\r\n");
+    QTest::newRow("no backslash escapes: wildcards stay")
+            << true << QStringLiteral("%a_b%") << QStringLiteral("%a_b%")
+            << QStringLiteral("%a_b%");
 }
 
 void ConventionsTest::escaping() {
+    QFETCH(bool, noBackslashEscapes);
     QFETCH(QString, text);
     QFETCH(QString, escaped);
-    QCOMPARE(escapeQuoted(text), escaped);
+    QFETCH(QString, likeEscaped);
+    const Quoting quoting{noBackslashEscapes};
+    QCOMPARE(escapeQuoted(text, quoting), escaped);
+    QCOMPARE(quotedText(text, quoting), u'"' + escaped + u'"');
+    QCOMPARE(escapeLikeQuoted(text, quoting), likeEscaped);
+    QCOMPARE(likeAnywhere(text, quoting),
+             QStringLiteral("\"%") + likeEscaped +
+                     (noBackslashEscapes ? QStringLiteral("%\" escape \"\\\"")
+                                         : QStringLiteral("%\"")));
+}
+
+void ConventionsTest::names_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("quoted");
+    QTest::addColumn<QString>("qualifier");
+    QTest::newRow("plain") << QStringLiteral("realmd") << QStringLiteral("`realmd`")
+                           << QStringLiteral("realmd");
+    QTest::newRow("digits, _ and $") << QStringLiteral("world_2$") << QStringLiteral("`world_2$`")
+                                     << QStringLiteral("world_2$");
+    QTest::newRow("backquote doubled")
+            << QStringLiteral("a`b") << QStringLiteral("`a``b`") << QStringLiteral("`a``b`");
+    QTest::newRow("ends with a backquote") << QStringLiteral("x`; drop database y; #")
+                                           << QStringLiteral("`x``; drop database y; #`")
+                                           << QStringLiteral("`x``; drop database y; #`");
+    QTest::newRow("hyphen") << QStringLiteral("my-db") << QStringLiteral("`my-db`")
+                            << QStringLiteral("`my-db`");
+    QTest::newRow("starts with a digit")
+            << QStringLiteral("1e5") << QStringLiteral("`1e5`") << QStringLiteral("`1e5`");
+    QTest::newRow("Cyrillic") << QStringLiteral("мир") << QStringLiteral("`мир`")
+                              << QStringLiteral("`мир`");
+    QTest::newRow("empty") << QString() << QStringLiteral("``") << QStringLiteral("``");
+}
+
+void ConventionsTest::names() {
+    QFETCH(QString, name);
+    QFETCH(QString, quoted);
+    QFETCH(QString, qualifier);
+    QCOMPARE(quotedName(name), quoted);
+    QCOMPARE(qualifierName(name), qualifier);
+}
+
+void ConventionsTest::bareValues_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("number");
+    QTest::addColumn<QString>("digit");
+    QTest::newRow("digits") << QStringLiteral("42") << QStringLiteral("42") << QStringLiteral("4");
+    QTest::newRow("blanks kept") << QStringLiteral(" 7 ") << QStringLiteral(" 7 ") << QString();
+    QTest::newRow("combo item") << QStringLiteral("3 - administrator") << QString()
+                                << QStringLiteral("3");
+    QTest::newRow("empty") << QString() << QString() << QString();
+    QTest::newRow("sign") << QStringLiteral("-1") << QString() << QString();
+    QTest::newRow("statement text")
+            << QStringLiteral("1, `gmlevel` = 4") << QString() << QStringLiteral("1");
+    QTest::newRow("statement text first") << QStringLiteral("(select 4)") << QString() << QString();
+    QTest::newRow("digit of another script") << QStringLiteral("٣") << QString() << QString();
+}
+
+void ConventionsTest::bareValues() {
+    QFETCH(QString, text);
+    QFETCH(QString, number);
+    QFETCH(QString, digit);
+    QCOMPARE(bareNumber(text), number);
+    QCOMPARE(firstDigit(text), digit);
 }
 
 void ConventionsTest::trimmingControls() {
@@ -159,9 +273,14 @@ void ConventionsTest::limitClause_data() {
     QTest::newRow("first ignores the offset")
             << QStringLiteral("Первая") << 200 << QStringLiteral(" LIMIT 1");
     QTest::newRow("number") << QStringLiteral("100") << 200 << QStringLiteral(" LIMIT 200,100");
-    QTest::newRow("text as it stands")
-            << QStringLiteral(" 5x") << 0 << QStringLiteral(" LIMIT 0, 5x");
-    QTest::newRow("case matters") << QStringLiteral("все") << 0 << QStringLiteral(" LIMIT 0,все");
+    QTest::newRow("number as it stands")
+            << QStringLiteral(" 5") << 0 << QStringLiteral(" LIMIT 0, 5");
+    // Any other text leaves the count out, and the server rejects the
+    // statement.
+    QTest::newRow("not a number") << QStringLiteral(" 5x") << 0 << QStringLiteral(" LIMIT 0,");
+    QTest::newRow("statement text")
+            << QStringLiteral("1 union select 1") << 0 << QStringLiteral(" LIMIT 0,");
+    QTest::newRow("case matters") << QStringLiteral("все") << 0 << QStringLiteral(" LIMIT 0,");
 }
 
 void ConventionsTest::limitClause() {
@@ -181,6 +300,12 @@ void ConventionsTest::paging_data() {
     QTest::newRow("would go below 0") << QStringLiteral("50") << 30 << 80 << -1;
     QTest::newRow("all") << QStringLiteral("Все") << 100 << -1 << -1;
     QTest::newRow("first") << QStringLiteral("Первая") << 100 << -1 << -1;
+    // The offset stays within 0 and the largest 32-bit number.
+    QTest::newRow("largest limit") << QStringLiteral("2147483647") << 1 << -1 << -1;
+    QTest::newRow("near the largest offset")
+            << QStringLiteral("10") << 2147483640 << -1 << 2147483630;
+    QTest::newRow("negative limit") << QStringLiteral("-5") << 0 << -1 << 5;
+    QTest::newRow("smallest limit") << QStringLiteral("-2147483648") << 10 << -1 << -1;
 }
 
 void ConventionsTest::paging() {
@@ -230,6 +355,63 @@ void ConventionsTest::keyFilters() {
     QApplication::clipboard()->setText(typed);
     QTest::keyClick(&edit, Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(edit.text(), kept);
+}
+
+void ConventionsTest::keysThatTypeNoCharacterPass_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<bool>("passes");
+    QTest::newRow("Tab") << int(Qt::Key_Tab) << int(Qt::NoModifier) << true;
+    QTest::newRow("Shift+Tab") << int(Qt::Key_Backtab) << int(Qt::ShiftModifier) << true;
+    QTest::newRow("Enter") << int(Qt::Key_Return) << int(Qt::NoModifier) << true;
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << true;
+    QTest::newRow("Esc") << int(Qt::Key_Escape) << int(Qt::NoModifier) << true;
+    QTest::newRow("arrow") << int(Qt::Key_Left) << int(Qt::NoModifier) << true;
+    QTest::newRow("Home") << int(Qt::Key_Home) << int(Qt::NoModifier) << true;
+    QTest::newRow("function key") << int(Qt::Key_F5) << int(Qt::NoModifier) << true;
+    QTest::newRow("shortcut") << int(Qt::Key_A) << int(Qt::ControlModifier) << true;
+    // The edit types these letters, so the filter drops them.
+    QTest::newRow("Alt+letter") << int(Qt::Key_X) << int(Qt::AltModifier) << false;
+    QTest::newRow("Ctrl+Alt+letter")
+            << int(Qt::Key_X) << int(Qt::ControlModifier | Qt::AltModifier) << false;
+    QTest::newRow("minus") << int(Qt::Key_Minus) << int(Qt::NoModifier) << false;
+}
+
+void ConventionsTest::keysThatTypeNoCharacterPass() {
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(bool, passes);
+    QLineEdit edit;
+    KeyRecorder recorder;
+    edit.installEventFilter(&recorder);
+    installDigitsOnlyFilter(&edit);
+    edit.setText(QStringLiteral("12"));
+    QSignalSpy returns(&edit, &QLineEdit::returnPressed);
+    QTest::keyClick(&edit, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(recorder.pressed.contains(key), passes);
+    QCOMPARE(edit.text(), QStringLiteral("12"));
+    QCOMPARE(returns.size(), key == Qt::Key_Return || key == Qt::Key_Enter ? 1 : 0);
+}
+
+void ConventionsTest::tabLeavesAFilteredEdit() {
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    auto* before = new QLineEdit(&window);
+    auto* filtered = new QLineEdit(&window);
+    auto* after = new QLineEdit(&window);
+    for (QLineEdit* edit : {before, filtered, after})
+        layout->addWidget(edit);
+    installDigitsAndDotFilter(filtered);
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    filtered->setFocus();
+    QTRY_VERIFY(filtered->hasFocus());
+    QTest::keyClick(filtered, Qt::Key_Tab);
+    QTRY_VERIFY(after->hasFocus());
+    filtered->setFocus();
+    QTest::keyClick(filtered, Qt::Key_Backtab, Qt::ShiftModifier);
+    QTRY_VERIFY(before->hasFocus());
 }
 
 void ConventionsTest::programTextIsNotFiltered() {
@@ -305,6 +487,39 @@ void ConventionsTest::gridMenuOpensOnRightClick() {
     QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
     QTRY_COMPARE(chosen, 1);
     QVERIFY(!menu->isVisible());
+}
+
+void ConventionsTest::onlyTheLeftButtonSelects() {
+    StringGrid grid;
+    grid.setColCount(3);
+    grid.setRowCount(5);
+    grid.resize(300, 200);
+    auto* menu = new GridMenu(&grid, QStringLiteral("acc_menu"));
+    menu->addItem(QStringLiteral("N1"), QStringLiteral("Показать все"), [] {});
+    grid.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&grid));
+    QSignalSpy selected(&grid, &StringGrid::cellSelected);
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, grid.cellRect(1, 1).center());
+    QCOMPARE(selected.size(), 1);
+
+    // A right click on another row opens the menu and selects nothing.
+    const QPoint other = grid.cellRect(2, 3).center();
+    QTest::mousePress(grid.viewport(), Qt::RightButton, {}, other);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, other, grid.viewport()->mapToGlobal(other));
+    QApplication::sendEvent(grid.viewport(), &event);
+    QTRY_COMPARE(QApplication::activePopupWidget(), menu);
+    QCOMPARE(selected.size(), 1);
+    QCOMPARE(grid.currentCol(), 1);
+    QCOMPARE(grid.currentRow(), 1);
+    menu->hide();
+    QTest::mouseRelease(grid.viewport(), Qt::RightButton, {}, other);
+
+    // So does the middle button; the keyboard selects.
+    QTest::mouseClick(grid.viewport(), Qt::MiddleButton, {}, grid.cellRect(2, 3).center());
+    QCOMPARE(selected.size(), 1);
+    QTest::keyClick(&grid, Qt::Key_Down);
+    QCOMPARE(selected.size(), 2);
+    QCOMPARE(grid.currentRow(), 2);
 }
 
 QTEST_MAIN(ConventionsTest)

@@ -1,6 +1,7 @@
 #include "DatabaseProbe.h"
 #include "GuiDriver.h"
 #include "PageHarness.h"
+#include "QueryConventions.h"
 #include "RealmPage.h"
 #include "RecordingLinks.h"
 #include "ReviewPictures.h"
@@ -131,17 +132,18 @@ void RealmPageTest::startPageFillsTheListsBeforeTheWindowAppears() {
 
     const QStringList use = {QStringLiteral("use `realmd`;"), QStringLiteral("SET NAMES utf8;")};
     QCOMPARE(log.statementsSinceMark(),
-             ServerLog::asLogged(QStringList{QStringLiteral("show databases;")} + use +
-                                 QStringList{"select `id`,`name`,`address`,`port`,`icon`,`color`,"
-                                             "`timezone`,`allowedSecurityLevel`,`population` from "
-                                             "`realmlist` order by `id`;"} +
-                                 use +
-                                 QStringList{"select `ip`,`bandate`,`unbandate`,`bannedby`,"
-                                             "`banreason` from `ip_banned` order by `ip`;"} +
-                                 use +
-                                 QStringList{"select `id`,`bandate`,`unbandate`,`bannedby`,"
-                                             "`banreason`, `active` from `account_banned` where "
-                                             "`active` = 1 order by `id`;"}));
+             ServerLog::asLogged(
+                     QStringList{sessionSetUpStatement(), QStringLiteral("show databases;")} + use +
+                     QStringList{"select `id`,`name`,`address`,`port`,`icon`,`color`,"
+                                 "`timezone`,`allowedSecurityLevel`,`population` from "
+                                 "`realmlist` order by `id`;"} +
+                     use +
+                     QStringList{"select `ip`,`bandate`,`unbandate`,`bannedby`,"
+                                 "`banreason` from `ip_banned` order by `ip`;"} +
+                     use +
+                     QStringList{"select `id`,`bandate`,`unbandate`,`bannedby`,"
+                                 "`banreason`, `active` from `account_banned` where "
+                                 "`active` = 1 order by `id`;"}));
 
     auto* realms = gui.find<StringGrid>(kRealmGrid);
     QCOMPARE(realms->rowCount(), 4);
@@ -196,20 +198,33 @@ void RealmPageTest::selectingARealmFillsTheEdits() {
 
 void RealmPageTest::newRealm_data() {
     QTest::addColumn<int>("selectedRow"); // 0: the edits are cleared first
-    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("name");    // typed over the selected one, unless empty
+    QTest::addColumn<QString>("stored");  // empty: nothing stored
     QTest::addColumn<QStringList>("editsAfter");
+    QTest::addColumn<QStringList>("boxes");
     QTest::newRow("empty edits get the defaults")
-            << 0 << "4|WoW|127.0.0.1|8085|0|2|0|0|0"
-            << QStringList({"", "WoW", "127.0.0.1", "8085", "0", "2", "0", "0", "0"});
-    QTest::newRow("copy of a selected realm")
-            << 3 << "4|Test PvP|10.0.0.5|8087|1|0|1|0|0"
-            << QStringList({"3", "Test PvP", "10.0.0.5", "8087", "1", "0", "1", "0", "0"});
+            << 0 << QString() << "4|WoW|127.0.0.1|8085|0|2|0|0|0"
+            << QStringList({"", "WoW", "127.0.0.1", "8085", "0", "2", "0", "0", "0"})
+            << QStringList();
+    QTest::newRow("copy of a selected realm under a new name")
+            << 3 << QStringLiteral("Test PvE") << "4|Test PvE|10.0.0.5|8087|1|0|1|0|0"
+            << QStringList({"3", "Test PvE", "10.0.0.5", "8087", "1", "0", "1", "0", "0"})
+            << QStringList();
+    // Realm names are unique: the server's message is shown, nothing is
+    // stored, and the edits are as they were before "Новый".
+    QTest::newRow("copy under the same name")
+            << 3 << QString() << QString()
+            << QStringList({"3", "Test PvP", "10.0.0.5", "8087", "1", "0", "1", "2", "0"})
+            << QStringList{"error|Ошибка изменения данных|Сервер не подтвердил изменение:\r\n"
+                           "Ошибка 1062: Duplicate entry 'Test PvP' for key 'idx_name'"};
 }
 
 void RealmPageTest::newRealm() {
     QFETCH(int, selectedRow);
+    QFETCH(QString, name);
     QFETCH(QString, stored);
     QFETCH(QStringList, editsAfter);
+    QFETCH(QStringList, boxes);
     m_dataChanged = true;
     GuiDriver gui;
     startOnRealmPage(gui);
@@ -217,12 +232,25 @@ void RealmPageTest::newRealm() {
         gui.selectCell(kRealmGrid, 1, selectedRow);
     else
         gui.click(QStringLiteral("dxButton26"));
+    if (!name.isEmpty()) {
+        gui.clearText(QStringLiteral("dxDNEdit25"));
+        gui.type(QStringLiteral("dxDNEdit25"), name);
+    }
+    ServerLog log(m_server.generalLog);
     gui.click(QStringLiteral("dxButton23"));
+    const QStringList sent = log.statementsSinceMark();
 
+    QCOMPARE(gui.dialogs.describe(), boxes);
     DatabaseProbe probe(m_server);
-    QCOMPARE(probe.rows("select " + kRealmColumns + " from realmd.realmlist where id = 4"),
-             QStringList{stored});
+    QCOMPARE(probe.rows("select " + kRealmColumns + " from realmd.realmlist where id > 3"),
+             stored.isEmpty() ? QStringList() : QStringList{stored});
     QCOMPARE(editTexts(gui, kRealmEdits), editsAfter);
+    if (stored.isEmpty()) {
+        // Nothing was done, so the list was not reloaded.
+        QVERIFY(sent.last().startsWith(QStringLiteral("insert into `realmlist`")));
+        QCOMPARE(gui.find<StringGrid>(kRealmGrid)->rowCount(), 4);
+        return;
+    }
     // The list was refreshed.
     QCOMPARE(gui.find<StringGrid>(kRealmGrid)->rowCount(), 5);
     QCOMPARE(gui.gridRow(kRealmGrid, 4).join(u'|'), stored);

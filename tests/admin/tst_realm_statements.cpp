@@ -68,31 +68,51 @@ void RealmStatementsTest::realmStatements_data() {
                           << "select `id`,`name`,`address`,`port`,`icon`,`color`,`timezone`,"
                              "`allowedSecurityLevel`,`population` from `realmlist` order by `id`;";
     QTest::newRow("insert: name and address quoted, numbers bare")
-            << realmsql::insert(realm({"", "WoW", "127.0.0.1", "8085", "0", "2", "0", "0", "0"}))
+            << realmsql::insert(realm({"", "WoW", "127.0.0.1", "8085", "0", "2", "0", "0", "0"}),
+                                Quoting{})
             << "insert into `realmlist` (`name`,`address`,`port`,`icon`,`color`,`timezone`,"
                "`allowedSecurityLevel`,`population`) values (\"WoW\", \"127.0.0.1\", 8085, 0, "
                "2, 0, 0, 0);";
     QTest::newRow("insert: every value trimmed, id unused")
-            << realmsql::insert(realm(
-                       {"7", " Вечный Огонь\t", " 10.0.0.1 ", "8086 ", " 1", "2", "3", "0", "0"}))
+            << realmsql::insert(realm({"7", " Вечный Огонь\t", " 10.0.0.1 ", "8086 ", " 1", "2",
+                                       "3", "0", "0"}),
+                                Quoting{})
             << "insert into `realmlist` (`name`,`address`,`port`,`icon`,`color`,`timezone`,"
                "`allowedSecurityLevel`,`population`) values (\"Вечный Огонь\", \"10.0.0.1\", "
                "8086, 1, 2, 3, 0, 0);";
     QTest::newRow("insert: quotes and backslash escaped")
             << realmsql::insert(
-                       realm({"", "Мир \"Тьмы\" \\ O'Neil", "host", "1", "0", "2", "0", "0", "0"}))
+                       realm({"", "Мир \"Тьмы\" \\ O'Neil", "host", "1", "0", "2", "0", "0", "0"}),
+                       Quoting{})
             << "insert into `realmlist` (`name`,`address`,`port`,`icon`,`color`,`timezone`,"
                "`allowedSecurityLevel`,`population`) values (\"Мир \\\"Тьмы\\\" \\\\ O\\'Neil\", "
                "\"host\", 1, 0, 2, 0, 0, 0);";
     QTest::newRow("update: port quoted, id as it stands, level and population not written")
-            << realmsql::update(realm(
-                       {"2", " Northwind ", "192.168.1.50", "8086", "1", "2", "1", "5", "0.5"}))
+            << realmsql::update(realm({"2", " Northwind ", "192.168.1.50", "8086", "1", "2", "1",
+                                       "5", "0.5"}),
+                                Quoting{})
             << "update `realmlist` set `name` = \"Northwind\", `address` = \"192.168.1.50\", "
                "`port` = \"8086\", `icon` = 1, `color` = 2, `timezone` = 1 where `id` = 2;";
     QTest::newRow("update: quote in the name escaped")
-            << realmsql::update(realm({"1", "A\"B", "1.2.3.4", "1", "0", "0", "0"}))
+            << realmsql::update(realm({"1", "A\"B", "1.2.3.4", "1", "0", "0", "0"}), Quoting{})
             << "update `realmlist` set `name` = \"A\\\"B\", `address` = \"1.2.3.4\", `port` = "
                "\"1\", `icon` = 0, `color` = 0, `timezone` = 0 where `id` = 1;";
+    QTest::newRow("update without backslash escapes")
+            << realmsql::update(realm({"1", "x\" where 1=1 #\\", "a\"b", "1", "0", "0", "0"}),
+                                Quoting{true})
+            << "update `realmlist` set `name` = \"x\"\" where 1=1 #\\\", `address` = \"a\"\"b\", "
+               "`port` = \"1\", `icon` = 0, `color` = 0, `timezone` = 0 where `id` = 1;";
+    QTest::newRow("insert: bare values go only as numbers")
+            << realmsql::insert(realm({"", "WoW", "127.0.0.1", "1, 1, 1, 1, 1, 1) #", "0.5", "-2",
+                                       "0", "0", "0"}),
+                                Quoting{})
+            << "insert into `realmlist` (`name`,`address`,`port`,`icon`,`color`,`timezone`,"
+               "`allowedSecurityLevel`,`population`) values (\"WoW\", \"127.0.0.1\", , , , 0, "
+               "0, 0);";
+    QTest::newRow("update: id goes only as a number")
+            << realmsql::update(realm({"1 or 1=1", "W", "1.2.3.4", "1", "0", "0", "0"}), Quoting{})
+            << "update `realmlist` set `name` = \"W\", `address` = \"1.2.3.4\", `port` = "
+               "\"1\", `icon` = 0, `color` = 0, `timezone` = 0 where `id` = ;";
     QTest::newRow("delete") << realmsql::remove(QStringLiteral("3"))
                             << "delete from `realmlist` where `id` = 3;";
 }
@@ -118,19 +138,24 @@ void RealmStatementsTest::banStatements_data() {
             << "select `id`,`bandate`,`unbandate`,`bannedby`,`banreason`, `active` from "
                "`account_banned` order by `id`;";
     QTest::newRow("save reason: trimmed")
-            << bansql::saveIpBanReason(QStringLiteral("10.0.0.1"), QStringLiteral("  Флуд \t"))
+            << bansql::saveIpBanReason(QStringLiteral("10.0.0.1"), QStringLiteral("  Флуд \t"),
+                                       Quoting{})
             << "update `ip_banned` set `banreason` = \"Флуд\" where `ip` = \"10.0.0.1\";";
     QTest::newRow("save reason: quotes escaped")
             << bansql::saveIpBanReason(QStringLiteral("10.0.0.1"),
-                                       QStringLiteral("said \"bye\" \\o/"))
+                                       QStringLiteral("said \"bye\" \\o/"), Quoting{})
             << "update `ip_banned` set `banreason` = \"said \\\"bye\\\" \\\\o/\" where `ip` = "
                "\"10.0.0.1\";";
     QTest::newRow("save reason: no IP selected")
-            << bansql::saveIpBanReason(QString(), QStringLiteral("x"))
+            << bansql::saveIpBanReason(QString(), QStringLiteral("x"), Quoting{})
             << "update `ip_banned` set `banreason` = \"x\" where `ip` = \"\";";
     QTest::newRow("delete IP ban: no semicolon")
-            << bansql::deleteIpBan(QStringLiteral("31.173.80.4"))
+            << bansql::deleteIpBan(QStringLiteral("31.173.80.4"), Quoting{})
             << "delete from `ip_banned` where `ip` = \"31.173.80.4\"";
+    QTest::newRow("save reason without backslash escapes")
+            << bansql::saveIpBanReason(QStringLiteral("1\"2"), QStringLiteral("x\" #\\"),
+                                       Quoting{true})
+            << "update `ip_banned` set `banreason` = \"x\"\" #\\\" where `ip` = \"1\"\"2\";";
     QTest::newRow("lift account ban") << bansql::liftAccountBan(QStringLiteral("9"))
                                       << "update `account_banned` set `active` = 0 where `id` = 9";
     QTest::newRow("delete account ban")
@@ -138,6 +163,9 @@ void RealmStatementsTest::banStatements_data() {
             << "delete from `account_banned` where (`id` = 9) and (`bandate` = 1704067200)";
     QTest::newRow("account by id: no leading blank")
             << bansql::accountByIdFilter(QStringLiteral("777")) << "where `id` = 777";
+    QTest::newRow("account ban values go only as numbers")
+            << bansql::deleteAccountBan(QStringLiteral("9) or (1"), QStringLiteral("1 or 1"))
+            << "delete from `account_banned` where (`id` = ) and (`bandate` = )";
 }
 
 void RealmStatementsTest::banStatements() {

@@ -1,14 +1,17 @@
 // The client session against the real test server: login, statements and
 // results, the compressed protocol, the framing limits, reconnecting, streamed
-// results and the positioning rules of buffered results.
+// results, the positioning rules of buffered results and local files.
 #include "TestServer.h"
 #include "uMysqlClient.h"
 
 #include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QTest>
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
+#include <netinet/tcp.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -70,12 +73,17 @@ private slots:
 
     void valueLengthsOnLengthCodedBoundaries_data();
     void valueLengthsOnLengthCodedBoundaries();
+    void replyPastTheFramingLimit_data();
     void replyPastTheFramingLimit();
     void largestCommand();
 
     void ping();
     void reconnectAfterKillRunsStatementOnce();
     void noReconnectInsideTransaction();
+
+    void initStatementsRunAfterEveryLogin();
+    void failingInitStatementFailsTheConnect();
+    void statusReportsNoBackslashEscapes();
 
     void streamedResultBlocksOtherCommands();
     void freeingStreamedResultEarlyDrainsIt();
@@ -84,6 +92,9 @@ private slots:
     void emptyResult();
     void seekWalkIsLinear();
     void refusedPortReportedAtOnce();
+
+    void loadDataLocalRefusedByDefault();
+    void unreadableLocalFileKeepsSessionInStep();
 
 private:
     bool connectAs(TMysqlClient& client, const QString& user, const QString& password,
@@ -242,7 +253,10 @@ void ClientTest::connectRules() {
     QVERIFY(client.Reconnect());
     QCOMPARE(client.ConnectTimeout(), 30u);
     QVERIFY(client.CompressOption());
-    QCOMPARE(client.ClientFlags(), 0xE285u);
+    QCOMPARE(client.ClientFlags(), 0xE205u);
+    QVERIFY(!client.AllowLocalFiles());
+    QCOMPARE(client.ReadTimeout(), 600u);
+    QCOMPARE(client.WriteTimeout(), 60u);
 
     // No host: false, and the error fields stay as they were.
     client.Net().SetError(1234, "earlier");
@@ -254,6 +268,21 @@ void ClientTest::connectRules() {
     const uint32_t thread = client.ThreadId();
     QVERIFY(client.Connect());
     QCOMPARE(client.ThreadId(), thread);
+    QVERIFY(!(client.ClientFlags() & CLIENT_LOCAL_FILES));
+
+    // Keep-alive finds a vanished host in about two minutes, also while a
+    // long statement runs.
+    const int fd = client.Net().Vio().Socket();
+    auto option = [fd](int level, int name) {
+        int value = -1;
+        socklen_t size = sizeof value;
+        getsockopt(fd, level, name, &value, &size);
+        return value;
+    };
+    QCOMPARE(option(SOL_SOCKET, SO_KEEPALIVE), 1);
+    QCOMPARE(option(IPPROTO_TCP, TCP_KEEPIDLE), 60);
+    QCOMPARE(option(IPPROTO_TCP, TCP_KEEPINTVL), 10);
+    QCOMPARE(option(IPPROTO_TCP, TCP_KEEPCNT), 6);
 
     // SetDatabase selects at once on a connected session.
     QVERIFY(client.SetDatabase(kScratch));
@@ -494,8 +523,13 @@ void ClientTest::compressedLargeValueBothWays() {
     QCOMPARE(result->ValueLength(0), big.size());
     QVERIFY(std::memcmp(result->Value(0), big.data(), big.size()) == 0);
     QCOMPARE(QByteArray(result->Value(1)), QByteArray::number(qulonglong(big.size())));
-    // The buffer returns to its first size once the result is read.
+    // The buffer returns to its first size once the result is read, and the
+    // compression area of the large block is freed.
     QCOMPARE(client.Net().BufferSize(), size_t(8192));
+    QVERIFY2(client.Net().HeldBytes() < 256 * 1024,
+             qPrintable(QString::number(client.Net().HeldBytes())));
+    client.Close();
+    QCOMPARE(client.Net().HeldBytes(), size_t(0));
 }
 
 void ClientTest::valueLengthsOnLengthCodedBoundaries_data() {
@@ -531,9 +565,22 @@ void ClientTest::valueLengthsOnLengthCodedBoundaries() {
     QCOMPARE(v[length], '\0');
 }
 
+void ClientTest::replyPastTheFramingLimit_data() {
+    QTest::addColumn<bool>("grownFirst");
+    QTest::newRow("fresh session") << false;
+    // The buffer reaches 16 MiB: the limit must not move with it.
+    QTest::newRow("after the largest reply") << true;
+}
+
 void ClientTest::replyPastTheFramingLimit() {
+    QFETCH(bool, grownFirst);
     TMysqlClient client;
     QVERIFY(connectNative(client));
+    if (grownFirst) {
+        auto largest = run(client, "SELECT REPEAT('a', 16777210)");
+        QVERIFY(largest);
+        QCOMPARE(client.Net().BufferSize(), size_t(0x1000000));
+    }
     bool success = true;
     auto result = client.Query("SELECT REPEAT('a', 16777211)", true, success);
     QVERIFY(!result);
@@ -617,6 +664,57 @@ void ClientTest::noReconnectInsideTransaction() {
     QVERIFY(result);
     QVERIFY(client.ThreadId() != before);
     QCOMPARE(QByteArray(result->Value(0)), QByteArray("0"));
+}
+
+void ClientTest::initStatementsRunAfterEveryLogin() {
+    TMysqlClient client;
+    // A statement with rows among them: its result is dropped.
+    client.SetInitStatements({"SELECT 'dropped'", "SET SESSION sql_mode = 'NO_BACKSLASH_ESCAPES'"});
+    QVERIFY2(connectNative(client, kScratch), client.ErrorText().c_str());
+    QVERIFY(client.NoBackslashEscapes());
+    auto mode = run(client, "SELECT @@SESSION.sql_mode");
+    QVERIFY(mode);
+    QCOMPARE(valueOf(*mode, 0), QByteArray("NO_BACKSLASH_ESCAPES"));
+
+    // The session that a reconnect opens is set up the same way.
+    const uint32_t before = client.ThreadId();
+    killThread(before);
+    mode = run(client, "SELECT @@SESSION.sql_mode");
+    QVERIFY(mode);
+    QVERIFY(client.ThreadId() != before);
+    QCOMPARE(valueOf(*mode, 0), QByteArray("NO_BACKSLASH_ESCAPES"));
+    QVERIFY(client.NoBackslashEscapes());
+}
+
+void ClientTest::failingInitStatementFailsTheConnect() {
+    TMysqlClient client;
+    client.SetInitStatements({"SET SESSION rd_no_such_variable = 1"});
+    QVERIFY(!connectNative(client));
+    QCOMPARE(client.ErrorCode(), 1193); // unknown system variable
+    QVERIFY(QByteArray(client.ErrorText().c_str()).contains("rd_no_such_variable"));
+    QVERIFY(!client.Connected());
+    bool success = true;
+    QVERIFY(!client.Query("SELECT 1", true, success));
+    QVERIFY(!success);
+    QVERIFY(!client.Connected());
+}
+
+void ClientTest::statusReportsNoBackslashEscapes() {
+    TMysqlClient client;
+    QVERIFY(connectNative(client));
+    run(client, "SET SESSION sql_mode = ''");
+    QVERIFY(!client.NoBackslashEscapes());
+    // The OK packet of the change reports it, and so does the end packet of
+    // every result after it.
+    run(client, "SET SESSION sql_mode = 'NO_BACKSLASH_ESCAPES'");
+    QVERIFY(client.NoBackslashEscapes());
+    QVERIFY(client.ServerStatus() & SERVER_STATUS_NO_BACKSLASH_ESCAPES);
+    auto result = run(client, "SELECT '\\'");
+    QVERIFY(result);
+    QCOMPARE(valueOf(*result, 0), QByteArray("\\"));
+    QVERIFY(client.NoBackslashEscapes());
+    run(client, "SET SESSION sql_mode = DEFAULT");
+    QVERIFY(!client.NoBackslashEscapes());
 }
 
 void ClientTest::streamedResultBlocksOtherCommands() {
@@ -751,6 +849,57 @@ void ClientTest::refusedPortReportedAtOnce() {
     QCOMPARE(client.ErrorCode(), 2003);
     QCOMPARE(client.ErrorText(), std::string("Can't connect to MySQL server on '127.0.0.1' (111)"));
     QVERIFY(!client.Connected());
+}
+
+void ClientTest::loadDataLocalRefusedByDefault() {
+    QTemporaryFile file;
+    QVERIFY(file.open());
+    file.write("local secret\n");
+    file.flush();
+    TMysqlClient client;
+    QVERIFY(connectNative(client, kScratch));
+    const uint32_t thread = client.ThreadId();
+    bool success = true;
+    QVERIFY(!client.Query("LOAD DATA LOCAL INFILE '" + std8(file.fileName()) +
+                                  "' INTO TABLE items (name)",
+                          true, success));
+    QVERIFY(!success);
+    // The server refuses on its own: the session did not offer local files.
+    QCOMPARE(client.ErrorCode(), 4166);
+    auto result = run(client, "SELECT COUNT(*) FROM items WHERE name = 'local secret'");
+    QVERIFY(result);
+    QCOMPARE(QByteArray(result->Value(0)), QByteArray("0"));
+    QCOMPARE(client.ThreadId(), thread);
+}
+
+void ClientTest::unreadableLocalFileKeepsSessionInStep() {
+    // A directory opens but cannot be read.
+    QTemporaryDir directory;
+    QVERIFY(directory.isValid());
+    TMysqlClient client;
+    client.SetAllowLocalFiles(true);
+    // A session out of step would wait for the server's own time-out; this
+    // limit turns that into a quick failure.
+    client.SetReadTimeout(5);
+    QVERIFY(connectNative(client, kScratch));
+    QVERIFY(client.ClientFlags() & CLIENT_LOCAL_FILES);
+    const uint32_t thread = client.ThreadId();
+    auto before = run(client, "SELECT COUNT(*) FROM items");
+    QVERIFY(before);
+    bool success = true;
+    QVERIFY(!client.Query("LOAD DATA LOCAL INFILE '" + std8(directory.path()) +
+                                  "' INTO TABLE items (name)",
+                          true, success));
+    QVERIFY(!success);
+    QCOMPARE(client.ErrorCode(), 2);
+    QCOMPARE(client.ErrorText(),
+             "Error reading file '" + std8(directory.path()) + "' (Errcode: 21)");
+    // At once, on the same session, the next statement gets its own reply.
+    auto result = run(client, "SELECT 'next', COUNT(*) FROM items");
+    QVERIFY(result);
+    QCOMPARE(QByteArray(result->Value(0)), QByteArray("next"));
+    QCOMPARE(QByteArray(result->Value(1)), QByteArray(before->Value(0)));
+    QCOMPARE(client.ThreadId(), thread);
 }
 
 QTEST_APPLESS_MAIN(ClientTest)

@@ -1,12 +1,18 @@
 // The protocol against a scripted fake server, for what a real server will
 // not do: login packet layouts, old and odd greetings, the 4.1.0 challenge,
-// broken replies, compressed blocks carrying several packets, local files.
+// broken replies, compressed blocks carrying several packets, local files,
+// servers that fall silent and connections dropped at every turn.
 #include "FakeMysqlServer.h"
 #include "uMysqlClient.h"
 #include "uMysqlNewPassword.h"
 
+#include <QElapsedTimer>
+#include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QTest>
+
+#include <sys/socket.h>
+#include <unistd.h>
 
 using namespace mysql;
 using Fake = FakeMysqlServer;
@@ -41,6 +47,11 @@ void scriptLogin(Fake& fake, const Fake::Greeting& g = {}) {
     fake.writePacket(0, Fake::greeting(g)).readPacket().writePacket(2, Fake::ok());
 }
 
+const std::string kLost = "Lost connection to MySQL server during query";
+
+// How a server falls silent (waitsEndWithinTheirLimit).
+enum class Silence { AfterOneGreetingByte, AfterGreeting, StatementUnanswered, StatementUnread };
+
 QByteArray q(const std::string& s) {
     return QByteArray::fromStdString(s);
 }
@@ -48,6 +59,7 @@ QByteArray q(const std::string& s) {
 } // namespace
 
 Q_DECLARE_METATYPE(std::string)
+Q_DECLARE_METATYPE(Silence)
 
 class ProtocolTest : public QObject {
     Q_OBJECT
@@ -68,8 +80,20 @@ private slots:
     void compressedStatementsAboveAndBelowThreshold();
     void lostReplyToQueryIsNotResent();
     void errorReplyToQueryIsReturnedAtOnce();
+    void okAndEndPacketsReportNoBackslashEscapes();
     void localFile();
     void missingLocalFileKeepsSessionInStep();
+    void localFileRequestRefusedByDefault_data();
+    void localFileRequestRefusedByDefault();
+    void localFileCutOffIsLostConnection();
+    void loginThatCannotBeSentNamesItsReason();
+
+    void waitsEndWithinTheirLimit_data();
+    void waitsEndWithinTheirLimit();
+    void reconnectsAtMostOncePerCommand_data();
+    void reconnectsAtMostOncePerCommand();
+    void compressedBlockFaults_data();
+    void compressedBlockFaults();
 };
 
 void ProtocolTest::loginPacket_data() {
@@ -77,22 +101,27 @@ void ProtocolTest::loginPacket_data() {
     QTest::addColumn<std::string>("password");
     QTest::addColumn<std::string>("database");
     QTest::addColumn<int>("capabilities");
+    QTest::addColumn<bool>("localFiles");
     QTest::addColumn<std::string>("login");
 
     const std::string user40(40, 'U');
     const std::string db70(70, 'D');
-    const std::string header41 = le(0xE28D, 4) + le(0x01000000, 4) + char(33) + std::string(23, 0);
+    const std::string header41 = le(0xE20D, 4) + le(0x01000000, 4) + char(33) + std::string(23, 0);
     QTest::newRow("4.1 form, SHA-1 answer, names cut")
-            << user40 << std::string("p") << db70 << 0xF7FF
+            << user40 << std::string("p") << db70 << 0xF7FF << false
             << header41 + std::string(32, 'U') + '\0' + char(20) +
                        bytesOf(SecureScramble(kScramble, "p")) + std::string(64, 'D') + '\0';
     QTest::newRow("empty password is one zero byte")
-            << std::string("u") << std::string() << std::string() << 0xF7FF
-            << le(0xE285, 4) + le(0x01000000, 4) + char(33) + std::string(23, 0) + "u" + '\0' +
+            << std::string("u") << std::string() << std::string() << 0xF7FF << false
+            << le(0xE205, 4) + le(0x01000000, 4) + char(33) + std::string(23, 0) + "u" + '\0' +
                        '\0' + '\0';
     QTest::newRow("old server gets the old form")
-            << std::string("u") << std::string("p") << std::string() << 0x2005
-            << le(0x2085, 2) + std::string(3, 0) + "u" + '\0' + OldScramble("p", "abcdefgh") +
+            << std::string("u") << std::string("p") << std::string() << 0x2005 << false
+            << le(0x2005, 2) + std::string(3, 0) + "u" + '\0' + OldScramble("p", "abcdefgh") +
+                       '\0' + '\0';
+    QTest::newRow("local files offered only when allowed")
+            << std::string("u") << std::string() << std::string() << 0xF7FF << true
+            << le(0xE285, 4) + le(0x01000000, 4) + char(33) + std::string(23, 0) + "u" + '\0' +
                        '\0' + '\0';
 }
 
@@ -101,6 +130,7 @@ void ProtocolTest::loginPacket() {
     QFETCH(std::string, password);
     QFETCH(std::string, database);
     QFETCH(int, capabilities);
+    QFETCH(bool, localFiles);
     QFETCH(std::string, login);
     Fake fake;
     Fake::Greeting g;
@@ -109,6 +139,7 @@ void ProtocolTest::loginPacket() {
     fake.start();
     TMysqlClient client;
     prepare(client, fake, password);
+    client.SetAllowLocalFiles(localFiles);
     client.SetUser(user);
     client.SetDatabase(database);
     QVERIFY2(client.Connect(), client.ErrorText().c_str());
@@ -457,6 +488,42 @@ void ProtocolTest::errorReplyToQueryIsReturnedAtOnce() {
     QCOMPARE(q(fake.received().at(3)), QByteArray("\x01"));
 }
 
+void ProtocolTest::okAndEndPacketsReportNoBackslashEscapes() {
+    constexpr uint16_t kNoBackslashEscapes = 0x200 | 0x2;
+    Fake fake;
+    scriptLogin(fake);
+    // A result whose last end packet says so; then an OK that does not, and
+    // one that does.
+    fake.readPacket()
+            .writePacket(1, Fake::lengthCoded(1))
+            .writePacket(2, Fake::field("v"))
+            .writePacket(3, Fake::eof(0, 2))
+            .writePacket(4, Fake::lengthCodedString("x"))
+            .writePacket(5, Fake::eof(0, kNoBackslashEscapes))
+            .readPacket()
+            .writePacket(1, Fake::ok(0, 0, 2))
+            .readPacket()
+            .writePacket(1, Fake::ok(0, 0, kNoBackslashEscapes))
+            .readPacket();
+    fake.start();
+    TMysqlClient client;
+    prepare(client, fake);
+    QVERIFY(client.Connect());
+    QVERIFY(!client.NoBackslashEscapes());
+    bool success = false;
+    QVERIFY(client.Query("SELECT v", true, success));
+    QVERIFY(success);
+    QVERIFY(client.NoBackslashEscapes());
+    client.Query("SET a = 1", true, success);
+    QVERIFY(success);
+    QVERIFY(!client.NoBackslashEscapes());
+    client.Query("SET b = 1", true, success);
+    QVERIFY(success);
+    QVERIFY(client.NoBackslashEscapes());
+    client.Close();
+    QVERIFY2(fake.finish(), fake.error().c_str());
+}
+
 void ProtocolTest::localFile() {
     QTemporaryFile file;
     QVERIFY(file.open());
@@ -474,6 +541,7 @@ void ProtocolTest::localFile() {
     fake.start();
     TMysqlClient client;
     prepare(client, fake);
+    client.SetAllowLocalFiles(true);
     QVERIFY(client.Connect());
     bool success = false;
     client.Query("LOAD DATA LOCAL INFILE 'x' INTO TABLE t", true, success);
@@ -499,6 +567,7 @@ void ProtocolTest::missingLocalFileKeepsSessionInStep() {
     fake.start();
     TMysqlClient client;
     prepare(client, fake);
+    client.SetAllowLocalFiles(true);
     QVERIFY(client.Connect());
     bool success = true;
     QVERIFY(!client.Query("LOAD DATA LOCAL INFILE 'x' INTO TABLE t", true, success));
@@ -512,6 +581,264 @@ void ProtocolTest::missingLocalFileKeepsSessionInStep() {
     QCOMPARE(client.AffectedRows(), quint64(7));
     QVERIFY2(fake.finish(), fake.error().c_str());
     QCOMPARE(q(fake.received().at(2)), QByteArray());
+}
+
+void ProtocolTest::localFileRequestRefusedByDefault_data() {
+    QTest::addColumn<std::string>("answer");
+    QTest::addColumn<int>("error");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("the server's error is the reason")
+            << Fake::error41(1148, "42000", "The used command is not allowed") << 1148
+            << QStringLiteral("The used command is not allowed");
+    QTest::newRow("a server that takes the empty file")
+            << Fake::ok() << 0 << QStringLiteral("File '%1' not sent: local files are off");
+}
+
+void ProtocolTest::localFileRequestRefusedByDefault() {
+    QFETCH(std::string, answer);
+    QFETCH(int, error);
+    QFETCH(QString, text);
+    QTemporaryFile file;
+    QVERIFY(file.open());
+    const QByteArray secret("secret of this machine");
+    file.write(secret);
+    file.flush();
+    const std::string name = file.fileName().toStdString();
+    Fake fake;
+    scriptLogin(fake);
+    fake.readPacket()
+            .writePacket(1, "\xFB" + name)
+            .readPacket()
+            .writePacket(3, answer)
+            .readPacket()
+            .writePacket(1, Fake::ok(7));
+    fake.start();
+    TMysqlClient client;
+    prepare(client, fake);
+    QVERIFY(client.Connect());
+    bool success = true;
+    QVERIFY(!client.Query("SHOW DATABASES", true, success));
+    QVERIFY(!success);
+    QCOMPARE(client.ErrorCode(), error);
+    QCOMPARE(QString::fromStdString(client.ErrorText()),
+             text.replace(QLatin1String("%1"), file.fileName()));
+    // The session is in step: the next statement gets its own reply.
+    client.Query("DELETE FROM t", true, success);
+    QVERIFY2(success, client.ErrorText().c_str());
+    QCOMPARE(client.AffectedRows(), quint64(7));
+    QVERIFY2(fake.finish(), fake.error().c_str());
+    // Login, statement, an empty file, the next statement: nothing else left.
+    QCOMPARE(fake.received().size(), size_t(4));
+    QCOMPARE(q(fake.received().at(2)), QByteArray());
+    for (const std::string& packet : fake.received())
+        QVERIFY(!q(packet).contains(secret));
+}
+
+void ProtocolTest::localFileCutOffIsLostConnection() {
+    // The server drops the connection while the file is on its way.
+    QTemporaryFile file;
+    QVERIFY(file.open());
+    file.write(QByteArray(8 * 1024 * 1024, 'L'));
+    file.flush();
+    Fake fake;
+    scriptLogin(fake);
+    fake.readPacket().writePacket(1, "\xFB" + file.fileName().toStdString()).close();
+    fake.start();
+    TMysqlClient client;
+    prepare(client, fake);
+    client.SetAllowLocalFiles(true);
+    QVERIFY(client.Connect());
+    bool success = true;
+    QVERIFY(!client.Query("LOAD DATA LOCAL INFILE 'x' INTO TABLE t", true, success));
+    QVERIFY(!success);
+    QCOMPARE(client.ErrorCode(), 2013);
+    QCOMPARE(client.ErrorText(), kLost);
+    QVERIFY(!client.Connected());
+    QVERIFY2(fake.finish(), fake.error().c_str());
+}
+
+void ProtocolTest::loginThatCannotBeSentNamesItsReason() {
+    // The server greets and is gone before the login packet leaves.
+    int ends[2];
+    QCOMPARE(::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ends), 0);
+    const std::string greeting = Fake::packet(0, Fake::greeting({}));
+    QCOMPARE(::send(ends[1], greeting.data(), greeting.size(), 0), ssize_t(greeting.size()));
+    ::close(ends[1]);
+    TMysqlClient client;
+    client.SetUser("u");
+    client.SetPassword("p");
+    client.SetStreamSource([&] { return ends[0]; });
+    QVERIFY(!client.Connect());
+    QCOMPARE(client.ErrorCode(), 2013);
+    QCOMPARE(client.ErrorText(), kLost);
+    QVERIFY(!client.Connected());
+}
+
+void ProtocolTest::waitsEndWithinTheirLimit_data() {
+    QTest::addColumn<Silence>("silence");
+    QTest::addColumn<uint>("connectTimeout");
+    QTest::addColumn<uint>("readTimeout");
+    // Each row's client gives up after one second, on the login's deadline,
+    // the read limit or the write limit; the server's watchdog ends the
+    // silence after ten.
+    QTest::newRow("one greeting byte, then silence") << Silence::AfterOneGreetingByte << 1u << 600u;
+    QTest::newRow("a greeting, then silence") << Silence::AfterGreeting << 1u << 600u;
+    QTest::newRow("largest connect timeout, read limit still holds")
+            << Silence::AfterOneGreetingByte << 0xFFFFFFFFu << 1u;
+    QTest::newRow("connect timeout past 2^31 milliseconds")
+            << Silence::AfterGreeting << 2147484u << 1u;
+    QTest::newRow("a statement never answered") << Silence::StatementUnanswered << 5u << 1u;
+    QTest::newRow("a statement the server does not read") << Silence::StatementUnread << 5u << 600u;
+}
+
+void ProtocolTest::waitsEndWithinTheirLimit() {
+    QFETCH(Silence, silence);
+    QFETCH(uint, connectTimeout);
+    QFETCH(uint, readTimeout);
+    Fake fake;
+    const bool atLogin =
+            silence == Silence::AfterOneGreetingByte || silence == Silence::AfterGreeting;
+    if (silence == Silence::AfterOneGreetingByte)
+        fake.write(Fake::packet(0, Fake::greeting({})).substr(0, 1));
+    else if (silence == Silence::AfterGreeting)
+        fake.writePacket(0, Fake::greeting({})).readPacket();
+    else
+        scriptLogin(fake);
+    if (silence == Silence::StatementUnanswered)
+        fake.readPacket().writePacket(1, Fake::ok()).readPacket();
+    else if (silence == Silence::StatementUnread)
+        fake.readPacket().writePacket(1, Fake::ok());
+    fake.stall();
+    fake.start();
+
+    TMysqlClient client;
+    prepare(client, fake);
+    client.SetReconnect(true);
+    client.SetConnectTimeout(connectTimeout);
+    client.SetReadTimeout(readTimeout);
+    client.SetWriteTimeout(1);
+    QElapsedTimer timer;
+    timer.start();
+    if (atLogin) {
+        QVERIFY(!client.Connect());
+    } else {
+        QVERIFY2(client.Connect(), client.ErrorText().c_str());
+        timer.restart();
+        // A statement larger than what the system buffers between the two.
+        const std::string statement = silence == Silence::StatementUnread
+                                              ? "SELECT '" + std::string(16000000, 'w') + "'"
+                                              : std::string("DELETE FROM t");
+        bool success = true;
+        QVERIFY(!client.Query(statement, true, success));
+        QVERIFY(!success);
+    }
+    const qint64 elapsed = timer.elapsed();
+    QCOMPARE(client.ErrorCode(), 2013);
+    QCOMPARE(client.ErrorText(), kLost);
+    QVERIFY(!client.Connected());
+    QVERIFY2(elapsed >= 900 && elapsed < 5000, qPrintable(QString::number(elapsed)));
+    QVERIFY2(fake.finish(), fake.error().c_str());
+    QVERIFY2(!fake.stallRanOut(), "the client waited for the server's watchdog");
+    QCOMPARE(fake.connections(), 1);
+    if (silence == Silence::StatementUnanswered) {
+        // Login, ping, the statement: once, never sent again.
+        QCOMPARE(fake.received().size(), size_t(3));
+        QCOMPARE(q(fake.received().at(2)), QByteArray("\x03"
+                                                      "DELETE FROM t"));
+        QCOMPARE(fake.bytesDuringStall(), size_t(0));
+    }
+}
+
+void ProtocolTest::reconnectsAtMostOncePerCommand_data() {
+    QTest::addColumn<bool>("dropSelectDatabase");
+    QTest::addColumn<int>("connectionsAfterConnect");
+    QTest::addColumn<int>("connectionsAfterQuery");
+    // Connect fails without reconnecting; the query reconnects once.
+    QTest::newRow("select-database dropped at every login") << true << 1 << 2;
+    // The query reconnects once to ping, and not again when the ping is
+    // lost there too.
+    QTest::newRow("ping dropped on every connection") << false << 0 << 1;
+}
+
+void ProtocolTest::reconnectsAtMostOncePerCommand() {
+    QFETCH(bool, dropSelectDatabase);
+    QFETCH(int, connectionsAfterConnect);
+    QFETCH(int, connectionsAfterQuery);
+    Fake::Greeting g;
+    if (dropSelectDatabase)
+        g.capabilities &= ~CLIENT_CONNECT_WITH_DB;
+    Fake fake;
+    scriptLogin(fake, g);
+    fake.readPacket().close().serveConnections(8);
+    fake.start();
+    TMysqlClient client;
+    prepare(client, fake);
+    client.SetReconnect(true);
+    if (dropSelectDatabase) {
+        client.SetDatabase("db");
+        QVERIFY(!client.Connect());
+        QCOMPARE(client.ErrorCode(), 2013);
+        QCOMPARE(client.ErrorText(), kLost);
+    }
+    QCOMPARE(fake.connections(), connectionsAfterConnect);
+    bool success = true;
+    QVERIFY(!client.Query("SELECT 1", true, success));
+    QVERIFY(!success);
+    QCOMPARE(client.ErrorCode(), 2013);
+    QVERIFY(!client.Connected());
+    QCOMPARE(fake.connections(), connectionsAfterQuery);
+    QVERIFY2(fake.finish(), fake.error().c_str());
+    QCOMPARE(fake.connections(), connectionsAfterQuery);
+    // Each connection got a login and one command, the statement never.
+    QCOMPARE(fake.received().size(), size_t(2 * connectionsAfterQuery));
+    const QByteArray command = dropSelectDatabase ? QByteArray("\x02"
+                                                               "db")
+                                                  : QByteArray("\x0E");
+    for (size_t i = 1; i < fake.received().size(); i += 2)
+        QCOMPARE(q(fake.received().at(i)), command);
+}
+
+void ProtocolTest::compressedBlockFaults_data() {
+    QTest::addColumn<std::string>("block");
+    QTest::addColumn<bool>("firstSucceeds");
+    QTest::newRow("surplus packet numbered on")
+            << Fake::packet(1, Fake::ok(1)) + Fake::packet(2, Fake::ok(5)) << true;
+    QTest::newRow("surplus packet with the reply's number")
+            << Fake::packet(1, Fake::ok(1)) + Fake::packet(1, Fake::ok(5)) << true;
+    QTest::newRow("reply with a wrong number") << Fake::packet(2, Fake::ok(1)) << false;
+    QTest::newRow("second packet of a result with a wrong number")
+            << Fake::packet(1, "\x01") + Fake::packet(3, Fake::field("a")) +
+                       Fake::packet(4, Fake::eof()) + Fake::packet(5, Fake::eof())
+            << false;
+}
+
+void ProtocolTest::compressedBlockFaults() {
+    QFETCH(std::string, block);
+    QFETCH(bool, firstSucceeds);
+    Fake fake;
+    scriptLogin(fake);
+    fake.readCompressed().write(Fake::compressed(1, block, true)).stall();
+    fake.start();
+    TMysqlClient client;
+    prepare(client, fake);
+    client.SetCompress(true);
+    QVERIFY2(client.Connect(), client.ErrorText().c_str());
+    bool success = false;
+    client.Query("UPDATE t SET a = 1", true, success);
+    QCOMPARE(success, firstSucceeds);
+    if (firstSucceeds) {
+        QCOMPARE(client.AffectedRows(), quint64(1));
+        // What is left of the block is no reply to the next statement.
+        QVERIFY(!client.Query("UPDATE t SET a = 2", true, success));
+        QVERIFY(!success);
+    }
+    QCOMPARE(client.ErrorCode(), 2013);
+    QCOMPARE(client.ErrorText(), kLost);
+    QVERIFY(!client.Connected());
+    QVERIFY2(fake.finish(), fake.error().c_str());
+    QVERIFY2(!fake.stallRanOut(), "the client waited for the server's watchdog");
+    // The second statement never went out on the session out of step.
+    QCOMPARE(fake.bytesDuringStall(), size_t(0));
 }
 
 QTEST_APPLESS_MAIN(ProtocolTest)

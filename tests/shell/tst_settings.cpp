@@ -59,6 +59,8 @@ private slots:
     void existingFileUpdatedInPlace();
     void existingFileKeepsItsMode();
     void roundTrip();
+    void windows1251File_data();
+    void windows1251File();
     void unwritableDirectoryReportsFailure();
 };
 
@@ -275,6 +277,82 @@ void SettingsTest::roundTrip() {
     const QByteArray first = readAll(settingsFilePath(dir.path()));
     QVERIFY(saveSettings(dir.path(), settings));
     QCOMPARE(readAll(settingsFilePath(dir.path())), first);
+}
+
+namespace {
+
+// A file written on Windows by an earlier version: Windows-1251 bytes, CR LF
+// line ends, a comment and a section of its own. "%1" stands for the user.
+QByteArray windowsFile(const QByteArray& user) {
+    return QByteArray("; \xCD\xE0\xF1\xF2\xF0\xEE\xE9\xEA\xE8\r\n" // "; Настройки"
+                      "[server]\r\n"
+                      "host=127.0.0.1\r\n"
+                      "port=3306\r\n"
+                      "user=%1\r\n"
+                      "password=\xEF\xE0\xF0\xEE\xEB\xFC\r\n" // "пароль"
+                      "autologin=On\r\n"
+                      "[Base]\r\n"
+                      "realmd=realmd\r\n"
+                      "mangos=mangos\r\n"
+                      "characters=characters\r\n"
+                      "scriptdev2=scriptdev2\r\n"
+                      "[export]\r\n"
+                      "UTF-8=Off\r\n"
+                      "[Intreface]\r\n"
+                      "startpage=\xD0\xE5\xE0\xEB\xEC\r\n" // "Реалм"
+                      "RecordsLimit=\xC2\xF1\xE5\r\n"      // "Все"
+                      "[Account]\r\n"
+                      "ErasePeriod=150\r\n"
+                      "AdminAccount=0\r\n"
+                      "LowLevel=10\r\n"
+                      "CheatMoney=1000000000\r\n"
+                      "[\xD0\xE0\xE7\xED\xEE\xE5]\r\n" // "[Разное]"
+                      "x=\xE4\xE0\r\n")                // "да"
+            .replace("%1", user);
+}
+
+} // namespace
+
+void SettingsTest::windows1251File_data() {
+    QTest::addColumn<QString>("user");
+    QTest::addColumn<QByteArray>("written"); // empty: the file is not written
+    QTest::newRow("nothing changed") << QStringLiteral("админ") << QByteArray();
+    QTest::newRow("a changed value is written in Windows-1251")
+            << QStringLiteral("оператор") << windowsFile("\xEE\xEF\xE5\xF0\xE0\xF2\xEE\xF0");
+    // Nothing may be lost: a character without a Windows-1251 form turns the
+    // whole file into UTF-8.
+    QTest::newRow("a value without a Windows-1251 form makes the file UTF-8")
+            << QStringLiteral("админ ✓")
+            << QString::fromUtf8("; Настройки\r\n[server]\r\nhost=127.0.0.1\r\nport=3306\r\n"
+                                 "user=админ ✓\r\npassword=пароль\r\nautologin=On\r\n"
+                                 "[Base]\r\nrealmd=realmd\r\nmangos=mangos\r\n"
+                                 "characters=characters\r\nscriptdev2=scriptdev2\r\n"
+                                 "[export]\r\nUTF-8=Off\r\n[Intreface]\r\nstartpage=Реалм\r\n"
+                                 "RecordsLimit=Все\r\n[Account]\r\nErasePeriod=150\r\n"
+                                 "AdminAccount=0\r\nLowLevel=10\r\nCheatMoney=1000000000\r\n"
+                                 "[Разное]\r\nx=да\r\n")
+                       .toUtf8();
+}
+
+void SettingsTest::windows1251File() {
+    QFETCH(QString, user);
+    QFETCH(QByteArray, written);
+    QTemporaryDir dir;
+    const QString path = settingsFilePath(dir.path());
+    const QByteArray original = windowsFile("\xE0\xE4\xEC\xE8\xED"); // "админ"
+    writeAll(path, original);
+
+    Settings settings = loadSettings(dir.path());
+    QCOMPARE(settings.user, QStringLiteral("админ"));
+    QCOMPARE(settings.password, QStringLiteral("пароль"));
+    QCOMPARE(settings.startPage, QStringLiteral("Реалм"));
+    QCOMPARE(settings.recordsLimit, QStringLiteral("Все"));
+    QVERIFY(settings.autoLogin);
+
+    settings.user = user;
+    QVERIFY(saveSettings(dir.path(), settings));
+    QCOMPARE(readAll(path), written.isEmpty() ? original : written);
+    QCOMPARE(loadSettings(dir.path()), settings);
 }
 
 void SettingsTest::unwritableDirectoryReportsFailure() {

@@ -2,12 +2,14 @@
 #include "CharactersPage.h"
 #include "GuiDriver.h"
 #include "ProgramInfo.h"
+#include "QueryConventions.h"
 #include "ServerLog.h"
 #include "Settings.h"
 #include "StringGrid.h"
 #include "TForm1.h"
 #include "TrayIcon.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -53,6 +55,8 @@ private slots:
     void minimiseWithoutTrayStaysMinimised();
     void busyPanelIsCentredAndRestored();
     void settingsEditsFilterKeys();
+    void tabLeavesEveryFilteredEdit_data();
+    void tabLeavesEveryFilteredEdit();
     void recordLimitBoxesOfferTheSameChoices_data();
     void recordLimitBoxesOfferTheSameChoices();
     void settingsCombosDoNotAddTypedText_data();
@@ -147,7 +151,8 @@ void WindowTest::initialRecordLimitIsCopiedWithoutRefresh() {
     QCOMPARE(gui.find<QComboBox>(QStringLiteral("ComboBox16"))->currentText(),
              QStringLiteral("50"));
     // Only the automatic connect talked to the server.
-    QCOMPARE(log.statementsSinceMark(), QStringList{QStringLiteral("show databases")});
+    QCOMPARE(log.statementsSinceMark(),
+             ServerLog::asLogged({sessionSetUpStatement(), QStringLiteral("show databases;")}));
 }
 
 void WindowTest::exitSavesOnlyWhenRemembered() {
@@ -300,6 +305,46 @@ void WindowTest::settingsEditsFilterKeys() {
         gui.type(QLatin1String(name), QStringLiteral("1a-2.3 4"));
         QCOMPARE(gui.find<QLineEdit>(QLatin1String(name))->text(), QStringLiteral("1234"));
     }
+}
+
+void WindowTest::tabLeavesEveryFilteredEdit_data() {
+    QTest::addColumn<QString>("edit");
+    QTest::addColumn<int>("page");
+    const std::pair<const char*, int> edits[] = {
+            {"dxDNEdit45", 0}, {"dxDNEdit46", 0}, {"dxDNEdit47", 0}, {"dxDNEdit51", 0},
+            {"dxDNEdit52", 1}, {"dxDNEdit21", 2}, {"dxDNEdit22", 2}, {"dxDNEdit35", 2},
+            {"dxDNEdit48", 2}, {"dxDNEdit49", 2}, {"dxDNEdit10", 3}, {"dxDNEdit18", 3},
+            {"dxDNEdit13", 3}, {"dxDNEdit26", 4}, {"dxDNEdit27", 4}, {"dxDNEdit28", 4},
+            {"dxDNEdit29", 4}, {"dxDNEdit30", 4}};
+    for (const auto& [edit, page] : edits)
+        QTest::newRow(edit) << QString::fromLatin1(edit) << page;
+}
+
+void WindowTest::tabLeavesEveryFilteredEdit() {
+    QFETCH(QString, edit);
+    QFETCH(int, page);
+    GuiDriver gui;
+    gui.writeSettings(GuiDriver::settingsFor(m_server, {{QStringLiteral("Intreface/startpage"),
+                                                         QStringLiteral("Управление героями")}}));
+    TForm1& window = gui.start();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    // A loaded character shows the level and money edits; the settings
+    // panel holds the clean-up numbers.
+    gui.selectCell(QStringLiteral("StringGrid3"), 2, 1);
+    window.pageControl()->setCurrentIndex(page);
+    if (page == 0)
+        gui.click(QStringLiteral("dxButton8"));
+    auto* control = gui.find<QLineEdit>(edit);
+    QVERIFY(control->isVisible());
+    gui.clearText(edit);
+    QTRY_VERIFY(control->hasFocus());
+    // The filter still keeps other characters out; Tab moves on.
+    gui.type(edit, QStringLiteral("7x"));
+    QCOMPARE(control->text(), QStringLiteral("7"));
+    QTest::keyClick(control, Qt::Key_Tab);
+    QTRY_VERIFY(!control->hasFocus());
+    QVERIFY(QApplication::focusWidget() != nullptr);
 }
 
 void WindowTest::recordLimitBoxesOfferTheSameChoices_data() {

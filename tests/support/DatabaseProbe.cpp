@@ -57,6 +57,29 @@ QStringList DatabaseProbe::rows(const QString& statement) {
     return rows;
 }
 
+bool DatabaseProbe::rawRows(const QString& statement, QList<QList<Value>>& rows) {
+    bool ok = false;
+    const QByteArray bytes = statement.toUtf8();
+    auto result =
+            m_session->Query(std::string_view(bytes.constData(), size_t(bytes.size())), true, ok);
+    rows.clear();
+    if (!ok)
+        return false;
+    if (!result)
+        return true;
+    for (uint64_t row = 0; row < result->RowCount(); ++row) {
+        result->Seek(int64_t(row));
+        QList<Value> values;
+        for (int field = 0; field < result->FieldCount(); ++field) {
+            const char* value = result->Value(field);
+            values << (value ? Value(QByteArray(value, qsizetype(result->ValueLength(field))))
+                             : Value());
+        }
+        rows << values;
+    }
+    return true;
+}
+
 QString DatabaseProbe::scalar(const QString& statement) {
     const QStringList all = rows(statement);
     return all.isEmpty() ? QString() : all.first().section(u'|', 0, 0);
@@ -73,8 +96,12 @@ bool DatabaseProbe::reloadDatabases(const TestServer& server) {
     if (server.testdbScript.isEmpty())
         return false;
     QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
     process.start(server.testdbScript,
                   {QStringLiteral("--dir"), server.testdbDir, QStringLiteral("reload")});
-    return process.waitForFinished(120000) && process.exitStatus() == QProcess::NormalExit &&
-           process.exitCode() == 0;
+    const bool done = process.waitForFinished(120000) &&
+                      process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    if (!done)
+        qWarning("reloading the test databases failed: %s", process.readAll().constData());
+    return done;
 }

@@ -2,10 +2,13 @@
 
 #include "TestServer.h"
 
+#include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 
 namespace mysql {
 class TMysqlClient;
@@ -28,6 +31,10 @@ public:
     QStringList rows(const QString& statement);
     // The first field of the first row, or "NULL", or "" without rows.
     QString scalar(const QString& statement);
+    // The rows of a select with every value's bytes as the server sent them
+    // (no value for NULL); false (with lastError) when the select fails.
+    using Value = std::optional<QByteArray>;
+    bool rawRows(const QString& statement, QList<QList<Value>>& rows);
     // The server's checksum of every byte of every row of a table
     // ("database.table"), whatever their order; empty when it fails.
     QString checksum(const QString& qualifiedTable);

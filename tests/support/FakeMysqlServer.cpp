@@ -3,6 +3,7 @@
 #include <arpa/inet.h>
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
@@ -23,6 +24,8 @@ std::string le(uint64_t value, int bytes) {
 } // namespace
 
 FakeMysqlServer::FakeMysqlServer() {
+    if (::pipe2(m_wake, O_CLOEXEC) != 0)
+        m_wake[0] = m_wake[1] = -1;
     m_listen = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
     sockaddr_in address{};
     address.sin_family = AF_INET;
@@ -39,10 +42,13 @@ FakeMysqlServer::FakeMysqlServer() {
 }
 
 FakeMysqlServer::~FakeMysqlServer() {
-    if (m_thread.joinable())
-        m_thread.join();
+    finish();
     if (m_listen >= 0)
         ::close(m_listen);
+    for (int fd : m_wake) {
+        if (fd >= 0)
+            ::close(fd);
+    }
 }
 
 FakeMysqlServer& FakeMysqlServer::write(const std::string& bytes) {
@@ -69,13 +75,27 @@ FakeMysqlServer& FakeMysqlServer::close() {
     return *this;
 }
 
+FakeMysqlServer& FakeMysqlServer::stall(int limitMs) {
+    m_steps.push_back({Step::Stall, {}, limitMs});
+    return *this;
+}
+
+FakeMysqlServer& FakeMysqlServer::serveConnections(int count) {
+    m_maxConnections = count;
+    return *this;
+}
+
 void FakeMysqlServer::start() {
     m_thread = std::thread([this] { run(); });
 }
 
 bool FakeMysqlServer::finish() {
-    if (m_thread.joinable())
+    if (m_thread.joinable()) {
+        const char wake = 1;
+        if (::write(m_wake[1], &wake, 1) != 1)
+            m_error = "cannot wake the peer";
         m_thread.join();
+    }
     return m_error.empty();
 }
 
@@ -98,19 +118,36 @@ bool FakeMysqlServer::readExact(int fd, void* buffer, size_t size) {
     return true;
 }
 
+int FakeMysqlServer::acceptClient(bool first) {
+    // The first client is awaited a few seconds, later ones until finish().
+    pollfd waitFor[2] = {{m_listen, POLLIN, 0}, {m_wake[0], POLLIN, 0}};
+    if (::poll(waitFor, 2, kWaitMilliseconds) <= 0 || !(waitFor[0].revents & POLLIN)) {
+        if (first)
+            m_error = "no client connected";
+        return -1;
+    }
+    const int fd = ::accept4(m_listen, nullptr, nullptr, SOCK_CLOEXEC);
+    if (fd < 0)
+        m_error = "accept failed";
+    return fd;
+}
+
 void FakeMysqlServer::run() {
     if (m_listen < 0)
         return;
-    pollfd waitFor{m_listen, POLLIN, 0};
-    if (::poll(&waitFor, 1, kWaitMilliseconds) <= 0) {
-        m_error = "no client connected";
-        return;
+    for (int served = 0; served < m_maxConnections && m_error.empty(); ++served) {
+        const int fd = acceptClient(served == 0);
+        if (fd < 0)
+            break;
+        ++m_connections;
+        runScript(fd);
+        ::close(fd);
     }
-    const int fd = ::accept4(m_listen, nullptr, nullptr, SOCK_CLOEXEC);
-    if (fd < 0) {
-        m_error = "accept failed";
-        return;
-    }
+    ::close(m_listen);
+    m_listen = -1;
+}
+
+void FakeMysqlServer::runScript(int fd) {
     bool open = true;
     for (const Step& step : m_steps) {
         if (!open)
@@ -180,9 +217,18 @@ void FakeMysqlServer::run() {
             ::shutdown(fd, SHUT_RDWR);
             open = false;
             break;
+        case Step::Stall: {
+            pollfd waitFor[2] = {{fd, POLLRDHUP, 0}, {m_wake[0], POLLIN, 0}};
+            if (::poll(waitFor, 2, step.limitMs) == 0)
+                m_stallRanOut = true;
+            char unread[65536];
+            for (ssize_t n; (n = ::recv(fd, unread, sizeof unread, MSG_DONTWAIT)) > 0;)
+                m_bytesDuringStall += size_t(n);
+            open = false;
+            break;
+        }
         }
     }
-    ::close(fd);
 }
 
 std::string FakeMysqlServer::packet(uint8_t sequence, const std::string& payload) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <string>
 #include <thread>
@@ -10,7 +11,8 @@
 // the client, close), starts it, runs the client against port(), and then
 // checks what the peer received. A step that waits for the client gives up
 // after a few seconds, so a client that hangs fails the test instead of
-// blocking it.
+// blocking it. Once the script has run on its connections the peer stops
+// listening: a later connect is refused at once.
 class FakeMysqlServer {
 public:
     FakeMysqlServer();
@@ -20,7 +22,8 @@ public:
 
     int port() const { return m_port; }
 
-    // Script steps, run in order on the first accepted connection.
+    // Script steps, run in order on the first accepted connection (or on
+    // each, see serveConnections).
     // Raw bytes, written as they are.
     FakeMysqlServer& write(const std::string& bytes);
     // One plain packet: 3-byte length, sequence number, payload.
@@ -32,10 +35,25 @@ public:
     FakeMysqlServer& readCompressed();
     // Closes the connection.
     FakeMysqlServer& close();
+    // Falls silent: neither reads nor writes until the client closes the
+    // connection, finish() is called or limitMs pass, then closes it. The
+    // limit is the watchdog of a test whose client would wait for ever: the
+    // close ends that wait, and stallRanOut() tells that it came to this.
+    FakeMysqlServer& stall(int limitMs = 10000);
+
+    // Runs the script on each of up to count connections, one after the
+    // other; later connections are awaited until finish(). Before start().
+    FakeMysqlServer& serveConnections(int count);
 
     void start();
     // Waits for the script to end; false when a step failed (see error()).
     bool finish();
+    // Connections accepted so far.
+    int connections() const { return m_connections; }
+    // A stall ended by its limit rather than by the client or finish().
+    bool stallRanOut() const { return m_stallRanOut; }
+    // Bytes the client sent during stalls (read when each stall ends).
+    size_t bytesDuringStall() const { return m_bytesDuringStall; }
     const std::string& error() const { return m_error; }
     // Payloads read by readPacket / readCompressed, in order.
     const std::vector<std::string>& received() const { return m_received; }
@@ -71,14 +89,22 @@ public:
 
 private:
     struct Step {
-        enum Kind { Write, ReadPacket, ReadCompressed, Close } kind;
+        enum Kind { Write, ReadPacket, ReadCompressed, Close, Stall } kind;
         std::string bytes;
+        int limitMs = 0;
     };
     void run();
+    int acceptClient(bool first);
+    void runScript(int fd);
     bool readExact(int fd, void* buffer, size_t size);
 
     int m_listen = -1;
+    int m_wake[2] = {-1, -1}; // finish() writes to it
     int m_port = 0;
+    int m_maxConnections = 1;
+    std::atomic<int> m_connections{0};
+    std::atomic<bool> m_stallRanOut{false};
+    std::atomic<size_t> m_bytesDuringStall{0};
     std::vector<Step> m_steps;
     std::thread m_thread;
     std::string m_error;

@@ -7,10 +7,12 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
 
@@ -150,13 +152,37 @@ void GuiDriver::doubleClickGrid(const QString& gridName, int col, int row) {
 
 void GuiDriver::chooseMenuItem(const QString& gridName, const QString& itemPath) {
     auto* grid = need<StringGrid>(gridName, "grid");
-    const QPoint point = grid->viewport()->rect().center();
+    chooseFromMenuAt(grid, grid->viewport()->rect().center(), itemPath);
+}
+
+void GuiDriver::chooseMenuItemAt(const QString& gridName, int col, int row,
+                                 const QString& itemPath) {
+    auto* grid = need<StringGrid>(gridName, "grid");
+    grid->scrollToCell(col, row);
+    const QRect rect = grid->cellRect(col, row);
+    if (rect.isEmpty())
+        qFatal("cell %d,%d of %s is not visible", col, row, qPrintable(gridName));
+    const QPoint point = rect.center();
+    QMouseEvent press(QEvent::MouseButtonPress, point, grid->viewport()->mapToGlobal(point),
+                      Qt::RightButton, Qt::RightButton, Qt::NoModifier);
+    QApplication::sendEvent(grid->viewport(), &press);
+    chooseFromMenuAt(grid, point, itemPath);
+}
+
+void GuiDriver::paste(const QString& name, const QString& text) {
+    QWidget* target = focusTypingTarget(name);
+    QApplication::clipboard()->setText(text);
+    QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(target, Qt::Key_V, Qt::ControlModifier);
+}
+
+void GuiDriver::chooseFromMenuAt(StringGrid* grid, const QPoint& point, const QString& itemPath) {
     QContextMenuEvent event(QContextMenuEvent::Mouse, point, grid->viewport()->mapToGlobal(point));
     QApplication::sendEvent(grid->viewport(), &event);
     QTest::qWait(10);
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     if (!menu)
-        qFatal("%s opened no context menu", qPrintable(gridName));
+        qFatal("%s opened no context menu", qPrintable(grid->objectName()));
     const QStringList path = itemPath.split(u'/');
     for (int i = 0; i < path.size(); ++i) {
         QAction* action = menu->findChild<QAction*>(path[i]);

@@ -62,6 +62,12 @@ public:
     // Opens the grid's context menu with a right click and clicks the item
     // with the given object name (in a submenu: "submenuName/itemName").
     void chooseMenuItem(const QString& gridName, const QString& itemPath);
+    // The same with a right click on the given cell: the button goes down on
+    // the cell, then the menu opens there.
+    void chooseMenuItemAt(const QString& gridName, int col, int row, const QString& itemPath);
+    // Pastes the text into an edit (or an editable combo box) in place of
+    // what it holds, as a person would with the clipboard.
+    void paste(const QString& name, const QString& text);
     // The texts of a grid row.
     QStringList gridRow(const QString& gridName, int row) const;
     // Writes a picture of the window as it looks now.
@@ -74,6 +80,7 @@ private:
     // What a person types into: the named control, or the edit of the named
     // editable combo box; it gets the focus.
     QWidget* focusTypingTarget(const QString& name);
+    void chooseFromMenuAt(StringGrid* grid, const QPoint& point, const QString& itemPath);
 
     QTemporaryDir m_dir;
     std::unique_ptr<TForm1> m_window;
