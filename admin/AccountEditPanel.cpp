@@ -6,6 +6,7 @@
 #include "PlacedControls.h"
 #include "QueryConventions.h"
 #include "StringGrid.h"
+#include "UndoScope.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -177,7 +178,9 @@ void AccountEditPanel::save() {
     }
     // Nothing changed: nothing is written, the list shows the stored state.
     if (!plan.statement.isEmpty()) {
-        if (!m_context.switchDatabase(Database::Realmd) || !m_context.runChange(plan.statement))
+        if (!m_context.switchDatabase(Database::Realmd) ||
+            !runUndoableChange(m_context, QStringLiteral("account-save"),
+                               accountsql::saveUndo(plan, edited.id), plan.statement))
             return;
         m_stored = plan.stored;
         m_shown = edited;
@@ -194,7 +197,9 @@ void AccountEditPanel::deleteAccount() {
         return;
     if (!m_context.switchDatabase(Database::Realmd))
         return;
-    if (!m_context.runChange(accountsql::deleteStatement(m_id->text())))
+    if (!runUndoableChange(m_context, QStringLiteral("account-delete"),
+                           accountsql::deleteUndo(m_id->text()),
+                           accountsql::deleteStatement(m_id->text())))
         return;
     m_refreshList();
 }
@@ -212,7 +217,8 @@ void AccountEditPanel::setPassword() {
             accountsql::setPasswordStatement(m_id->text(), hash, m_context.quoting());
     if (!m_context.switchDatabase(Database::Realmd))
         return;
-    if (!m_context.runChange(statement))
+    if (!runUndoableChange(m_context, QStringLiteral("account-password"),
+                           accountsql::setPasswordUndo(m_id->text()), statement))
         return;
     m_hash->setText(hash);
     m_refreshList();
@@ -250,7 +256,8 @@ void AccountEditPanel::resetSessionKey() {
     const QString statement = accountsql::resetSessionKeyStatement(m_id->text());
     if (!m_context.switchDatabase(Database::Realmd))
         return;
-    if (!m_context.runChange(statement))
+    if (!runUndoableChange(m_context, QStringLiteral("account-session-key"),
+                           accountsql::resetSessionKeyUndo(m_id->text()), statement))
         return;
     m_refreshList();
 }

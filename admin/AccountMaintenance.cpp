@@ -3,6 +3,7 @@
 #include "AccountStatements.h"
 #include "MessageTexts.h"
 #include "QueryConventions.h"
+#include "UndoScope.h"
 #include "WindowLinks.h"
 
 AccountMaintenance::AccountMaintenance(QueryContext& context, WindowLinks& links, AccountList list)
@@ -30,7 +31,9 @@ void AccountMaintenance::deleteStaleAccounts() {
                                      DialogService::Icon::None))
         return;
     if (m_context.switchDatabase(Database::Realmd) &&
-        !m_context.runChange(accountsql::deleteStaleAccountsStatement(days)))
+        !runUndoableChange(m_context, QStringLiteral("stale-accounts-erase"),
+                           accountsql::deleteStaleAccountsUndo(days),
+                           accountsql::deleteStaleAccountsStatement(days)))
         return;
     m_list.refresh();
 }

@@ -83,18 +83,22 @@ bool staleDeletionAllowed(const QString& erasePeriod) {
     return nonZero;
 }
 
+QString staleCondition(const QString& erasePeriod) {
+    return QStringLiteral("DATEDIFF(NOW(), `last_login`) >  ") + bareNumber(erasePeriod);
+}
+
 QString deleteStaleAccountsStatement(const QString& erasePeriod) {
-    return QStringLiteral("DELETE FROM `account` WHERE DATEDIFF(NOW(), `last_login`) >  ") +
-           bareNumber(erasePeriod);
+    return QStringLiteral("DELETE FROM `account` WHERE ") + staleCondition(erasePeriod);
 }
 
 namespace {
 
-// ", " between the assignments of an update.
-void assign(QString& assignments, const char* column, const QString& value) {
+// ", " between the assignments of an update; the column is noted in the plan.
+void assign(QString& assignments, SavePlan& plan, const char* column, const QString& value) {
     if (!assignments.isEmpty())
         assignments += QStringLiteral(", ");
     assignments += QLatin1Char('`') + QLatin1String(column) + QStringLiteral("` = ") + value;
+    plan.columns << QLatin1String(column);
 }
 
 } // namespace
@@ -112,11 +116,11 @@ SavePlan savePlan(const AccountEdits& stored, const AccountEdits& shown, const A
             return plan;
         }
         plan.newHash = passwordHash(username, newPassword);
-        assign(assignments, "username", quotedText(username, quoting));
-        assign(assignments, "sha_pass_hash", quotedText(plan.newHash, quoting));
-        assign(assignments, "s", QStringLiteral("null"));
-        assign(assignments, "v", QStringLiteral("null"));
-        assign(assignments, "sessionkey", QStringLiteral("null"));
+        assign(assignments, plan, "username", quotedText(username, quoting));
+        assign(assignments, plan, "sha_pass_hash", quotedText(plan.newHash, quoting));
+        assign(assignments, plan, "s", QStringLiteral("null"));
+        assign(assignments, plan, "v", QStringLiteral("null"));
+        assign(assignments, plan, "sessionkey", QStringLiteral("null"));
         plan.stored.username = username;
     }
     // Each column, in the order of the statement, with the value it gets.
@@ -147,13 +151,12 @@ SavePlan savePlan(const AccountEdits& stored, const AccountEdits& shown, const A
             // There is no empty date: an emptied last login gets the column's
             // default (the zero date, or NULL where the column allows it).
             written = value.isEmpty() ? QStringLiteral("DEFAULT") : quotedText(value, quoting);
-        assign(assignments, column, written);
+        assign(assignments, plan, column, written);
         plan.stored.*field = value;
     }
     if (!assignments.isEmpty())
         plan.statement = QStringLiteral("update `account` set ") + assignments +
-                         QStringLiteral(" where `id` = ") + bareNumber(edited.id) +
-                         QLatin1Char(';');
+                         QStringLiteral(" where ") + accountCondition(edited.id) + QLatin1Char(';');
     return plan;
 }
 
@@ -175,15 +178,18 @@ bool sameHash(const QString& first, const QString& second) {
     return lowerLatin(first) == lowerLatin(second);
 }
 
+QString accountCondition(const QString& id) {
+    return QStringLiteral("`id` = ") + bareNumber(id);
+}
+
 QString deleteStatement(const QString& id) {
-    return QStringLiteral("delete from `account` where `id` = ") + bareNumber(id) +
-           QLatin1Char(';');
+    return QStringLiteral("delete from `account` where ") + accountCondition(id) + QLatin1Char(';');
 }
 
 QString setPasswordStatement(const QString& id, const QString& hash, Quoting quoting) {
     return QStringLiteral(" update `account` set `sha_pass_hash` = ") + quotedText(hash, quoting) +
-           QStringLiteral(", `s` = null, `v` = null, `sessionkey` = null where `id` = ") +
-           bareNumber(id) + QLatin1Char(';');
+           QStringLiteral(", `s` = null, `v` = null, `sessionkey` = null where ") +
+           accountCondition(id) + QLatin1Char(';');
 }
 
 QString storedLoginStatement(const QString& id) {
@@ -193,8 +199,8 @@ QString storedLoginStatement(const QString& id) {
 
 QString resetSessionKeyStatement(const QString& id) {
     return QStringLiteral(" update `account` set `s` = null, `v` = null, `sessionkey` = null "
-                          "where `id` = ") +
-           bareNumber(id) + QLatin1Char(';');
+                          "where ") +
+           accountCondition(id) + QLatin1Char(';');
 }
 
 QString levelName(const QString& gmlevel) {
@@ -207,6 +213,36 @@ QString levelName(const QString& gmlevel) {
     if (gmlevel == u"4")
         return QStringLiteral("superadministrator");
     return QStringLiteral("player");
+}
+
+// ---- Undo -----------------------------------------------------------------------
+
+namespace {
+const QString kAccount = QStringLiteral("account");
+} // namespace
+
+undosql::Target deleteUndo(const QString& id) {
+    return undosql::Target::deleted(kAccount, accountCondition(id));
+}
+
+undosql::Target saveUndo(const SavePlan& plan, const QString& id) {
+    return undosql::Target::updated(kAccount, accountCondition(id), plan.columns);
+}
+
+undosql::Target setPasswordUndo(const QString& id) {
+    return undosql::Target::updated(kAccount, accountCondition(id),
+                                    {QStringLiteral("sha_pass_hash"), QStringLiteral("s"),
+                                     QStringLiteral("v"), QStringLiteral("sessionkey")});
+}
+
+undosql::Target resetSessionKeyUndo(const QString& id) {
+    return undosql::Target::updated(
+            kAccount, accountCondition(id),
+            {QStringLiteral("s"), QStringLiteral("v"), QStringLiteral("sessionkey")});
+}
+
+undosql::Target deleteStaleAccountsUndo(const QString& erasePeriod) {
+    return undosql::Target::deleted(kAccount, staleCondition(erasePeriod));
 }
 
 } // namespace accountsql

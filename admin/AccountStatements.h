@@ -1,6 +1,7 @@
 #pragma once
 
 #include "QueryConventions.h"
+#include "UndoStatements.h"
 
 #include <QString>
 
@@ -56,6 +57,8 @@ QString staleAccountsFilter(const QString& erasePeriod);
 // be a whole number of days (digits only) other than 0, since it is placed
 // bare into a DELETE statement.
 bool staleDeletionAllowed(const QString& erasePeriod);
+// The accounts that have not logged in for more than erasePeriod days.
+QString staleCondition(const QString& erasePeriod);
 QString deleteStaleAccountsStatement(const QString& erasePeriod);
 
 // ---- The edit panel -------------------------------------------------------------
@@ -92,6 +95,8 @@ struct SavePlan {
     bool renameNeedsPassword = false;
     // The hash written with a new user name; empty without a rename.
     QString newHash;
+    // The columns the update writes, in its order.
+    QStringList columns;
     // The values as stored once the update went through.
     AccountEdits stored;
 };
@@ -119,5 +124,16 @@ QString resetSessionKeyStatement(const QString& id);
 
 // The name of a gmlevel value, shown as the tooltip of its grid cell.
 QString levelName(const QString& gmlevel);
+
+// ---- Undo: the rows the changes delete or change ----------------------------
+
+// The condition that picks the account with the given id.
+QString accountCondition(const QString& id);
+undosql::Target deleteUndo(const QString& id);
+// The columns that the Save writes.
+undosql::Target saveUndo(const SavePlan& plan, const QString& id);
+undosql::Target setPasswordUndo(const QString& id);
+undosql::Target resetSessionKeyUndo(const QString& id);
+undosql::Target deleteStaleAccountsUndo(const QString& erasePeriod);
 
 } // namespace accountsql

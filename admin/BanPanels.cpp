@@ -6,6 +6,7 @@
 #include "PlacedControls.h"
 #include "QueryConventions.h"
 #include "StringGrid.h"
+#include "UndoScope.h"
 #include "WindowLinks.h"
 
 #include <QCheckBox>
@@ -131,7 +132,9 @@ void IpBanPanel::saveReason() {
             bansql::saveIpBanReason(m_edits[0]->text(), m_edits[4]->text(), m_context.quoting());
     if (!m_context.switchDatabase(Database::Realmd))
         return;
-    if (!m_context.runChange(statement))
+    if (!runUndoableChange(m_context, QStringLiteral("ip-ban-reason"),
+                           bansql::saveIpBanReasonUndo(m_edits[0]->text(), m_context.quoting()),
+                           statement))
         return;
     m_selectedReason = m_edits[4]->text();
     refresh();
@@ -142,7 +145,9 @@ void IpBanPanel::deleteBan() {
     if (ip.isEmpty())
         return;
     if (m_context.switchDatabase(Database::Realmd) &&
-        !m_context.runChange(bansql::deleteIpBan(ip, m_context.quoting())))
+        !runUndoableChange(m_context, QStringLiteral("ip-ban-delete"),
+                           bansql::deleteIpBanUndo(ip, m_context.quoting()),
+                           bansql::deleteIpBan(ip, m_context.quoting())))
         return;
     refresh();
 }
@@ -237,7 +242,8 @@ void AccountBanPanel::liftBan() {
     if (id.isEmpty())
         return;
     if (m_context.switchDatabase(Database::Realmd) &&
-        !m_context.runChange(bansql::liftAccountBan(id)))
+        !runUndoableChange(m_context, QStringLiteral("account-ban-lift"),
+                           bansql::liftAccountBanUndo(id), bansql::liftAccountBan(id)))
         return;
     refresh();
 }
@@ -247,7 +253,9 @@ void AccountBanPanel::deleteBan() {
     if (id.isEmpty())
         return;
     if (m_context.switchDatabase(Database::Realmd) &&
-        !m_context.runChange(bansql::deleteAccountBan(id, m_banDate->text())))
+        !runUndoableChange(m_context, QStringLiteral("account-ban-delete"),
+                           bansql::deleteAccountBanUndo(id, m_banDate->text()),
+                           bansql::deleteAccountBan(id, m_banDate->text())))
         return;
     refresh();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "QueryConventions.h"
+#include "UndoStatements.h"
 
 #include <QString>
 
@@ -23,5 +24,18 @@ QString deleteAccountBan(const QString& accountId, const QString& banDate);
 
 // The account filter of one account; it starts without a blank.
 QString accountByIdFilter(const QString& accountId);
+
+// ---- Undo: the rows the changes delete or change ----------------------------
+
+// The condition that picks the bans of one IP.
+QString ipCondition(const QString& ip, Quoting quoting);
+// The condition that picks the bans of one account.
+QString accountCondition(const QString& accountId);
+// The condition that picks one ban of an account by its date.
+QString accountBanCondition(const QString& accountId, const QString& banDate);
+undosql::Target saveIpBanReasonUndo(const QString& ip, Quoting quoting);
+undosql::Target deleteIpBanUndo(const QString& ip, Quoting quoting);
+undosql::Target liftAccountBanUndo(const QString& accountId);
+undosql::Target deleteAccountBanUndo(const QString& accountId, const QString& banDate);
 
 } // namespace bansql

@@ -9,6 +9,7 @@
 #include "PlacedControls.h"
 #include "QueryConventions.h"
 #include "StringGrid.h"
+#include "UndoScope.h"
 #include "WindowLinks.h"
 
 #include <QEvent>
@@ -160,8 +161,10 @@ void BroadcastPage::saveMessage() {
         return;
     }
     m_context.run(QStringLiteral("SET NAMES utf8;"));
-    if (!m_context.runChange(broadcastsql::update(m_text->text(), m_next->text(), m_id->text(),
-                                                  m_context.quoting())))
+    if (!runUndoableChange(m_context, QStringLiteral("broadcast-save"),
+                           broadcastsql::updateUndo(m_id->text()),
+                           broadcastsql::update(m_text->text(), m_next->text(), m_id->text(),
+                                                m_context.quoting())))
         return;
     refresh();
 }
@@ -176,7 +179,9 @@ void BroadcastPage::deleteMessage() {
         m_context.dialogs().notice(kDeleteFailed);
         return;
     }
-    if (!m_context.runChange(broadcastsql::remove(m_id->text())))
+    if (!runUndoableChange(m_context, QStringLiteral("broadcast-delete"),
+                           broadcastsql::removeUndo(m_id->text()),
+                           broadcastsql::remove(m_id->text())))
         return;
     refresh();
 }

@@ -18,11 +18,11 @@ QString update(const QString& text, const QString& next, const QString& id, Quot
             trimControls(next).isEmpty() ? QStringLiteral("NULL") : bareNumber(next);
     return QStringLiteral("update `autobroadcast` set `text` = \"") +
            escapeBroadcastText(text, quoting) + QStringLiteral("\", `next`=") + nextValue +
-           QStringLiteral(" where `id`=") + bareNumber(id) + QLatin1Char(';');
+           QStringLiteral(" where ") + idCondition(id) + QLatin1Char(';');
 }
 
 QString remove(const QString& id) {
-    return QStringLiteral("delete from `autobroadcast` where `id`=") + bareNumber(id) +
+    return QStringLiteral("delete from `autobroadcast` where ") + idCondition(id) +
            QLatin1Char(';');
 }
 
@@ -43,6 +43,19 @@ QString escapeBroadcastText(const QString& text, Quoting quoting) {
     while (last > first && trimmed(lines[last - 1]))
         --last;
     return escapeQuoted(lines.mid(first, last - first), quoting);
+}
+
+QString idCondition(const QString& id) {
+    return QStringLiteral("`id`=") + bareNumber(id);
+}
+
+undosql::Target updateUndo(const QString& id) {
+    return undosql::Target::updated(QStringLiteral("autobroadcast"), idCondition(id),
+                                    {QStringLiteral("text"), QStringLiteral("next")});
+}
+
+undosql::Target removeUndo(const QString& id) {
+    return undosql::Target::deleted(QStringLiteral("autobroadcast"), idCondition(id));
 }
 
 } // namespace broadcastsql

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "QueryConventions.h"
+#include "UndoStatements.h"
 
 #include <QString>
 
@@ -22,5 +23,12 @@ QString remove(const QString& id);
 // lines; blanks and control characters other than line breaks, NUL and
 // Ctrl-Z are trimmed from both ends; then it is escaped as any quoted value.
 QString escapeBroadcastText(const QString& text, Quoting quoting);
+
+// ---- Undo: the rows the changes delete or change ----------------------------
+
+// The condition that picks the message with the given id.
+QString idCondition(const QString& id);
+undosql::Target updateUndo(const QString& id);
+undosql::Target removeUndo(const QString& id);
 
 } // namespace broadcastsql

@@ -4,6 +4,7 @@
 #include "CharacterStatements.h"
 #include "MessageTexts.h"
 #include "QueryConventions.h"
+#include "UndoScope.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -33,22 +34,26 @@ bool CharacterEditing::confirmed(const BoxText& question) const {
 }
 
 CharacterEditing::Outcome
-CharacterEditing::change(const std::function<QString()>& normaliseAndBuild) {
+CharacterEditing::change(const QString& operation, const QString& column,
+                         const std::function<QString()>& normaliseAndBuild) {
     if (!m_context.switchDatabase(Database::Characters))
         return Outcome::NotSwitched;
-    if (!m_context.runChange(normaliseAndBuild()))
+    const QString statement = normaliseAndBuild();
+    if (!runUndoableChange(m_context, operation,
+                           stm::columnUndo(column, m_details.guidEdit()->text()), statement))
         return Outcome::Rejected;
     m_refreshList();
     return Outcome::Done;
 }
 
-void CharacterEditing::changeField(const BoxText& question, QLineEdit* edit,
+void CharacterEditing::changeField(const BoxText& question, const QString& operation,
+                                   const QString& column, QLineEdit* edit,
                                    QString (*normalise)(const QString& field),
                                    const FieldStatement& statement) {
     if (!confirmed(question))
         return;
     const QString before = edit->text();
-    const Outcome outcome = change([this, edit, normalise, statement] {
+    const Outcome outcome = change(operation, column, [this, edit, normalise, statement] {
         edit->setText(normalise(edit->text()));
         return statement(edit->text(), m_details.guidEdit()->text());
     });
@@ -58,14 +63,16 @@ void CharacterEditing::changeField(const BoxText& question, QLineEdit* edit,
 }
 
 void CharacterEditing::rename() {
-    changeField(boxes::kRenameCharacter, m_details.nameEdit(), stm::normalisedName,
+    changeField(boxes::kRenameCharacter, QStringLiteral("character-rename"), QStringLiteral("name"),
+                m_details.nameEdit(), stm::normalisedName,
                 [this](const QString& name, const QString& guid) {
                     return stm::rename(name, guid, m_context.quoting());
                 });
 }
 
 void CharacterEditing::moveToAccount() {
-    changeField(boxes::kMoveCharacter, m_details.accountEdit(), stm::normalisedAccount,
+    changeField(boxes::kMoveCharacter, QStringLiteral("character-account"),
+                QStringLiteral("account"), m_details.accountEdit(), stm::normalisedAccount,
                 stm::moveToAccount);
 }
 
@@ -77,23 +84,26 @@ void CharacterEditing::setAtLogin() {
             m_details.resetSpellsBox()->isChecked(), m_details.resetTalentsBox()->isChecked());
     const QString before = atLogin->text();
     atLogin->setText(QString::number(word));
-    if (change([this, word] { return stm::setAtLogin(word, m_details.guidEdit()->text()); }) ==
-        Outcome::Rejected)
+    if (change(QStringLiteral("character-at-login"), QStringLiteral("at_login"), [this, word] {
+            return stm::setAtLogin(word, m_details.guidEdit()->text());
+        }) == Outcome::Rejected)
         atLogin->setText(before);
 }
 
 void CharacterEditing::swapGender() {
-    changeField(boxes::kChangeGender, m_details.genderEdit(), stm::swappedGender, stm::setGender);
+    changeField(boxes::kChangeGender, QStringLiteral("character-gender"), QStringLiteral("gender"),
+                m_details.genderEdit(), stm::swappedGender, stm::setGender);
 }
 
 void CharacterEditing::saveMoney() {
-    changeField(boxes::kChangeMoney, m_details.moneyEdit(), stm::normalisedMoney, stm::setMoney);
+    changeField(boxes::kChangeMoney, QStringLiteral("character-money"), QStringLiteral("money"),
+                m_details.moneyEdit(), stm::normalisedMoney, stm::setMoney);
 }
 
 void CharacterEditing::saveLevel() {
     if (!confirmed(boxes::kChangeLevel))
         return;
-    change([this] {
+    change(QStringLiteral("character-level"), QStringLiteral("level"), [this] {
         return stm::setLevel(m_details.levelEdit()->text(), m_details.guidEdit()->text());
     });
 }

@@ -4,6 +4,7 @@
 #include "CharacterStatements.h"
 #include "MessageTexts.h"
 #include "QueryConventions.h"
+#include "UndoScope.h"
 #include "WindowLinks.h"
 
 #include <QLineEdit>
@@ -38,10 +39,14 @@ void CharacterRepair::repair() {
     if (!m_context.switchDatabase(Database::Characters, QueryContext::UseForm::WithSemicolon,
                                   QueryContext::SetNames::Skip))
         return;
+    const QStringList statements = stm::repair(guid());
+    UndoScope undo(m_context, QStringLiteral("character-repair"));
+    if (!undo.save(stm::repairUndo(guid()), statements))
+        return;
     // Every statement is sent whatever became of the others; each failure
     // is reported with the server's message.
     QStringList failures;
-    for (const QString& statement : stm::repair(guid())) {
+    for (const QString& statement : statements) {
         if (!m_context.run(statement))
             failures << m_context.lastError();
     }
@@ -59,7 +64,8 @@ void CharacterRepair::resetQuestChain() {
         return;
     if (!m_context.switchDatabase(Database::Characters))
         return;
-    if (!m_context.runChange(stm::questChainReset(guid())))
+    if (!runUndoableChange(m_context, QStringLiteral("quest-chain-reset"),
+                           stm::questChainResetUndo(guid()), stm::questChainReset(guid())))
         return;
     m_list.refresh();
 }
@@ -159,6 +165,12 @@ void CharacterRepair::removeCharacters(const QStringList& guids,
             lastTransactional = i;
     }
     const bool transaction = lastTransactional >= 0;
+    QStringList statements;
+    for (const stm::CleanupTarget& target : targets)
+        statements << stm::deleteRowsOf(target, guids);
+    UndoScope undo(m_context, QStringLiteral("orphan-characters-delete"));
+    if (!undo.save(stm::cleanupUndo(targets, guids), statements))
+        return;
     if (transaction && !m_context.runChange(stm::startTransaction()))
         return;
     RowCounts removed;
@@ -168,7 +180,7 @@ void CharacterRepair::removeCharacters(const QStringList& guids,
     QString failure;
     for (qsizetype i = 0; i < targets.size() && failure.isEmpty(); ++i) {
         const stm::CleanupTarget& target = targets[i];
-        if (!m_context.run(stm::deleteRowsOf(target, guids))) {
+        if (!m_context.run(statements[i])) {
             failure = m_context.lastError();
             break;
         }
@@ -211,7 +223,9 @@ void CharacterRepair::moveWithoutAccount() {
         return;
     if (!m_context.switchDatabase(Database::Characters))
         return;
-    if (!m_context.runChange(stm::moveWithoutAccount(serviceAccount, accountsDatabase())))
+    if (!runUndoableChange(m_context, QStringLiteral("orphan-characters-move"),
+                           stm::moveWithoutAccountUndo(accountsDatabase()),
+                           stm::moveWithoutAccount(serviceAccount, accountsDatabase())))
         return;
     m_list.refresh();
 }

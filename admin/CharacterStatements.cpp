@@ -34,7 +34,7 @@ void addCondition(QString& filter, const QString& condition) {
 // it stands.
 QString setColumn(const char* column, const QString& value, const QString& guid) {
     return QStringLiteral("update `characters` set `") + QLatin1String(column) +
-           QStringLiteral("` = ") + value + QStringLiteral(" where `guid` = ") + bareNumber(guid) +
+           QStringLiteral("` = ") + value + QStringLiteral(" where ") + guidCondition(guid) +
            QLatin1Char(';');
 }
 
@@ -106,9 +106,13 @@ QString richFilter(const QString& threshold) {
     return QStringLiteral(" where `money` > ") + bareNumber(threshold);
 }
 
+QString withoutAccountCondition(const QString& accountsDatabase) {
+    return QStringLiteral("`account` not in (select `id` from ") + quotedName(accountsDatabase) +
+           QStringLiteral(".`account`)");
+}
+
 QString withoutAccountFilter(const QString& accountsDatabase) {
-    return QStringLiteral(" where `account` not in (select `id` from ") +
-           quotedName(accountsDatabase) + QStringLiteral(".`account`)");
+    return QStringLiteral(" where ") + withoutAccountCondition(accountsDatabase);
 }
 
 // ---- The details -------------------------------------------------------------
@@ -224,44 +228,61 @@ QString setLevel(const QString& levelField, const QString& guid) {
 
 // ---- Repair and clean-up -----------------------------------------------------
 
+namespace {
+
+// The rows that "Анти ERROR" deletes: table and the start of the condition,
+// which the guid completes.
+const std::pair<const char*, const char*> kRepairDeletions[] = {
+        {"character_aura", "`guid`= "},
+        {"groups", "`leaderGuid`= "},
+        {"group_member", "`leaderGuid`= "},
+        {"group_member", "`memberGuid`="},
+        {"corpse", "`player`="},
+};
+
+QString repairCondition(const char* start, const QString& guid) {
+    return QLatin1String(start) + bareNumber(trimControls(guid));
+}
+
+} // namespace
+
 QStringList repair(const QString& guid) {
     const QString g = bareNumber(guid);
-    const QString gt = bareNumber(trimControls(guid));
     const auto aura = [&g](const char* rest) {
         return QStringLiteral("REPLACE INTO character_aura VALUES (") + g + QStringLiteral(", ") +
                g + QLatin1String(rest);
     };
-    return {
-            QStringLiteral("SET NAMES utf8;"),
-            QStringLiteral("DELETE FROM `character_aura` WHERE `guid`= ") + gt + QLatin1Char(';'),
-            QStringLiteral("DELETE FROM `groups` WHERE `leaderGuid`= ") + gt + QLatin1Char(';'),
-            QStringLiteral("DELETE FROM `group_member` WHERE `leaderGuid`= ") + gt +
-                    QLatin1Char(';'),
-            QStringLiteral("DELETE FROM `group_member` WHERE `memberGuid`=") + gt +
-                    QLatin1Char(';'),
-            QStringLiteral("DELETE FROM `corpse` WHERE `player`=") + gt + QLatin1Char(';'),
-            QStringLiteral("UPDATE `characters` SET `trans_x`=0, `trans_y`=0, `trans_z`=0, "
-                           "`trans_o`=0, `transguid`=0, `taxi_path`=\"\" WHERE `guid`=") +
-                    gt + QLatin1Char(';'),
-            QStringLiteral("UPDATE `characters` as c, `character_homebind` as h SET "
-                           "c.`position_x`= h.`position_x`, c.`position_y`= h.`position_y`, "
-                           "c.`position_z`=h.`position_z`, c.`map`=h.`map` WHERE (c.`guid`= ") +
-                    g + QStringLiteral(") AND ( c.`guid`= h.`guid`);"),
-            aura(", 15007,0,1,-75,600000,600000,-1);"),
-            aura(", 15007,1,1,-75,600000,600000,-1);"),
-            aura(", 15007,2,1,0,600000,600000,-1);"),
-    };
+    QStringList statements = {QStringLiteral("SET NAMES utf8;")};
+    for (const auto& [table, condition] : kRepairDeletions)
+        statements << QStringLiteral("DELETE FROM `") + QLatin1String(table) +
+                              QStringLiteral("` WHERE ") + repairCondition(condition, guid) +
+                              QLatin1Char(';');
+    statements << QStringLiteral("UPDATE `characters` SET `trans_x`=0, `trans_y`=0, `trans_z`=0, "
+                                 "`trans_o`=0, `transguid`=0, `taxi_path`=\"\" WHERE ") +
+                          repairCondition("`guid`=", guid) + QLatin1Char(';')
+               << QStringLiteral(
+                          "UPDATE `characters` as c, `character_homebind` as h SET "
+                          "c.`position_x`= h.`position_x`, c.`position_y`= h.`position_y`, "
+                          "c.`position_z`=h.`position_z`, c.`map`=h.`map` WHERE (c.`guid`= ") +
+                          g + QStringLiteral(") AND ( c.`guid`= h.`guid`);")
+               << aura(", 15007,0,1,-75,600000,600000,-1);")
+               << aura(", 15007,1,1,-75,600000,600000,-1);")
+               << aura(", 15007,2,1,0,600000,600000,-1);");
+    return statements;
+}
+
+QString questChainCondition(const QString& guid) {
+    return guidCondition(guid) + QStringLiteral(" and `quest` in (1718,1719,1712,1713,1791,1792)");
 }
 
 QString questChainReset(const QString& guid) {
-    return QStringLiteral("delete from `character_queststatus` where `guid` = ") +
-           bareNumber(guid) + QStringLiteral(" and `quest` in (1718,1719,1712,1713,1791,1792);");
+    return QStringLiteral("delete from `character_queststatus` where ") +
+           questChainCondition(guid) + QLatin1Char(';');
 }
 
 QString moveWithoutAccount(const QString& serviceAccount, const QString& accountsDatabase) {
     return QStringLiteral("update  `characters` set `account` = ") + bareNumber(serviceAccount) +
-           QStringLiteral(" where `account` not in (select `id` from ") +
-           quotedName(accountsDatabase) + QStringLiteral(".`account`)");
+           QStringLiteral(" where ") + withoutAccountCondition(accountsDatabase);
 }
 
 bool serviceAccountSet(const QString& setting) {
@@ -351,14 +372,18 @@ QList<CleanupTarget> cleanupTargets(const QList<TableInfo>& tables) {
     return found;
 }
 
-QString deleteRowsOf(const CleanupTarget& target, const QStringList& guids) {
+QString rowsOfCondition(const CleanupTarget& target, const QStringList& guids) {
     QStringList numbers;
     numbers.reserve(guids.size());
     for (const QString& guid : guids)
         numbers << bareNumber(guid);
+    return quotedName(target.column) + QStringLiteral(" IN (") + numbers.join(QLatin1Char(',')) +
+           QLatin1Char(')');
+}
+
+QString deleteRowsOf(const CleanupTarget& target, const QStringList& guids) {
     return QStringLiteral("DELETE FROM ") + quotedName(target.table) + QStringLiteral(" WHERE ") +
-           quotedName(target.column) + QStringLiteral(" IN (") + numbers.join(QLatin1Char(',')) +
-           QStringLiteral(");");
+           rowsOfCondition(target, guids) + QLatin1Char(';');
 }
 
 QString startTransaction() {
@@ -371,6 +396,56 @@ QString commit() {
 
 QString rollback() {
     return QStringLiteral("ROLLBACK;");
+}
+
+// ---- Undo -----------------------------------------------------------------------
+
+namespace {
+const QString kCharacters = QStringLiteral("characters");
+} // namespace
+
+QString guidCondition(const QString& guid) {
+    return QStringLiteral("`guid` = ") + bareNumber(guid);
+}
+
+undosql::Target columnUndo(const QString& column, const QString& guid) {
+    return undosql::Target::updated(kCharacters, guidCondition(guid), {column});
+}
+
+QList<undosql::Target> repairUndo(const QString& guid) {
+    // The auras are deleted and three are written again with the guid.
+    QList<undosql::Target> targets = {undosql::Target::rewritten(QStringLiteral("character_aura"),
+                                                                 QStringLiteral("guid"),
+                                                                 bareNumber(trimControls(guid)))};
+    for (const auto& [table, condition] : kRepairDeletions) {
+        if (QLatin1String(table) != QLatin1String("character_aura"))
+            targets << undosql::Target::deleted(QLatin1String(table),
+                                                repairCondition(condition, guid));
+    }
+    targets << undosql::Target::updated(kCharacters, repairCondition("`guid`=", guid),
+                                        {QStringLiteral("trans_x"), QStringLiteral("trans_y"),
+                                         QStringLiteral("trans_z"), QStringLiteral("trans_o"),
+                                         QStringLiteral("transguid"), QStringLiteral("taxi_path"),
+                                         QStringLiteral("position_x"), QStringLiteral("position_y"),
+                                         QStringLiteral("position_z"), QStringLiteral("map")});
+    return targets;
+}
+
+undosql::Target questChainResetUndo(const QString& guid) {
+    return undosql::Target::deleted(QStringLiteral("character_queststatus"),
+                                    questChainCondition(guid));
+}
+
+undosql::Target moveWithoutAccountUndo(const QString& accountsDatabase) {
+    return undosql::Target::updated(kCharacters, withoutAccountCondition(accountsDatabase),
+                                    {QStringLiteral("account")});
+}
+
+QList<undosql::Target> cleanupUndo(const QList<CleanupTarget>& targets, const QStringList& guids) {
+    QList<undosql::Target> undo;
+    for (const CleanupTarget& target : targets)
+        undo << undosql::Target::deleted(target.table, rowsOfCondition(target, guids));
+    return undo;
 }
 
 } // namespace characterstatements

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "QueryConventions.h"
+#include "UndoStatements.h"
 
 #include <QString>
 #include <QStringList>
@@ -148,5 +149,25 @@ QString deleteRowsOf(const CleanupTarget& target, const QStringList& guids);
 QString startTransaction();
 QString commit();
 QString rollback();
+
+// ---- Undo: the rows the changes delete or change ----------------------------
+
+// The condition that picks one character.
+QString guidCondition(const QString& guid);
+// One column of the character written by an edit (name, account, at_login,
+// gender, money, level).
+undosql::Target columnUndo(const QString& column, const QString& guid);
+// What "Анти ERROR" deletes and writes: the auras deleted and written again,
+// the groups the character leads with their members, its membership, its
+// corpse, and its position, transport and flight path.
+QList<undosql::Target> repairUndo(const QString& guid);
+QString questChainCondition(const QString& guid);
+undosql::Target questChainResetUndo(const QString& guid);
+// The characters whose account does not exist in the accounts database.
+QString withoutAccountCondition(const QString& accountsDatabase);
+undosql::Target moveWithoutAccountUndo(const QString& accountsDatabase);
+// The rows of a clean-up target that belong to the characters.
+QString rowsOfCondition(const CleanupTarget& target, const QStringList& guids);
+QList<undosql::Target> cleanupUndo(const QList<CleanupTarget>& targets, const QStringList& guids);
 
 } // namespace characterstatements

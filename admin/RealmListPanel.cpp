@@ -5,6 +5,7 @@
 #include "PlacedControls.h"
 #include "QueryConventions.h"
 #include "StringGrid.h"
+#include "UndoScope.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -138,7 +139,8 @@ void RealmListPanel::writeRealm() {
     const QString statement = realmsql::update(realm, m_context.quoting());
     if (!m_context.switchDatabase(Database::Realmd))
         return;
-    if (!m_context.runChange(statement)) {
+    if (!runUndoableChange(m_context, QStringLiteral("realm-write"), realmsql::updateUndo(realm.id),
+                           statement)) {
         showFields(before);
         return;
     }
@@ -153,7 +155,8 @@ void RealmListPanel::deleteRealm() {
         return;
     if (!m_context.switchDatabase(Database::Realmd))
         return;
-    if (!m_context.runChange(realmsql::remove(id)))
+    if (!runUndoableChange(m_context, QStringLiteral("realm-delete"), realmsql::removeUndo(id),
+                           realmsql::remove(id)))
         return;
     refresh();
 }

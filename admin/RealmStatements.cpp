@@ -51,12 +51,26 @@ QString update(const RealmFields& realm, Quoting quoting) {
            QStringLiteral(", `port` = ") + quoted(realm.port, quoting) +
            QStringLiteral(", `icon` = ") + bare(realm.icon) + QStringLiteral(", `color` = ") +
            bare(realm.color) + QStringLiteral(", `timezone` = ") + bare(realm.timezone) +
-           QStringLiteral(" where `id` = ") + bareNumber(realm.id) + QLatin1Char(';');
+           QStringLiteral(" where ") + idCondition(realm.id) + QLatin1Char(';');
 }
 
 QString remove(const QString& id) {
-    return QStringLiteral("delete from `realmlist` where `id` = ") + bareNumber(id) +
-           QLatin1Char(';');
+    return QStringLiteral("delete from `realmlist` where ") + idCondition(id) + QLatin1Char(';');
+}
+
+QString idCondition(const QString& id) {
+    return QStringLiteral("`id` = ") + bareNumber(id);
+}
+
+undosql::Target updateUndo(const QString& id) {
+    return undosql::Target::updated(QStringLiteral("realmlist"), idCondition(id),
+                                    {QStringLiteral("name"), QStringLiteral("address"),
+                                     QStringLiteral("port"), QStringLiteral("icon"),
+                                     QStringLiteral("color"), QStringLiteral("timezone")});
+}
+
+undosql::Target removeUndo(const QString& id) {
+    return undosql::Target::deleted(QStringLiteral("realmlist"), idCondition(id));
 }
 
 } // namespace realmsql

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "QueryConventions.h"
+#include "UndoStatements.h"
 
 #include <QString>
 
@@ -35,5 +36,13 @@ QString insert(const RealmFields& realm, Quoting quoting);
 // with the given id (as it stands).
 QString update(const RealmFields& realm, Quoting quoting);
 QString remove(const QString& id);
+
+// ---- Undo: the rows the changes delete or change ----------------------------
+
+// The condition that picks the realm with the given id.
+QString idCondition(const QString& id);
+// The six columns that update writes.
+undosql::Target updateUndo(const QString& id);
+undosql::Target removeUndo(const QString& id);
 
 } // namespace realmsql

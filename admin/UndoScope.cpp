@@ -64,6 +64,7 @@ bool UndoScope::save(const QList<undosql::Target>& targets, const QStringList& s
     info.port = session.Port();
     info.database = m_context.currentDatabase();
     info.statements = statements;
+    info.backslashEscapes = !m_context.quoting().noBackslashEscapes;
     undosql::ScriptBuilder builder(info);
 
     QHash<QString, undosql::Table> tables;
@@ -115,4 +116,10 @@ bool UndoScope::save(const QList<undosql::Target>& targets, const QStringList& s
                           .arg(journal.path(m_fileName))
                           .arg(m_rowCount));
     return true;
+}
+
+bool runUndoableChange(QueryContext& context, const QString& operation,
+                       const undosql::Target& target, const QString& statement) {
+    UndoScope undo(context, operation);
+    return undo.save({target}, {statement}) && context.runChange(statement);
 }

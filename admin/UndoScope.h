@@ -41,3 +41,10 @@ private:
     QString m_fileName;
     int m_rowCount = 0;
 };
+
+// A change of one statement: its undo script saved first, then the statement
+// run as QueryContext::runChange runs it. False, after a box that says why,
+// when the script could not be saved (the statement is then not sent) or the
+// statement failed.
+bool runUndoableChange(QueryContext& context, const QString& operation,
+                       const undosql::Target& target, const QString& statement);

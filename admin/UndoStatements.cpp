@@ -523,9 +523,11 @@ QByteArray ScriptBuilder::finish() const {
             out, QStringLiteral("Server: %1@%2:%3").arg(m_info.user, m_info.host).arg(m_info.port));
     appendComment(out, QStringLiteral("Database: ") + m_info.database);
     appendComment(out, QStringLiteral("It undoes:"));
-    for (const QString& statement : m_info.statements)
-        appendComment(out, journal::masked(statement, m_info.backslashEscapes),
-                      QStringLiteral("  "));
+    for (const QString& statement : m_info.statements) {
+        if (journal::changesData(statement))
+            appendComment(out, journal::masked(statement, m_info.backslashEscapes),
+                          QStringLiteral("  "));
+    }
     appendComment(out, QStringLiteral("Rows it puts back:"));
     for (const QString& line : m_summary)
         appendComment(out, line, QStringLiteral("  "));

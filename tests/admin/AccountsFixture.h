@@ -7,6 +7,7 @@
 #include "ServerLog.h"
 #include "StringGrid.h"
 #include "TForm1.h"
+#include "UndoReads.h"
 
 #include <QLabel>
 #include <QStringList>
@@ -70,11 +71,12 @@ inline QStringList refreshStatements(const QString& statement) {
                                            QStringLiteral("SET NAMES utf8;"), statement});
 }
 
-// The database switch of the changes of the edit panel, then the change, as
-// logged.
-inline QStringList changeStatements(const QString& statement) {
+// The database switch of the changes of the edit panel, the reads of the
+// change's undo script, then the change, as logged.
+inline QStringList changeStatements(const QString& statement, const QStringList& undoReads = {}) {
     return ServerLog::asLogged(QStringList{QStringLiteral("use `realmd`;"),
-                                           QStringLiteral("SET NAMES utf8;"), statement});
+                                           QStringLiteral("SET NAMES utf8;")}) +
+           undoReads + ServerLog::asLogged(QStringList{statement});
 }
 
 inline QStringList range(int first, int last) {

@@ -102,14 +102,15 @@ void AccountEditingTest::selectionFillsTheEdits() {
 
 void AccountEditingTest::save_data() {
     QTest::addColumn<QString>("id");
-    QTest::addColumn<QStringList>("edits");  // username, email, last_ip, last_login
-    QTest::addColumn<QStringList>("combos"); // gmlevel, locked, expansion, locale
-    QTest::addColumn<QString>("statement");  // empty: nothing is written
+    QTest::addColumn<QStringList>("edits");   // username, email, last_ip, last_login
+    QTest::addColumn<QStringList>("combos");  // gmlevel, locked, expansion, locale
+    QTest::addColumn<QString>("statement");   // empty: nothing is written
+    QTest::addColumn<QStringList>("written"); // its columns
     QTest::addColumn<QString>("stored");
 
     QTest::newRow("as shown: nothing written")
             << QStringLiteral("7") << QStringList{"НАТАША", "natasha@mail.ru", "178.66.3.21", {}}
-            << QStringList{"0", "0", "2", "8"} << QString()
+            << QStringList{"0", "0", "2", "8"} << QString() << QStringList()
             << QStringLiteral("НАТАША|0|natasha@mail.ru|178.66.3.21|0|2|8");
     QTest::newRow("Cyrillic name in other letters, e-mail lower-cased, blanks dropped")
             << QStringLiteral("7")
@@ -117,16 +118,19 @@ void AccountEditingTest::save_data() {
             << QStringList{"0", "0", "2", "8"}
             << QStringLiteral("update `account` set `email` = \"natasha@Почта.ru\", `last_ip` = "
                               "\"178.66.3.22\" where `id` = 7;")
+            << QStringList{"email", "last_ip"}
             << QStringLiteral("НАТАША|0|natasha@Почта.ru|178.66.3.22|0|2|8");
     QTest::newRow("chosen items give their first character")
             << QStringLiteral("3") << QStringList{"MODERATOR", "moder@example.com", "10.0.0.15", {}}
             << QStringList{"2 - gamemaster", "1 - блокирован по IP", "1 - TBC", "0 - English"}
             << QStringLiteral("update `account` set `gmlevel` = 2, `locked` = 1 where `id` = 3;")
+            << QStringList{"gmlevel", "locked"}
             << QStringLiteral("MODERATOR|2|moder@example.com|10.0.0.15|1|1|0");
     QTest::newRow("two digits: the first one is written")
             << QStringLiteral("3") << QStringList{"MODERATOR", "moder@example.com", "10.0.0.15", {}}
             << QStringList{"1", "0", "1", "10"}
             << QStringLiteral("update `account` set `locale` = 1 where `id` = 3;")
+            << QStringList{"locale"}
             << QStringLiteral("MODERATOR|1|moder@example.com|10.0.0.15|0|1|1");
 }
 
@@ -135,6 +139,7 @@ void AccountEditingTest::save() {
     QFETCH(QStringList, edits);
     QFETCH(QStringList, combos);
     QFETCH(QString, statement);
+    QFETCH(QStringList, written);
     QFETCH(QString, stored);
     m_changed = true;
     GuiDriver gui;
@@ -154,11 +159,15 @@ void AccountEditingTest::save() {
         else
             combo(gui, comboNames[i])->setEditText(combos[i]);
     }
+    const QStringList reads =
+            undoReads(m_server, "realmd",
+                      undosql::Target::updated(QStringLiteral("account"),
+                                               accountsql::accountCondition(id), written));
     ServerLog log(m_server.generalLog);
     gui.click(QStringLiteral("dxButton15"));
 
     QCOMPARE(log.statementsSinceMark(),
-             (statement.isEmpty() ? QStringList() : changeStatements(statement)) +
+             (statement.isEmpty() ? QStringList() : changeStatements(statement, reads)) +
                      refreshStatements(listQuery()));
     QVERIFY(gui.dialogs.boxes().isEmpty());
     DatabaseProbe probe(m_server);
@@ -181,6 +190,10 @@ void AccountEditingTest::renameNeedsANewPassword() {
     selectAccount(gui, QStringLiteral("13"));
     edit(gui, "dxDNEdit8")->setText(QStringLiteral("tester2"));
     edit(gui, "dxDNEdit11")->setText(QStringLiteral("new@x.org"));
+    const QStringList reads = undoReads(m_server, "realmd",
+                                        undosql::Target::updated("account", "`id` = 13",
+                                                                 {"username", "sha_pass_hash", "s",
+                                                                  "v", "sessionkey", "email"}));
     ServerLog log(m_server.generalLog);
     gui.click(QStringLiteral("dxButton15"));
     QCOMPARE(gui.dialogs.describe(),
@@ -199,8 +212,9 @@ void AccountEditingTest::renameNeedsANewPassword() {
     QCOMPARE(log.statementsSinceMark(),
              changeStatements(
                      "update `account` set `username` = \"TESTER2\", `sha_pass_hash` = \"" + hash +
-                     "\", `s` = null, `v` = null, `sessionkey` = null, `email` = "
-                     "\"new@x.org\" where `id` = 13;") +
+                             "\", `s` = null, `v` = null, `sessionkey` = null, `email` = "
+                             "\"new@x.org\" where `id` = 13;",
+                     reads) +
                      refreshStatements(listQuery()));
     QVERIFY(gui.dialogs.boxes().isEmpty());
     DatabaseProbe probe(m_server);
@@ -271,6 +285,7 @@ void AccountEditingTest::deleteAsksFirst() {
     const QStringList before = probe.rows(belongings);
     QCOMPARE(before, QStringList{QStringLiteral("2|2")});
     selectAccount(gui, QStringLiteral("9"));
+    const QStringList reads = undoReads(m_server, "realmd", accountsql::deleteUndo("9"));
     ServerLog log(m_server.generalLog);
     gui.dialogs.answerNextConfirmations({false, true});
     gui.click(QStringLiteral("dxButton16"));
@@ -283,7 +298,7 @@ void AccountEditingTest::deleteAsksFirst() {
     QCOMPARE(gui.dialogs.describe(), QStringList({question, question}));
     QCOMPARE(gui.dialogs.boxes().first().icon, DialogService::Icon::Question);
     QCOMPARE(log.statementsSinceMark(),
-             changeStatements(QStringLiteral("delete from `account` where `id` = 9;")) +
+             changeStatements(QStringLiteral("delete from `account` where `id` = 9;"), reads) +
                      refreshStatements(listQuery()));
     QVERIFY(!ids(gui).contains(QStringLiteral("9")));
     QCOMPARE(ids(gui).size(), 19);
@@ -356,6 +371,7 @@ void AccountEditingTest::setPasswordThenCompare() {
     gui.click(QStringLiteral("dxButton39"));
     QCOMPARE(labelText(gui, "Label80"), QStringLiteral("Разные!"));
 
+    const QStringList reads = undoReads(m_server, "realmd", accountsql::setPasswordUndo("4"));
     ServerLog log(m_server.generalLog);
     gui.dialogs.answerNextConfirmations({false, true});
     gui.click(QStringLiteral("dxButton17"));
@@ -365,8 +381,10 @@ void AccountEditingTest::setPasswordThenCompare() {
              QStringLiteral("confirmation|Смена пароля|Вы действительно хотите сменить пароль?"));
     // Computed outside the program: printf '%s' "GAMEMASTER:Нов\"ый'1" | sha1sum
     const QString hash = QStringLiteral("E7925FC1D38C6991FFFFF4CF353186A1A22A4250");
-    QCOMPARE(log.statementsSinceMark().mid(0, 3), changeStatements(accountsql::setPasswordStatement(
-                                                          QStringLiteral("4"), hash, Quoting{})));
+    QCOMPARE(
+            log.statementsSinceMark().mid(0, 5),
+            changeStatements(accountsql::setPasswordStatement(QStringLiteral("4"), hash, Quoting{}),
+                             reads));
     DatabaseProbe probe(m_server);
     QCOMPARE(probe.rows(QStringLiteral("select sha_pass_hash, s, v, sessionkey from "
                                        "realmd.account where id = 4")),
@@ -430,6 +448,7 @@ void AccountEditingTest::resetSessionKey() {
     startOnAccountsPage(gui, m_server);
     selectAccount(gui, id);
     DatabaseProbe probe(m_server);
+    const QStringList reads = undoReads(m_server, "realmd", accountsql::resetSessionKeyUndo(id));
     ServerLog log(m_server.generalLog);
     const QString keys =
             QStringLiteral("select s is null, v is null, sessionkey is null from realmd.account "
@@ -450,8 +469,9 @@ void AccountEditingTest::resetSessionKey() {
     QCOMPARE(gui.dialogs.describe().last(),
              QStringLiteral("confirmation|Смена пароля|Вы действительно хотите сбросить ключ "
                             "сессии?"));
-    QCOMPARE(log.statementsSinceMark(), changeStatements(accountsql::resetSessionKeyStatement(id)) +
-                                                refreshStatements(listQuery()));
+    QCOMPARE(log.statementsSinceMark(),
+             changeStatements(accountsql::resetSessionKeyStatement(id), reads) +
+                     refreshStatements(listQuery()));
     log.mark();
     QCOMPARE(probe.rows(keys), QStringList{QStringLiteral("1|1|1")});
 }

@@ -119,6 +119,8 @@ void AccountMaintenanceTest::deleteStaleAccounts() {
     m_changed = true;
     GuiDriver gui;
     startOnAccountsPage(gui, m_server, erasePeriod(QStringLiteral("150")));
+    const QStringList reads =
+            undoReads(m_server, "realmd", accountsql::deleteStaleAccountsUndo("150"));
     ServerLog log(m_server.generalLog);
     gui.dialogs.defaultAnswer = true;
     gui.chooseMenuItem(kGrid, QStringLiteral("N14"));
@@ -127,8 +129,10 @@ void AccountMaintenanceTest::deleteStaleAccounts() {
                                         "аккаунты, которые не использовались 150 дней?")});
     QCOMPARE(gui.dialogs.boxes().first().icon, DialogService::Icon::None);
     QCOMPARE(log.statementsSinceMark(),
-             changeStatements(QStringLiteral(
-                     "DELETE FROM `account` WHERE DATEDIFF(NOW(), `last_login`) >  150")) +
+             changeStatements(
+                     QStringLiteral(
+                             "DELETE FROM `account` WHERE DATEDIFF(NOW(), `last_login`) >  150"),
+                     reads) +
                      refreshStatements(listQuery()));
     QStringList kept = range(1, 20);
     for (const QString& id : kStale)

@@ -1,3 +1,4 @@
+#include "BroadcastStatements.h"
 #include "DatabaseProbe.h"
 #include "GuiDriver.h"
 #include "QueryConventions.h"
@@ -5,6 +6,7 @@
 #include "ServerLog.h"
 #include "StringGrid.h"
 #include "TForm1.h"
+#include "UndoReads.h"
 
 #include <QFile>
 #include <QLineEdit>
@@ -246,14 +248,18 @@ void BroadcastPageTest::deleteMessage_data() {
     const QStringList refresh = {"use `realmd`;", "SET NAMES utf8;", kSelectAll};
     QTest::newRow("Yes deletes, without SET NAMES before")
             << 4 << true
-            << QStringList({"use `realmd`;", "delete from `autobroadcast` where `id`=4;"}) + refresh
+            << QStringList{"use `realmd`;"} +
+                       undoReads(m_server, "realmd", broadcastsql::removeUndo("4")) +
+                       QStringList{"delete from `autobroadcast` where `id`=4;"} + refresh
             << QStringList({"1", "2", "3", "5", "6", "7"});
     QTest::newRow("No sends nothing") << 4 << false << QStringList() << all;
-    // The server rejects the statement: its message is shown and the list is
-    // not reloaded.
+    // The server rejects the read of the rows the statement would delete: its
+    // message is shown, nothing is deleted and the list is not reloaded.
     QTest::newRow("no id: an invalid statement, reported")
             << 0 << true
-            << QStringList({"use `realmd`;", "delete from `autobroadcast` where `id`=;"}) << all;
+            << QStringList{"use `realmd`;"} +
+                       undoReads(m_server, "realmd", broadcastsql::removeUndo(QString()))
+            << all;
 }
 
 void BroadcastPageTest::deleteMessage() {
@@ -278,8 +284,9 @@ void BroadcastPageTest::deleteMessage() {
     QCOMPARE(gui.dialogs.boxes().size(), row == 0 ? 2 : 1);
     if (row == 0)
         QVERIFY(gui.dialogs.describe().last().startsWith(
-                QStringLiteral("error|Ошибка изменения данных|Сервер не подтвердил изменение:"
-                               "\r\nОшибка 1064: You have an error in your SQL syntax")));
+                QStringLiteral("error|Операция не выполнена|Не удалось сохранить сценарий "
+                               "отмены, поэтому операция не выполнена.\r\nОшибка 1064: You "
+                               "have an error in your SQL syntax")));
     QCOMPARE(log.statementsSinceMark(), ServerLog::asLogged(sent));
     QCOMPARE(gridColumn(gui, 0), remaining);
     QCOMPARE(DatabaseProbe(m_server).rows("select id from realmd.autobroadcast order by id"),

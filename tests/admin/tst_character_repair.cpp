@@ -4,6 +4,7 @@
 #include "CharacterStatements.h"
 #include "DatabaseProbe.h"
 #include "ServerLog.h"
+#include "UndoReads.h"
 
 #include <QComboBox>
 #include <QRegularExpression>
@@ -90,12 +91,15 @@ void CharacterRepairTest::repairOfACleanCharacter() {
     start(gui, m_server);
     QVERIFY(selectCharacter(gui, "3"));
     m_changed = true;
+    const QStringList reads =
+            undoReads(m_server, "characters", characterstatements::repairUndo("3"));
     ServerLog log(m_server.generalLog);
     gui.chooseMenuItem(kList, "repairItem");
     QCOMPARE(gui.dialogs.describe(), QStringList{kRepairSent});
-    // The first half of the prologue, then the ten statements; no refresh.
+    // The first half of the prologue, the reads of the undo script, then the
+    // statements; no refresh.
     QCOMPARE(log.statementsSinceMark(),
-             QStringList{"use `characters`"} + asLogged(characterstatements::repair("3")));
+             QStringList{"use `characters`"} + reads + asLogged(characterstatements::repair("3")));
     const QStringList written = {"3|3|15007|0|1|-75|600000|600000|-1",
                                  "3|3|15007|1|1|-75|600000|600000|-1",
                                  "3|3|15007|2|1|0|600000|600000|-1"};
@@ -171,20 +175,24 @@ void CharacterRepairTest::repairTakesTheTransientState() {
 void CharacterRepairTest::failingRepairStatementGivesTheFailureBox() {
     DatabaseProbe probe(m_server);
     m_changed = true;
-    QVERIFY(probe.exec("RENAME TABLE characters.corpse TO characters.corpse_away"));
+    // The server refuses the update of the character's position.
+    QVERIFY(probe.exec("CREATE TRIGGER characters.kept_in_place BEFORE UPDATE ON "
+                       "characters.characters FOR EACH ROW SIGNAL SQLSTATE '45000' SET "
+                       "MESSAGE_TEXT = 'kept in place'"));
     GuiDriver gui;
     start(gui, m_server);
     QVERIFY(selectCharacter(gui, "29")); // no home-bind row either
     ServerLog log(m_server.generalLog);
     gui.chooseMenuItem(kList, "repairItem");
     const QStringList sent = log.statementsSinceMark();
-    QVERIFY(probe.exec("RENAME TABLE characters.corpse_away TO characters.corpse"));
+    QVERIFY(probe.exec("DROP TRIGGER characters.kept_in_place"));
     // The box names the server's reason.
-    QCOMPARE(gui.dialogs.describe(),
-             QStringList{kRepairFailed +
-                         "\r\nОшибка 1146: Table 'characters.corpse' doesn't exist"});
+    QCOMPARE(gui.dialogs.describe(), QStringList{kRepairFailed + "\r\nОшибка 1644: kept in place"});
     // The statements after the failed one were sent and took effect.
-    QCOMPARE(sent.size(), 12);
+    // (The trigger's own statement is logged too.)
+    const QStringList statements = asLogged(characterstatements::repair("29"));
+    const QStringList logged = sent.filter(QRegularExpression("^(?!SIGNAL )"));
+    QCOMPARE(logged.mid(logged.size() - statements.size()), statements);
     QCOMPARE(auras(probe, "29").size(), 3);
 }
 
@@ -206,6 +214,8 @@ void CharacterRepairTest::questChainReset() {
     GuiDriver gui;
     start(gui, m_server);
     QVERIFY(selectCharacter(gui, "5"));
+    const QStringList reads =
+            undoReads(m_server, "characters", characterstatements::questChainResetUndo("5"));
     ServerLog log(m_server.generalLog);
     gui.dialogs.answerNextConfirmations({false, true});
     gui.chooseMenuItem(kList, "moreFunctionsMenu/questChainResetItem");
@@ -216,9 +226,10 @@ void CharacterRepairTest::questChainReset() {
                              "позволить выполнить персонажу квесты на \"перехват\" ещё раз?";
     QCOMPARE(gui.dialogs.describe(), QStringList({question, question}));
     const QStringList sent = log.statementsSinceMark();
-    QCOMPARE(sent.mid(0, 3), QStringList({"use `characters`", "SET NAMES utf8",
-                                          "delete from `character_queststatus` where `guid` = 5 "
-                                          "and `quest` in (1718,1719,1712,1713,1791,1792)"}));
+    QCOMPARE(sent.mid(0, 5),
+             QStringList({"use `characters`", "SET NAMES utf8"}) + reads +
+                     QStringList{"delete from `character_queststatus` where `guid` = 5 "
+                                 "and `quest` in (1718,1719,1712,1713,1791,1792)"});
     QVERIFY(sent.last().startsWith("select `guid`"));
     QCOMPARE(probe.scalar(quests), QStringLiteral("7,33,783"));
 }

@@ -1,6 +1,11 @@
 // The statements of undo scripts: how a table's columns are read so that no
 // byte is lost, how each value is written back, and the script as a whole.
 // Loading real scripts into the server is tst_undo_scripts.
+#include "AccountStatements.h"
+#include "BanStatements.h"
+#include "BroadcastStatements.h"
+#include "CharacterStatements.h"
+#include "RealmStatements.h"
 #include "UndoStatements.h"
 
 #include <QDateTime>
@@ -100,6 +105,9 @@ private slots:
     void targetsUndoneInTheOppositeOrder();
     void longInsertsAreSplit();
     void overlappingTargetsPutARowBackOnce();
+    void changesAndTheirUndo_data();
+    void changesAndTheirUndo();
+    void repairAndItsUndo();
 };
 
 void UndoStatementsTest::columnForm_data() {
@@ -355,6 +363,148 @@ void UndoStatementsTest::overlappingTargetsPutARowBackOnce() {
                             "INSERT INTO `social` (`guid`,`friend`,`note`) VALUES\n"
                             "(1,2,'a'),\n(4,1,NULL);\n" +
                             kPutBack));
+}
+
+void UndoStatementsTest::changesAndTheirUndo_data() {
+    QTest::addColumn<QString>("statement");
+    QTest::addColumn<Target>("target");
+    QTest::addColumn<Target>("expected");
+    const Quoting quoting;
+    namespace stm = characterstatements;
+
+    QTest::newRow("account delete")
+            << accountsql::deleteStatement("5") << accountsql::deleteUndo("5")
+            << Target::deleted("account", "`id` = 5");
+    accountsql::AccountEdits stored{"7", "BOB", "0", "b@x", "1.2.3.4", "0", "", "2", "0"};
+    accountsql::AccountEdits edited = stored;
+    edited.email = "new@x";
+    edited.locale = "8 - Русский";
+    const accountsql::SavePlan plan = accountsql::savePlan(stored, stored, edited, {}, quoting);
+    QTest::newRow("account save: the written columns")
+            << plan.statement << accountsql::saveUndo(plan, "7")
+            << Target::updated("account", "`id` = 7", {"email", "locale"});
+    edited.username = "ROBERT";
+    const accountsql::SavePlan rename =
+            accountsql::savePlan(stored, stored, edited, "secret", quoting);
+    QTest::newRow("account save with a new name")
+            << rename.statement << accountsql::saveUndo(rename, "7")
+            << Target::updated(
+                       "account", "`id` = 7",
+                       {"username", "sha_pass_hash", "s", "v", "sessionkey", "email", "locale"});
+    QTest::newRow("account password")
+            << accountsql::setPasswordStatement("4", "AB", quoting)
+            << accountsql::setPasswordUndo("4")
+            << Target::updated("account", "`id` = 4", {"sha_pass_hash", "s", "v", "sessionkey"});
+    QTest::newRow("account session key")
+            << accountsql::resetSessionKeyStatement("4") << accountsql::resetSessionKeyUndo("4")
+            << Target::updated("account", "`id` = 4", {"s", "v", "sessionkey"});
+    QTest::newRow("stale accounts")
+            << accountsql::deleteStaleAccountsStatement("150")
+            << accountsql::deleteStaleAccountsUndo("150")
+            << Target::deleted("account", "DATEDIFF(NOW(), `last_login`) >  150");
+    QTest::newRow("IP ban reason")
+            << bansql::saveIpBanReason("1.2.3.4'", "spam", quoting)
+            << bansql::saveIpBanReasonUndo("1.2.3.4'", quoting)
+            << Target::updated("ip_banned", "`ip` = \"1.2.3.4\\'\"", {"banreason"});
+    QTest::newRow("IP ban delete") << bansql::deleteIpBan("10.0.0.1", quoting)
+                                   << bansql::deleteIpBanUndo("10.0.0.1", quoting)
+                                   << Target::deleted("ip_banned", "`ip` = \"10.0.0.1\"");
+    QTest::newRow("account ban lift")
+            << bansql::liftAccountBan("9") << bansql::liftAccountBanUndo("9")
+            << Target::updated("account_banned", "`id` = 9", {"active"});
+    QTest::newRow("account ban delete")
+            << bansql::deleteAccountBan("9", "1700000000")
+            << bansql::deleteAccountBanUndo("9", "1700000000")
+            << Target::deleted("account_banned", "(`id` = 9) and (`bandate` = 1700000000)");
+    QTest::newRow("broadcast save")
+            << broadcastsql::update("text", "5", "3", quoting) << broadcastsql::updateUndo("3")
+            << Target::updated("autobroadcast", "`id`=3", {"text", "next"});
+    QTest::newRow("broadcast delete") << broadcastsql::remove("3") << broadcastsql::removeUndo("3")
+                                      << Target::deleted("autobroadcast", "`id`=3");
+    const RealmFields realm{"2", "Мир", "127.0.0.1", "8085", "0", "2", "0", "0", "0"};
+    QTest::newRow("realm write") << realmsql::update(realm, quoting) << realmsql::updateUndo("2")
+                                 << Target::updated("realmlist", "`id` = 2",
+                                                    {"name", "address", "port", "icon", "color",
+                                                     "timezone"});
+    QTest::newRow("realm delete") << realmsql::remove("2") << realmsql::removeUndo("2")
+                                  << Target::deleted("realmlist", "`id` = 2");
+    const struct {
+        const char* name;
+        QString statement;
+        const char* column;
+    } edits[] = {
+            {"rename", stm::rename("Bob", "5", quoting), "name"},
+            {"account move", stm::moveToAccount("3", "5"), "account"},
+            {"at-login flags", stm::setAtLogin(4, "5"), "at_login"},
+            {"gender", stm::setGender("1", "5"), "gender"},
+            {"money", stm::setMoney("100", "5"), "money"},
+            {"level", stm::setLevel("80", "5"), "level"},
+    };
+    for (const auto& edit : edits)
+        QTest::newRow(edit.name) << edit.statement << stm::columnUndo(edit.column, "5")
+                                 << Target::updated("characters", "`guid` = 5", {edit.column});
+    QTest::newRow("quest chain reset")
+            << stm::questChainReset("5") << stm::questChainResetUndo("5")
+            << Target::deleted("character_queststatus",
+                               "`guid` = 5 and `quest` in (1718,1719,1712,1713,1791,1792)");
+    QTest::newRow("characters without account moved")
+            << stm::moveWithoutAccount("1", "realmd") << stm::moveWithoutAccountUndo("realmd")
+            << Target::updated("characters",
+                               "`account` not in (select `id` from `realmd`.`account`)",
+                               {"account"});
+    const stm::CleanupTarget social{"character_social", "friend", true};
+    QTest::newRow("characters without account deleted, one table")
+            << stm::deleteRowsOf(social, {"7", "9"}) << stm::cleanupUndo({social}, {"7", "9"})[0]
+            << Target::deleted("character_social", "`friend` IN (7,9)");
+}
+
+void UndoStatementsTest::changesAndTheirUndo() {
+    QFETCH(QString, statement);
+    QFETCH(Target, target);
+    QFETCH(Target, expected);
+    QCOMPARE(target, expected);
+    // The rows are read with the condition of the statement itself.
+    QString text = statement;
+    if (text.endsWith(u';'))
+        text.chop(1);
+    QVERIFY2(text.endsWith(QStringLiteral(" where ") + target.condition, Qt::CaseInsensitive),
+             qPrintable(text));
+    QVERIFY(text.contains(QStringLiteral("`") + target.table + QStringLiteral("`")));
+}
+
+void UndoStatementsTest::repairAndItsUndo() {
+    namespace stm = characterstatements;
+    const QStringList statements = stm::repair("29");
+    const QList<Target> targets = stm::repairUndo("29");
+    QCOMPARE(targets.first(), Target::rewritten("character_aura", "guid", "29"));
+    // Every statement's rows are among the targets: each DELETE by its own
+    // condition, the REPLACEs by the rewritten guid, the UPDATEs by the
+    // columns they write.
+    QStringList deleted;
+    for (const QString& statement : statements) {
+        if (statement.startsWith(QStringLiteral("DELETE FROM `character_aura`")) ||
+            !statement.startsWith(QStringLiteral("DELETE")))
+            continue;
+        bool found = false;
+        for (const Target& target : targets)
+            found = found ||
+                    (target.kind == Target::Kind::Deleted &&
+                     statement == QStringLiteral("DELETE FROM `") + target.table +
+                                          QStringLiteral("` WHERE ") + target.condition + u';');
+        QVERIFY2(found, qPrintable(statement));
+        deleted << statement;
+    }
+    QCOMPARE(deleted.size(), 4);
+    QVERIFY(statements.filter(QStringLiteral("REPLACE INTO character_aura VALUES (29, 29,"))
+                    .size() == 3);
+    const Target& characters = targets.last();
+    QCOMPARE(characters.kind, Target::Kind::Updated);
+    QCOMPARE(characters.condition, QStringLiteral("`guid`=29"));
+    for (const char* column : {"trans_x", "trans_y", "trans_z", "trans_o", "transguid", "taxi_path",
+                               "position_x", "position_y", "position_z", "map"}) {
+        QVERIFY(characters.columns.contains(QLatin1String(column)));
+        QVERIFY(statements.filter(QStringLiteral("`") + QLatin1String(column) + u'`').size() > 0);
+    }
 }
 
 QTEST_APPLESS_MAIN(UndoStatementsTest)
