@@ -35,6 +35,13 @@ const TextKey kInterfaceKeys[] = {
         {"Account", "CheatMoney", &Settings::cheatMoney},
 };
 
+// Written after the sixteen keys, so that a new file has them in the order
+// above and this section last.
+const TextKey kEncryptionKeys[] = {
+        {"TLS", "Mode", &Settings::tlsMode},
+        {"TLS", "CAFile", &Settings::tlsCaFile},
+};
+
 struct SwitchKey {
     const char* section;
     const char* key;
@@ -84,6 +91,7 @@ Settings loadSettings(const QString& directory) {
             settings.*entry.member = true;
     }
     readTexts(file, kInterfaceKeys, settings);
+    readTexts(file, kEncryptionKeys, settings);
     return settings;
 }
 
@@ -96,5 +104,6 @@ bool saveSettings(const QString& directory, const Settings& settings) {
         file.writeString(QLatin1String(entry.section), QLatin1String(entry.key),
                          settings.*entry.member ? QStringLiteral("On") : QStringLiteral("Off"));
     writeTexts(file, kInterfaceKeys, settings);
+    writeTexts(file, kEncryptionKeys, settings);
     return file.flush();
 }

@@ -38,6 +38,8 @@ Settings nonDefaultSettings() {
     s.adminAccount = QStringLiteral("7");
     s.lowLevel = QStringLiteral("5");
     s.cheatMoney = QStringLiteral("2000000000");
+    s.tlsMode = QStringLiteral("verify-identity");
+    s.tlsCaFile = QStringLiteral("/home/админ/certs/ca.pem");
     s.remember = true;
     return s;
 }
@@ -74,6 +76,8 @@ void SettingsTest::missingFileGivesDefaultsAndIsNotCreated() {
     QCOMPARE(loaded.adminAccount, QStringLiteral("0"));
     QCOMPARE(loaded.lowLevel, QStringLiteral("10"));
     QCOMPARE(loaded.cheatMoney, QStringLiteral("1000000000"));
+    QCOMPARE(loaded.tlsMode, QStringLiteral("preferred"));
+    QCOMPARE(loaded.tlsCaFile, QString());
     QVERIFY(!loaded.remember);
 
     QVERIFY(saveSettings(dir.path(), loaded));
@@ -165,7 +169,10 @@ void SettingsTest::newFileHasSectionsInOrderAndOwnerOnlyMode() {
                                                               "ErasePeriod=150\n"
                                                               "AdminAccount=0\n"
                                                               "LowLevel=10\n"
-                                                              "CheatMoney=1000000000\n"));
+                                                              "CheatMoney=1000000000\n"
+                                                              "[TLS]\n"
+                                                              "Mode=preferred\n"
+                                                              "CAFile=\n"));
     QCOMPARE(QFileInfo(path).permissions() & ~(QFile::ReadUser | QFile::WriteUser),
              QFile::ReadOwner | QFile::WriteOwner);
 }
@@ -249,7 +256,10 @@ void SettingsTest::existingFileUpdatedInPlace() {
                                                               "ErasePeriod=150\n"
                                                               "AdminAccount=0\n"
                                                               "LowLevel=10\n"
-                                                              "CheatMoney=1000000000\n"));
+                                                              "CheatMoney=1000000000\n"
+                                                              "[TLS]\n"
+                                                              "Mode=preferred\n"
+                                                              "CAFile=\n"));
 }
 
 void SettingsTest::existingFileKeepsItsMode() {
