@@ -13,6 +13,7 @@
 #include "uMysqlClient.h"
 #include "uMysqlNewPassword.h"
 
+#include <QElapsedTimer>
 #include <QTest>
 
 using namespace mysql;
@@ -139,6 +140,8 @@ private slots:
     void tlsRefused_data();
     void tlsRefused();
     void bytesBeforeTlsAreRefused();
+    void tlsWaitsEndWithinTheirLimit_data();
+    void tlsWaitsEndWithinTheirLimit();
     void modeOffNeverAsksForTls();
 };
 
@@ -441,6 +444,57 @@ void LoginTest::bytesBeforeTlsAreRefused() {
     fake.finish();
     QVERIFY(!fake.stallRanOut());
     QCOMPARE(fake.bytesDuringStall(), size_t(0));
+}
+
+void LoginTest::tlsWaitsEndWithinTheirLimit_data() {
+    QTest::addColumn<bool>("duringHandshake");
+    QTest::addColumn<int>("error");
+    QTest::addColumn<QString>("text");
+    // The connect's limit of one second ends a handshake the server never
+    // answers; the read limit of one second a reply that never comes.
+    QTest::newRow("silent during the handshake")
+            << true << 2026
+            << QStringLiteral("SSL connection error: the server did not answer in time");
+    QTest::newRow("silent after a statement")
+            << false << 2013 << QStringLiteral("Lost connection to MySQL server during query");
+}
+
+void LoginTest::tlsWaitsEndWithinTheirLimit() {
+    QFETCH(bool, duringHandshake);
+    QFETCH(int, error);
+    QFETCH(QString, text);
+    Fake::Greeting g;
+    g.capabilities = kOffersTls;
+    Fake fake;
+    fake.writePacket(0, Fake::greeting(g)).readPacket();
+    if (!duringHandshake)
+        fake.startTls().readPacket().writePacket(3, Fake::ok()).readPacket();
+    fake.stall();
+    fake.start();
+    TMysqlClient client;
+    prepare(client, fake, "p");
+    client.SetConnectTimeout(duringHandshake ? 1 : 5);
+    client.SetReadTimeout(duringHandshake ? 600 : 1);
+    QElapsedTimer timer;
+    timer.start();
+    if (duringHandshake) {
+        QVERIFY(!client.Connect());
+        QCOMPARE(client.TlsFailure(), TTlsFailure::Handshake);
+    } else {
+        QVERIFY2(client.Connect(), client.ErrorText().c_str());
+        QVERIFY(client.Encrypted());
+        timer.restart();
+        bool success = true;
+        QVERIFY(!client.Query("DELETE FROM t", true, success));
+        QVERIFY(!success);
+    }
+    const qint64 elapsed = timer.elapsed();
+    QCOMPARE(client.ErrorCode(), error);
+    QCOMPARE(QString::fromStdString(client.ErrorText()), text);
+    QVERIFY(!client.Connected());
+    QVERIFY2(elapsed >= 900 && elapsed < 5000, qPrintable(QString::number(elapsed)));
+    QVERIFY2(fake.finish(), fake.error().c_str());
+    QVERIFY2(!fake.stallRanOut(), "the client waited for the server's watchdog");
 }
 
 void LoginTest::modeOffNeverAsksForTls() {
