@@ -47,6 +47,7 @@ public:
     void error(const QString& caption, const QString& text) override;
     void notice(const QString&) override {}
     QString saveFileName(const SaveFileRequest&) override { return {}; }
+    QString openFileName(const OpenFileRequest&) override { return {}; }
     int errors = 0;
     QString lastError;
 };

@@ -1,19 +1,23 @@
 #pragma once
 
 #include "FramedPanel.h"
+#include "uMysqlTls.h"
 
+class DialogService;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
+class QPushButton;
 
 // The panel of further settings on the connection page ("Настройки"): start
-// page, clean-up numbers, locale number, export encoding and the initial
-// record limit.
+// page, clean-up numbers, locale number, export encoding, the initial
+// record limit and the encryption of the connection.
 class SettingsPanel : public FramedPanel {
     Q_OBJECT
 
 public:
-    explicit SettingsPanel(QWidget* parent = nullptr);
+    // dialogs: where the file chooser of the CA file is shown.
+    explicit SettingsPanel(DialogService& dialogs, QWidget* parent = nullptr);
 
     QComboBox* startPageCombo() const { return m_startPage; }
     QLineEdit* erasePeriodEdit() const { return m_erasePeriod; }
@@ -23,8 +27,20 @@ public:
     QComboBox* localeCombo() const { return m_locale; }
     QCheckBox* exportUtf8Box() const { return m_exportUtf8; }
     QComboBox* recordsLimitCombo() const { return m_recordsLimit; }
+    QComboBox* tlsModeCombo() const { return m_tlsMode; }
+    QLineEdit* tlsCaFileEdit() const { return m_tlsCaFile; }
+
+    // The encryption settings as the controls hold them; setting them shows
+    // a mode word that names no mode as the default mode.
+    QString tlsModeKeyword() const;
+    void setTlsModeKeyword(const QString& keyword);
+    mysql::TTlsOptions tlsOptions() const;
+
+    // "...": chooses the CA file in a file dialog.
+    void chooseCaFile();
 
 private:
+    DialogService& m_dialogs;
     QComboBox* m_startPage;
     QLineEdit* m_erasePeriod;
     QLineEdit* m_adminAccount;
@@ -33,4 +49,7 @@ private:
     QComboBox* m_locale;
     QCheckBox* m_exportUtf8;
     QComboBox* m_recordsLimit;
+    QComboBox* m_tlsMode;
+    QLineEdit* m_tlsCaFile;
+    QPushButton* m_tlsCaFileButton;
 };

@@ -17,6 +17,12 @@ public:
         QStringList filters; // e.g. "SQL-File (*.sql)"
     };
 
+    struct OpenFileRequest {
+        QString caption;
+        QString directory;   // initial directory; empty: the user's own
+        QStringList filters; // e.g. "Сертификаты (*.pem *.crt)"
+    };
+
     virtual ~DialogService() = default;
 
     // A Yes/No question owned by the main window; true only for Yes.
@@ -27,6 +33,8 @@ public:
     virtual void notice(const QString& text) = 0;
     // The chosen file, or an empty text when the person cancels.
     virtual QString saveFileName(const SaveFileRequest& request) = 0;
+    // An existing file to read, or an empty text when the person cancels.
+    virtual QString openFileName(const OpenFileRequest& request) = 0;
 };
 
 // The program's service: real Qt message boxes and file dialogs.
@@ -39,6 +47,7 @@ public:
     void error(const QString& caption, const QString& text) override;
     void notice(const QString& text) override;
     QString saveFileName(const SaveFileRequest& request) override;
+    QString openFileName(const OpenFileRequest& request) override;
 
 private:
     QWidget* m_owner;
