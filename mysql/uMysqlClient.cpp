@@ -242,6 +242,22 @@ bool TMysqlClient::OpenTransport() {
     return net_.IsOpen();
 }
 
+namespace {
+
+// Servers before 4.1 keep no settings of their own per session, so there is
+// nothing to set up there. A version text that does not start with a number
+// counts as a later server.
+bool KnowsSessionSettings(const std::string& version) {
+    unsigned major = 0;
+    unsigned minor = 0;
+    char dot = 0;
+    if (std::sscanf(version.c_str(), "%3u%c%3u", &major, &dot, &minor) != 3 || dot != '.')
+        return true;
+    return major > 4 || (major == 4 && minor >= 1);
+}
+
+} // namespace
+
 bool TMysqlClient::LogIn() {
     // The login never reconnects: a connection that fails in it fails the
     // connect.
@@ -255,6 +271,8 @@ bool TMysqlClient::LogIn() {
             return false;
         }
     }
+    if (!KnowsSessionSettings(serverVersion_))
+        return true;
     for (const std::string& statement : initStatements_) {
         if (!RunInitStatement(statement)) {
             DropConnection();

@@ -175,7 +175,8 @@ public:
     // Statements run after every login, a reconnect's included, before the
     // session is used: they set the session up the same way each time. Their
     // results are dropped; one that fails makes the connect fail with its
-    // error.
+    // error. Servers before 4.1, which keep no settings per session, get
+    // none of them.
     void SetInitStatements(std::vector<std::string> statements) {
         initStatements_ = std::move(statements);
     }
