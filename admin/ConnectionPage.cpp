@@ -1,5 +1,6 @@
 #include "ConnectionPage.h"
 
+#include "ConnectionSecurity.h"
 #include "FramedPanel.h"
 #include "PlacedControls.h"
 #include "uMysqlClient.h"
@@ -19,6 +20,8 @@ const QColor kGreen(0, 128, 0);
 std::string toUtf8(const QString& text) {
     return text.toUtf8().toStdString();
 }
+
+bool compressedConnections = false;
 
 } // namespace
 
@@ -92,6 +95,14 @@ QString ConnectionPage::databaseName(Database database) const {
     return databaseCombo(database)->currentText();
 }
 
+void ConnectionPage::setTlsOptionsSource(std::function<mysql::TTlsOptions()> source) {
+    m_tlsOptions = std::move(source);
+}
+
+void ConnectionPage::setCompressedConnections(bool on) {
+    compressedConnections = on;
+}
+
 void ConnectionPage::appendLog(const QString& line) {
     m_log->appendPlainText(line);
 }
@@ -106,16 +117,27 @@ void ConnectionPage::connectToServer() {
     session.SetDatabase(std::string());
     session.SetUseNamedPipe(false);
     session.ClearSpareOption();
-    session.SetCompress(false);
+    session.SetCompress(compressedConnections);
     session.SetPipeFallback(false);
+    if (m_tlsOptions)
+        session.SetTlsOptions(m_tlsOptions());
 
     if (session.Connect()) {
         appendLog(QStringLiteral("Подключиние к ") + QString::fromStdString(session.Host()) +
                   QStringLiteral(" выполнено!"));
         appendLog(QStringLiteral("Пользователь : ") + QString::fromStdString(session.User()) +
                   QLatin1Char('.'));
+        appendLog(security::encryptionLogLine(session.Encrypted(),
+                                              QString::fromStdString(session.TlsVersion()),
+                                              QString::fromStdString(session.TlsCipher())));
     } else {
         appendLog(QStringLiteral("Подключиние НЕВОЗМОЖНО!!!"));
+        const QString reason = security::failureLogLine(
+                session.TlsFailure(), QString::fromStdString(session.ErrorText()),
+                QString::fromStdString(session.Host()),
+                QString::fromStdString(session.TlsOptions().CaFile));
+        if (!reason.isEmpty())
+            appendLog(reason);
         m_autoLogin->setChecked(false);
         m_remember->setChecked(false);
     }

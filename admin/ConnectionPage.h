@@ -1,8 +1,11 @@
 #pragma once
 
 #include "QueryConventions.h"
+#include "uMysqlTls.h"
 
 #include <QWidget>
+
+#include <functional>
 
 class FramedPanel;
 class QCheckBox;
@@ -37,6 +40,14 @@ public:
     // combos. A port that is not a whole number throws ConversionError.
     void connectToServer();
 
+    // Where the encryption settings come from at the moment of connecting
+    // (the settings panel); without a source the session's defaults hold.
+    void setTlsOptionsSource(std::function<mysql::TTlsOptions()> source);
+
+    // The page logs in uncompressed. The window's tests switch compression
+    // on for a whole run, so that every page's statements travel compressed.
+    static void setCompressedConnections(bool on);
+
     // Adds a line to the connection log.
     void appendLog(const QString& line);
 
@@ -44,6 +55,7 @@ private:
     void fillDatabaseCombos();
 
     QueryContext& m_context;
+    std::function<mysql::TTlsOptions()> m_tlsOptions;
     FramedPanel* m_serverPanel;
     FramedPanel* m_databasePanel;
     QLineEdit* m_host;

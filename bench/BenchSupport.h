@@ -49,6 +49,7 @@ public:
     void notice(const QString&) override {}
     QString saveFileName(const SaveFileRequest&) override { return {}; }
     bool openFolder(const QString&) override { return false; }
+    QString openFileName(const OpenFileRequest&) override { return {}; }
     int errors = 0;
     QString lastError;
 };

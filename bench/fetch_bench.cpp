@@ -3,7 +3,9 @@
 // Seek/Value over every row and column) and once with MariaDB Connector/C
 // (mysql_store_result, then mysql_fetch_row/mysql_fetch_lengths). Each run is
 // a child process of its own, so that its CPU time and peak memory are its
-// own; the parent prints the medians and the CPU ratio.
+// own; the parent prints the medians and the CPU ratio. The same runs are made
+// over TLS (both clients with TLS on, the certificate not checked), which
+// gives the second ratio.
 //
 //   bench_fetch HOST PORT USER PASSWORD        set up the tables and run all
 //   bench_fetch --child SIDE TABLE HOST PORT USER PASSWORD    one run
@@ -56,7 +58,12 @@ double Now(clockid_t clock) {
     std::exit(1);
 }
 
-bool Connect(mysql::TMysqlClient& client, const Connection& c) {
+bool IsTls(const std::string& side) {
+    return side.size() > 4 && side.compare(side.size() - 4, 4, "-tls") == 0;
+}
+
+bool Connect(mysql::TMysqlClient& client, const Connection& c, bool tls = false) {
+    client.SetTlsOptions({tls ? mysql::TTlsMode::Required : mysql::TTlsMode::Off, {}});
     client.SetHost(c.host);
     client.SetPort(c.port);
     client.SetUser(c.user);
@@ -116,10 +123,12 @@ uint64_t Touch(const char* v, size_t length) {
     return v ? uint64_t(uint8_t(v[0])) + length + 1 : 0;
 }
 
-Sample RunOurs(const Connection& c, const std::string& statement, bool readAhead) {
+Sample RunOurs(const Connection& c, const std::string& statement, bool readAhead, bool tls) {
     mysql::TMysqlClient client;
-    if (!Connect(client, c))
+    if (!Connect(client, c, tls))
         Fail("connect", client.ErrorText());
+    if (client.Encrypted() != tls)
+        Fail("connect", "the session is not encrypted as asked");
     client.Net().SetReadAhead(readAhead);
     Sample s;
     const double cpu0 = Now(CLOCK_PROCESS_CPUTIME_ID), wall0 = Now(CLOCK_MONOTONIC);
@@ -139,11 +148,24 @@ Sample RunOurs(const Connection& c, const std::string& statement, bool readAhead
     return s;
 }
 
-Sample RunConnector(const Connection& c, const std::string& statement) {
+MYSQL* ConnectConnector(const Connection& c, bool tls) {
     MYSQL* mysql = mysql_init(nullptr);
+    if (tls) {
+        // TLS on, the certificate not checked: as the "required" mode of ours.
+        const my_bool verify = 0;
+        mysql_ssl_set(mysql, nullptr, nullptr, nullptr, nullptr, nullptr);
+        mysql_optionsv(mysql, MYSQL_OPT_SSL_VERIFY_SERVER_CERT, &verify);
+    }
     if (!mysql_real_connect(mysql, c.host.c_str(), c.user.c_str(), c.password.c_str(), nullptr,
                             unsigned(c.port), nullptr, 0))
         Fail("connect", mysql_error(mysql));
+    if ((mysql_get_ssl_cipher(mysql) != nullptr) != tls)
+        Fail("connect", "Connector/C is not encrypted as asked");
+    return mysql;
+}
+
+Sample RunConnector(const Connection& c, const std::string& statement, bool tls) {
+    MYSQL* mysql = ConnectConnector(c, tls);
     Sample s;
     const double cpu0 = Now(CLOCK_PROCESS_CPUTIME_ID), wall0 = Now(CLOCK_MONOTONIC);
     if (mysql_real_query(mysql, statement.data(), statement.size()) != 0)
@@ -166,8 +188,10 @@ Sample RunConnector(const Connection& c, const std::string& statement) {
 
 int Child(const std::string& side, const std::string& table, const Connection& c) {
     const std::string statement = std::string("SELECT * FROM ") + kDatabase + "." + table;
-    Sample s = side == "connector-c" ? RunConnector(c, statement)
-                                     : RunOurs(c, statement, side != "ours-no-read-ahead");
+    const bool tls = IsTls(side);
+    Sample s = side.rfind("connector-c", 0) == 0
+                       ? RunConnector(c, statement, tls)
+                       : RunOurs(c, statement, side != "ours-no-read-ahead", tls);
     rusage usage;
     getrusage(RUSAGE_SELF, &usage);
     std::printf("%.6f %.6f %ld %" PRIu64 "\n", s.cpu, s.wall, usage.ru_maxrss, s.checksum);
@@ -251,19 +275,36 @@ int main(int argc, char** argv) {
     std::printf("median of %d runs each; CPU and wall time of the query and the walk over every "
                 "cell, peak RSS of the run's process\n",
                 kRuns);
-    double ratio[2] = {0, 0};
+    {
+        mysql::TMysqlClient client;
+        if (!Connect(client, c, true))
+            Fail("connect", client.ErrorText());
+        MYSQL* mysql = ConnectConnector(c, true);
+        const char* version = "";
+        mariadb_get_infov(mysql, MARIADB_CONNECTION_TLS_VERSION, &version);
+        std::printf("TLS: ours %s %s, connector-c %s %s\n", client.TlsVersion().c_str(),
+                    client.TlsCipher().c_str(), version, mysql_get_ssl_cipher(mysql));
+        mysql_close(mysql);
+    }
+    double ratio[2] = {0, 0}, ratioTls[2] = {0, 0};
     double ours[2] = {0, 0};
     for (size_t i = 0; i < sizes.size(); ++i) {
         const Summary connector = Measure(argv[0], "connector-c", sizes[i], c);
         const Summary own = Measure(argv[0], "ours", sizes[i], c);
         Measure(argv[0], "ours-no-read-ahead", sizes[i], c);
-        if (own.checksum != connector.checksum)
-            Fail("checksum", "the two clients read different values");
+        const Summary connectorTls = Measure(argv[0], "connector-c-tls", sizes[i], c);
+        const Summary ownTls = Measure(argv[0], "ours-tls", sizes[i], c);
+        if (own.checksum != connector.checksum || ownTls.checksum != connector.checksum ||
+            connectorTls.checksum != connector.checksum)
+            Fail("checksum", "the clients read different values");
         ratio[i] = own.cpu / connector.cpu;
+        ratioTls[i] = ownTls.cpu / connectorTls.cpu;
         ours[i] = own.cpu;
     }
     std::printf("growth ours 200000/20000 rows: cpu x%.2f\n", ours[1] / ours[0]);
     std::printf("ratio at 20000 rows=%.3f\n", ratio[0]);
+    std::printf("ratio_tls at 20000 rows=%.3f\n", ratioTls[0]);
     std::printf("ratio=%.3f\n", ratio[1]);
+    std::printf("ratio_tls=%.3f\n", ratioTls[1]);
     return 0;
 }

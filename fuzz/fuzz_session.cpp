@@ -1,6 +1,8 @@
 // Fuzz target: the server's side of a whole session. The input's first byte
 // chooses the client's options; the rest is everything the server says
-// (greeting, login verdict, replies, field descriptors, rows, end packets),
+// (greeting, authentication switches and more data, the RSA key, login
+// verdict, replies, field descriptors, rows, end packets; after a greeting
+// that offers TLS, the bytes of a handshake that cannot succeed),
 // fed through one end of a socket pair while the client connects over the
 // other and runs a statement or two.
 //

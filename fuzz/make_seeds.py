@@ -39,12 +39,46 @@ def lcs(text):
     return lc(len(text)) + text
 
 
-def greeting(protocol=10, version=b"5.5.5-10.11.6-MariaDB", caps=0xF7FF, length=None):
+# The high half of the capabilities of a server that names plugins (and takes
+# a length-coded answer).
+PLUGIN_CAPS = 0x0028
+# Offers TLS.
+TLS_CAPS = 0xFFFF
+# Any RSA public key serves: the fuzz server cannot decrypt, it only answers.
+PUBLIC_KEY = b"""-----BEGIN PUBLIC KEY-----
+MIIBIjANBgkqhkiG9w0BAQEFAAOCAQ8AMIIBCgKCAQEAq/YTWgJmBGZPWUDJ9HF2
++w5Gu3EmjMCntv1b3KxhPegfQDWyUirGdzMvavA9llakElfxZv6YUqt7zl3GTFz5
+qY+f7pOIfddPUVka9jnV3BNg71A62EN0N3312LI/c7elXQQBEk52XlzEZDEOmQ65
+ycqzhAuOKfflmz3Vw77YXhb0QzUyC1mUpBMu5Zfqi6rDAtgnGYdxPFZ/VWLEnm6I
+uCQEjvdWP965CNIRfqcfNTGY6uod0Oq6fQXbMMNNYlvXPkRTkfP/q285OE2YZOBx
+ld0Q8fuPxoYF9Ni9gBSbKniTWl71B4RFjKdQDr/BdAg7RPgtXGBVoMK0iDGKM1vZ
+1QIDAQAB
+-----END PUBLIC KEY-----
+"""
+
+
+def greeting(protocol=10, version=b"5.5.5-10.11.6-MariaDB", caps=0xF7FF, length=None,
+             upper=0, plugin=b"mysql_native_password"):
     scramble = b"abcdefghijklmnopqrst"
     g = (bytes([protocol]) + version + b"\0" + le(7, 4) + scramble[:8] + b"\0" + le(caps, 2) +
-         b"\x21" + le(2, 2) + le(0, 2) + b"\x15" + b"\0" * 10 + scramble[8:] + b"\0" +
-         b"mysql_native_password\0")
+         b"\x21" + le(2, 2) + le(upper, 2) + b"\x15" + b"\0" * 10 + scramble[8:] + b"\0" +
+         plugin + b"\0")
     return g[:length] if length is not None else g
+
+
+def switch(plugin, data):
+    return b"\xfe" + plugin + b"\0" + data
+
+
+def plugin_login(plugin, rounds):
+    """A greeting naming plugin and the server's packets of the login after
+    the client's answer (the client answers between them)."""
+    out = packet(0, greeting(upper=PLUGIN_CAPS, plugin=plugin))
+    seq = 2
+    for p in rounds:
+        out += packet(seq, p)
+        seq += 2
+    return out
 
 
 def ok(affected=0, insert_id=0, info=b""):
@@ -128,6 +162,32 @@ SEEDS = {
                                 login_ok(greeting(caps=0xF7F7))),
     "compressed_surplus_packet": (COMPRESS | SECOND, login_ok() +
                                   compressed_block(1, packet(1, ok()) + packet(2, ok()))),
+    # Servers that name plugins: switches, more data, the RSA key.
+    "caching_sha2_fast": (0, plugin_login(b"caching_sha2_password",
+                                          [b"\x01\x03"]) + packet(3, ok()) + result(1, ROWS)),
+    "caching_sha2_full_key": (COMPRESS, plugin_login(b"caching_sha2_password",
+                                                     [b"\x01\x04", b"\x01" + PUBLIC_KEY, ok()]) +
+                              compressed_block(1, result(1, ROWS))),
+    "sha256_key": (0, plugin_login(b"sha256_password", [b"\x01" + PUBLIC_KEY, ok()]) +
+                   result(1, ROWS)),
+    "switch_ed25519": (0, plugin_login(b"mysql_native_password",
+                                       [switch(b"client_ed25519", bytes(range(65, 97))), ok()]) +
+                       result(1, ROWS)),
+    "switch_old": (0, plugin_login(b"mysql_native_password",
+                                   [switch(b"mysql_old_password", b"abcdefghijklmnopqrst\0"),
+                                    ok()]) + result(1, ROWS)),
+    "switch_caching_sha2": (0, plugin_login(b"mysql_native_password",
+                                            [switch(b"caching_sha2_password",
+                                                    b"abcdefghijklmnopqrst\0"), b"\x01\x04",
+                                             b"\x01" + PUBLIC_KEY, ok()]) + result(1, ROWS)),
+    "switch_unknown": (0, plugin_login(b"mysql_native_password",
+                                       [switch(b"auth_gssapi_client", b"x")])),
+    "switch_twice": (RECONNECT, plugin_login(b"caching_sha2_password",
+                                             [switch(b"mysql_native_password", b"A" * 20 + b"\0"),
+                                              switch(b"sha256_password", b"B" * 20)]) +
+                     SEPARATOR + login_ok() + packet(1, ok())),
+    # The greeting offers TLS; what follows is no handshake.
+    "tls_offered": (0, packet(0, greeting(caps=TLS_CAPS)) + b"\x16\x03\x03\x00\x02\x02\x28"),
 }
 
 

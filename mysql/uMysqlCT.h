@@ -25,6 +25,8 @@ constexpr uint32_t CLIENT_PROTOCOL_41 = 0x4000; // the 4.1 formats the client te
 constexpr uint32_t CLIENT_SECURE_CONNECTION = 0x8000;
 constexpr uint32_t CLIENT_MULTI_STATEMENTS = 0x10000;
 constexpr uint32_t CLIENT_MULTI_RESULTS = 0x20000;
+constexpr uint32_t CLIENT_PLUGIN_AUTH = 0x80000; // the greeting names a plugin; switches follow
+constexpr uint32_t CLIENT_PLUGIN_AUTH_LENENC_CLIENT_DATA = 0x200000; // length-coded answer
 
 // The capabilities a new session asks for. Local files (0x80) are offered
 // only when the session allows them.
@@ -60,5 +62,8 @@ constexpr int kProtocolVersion = 10;
 constexpr uint8_t kErrorMarker = 0xFF;
 constexpr uint8_t kEndMarker = 0xFE;
 constexpr uint8_t kNullMarker = 0xFB;
+// Login: more data for the authentication plugin; an authentication switch
+// request carries kEndMarker.
+constexpr uint8_t kMoreDataMarker = 0x01;
 
 } // namespace mysql

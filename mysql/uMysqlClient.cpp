@@ -16,7 +16,13 @@ namespace {
 
 constexpr size_t kMaxUserName = 32;
 constexpr size_t kMaxDatabaseName = 64;
-constexpr size_t kLoginPacketSize = 180;
+// The login packet's fixed head in the 4.1 form (also the whole TLS request)
+// and in the old form.
+constexpr size_t kLoginHead41 = 32;
+constexpr size_t kLoginHeadOld = 5;
+// Rounds a login may take after the login packet: a switch, a key request,
+// the key and the verdict leave room to spare.
+constexpr int kMaxAuthRounds = 8;
 // More columns than any server sends; a larger count is a broken reply.
 constexpr uint64_t kMaxColumns = 0xFFFF;
 // SendCommandOnce: the command went out but its reply failed.
@@ -171,6 +177,12 @@ void TMysqlClient::SetCompress(bool on) {
     compress_ = on;
 }
 
+void TMysqlClient::SetTlsOptions(const TTlsOptions& options) {
+    if (!(options == tlsOptions_) && Connected())
+        DropConnection();
+    tlsOptions_ = options;
+}
+
 bool TMysqlClient::Connect(const std::string& host, const std::string& user,
                            const std::string& password, const std::string& database, int port) {
     if (net_.IsOpen())
@@ -189,6 +201,7 @@ bool TMysqlClient::Connect(const std::string& host, const std::string& user,
 bool TMysqlClient::Connect() {
     if (net_.IsOpen())
         return true;
+    tlsFailure_ = TTlsFailure::None;
     if (host_.empty() && !streamSource_)
         return false;
     net_.SetDeadline(connectTimeout_ != 0
@@ -229,6 +242,22 @@ bool TMysqlClient::OpenTransport() {
     return net_.IsOpen();
 }
 
+namespace {
+
+// Servers before 4.1 keep no settings of their own per session, so there is
+// nothing to set up there. A version text that does not start with a number
+// counts as a later server.
+bool KnowsSessionSettings(const std::string& version) {
+    unsigned major = 0;
+    unsigned minor = 0;
+    char dot = 0;
+    if (std::sscanf(version.c_str(), "%3u%c%3u", &major, &dot, &minor) != 3 || dot != '.')
+        return true;
+    return major > 4 || (major == 4 && minor >= 1);
+}
+
+} // namespace
+
 bool TMysqlClient::LogIn() {
     // The login never reconnects: a connection that fails in it fails the
     // connect.
@@ -242,6 +271,8 @@ bool TMysqlClient::LogIn() {
             return false;
         }
     }
+    if (!KnowsSessionSettings(serverVersion_))
+        return true;
     for (const std::string& statement : initStatements_) {
         if (!RunInitStatement(statement)) {
             DropConnection();
@@ -303,13 +334,49 @@ bool TMysqlClient::Handshake() {
           (CLIENT_PROTOCOL_41 | CLIENT_SECURE_CONNECTION | CLIENT_MULTI_RESULTS)))
         clientFlags_ &= kOldServerMask;
 
-    if (!SendLogin()) {
+    // Plugin names and TLS are taken only when the server offers them; a
+    // server without them is answered as before.
+    clientFlags_ &= ~(CLIENT_PLUGIN_AUTH | CLIENT_PLUGIN_AUTH_LENENC_CLIENT_DATA | CLIENT_SSL);
+    std::unique_ptr<TMysqlAuthPlugin> plugin;
+    if ((serverCapabilities_ & CLIENT_PLUGIN_AUTH) && (clientFlags_ & CLIENT_PROTOCOL_41) &&
+        (serverCapabilities_ & CLIENT_SECURE_CONNECTION)) {
+        clientFlags_ |=
+                CLIENT_PLUGIN_AUTH | (serverCapabilities_ & CLIENT_PLUGIN_AUTH_LENENC_CLIENT_DATA);
+    }
+    const bool tlsOffered =
+            (serverCapabilities_ & CLIENT_SSL) && (clientFlags_ & CLIENT_PROTOCOL_41);
+    if (tlsOptions_.Mode != TTlsMode::Off && tlsOffered) {
+        clientFlags_ |= CLIENT_SSL;
+        if (!StartTls()) {
+            net_.Close();
+            return false;
+        }
+    } else if (TlsRequired(tlsOptions_.Mode)) {
+        tlsFailure_ = TTlsFailure::NotOffered;
+        net_.SetError(CR_SSL_CONNECTION_ERROR,
+                      FormatClientError(CR_SSL_CONNECTION_ERROR,
+                                        "TLS is required, but the server does not offer it"));
+        net_.Close();
+        return false;
+    }
+    if (clientFlags_ & CLIENT_PLUGIN_AUTH) {
+        // The plugin the greeting names answers its scramble; for one this
+        // library does not know, the 4.1 answer goes first and the server
+        // switches to what the account needs.
+        plugin = TMysqlAuthPlugin::Create(serverPlugin_, password_, net_.Vio().Encrypted());
+        if (!plugin)
+            plugin = TMysqlAuthPlugin::Create(TMysqlAuthPlugin::kNative, password_,
+                                              net_.Vio().Encrypted());
+    }
+
+    if (!SendLogin(plugin.get())) {
         // The packet layer names no reason for a failed send.
         SetClientError(CR_SERVER_LOST);
         net_.Close();
         return false;
     }
-    if (!ReadAuthResult()) {
+    const bool accepted = plugin ? ReadPluginAuthResult(std::move(plugin)) : ReadAuthResult();
+    if (!accepted) {
         net_.Close();
         return false;
     }
@@ -341,13 +408,27 @@ bool TMysqlClient::ParseGreeting(int length) {
     if (n >= L + 33) {
         serverLanguage_ = p[L + 17];
         serverStatus_ = ReadU16(p + L + 18);
+        serverCapabilities_ |= uint32_t(ReadU16(p + L + 20)) << 16;
     }
+    serverPlugin_.clear();
     if (n >= L + 45) {
         const uint8_t* rest = p + L + 33;
         size_t restLength = 0;
         while (restLength < 12 && L + 33 + restLength < n && rest[restLength] != 0)
             ++restLength;
         scramble_ += Text(rest, restLength);
+        if (serverCapabilities_ & CLIENT_PLUGIN_AUTH) {
+            // The plugin's name follows the scramble's second part (at least
+            // 13 bytes, with its zero byte); some servers leave out the name's
+            // zero byte at the end of the packet.
+            const size_t dataLength = p[L + 22];
+            const size_t at = L + 33 + std::max<size_t>(13, dataLength > 8 ? dataLength - 8 : 0);
+            if (at < n) {
+                const auto* name = p + at;
+                const auto* end = static_cast<const uint8_t*>(std::memchr(name, 0, n - at));
+                serverPlugin_ = Text(name, end ? size_t(end - name) : n - at);
+            }
+        }
     }
     if (n >= L + 33 && n < L + 45 && !old410_)
         serverCapabilities_ &= ~CLIENT_SECURE_CONNECTION;
@@ -355,47 +436,92 @@ bool TMysqlClient::ParseGreeting(int length) {
     return true;
 }
 
-bool TMysqlClient::SendLogin() {
-    uint8_t packet[kLoginPacketSize] = {};
-    size_t at;
+bool TMysqlClient::StartTls() {
+    // The request is the login packet's head; the login follows encrypted.
+    uint8_t request[kLoginHead41] = {};
+    WriteU32(request, clientFlags_);
+    request[7] = 1; // maximum packet size 16,777,216
+    request[8] = uint8_t(serverLanguage_);
+    if (net_.BytesAhead() != 0) {
+        // Bytes the server sent before its turn would pass for encrypted
+        // ones: a connection that does that is not to be trusted.
+        net_.ProtocolFault();
+        return false;
+    }
+    if (net_.WritePacket(request, sizeof request) != 0 || net_.Flush() != 0) {
+        SetClientError(CR_SERVER_LOST);
+        return false;
+    }
+    if (net_.Vio().StartTls(tlsOptions_, host_) != 0) {
+        tlsFailure_ = net_.Vio().TlsFailure();
+        return false;
+    }
+    return true;
+}
+
+bool TMysqlClient::SendLogin(TMysqlAuthPlugin* plugin) {
+    std::string packet;
     if (clientFlags_ & CLIENT_PROTOCOL_41) {
-        WriteU32(packet, clientFlags_);
-        packet[7] = 1; // maximum packet size 16,777,216
-        packet[8] = uint8_t(serverLanguage_);
-        at = 32;
+        uint8_t head[kLoginHead41] = {};
+        WriteU32(head, clientFlags_);
+        head[7] = 1; // maximum packet size 16,777,216
+        head[8] = uint8_t(serverLanguage_);
+        packet.assign(reinterpret_cast<const char*>(head), sizeof head);
     } else {
-        WriteU16(packet, clientFlags_);
-        at = 5; // maximum packet size 0
+        uint8_t head[kLoginHeadOld] = {};
+        WriteU16(head, clientFlags_); // maximum packet size 0
+        packet.assign(reinterpret_cast<const char*>(head), sizeof head);
     }
-    const size_t userLength = std::min(user_.size(), kMaxUserName);
-    std::memcpy(packet + at, user_.data(), userLength);
-    at += userLength + 1;
+    packet.append(user_, 0, kMaxUserName);
+    packet.push_back('\0');
 
-    if (password_.empty()) {
-        packet[at++] = 0;
-    } else if (serverCapabilities_ & CLIENT_SECURE_CONNECTION) {
-        if (old410_) {
-            std::memset(packet + at, 'x', 8);
-            at += 9;
+    const std::string database =
+            (!database_.empty() && (serverCapabilities_ & CLIENT_CONNECT_WITH_DB))
+                    ? database_.substr(0, kMaxDatabaseName)
+                    : std::string();
+    if (plugin) {
+        std::string answer = plugin->Start(scramble_);
+        if (clientFlags_ & CLIENT_PLUGIN_AUTH_LENENC_CLIENT_DATA) {
+            uint8_t length[3] = {0xFC, 0, 0};
+            if (answer.size() < 251) {
+                packet.push_back(char(answer.size()));
+            } else {
+                answer.resize(std::min<size_t>(answer.size(), 0xFFFF));
+                WriteU16(length + 1, uint32_t(answer.size()));
+                packet.append(reinterpret_cast<const char*>(length), sizeof length);
+            }
         } else {
-            packet[at++] = 20;
-            const TScrambleAnswer answer = SecureScramble(scramble_, password_);
-            std::memcpy(packet + at, answer.data(), answer.size());
-            at += answer.size();
+            answer.resize(std::min<size_t>(answer.size(), 255));
+            packet.push_back(char(answer.size()));
         }
+        packet += answer;
+        // The server reads a database field only when the flags announce it.
+        if (clientFlags_ & CLIENT_CONNECT_WITH_DB) {
+            packet += database;
+            packet.push_back('\0');
+        }
+        packet += plugin->Name();
+        packet.push_back('\0');
     } else {
-        const std::string answer = OldScramble(password_, scramble_.substr(0, 8));
-        std::memcpy(packet + at, answer.data(), answer.size());
-        at += answer.size() + 1;
+        if (password_.empty()) {
+            packet.push_back('\0');
+        } else if (serverCapabilities_ & CLIENT_SECURE_CONNECTION) {
+            if (old410_) {
+                packet.append(8, 'x');
+                packet.push_back('\0');
+            } else {
+                const TScrambleAnswer answer = SecureScramble(scramble_, password_);
+                packet.push_back(char(answer.size()));
+                packet.append(reinterpret_cast<const char*>(answer.data()), answer.size());
+            }
+        } else {
+            packet += OldScramble(password_, scramble_.substr(0, 8));
+            packet.push_back('\0');
+        }
+        packet += database;
+        packet.push_back('\0');
     }
-
-    if (!database_.empty() && (serverCapabilities_ & CLIENT_CONNECT_WITH_DB)) {
-        const size_t dbLength = std::min(database_.size(), kMaxDatabaseName);
-        std::memcpy(packet + at, database_.data(), dbLength);
-        at += dbLength;
-    }
-    ++at; // the terminating zero byte
-    return net_.WritePacket(packet, at) == 0 && net_.Flush() == 0;
+    return net_.WritePacket(packet.data(), packet.size()) == 0 && net_.Flush() == 0;
 }
 
 bool TMysqlClient::SendAuthAnswer(const void* data, size_t length) {
@@ -430,6 +556,72 @@ bool TMysqlClient::ReadAuthResult() {
         return SendAuthAnswer(answer, sizeof answer);
     }
     return true;
+}
+
+bool TMysqlClient::WriteAuthPacket(const std::string& data) {
+    if (net_.WritePacket(data.data(), data.size()) != 0 || net_.Flush() != 0) {
+        SetClientError(CR_SERVER_LOST);
+        return false;
+    }
+    return true;
+}
+
+bool TMysqlClient::ReadPluginAuthResult(std::unique_ptr<TMysqlAuthPlugin> plugin) {
+    bool switched = false;
+    for (int round = 0; round < kMaxAuthRounds; ++round) {
+        const int n = net_.ReadReply(clientFlags_);
+        if (n < 0)
+            return false;
+        const uint8_t* p = net_.ReadPos();
+        // Every answer is made before anything is written: the packet is read
+        // and written through the same buffer.
+        std::string answer;
+        if (p[0] == 0)
+            return true;
+        if (p[0] == kEndMarker && n == 1) {
+            // The pre-4.1 answer to the greeting's scramble, as servers
+            // without plugin names ask for it.
+            answer = OldScramble(password_, scramble_.substr(0, 8));
+            answer.resize(9, '\0');
+        } else if (p[0] == kEndMarker && !switched) {
+            // A switch request: the plugin's name, then its challenge.
+            switched = true;
+            const auto* name = p + 1;
+            const auto* nameEnd = static_cast<const uint8_t*>(std::memchr(name, 0, size_t(n - 1)));
+            const size_t nameLength = nameEnd ? size_t(nameEnd - name) : size_t(n - 1);
+            const std::string pluginName = Text(name, nameLength);
+            plugin = TMysqlAuthPlugin::Create(pluginName, password_, net_.Vio().Encrypted());
+            if (!plugin) {
+                net_.SetError(CR_AUTH_PLUGIN_CANNOT_LOAD,
+                              FormatClientError(CR_AUTH_PLUGIN_CANNOT_LOAD, pluginName.c_str()));
+                return false;
+            }
+            const size_t dataAt = nameEnd ? nameLength + 2 : size_t(n);
+            answer = plugin->Start(std::string_view(reinterpret_cast<const char*>(p) + dataAt,
+                                                    size_t(n) - dataAt));
+        } else if (p[0] == kMoreDataMarker) {
+            TMysqlAuthPlugin::TStep step = plugin->More(
+                    std::string_view(reinterpret_cast<const char*>(p) + 1, size_t(n - 1)));
+            if (step.kind == TMysqlAuthPlugin::TStep::Refuse) {
+                net_.SetError(CR_AUTH_PLUGIN_ERR,
+                              FormatClientError(CR_AUTH_PLUGIN_ERR, plugin->Name(),
+                                                step.errorText.c_str()));
+                return false;
+            }
+            if (step.kind == TMysqlAuthPlugin::TStep::Fault)
+                break;
+            if (step.kind == TMysqlAuthPlugin::TStep::Read)
+                continue;
+            answer = std::move(step.data);
+        } else {
+            break;
+        }
+        if (!WriteAuthPacket(answer))
+            return false;
+    }
+    // A second switch, a reply no plugin expects, or rounds without end.
+    net_.ProtocolFault();
+    return false;
 }
 
 void TMysqlClient::Close() {

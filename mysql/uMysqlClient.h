@@ -1,5 +1,6 @@
 #pragma once
 
+#include "uMysqlAuth.h"
 #include "uMysqlCT.h"
 #include "uMysqlErrors.h"
 #include "uMysqlHelpers.h"
@@ -174,11 +175,24 @@ public:
     // Statements run after every login, a reconnect's included, before the
     // session is used: they set the session up the same way each time. Their
     // results are dropped; one that fails makes the connect fail with its
-    // error.
+    // error. Servers before 4.1, which keep no settings per session, get
+    // none of them.
     void SetInitStatements(std::vector<std::string> statements) {
         initStatements_ = std::move(statements);
     }
     const std::vector<std::string>& InitStatements() const { return initStatements_; }
+    // Encryption (TLS) and the certificate check. The default uses TLS when
+    // the server offers it. A mode that requires TLS fails the connect (2026)
+    // rather than go on in clear text; changing the options on a connected
+    // session drops the connection like the properties above.
+    void SetTlsOptions(const TTlsOptions& options);
+    const TTlsOptions& TlsOptions() const { return tlsOptions_; }
+    // The connection is encrypted; with which protocol version and cipher.
+    bool Encrypted() const { return net_.Vio().Encrypted(); }
+    std::string TlsVersion() const { return net_.Vio().TlsVersion(); }
+    std::string TlsCipher() const { return net_.Vio().TlsCipher(); }
+    // Why the last Connect failed to encrypt; None when it did not fail so.
+    TTlsFailure TlsFailure() const { return tlsFailure_; }
 
     // Connects with the stored properties; true at once when connected. An
     // empty host gives false without touching the error.
@@ -236,9 +250,17 @@ private:
     bool RunInitStatement(const std::string& statement);
     bool Handshake();
     bool ParseGreeting(int length);
-    bool SendLogin();
+    // Asks the server for TLS and shakes hands; the login follows inside.
+    bool StartTls();
+    // plugin: the plugin that answers the scramble, with servers that name
+    // plugins; nullptr with the others.
+    bool SendLogin(TMysqlAuthPlugin* plugin);
     bool ReadAuthResult();
+    // The login's rounds with a server that names plugins: switch requests
+    // and more data until its verdict.
+    bool ReadPluginAuthResult(std::unique_ptr<TMysqlAuthPlugin> plugin);
     bool SendAuthAnswer(const void* data, size_t length);
+    bool WriteAuthPacket(const std::string& data);
     bool TryReconnect();
     // Sends a command and, unless skipReply, reads its first reply. With
     // retry, a lost reply is followed by one more attempt; with resend, a
@@ -299,6 +321,10 @@ private:
     uint32_t warningCount_ = 0;
     bool allowLocalFiles_ = false;
     std::function<int()> streamSource_;
+    TTlsOptions tlsOptions_;
+    TTlsFailure tlsFailure_ = TTlsFailure::None;
+    // The plugin the greeting names (servers that name plugins).
+    std::string serverPlugin_;
     // Reconnects the running command may still make.
     int reconnectsLeft_ = 0;
     std::vector<std::string> initStatements_;

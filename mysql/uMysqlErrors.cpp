@@ -34,12 +34,27 @@ const char* const kCatalogue[] = {
 static_assert(sizeof(kCatalogue) / sizeof(kCatalogue[0]) ==
               kLastClientError - kFirstClientError + 1);
 
+struct TLaterCode {
+    int code;
+    const char* format;
+};
+
+const TLaterCode kLaterCodes[] = {
+        {CR_SSL_CONNECTION_ERROR, "SSL connection error: %-.100s"},
+        {CR_AUTH_PLUGIN_CANNOT_LOAD, "Authentication plugin '%s' cannot be loaded"},
+        {CR_AUTH_PLUGIN_ERR, "Authentication plugin '%-.64s' reported error: %-.100s"},
+};
+
 } // namespace
 
 const char* ClientErrorFormat(int code) {
-    if (code < kFirstClientError || code > kLastClientError)
-        return "";
-    return kCatalogue[code - kFirstClientError];
+    if (code >= kFirstClientError && code <= kLastClientError)
+        return kCatalogue[code - kFirstClientError];
+    for (const TLaterCode& later : kLaterCodes) {
+        if (later.code == code)
+            return later.format;
+    }
+    return "";
 }
 
 std::string ClientErrorText(int code) {

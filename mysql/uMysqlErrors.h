@@ -28,6 +28,11 @@ enum ClientError : int {
     CR_NAMEDPIPESETSTATE_ERROR = 2018,
     CR_CANT_READ_CHARSET = 2019,
     CR_NET_PACKET_TOO_LARGE = 2020,
+    // Beyond the first range: the codes of the encrypted connection and of
+    // the authentication plugins.
+    CR_SSL_CONNECTION_ERROR = 2026,
+    CR_AUTH_PLUGIN_CANNOT_LOAD = 2059,
+    CR_AUTH_PLUGIN_ERR = 2061,
 };
 
 // Server error number used for an outgoing payload that is too large.
@@ -37,7 +42,8 @@ constexpr int kFirstClientError = CR_UNKNOWN_ERROR;
 constexpr int kLastClientError = CR_NET_PACKET_TOO_LARGE;
 
 // The format text of a catalogue code (printf style), or an empty text for a
-// code outside the catalogue.
+// code outside the catalogue. The catalogue holds 2000 to 2020 and the few
+// later codes named above.
 const char* ClientErrorFormat(int code);
 
 // The catalogue text of a code that takes no arguments.

@@ -51,6 +51,8 @@ public:
     // two commands they are what the server sent beyond its last reply,
     // since a block belongs to one answer.
     bool BlockHasMore() const { return remaining_ != 0; }
+    // Bytes received from the transport and not yet taken as packets.
+    size_t BytesAhead() const { return aheadEnd_ - aheadPos_ + remaining_; }
 
     bool GrowBuffer(size_t needed);
     bool ShrinkBuffer();

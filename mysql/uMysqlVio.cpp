@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <arpa/inet.h>
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <netdb.h>
 #include <netinet/in.h>
@@ -182,6 +183,10 @@ int TMysqlVio::Attach(int fd) {
 
 int TMysqlVio::Close() {
     int result = 0;
+    if (tls_) {
+        tls_->Shutdown();
+        tls_.reset();
+    }
     if (kind_ == kNamedPipe) {
         result = 0;
     } else if (kind_ != kClosed && socket_ >= 0) {
@@ -235,9 +240,67 @@ bool TMysqlVio::WaitUntil(short events, TMysqlDeadline end) {
     }
 }
 
+void TMysqlVio::FailTls(TTlsFailure failure, const std::string& reason) {
+    tlsFailure_ = failure;
+    SetError(CR_SSL_CONNECTION_ERROR, FormatClientError(CR_SSL_CONNECTION_ERROR, reason.c_str()));
+}
+
+int TMysqlVio::StartTls(const TTlsOptions& options, const std::string& host) {
+    tlsFailure_ = TTlsFailure::None;
+    if (kind_ == kClosed || socket_ < 0 || tls_)
+        return -1;
+    TTlsFailure failure = TTlsFailure::None;
+    std::string reason;
+    std::unique_ptr<TMysqlTls> tls = TMysqlTls::Create(socket_, options, host, failure, reason);
+    if (!tls) {
+        FailTls(failure, reason);
+        return -1;
+    }
+    for (;;) {
+        const long rc = tls->Handshake();
+        if (rc == 0)
+            break;
+        if (rc == TMysqlTls::kFailed) {
+            lastError_ = tls->SystemError() ? tls->SystemError() : EPROTO;
+            FailTls(tls->Failure(), tls->ErrorText());
+            return -1;
+        }
+        const bool reading = rc == TMysqlTls::kWantRead;
+        if (!WaitUntil(reading ? POLLIN : POLLOUT, WaitEnd(reading ? readLimit_ : writeLimit_))) {
+            FailTls(TTlsFailure::Handshake,
+                    TimedOut() ? std::string("the server did not answer in time")
+                               : std::string(std::strerror(lastError_)));
+            return -1;
+        }
+    }
+    tls_ = std::move(tls);
+    return 0;
+}
+
+template <class Call>
+long TMysqlVio::ThroughTls(Duration limit, Call call) {
+    const TMysqlDeadline end = WaitEnd(limit);
+    for (;;) {
+        const long n = call();
+        if (n >= 0) {
+            lastError_ = 0;
+            return n;
+        }
+        if (n == TMysqlTls::kFailed) {
+            lastError_ = tls_->SystemError() ? tls_->SystemError() : EPROTO;
+            return -1;
+        }
+        // Without a limit the wait is as long as the server takes.
+        if (!WaitUntil(n == TMysqlTls::kWantRead ? POLLIN : POLLOUT, end))
+            return -1;
+    }
+}
+
 long TMysqlVio::Read(void* buffer, size_t size) {
     if (kind_ == kClosed || socket_ < 0)
         return -1;
+    if (tls_)
+        return ThroughTls(readLimit_, [&] { return tls_->Read(buffer, size); });
     const TMysqlDeadline end = WaitEnd(readLimit_);
     for (;;) {
         if (end.IsSet() && !WaitUntil(POLLIN, end))
@@ -254,6 +317,8 @@ long TMysqlVio::Read(void* buffer, size_t size) {
 long TMysqlVio::Write(const void* buffer, size_t size) {
     if (kind_ == kClosed || socket_ < 0)
         return -1;
+    if (tls_)
+        return ThroughTls(writeLimit_, [&] { return tls_->Write(buffer, size); });
     const TMysqlDeadline end = WaitEnd(writeLimit_);
     for (;;) {
         if (end.IsSet() && !WaitUntil(POLLOUT, end))

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "uMysqlDeadline.h"
+#include "uMysqlTls.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -13,6 +14,9 @@
 // No wait on the socket is unbounded unless the caller asks for it: each Read
 // and Write waits at most its limit for the server (the longest silence
 // allowed, 0: none), and never past the deadline when one is set.
+//
+// Once StartTls has succeeded, Read and Write carry the stream through TLS,
+// under the same limits.
 namespace mysql {
 
 class TMysqlVio {
@@ -49,6 +53,17 @@ public:
     // Shuts the sending side, drains what the server still sends without
     // blocking, and closes. The error fields keep their values.
     int Close();
+
+    // Shakes hands for TLS on the open stream; every wait of the handshake
+    // ends within its read or write limit and by the deadline. 0, or -1 with
+    // the error 2026 and TlsFailure() telling why.
+    int StartTls(const TTlsOptions& options, const std::string& host);
+    bool Encrypted() const { return tls_ != nullptr; }
+    // The session's protocol version and cipher; empty when not encrypted.
+    std::string TlsVersion() const { return tls_ ? tls_->Version() : std::string(); }
+    std::string TlsCipher() const { return tls_ ? tls_->Cipher() : std::string(); }
+    // Why the last StartTls failed.
+    TTlsFailure TlsFailure() const { return tlsFailure_; }
 
     // One receive: bytes read (> 0), 0 when the peer closed, -1 on error or
     // when the server sent nothing within the limit (TimedOut()).
@@ -104,6 +119,11 @@ private:
     bool WaitUntil(short events, TMysqlDeadline end);
     int ConnectTcp(const std::string& host, int port);
     void CloseFailedSocket(int fd);
+    // One Read or Write through TLS: call runs it, and its wants are waited
+    // for within limit.
+    template <class Call>
+    long ThroughTls(Duration limit, Call call);
+    void FailTls(TTlsFailure failure, const std::string& reason);
 
     int socket_ = -1;
     intptr_t pipe_ = -1;
@@ -117,6 +137,8 @@ private:
     Duration readLimit_{0};
     Duration writeLimit_{0};
     TMysqlDeadline deadline_;
+    std::unique_ptr<TMysqlTls> tls_;
+    TTlsFailure tlsFailure_ = TTlsFailure::None;
 };
 
 } // namespace mysql

@@ -136,6 +136,11 @@ int ProfileFile::findKey(int sectionLine, const QString& key) const {
     return -1;
 }
 
+bool ProfileFile::hasKey(const QString& section, const QString& key) const {
+    const int sectionLine = findSection(section);
+    return sectionLine >= 0 && findKey(sectionLine, key) >= 0;
+}
+
 QString ProfileFile::readString(const QString& section, const QString& key,
                                 const QString& defaultValue) const {
     const int sectionLine = findSection(section);

@@ -30,6 +30,8 @@ public:
     // Sets section/key in memory: an existing key is replaced in place, a new
     // key goes to the end of its section, a new section to the end of the file.
     void writeString(const QString& section, const QString& key, const QString& value);
+    // Whether the file has the key in the section, whatever its value.
+    bool hasKey(const QString& section, const QString& key) const;
 
     // Writes the file when something changed. A file created here is readable
     // and writable by its owner only. Returns false when the file could not be

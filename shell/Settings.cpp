@@ -35,6 +35,15 @@ const TextKey kInterfaceKeys[] = {
         {"Account", "CheatMoney", &Settings::cheatMoney},
 };
 
+// Written after the sixteen keys, so that a new file has them in the order
+// above and this section last. A file of an earlier version, which lacks
+// them, gets them only once they differ from their defaults, so that saving
+// unchanged settings leaves such a file as it was; a new file has them all.
+const TextKey kEncryptionKeys[] = {
+        {"TLS", "Mode", &Settings::tlsMode},
+        {"TLS", "CAFile", &Settings::tlsCaFile},
+};
+
 struct SwitchKey {
     const char* section;
     const char* key;
@@ -61,6 +70,17 @@ void writeTexts(ProfileFile& file, const auto& keys, const Settings& settings) {
                          settings.*entry.member);
 }
 
+void writeOptionalTexts(ProfileFile& file, const auto& keys, const Settings& settings) {
+    static const Settings defaults;
+    for (const TextKey& entry : keys) {
+        const QLatin1String section(entry.section);
+        const QLatin1String key(entry.key);
+        if (!file.exists() || settings.*entry.member != defaults.*entry.member ||
+            file.hasKey(section, key))
+            file.writeString(section, key, settings.*entry.member);
+    }
+}
+
 } // namespace
 
 QString settingsFilePath(const QString& directory) {
@@ -84,6 +104,7 @@ Settings loadSettings(const QString& directory) {
             settings.*entry.member = true;
     }
     readTexts(file, kInterfaceKeys, settings);
+    readTexts(file, kEncryptionKeys, settings);
     return settings;
 }
 
@@ -96,5 +117,6 @@ bool saveSettings(const QString& directory, const Settings& settings) {
         file.writeString(QLatin1String(entry.section), QLatin1String(entry.key),
                          settings.*entry.member ? QStringLiteral("On") : QStringLiteral("Off"));
     writeTexts(file, kInterfaceKeys, settings);
+    writeOptionalTexts(file, kEncryptionKeys, settings);
     return file.flush();
 }

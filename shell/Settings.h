@@ -21,6 +21,11 @@ struct Settings {
     QString adminAccount = QStringLiteral("0");
     QString lowLevel = QStringLiteral("10");
     QString cheatMoney = QStringLiteral("1000000000");
+    // Encryption of the connection, in a section of its own: the mode's word
+    // ("off", "preferred", "required", "verify-ca", "verify-identity") and
+    // the authorities' file of the verifying modes.
+    QString tlsMode = QStringLiteral("preferred");
+    QString tlsCaFile;
     // "Запомнить все параметры": checked when the file existed at start-up;
     // the settings are written at exit only while it is checked.
     bool remember = false;
@@ -35,6 +40,7 @@ QString settingsFilePath(const QString& directory);
 // an empty value all leave the default.
 Settings loadSettings(const QString& directory);
 
-// Writes all sixteen keys when settings.remember is set; otherwise the file is
-// neither created nor touched. Returns false only when a write failed.
+// Writes all sixteen keys and then the encryption section when
+// settings.remember is set; otherwise the file is neither created nor
+// touched. Returns false only when a write failed.
 bool saveSettings(const QString& directory, const Settings& settings);

@@ -1,18 +1,22 @@
 #include "SettingsPanel.h"
 
+#include "ConnectionSecurity.h"
+#include "DialogService.h"
 #include "KeyFilters.h"
 #include "PlacedControls.h"
 #include "RecordLimit.h"
 
 #include <QComboBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-SettingsPanel::SettingsPanel(QWidget* parent)
-    : FramedPanel(parent, QColor(0, 0, 128)) {
+SettingsPanel::SettingsPanel(DialogService& dialogs, QWidget* parent)
+    : FramedPanel(parent, QColor(0, 0, 128))
+    , m_dialogs(dialogs) {
     setObjectName(QStringLiteral("dxContainer4"));
-    setGeometry(368, 16, 358, 465);
+    setGeometry(368, 16, 358, 500);
 
     // The buttons "Настройки" and "Выход" stand over the top left corner.
     auto* title = placeHeading(this, "Label11", QStringLiteral("Панель дополнительных настроек"),
@@ -30,7 +34,7 @@ SettingsPanel::SettingsPanel(QWidget* parent)
     auto* cleanUp = new FramedPanel(this, QColor(0, 0, 128),
                                     QStringLiteral("Опции чистки учетных записей"));
     cleanUp->setObjectName(QStringLiteral("dxContainer20"));
-    cleanUp->setGeometry(8, 72, 342, 200);
+    cleanUp->setGeometry(8, 72, 342, 194);
     placeWrappedLabel(cleanUp, QStringLiteral("Период удаления ста- рых аккаунтов (дней)"), 8, 20,
                       240, 30);
     m_erasePeriod = placeEdit(cleanUp, "dxDNEdit45", 256, 22, 76, QStringLiteral("150"));
@@ -53,7 +57,7 @@ SettingsPanel::SettingsPanel(QWidget* parent)
     auto* localisation =
             new FramedPanel(this, QColor(0, 0, 128), QStringLiteral("Опции локализации"));
     localisation->setObjectName(QStringLiteral("dxContainer10"));
-    localisation->setGeometry(8, 282, 342, 76);
+    localisation->setGeometry(8, 274, 342, 76);
     placeWrappedLabel(localisation, QStringLiteral("Номер языка"), 8, 22, 100, 16);
     m_locale = placeCombo(localisation, "ComboBox6",
                           {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
@@ -66,12 +70,56 @@ SettingsPanel::SettingsPanel(QWidget* parent)
 
     placeWrappedLabel(this,
                       QStringLiteral("Первоначальное значение ограничения количества записей"), 8,
-                      370, 240, 30);
-    m_recordsLimit = recordlimit::placeBox(this, "ComboBox17", 256, 374, 94, 22);
+                      356, 240, 30);
+    m_recordsLimit = recordlimit::placeBox(this, "ComboBox17", 256, 360, 94, 22);
 
-    placeWrappedLabel(this, QStringLiteral("Журнал изменений и сценарии отмены:"), 8, 408, 342, 16);
-    m_journalFolder = placeEdit(this, "journalFolderEdit", 8, 428, 258);
+    auto* encryption =
+            new FramedPanel(this, QColor(0, 0, 128), QStringLiteral("Шифрование соединения (TLS)"));
+    encryption->setObjectName(QStringLiteral("tlsPanel"));
+    encryption->setGeometry(8, 390, 342, 72);
+    placeWrappedLabel(encryption, QStringLiteral("Режим"), 8, 20, 60, 16);
+    m_tlsMode = placeCombo(encryption, "tlsModeCombo", security::modeCaptions(), 72, 18, 262);
+    m_tlsMode->setEditable(false);
+    m_tlsMode->setCurrentIndex(security::modeIndex(security::kDefaultMode));
+    placeWrappedLabel(encryption, QStringLiteral("Файл CA"), 8, 46, 60, 16);
+    m_tlsCaFile = placeEdit(encryption, "tlsCaFileEdit", 72, 44, 232);
+    m_tlsCaFileButton =
+            placeButton(encryption, "tlsCaFileButton", QStringLiteral("..."), 308, 43, 26, 23);
+    connect(m_tlsCaFileButton, &QPushButton::clicked, this, &SettingsPanel::chooseCaFile);
+
+    placeWrappedLabel(this, QStringLiteral("Журнал изменений"), 8, 472, 110, 16);
+    m_journalFolder = placeEdit(this, "journalFolderEdit", 120, 470, 146);
     makeReadOnly(m_journalFolder);
     m_openJournalFolder =
-            placeButton(this, "journalFolderButton", QStringLiteral("Открыть"), 272, 427, 78, 23);
+            placeButton(this, "journalFolderButton", QStringLiteral("Открыть"), 272, 469, 78, 23);
+}
+
+QString SettingsPanel::tlsModeKeyword() const {
+    const int index = m_tlsMode->currentIndex();
+    return security::modeKeyword(index >= 0 && index < int(std::size(security::kModes))
+                                         ? security::kModes[index]
+                                         : security::kDefaultMode);
+}
+
+void SettingsPanel::setTlsModeKeyword(const QString& keyword) {
+    m_tlsMode->setCurrentIndex(security::modeIndex(security::modeFromKeyword(keyword)));
+}
+
+mysql::TTlsOptions SettingsPanel::tlsOptions() const {
+    mysql::TTlsOptions options;
+    options.Mode = security::modeFromKeyword(tlsModeKeyword());
+    options.CaFile = m_tlsCaFile->text().toStdString();
+    return options;
+}
+
+void SettingsPanel::chooseCaFile() {
+    DialogService::OpenFileRequest request;
+    request.caption = QStringLiteral("Файл сертификатов CA");
+    const QString current = m_tlsCaFile->text();
+    request.directory = current.isEmpty() ? QString() : QFileInfo(current).absolutePath();
+    request.filters = {QStringLiteral("Сертификаты (*.pem *.crt *.cer)"),
+                       QStringLiteral("Все файлы (*)")};
+    const QString chosen = m_dialogs.openFileName(request);
+    if (!chosen.isEmpty())
+        m_tlsCaFile->setText(chosen);
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "FramedPanel.h"
+#include "uMysqlTls.h"
 
+class DialogService;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
@@ -9,12 +11,14 @@ class QPushButton;
 
 // The panel of further settings on the connection page ("Настройки"): start
 // page, clean-up numbers, locale number, export encoding, the initial
-// record limit, and the folder of the change journal.
+// record limit, the encryption of the connection and the folder of the
+// change journal.
 class SettingsPanel : public FramedPanel {
     Q_OBJECT
 
 public:
-    explicit SettingsPanel(QWidget* parent = nullptr);
+    // dialogs: where the file chooser of the CA file is shown.
+    explicit SettingsPanel(DialogService& dialogs, QWidget* parent = nullptr);
 
     QComboBox* startPageCombo() const { return m_startPage; }
     QLineEdit* erasePeriodEdit() const { return m_erasePeriod; }
@@ -27,8 +31,20 @@ public:
     // The journal folder, shown; its button opens it in the file manager.
     QLineEdit* journalFolderEdit() const { return m_journalFolder; }
     QPushButton* journalFolderButton() const { return m_openJournalFolder; }
+    QComboBox* tlsModeCombo() const { return m_tlsMode; }
+    QLineEdit* tlsCaFileEdit() const { return m_tlsCaFile; }
+
+    // The encryption settings as the controls hold them; setting them shows
+    // a mode word that names no mode as the default mode.
+    QString tlsModeKeyword() const;
+    void setTlsModeKeyword(const QString& keyword);
+    mysql::TTlsOptions tlsOptions() const;
+
+    // "...": chooses the CA file in a file dialog.
+    void chooseCaFile();
 
 private:
+    DialogService& m_dialogs;
     QComboBox* m_startPage;
     QLineEdit* m_erasePeriod;
     QLineEdit* m_adminAccount;
@@ -39,4 +55,7 @@ private:
     QComboBox* m_recordsLimit;
     QLineEdit* m_journalFolder;
     QPushButton* m_openJournalFolder;
+    QComboBox* m_tlsMode;
+    QLineEdit* m_tlsCaFile;
+    QPushButton* m_tlsCaFileButton;
 };

@@ -120,7 +120,8 @@ void TForm1::buildConnectionPageExtras() {
     m_picture->setPixmap(QPixmap::fromImage(loadJpeg(QStringLiteral(":/pictures/connection.jpg"))));
     connect(m_picture, &PictureBox::doubleClicked, this, &TForm1::showAbout);
 
-    m_settingsPanel = new SettingsPanel(page);
+    m_settingsPanel = new SettingsPanel(m_dialogs, page);
+    m_connectionPage->setTlsOptionsSource([this] { return m_settingsPanel->tlsOptions(); });
 
     m_settingsButton = placeButton(page, "dxButton8", QStringLiteral("Настройки"), 368, 16, 80, 22);
     connect(m_settingsButton, &QPushButton::clicked, this, &TForm1::toggleSettingsPanel);
@@ -152,6 +153,7 @@ void TForm1::setUpJournal() {
     journal.setFolder(QDir(m_folders.dataFolder).filePath(QStringLiteral("journal")));
     folderEdit->setText(QDir::toNativeSeparators(journal.folder()));
     folderEdit->setCursorPosition(0);
+    folderEdit->setToolTip(folderEdit->text());
     connect(m_settingsPanel->journalFolderButton(), &QPushButton::clicked, this,
             &TForm1::openJournalFolder);
 }
@@ -181,6 +183,8 @@ void TForm1::applySettings(const Settings& settings) {
     m_settingsPanel->adminAccountEdit()->setText(settings.adminAccount);
     m_settingsPanel->lowLevelEdit()->setText(settings.lowLevel);
     m_settingsPanel->cheatMoneyEdit()->setText(settings.cheatMoney);
+    m_settingsPanel->setTlsModeKeyword(settings.tlsMode);
+    m_settingsPanel->tlsCaFileEdit()->setText(settings.tlsCaFile);
 }
 
 Settings TForm1::currentSettings() const {
@@ -201,6 +205,8 @@ Settings TForm1::currentSettings() const {
     settings.adminAccount = m_settingsPanel->adminAccountEdit()->text();
     settings.lowLevel = m_settingsPanel->lowLevelEdit()->text();
     settings.cheatMoney = m_settingsPanel->cheatMoneyEdit()->text();
+    settings.tlsMode = m_settingsPanel->tlsModeKeyword();
+    settings.tlsCaFile = m_settingsPanel->tlsCaFileEdit()->text();
     settings.remember = m_connectionPage->rememberBox()->isChecked();
     return settings;
 }

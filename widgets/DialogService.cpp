@@ -44,6 +44,18 @@ bool QtDialogService::openFolder(const QString& path) {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
+QString QtDialogService::openFileName(const OpenFileRequest& request) {
+    QFileDialog dialog(m_owner, request.caption);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (!request.directory.isEmpty())
+        dialog.setDirectory(request.directory);
+    dialog.setNameFilters(request.filters);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
 QString applicationTitleFor(const QString& executableFileName) {
     QString title = executableFileName.section(u'.', 0, 0).toLower();
     if (!title.isEmpty())

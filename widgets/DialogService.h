@@ -18,6 +18,12 @@ public:
         QStringList filters; // e.g. "SQL-File (*.sql)"
     };
 
+    struct OpenFileRequest {
+        QString caption;
+        QString directory;   // initial directory; empty: the user's own
+        QStringList filters; // e.g. "Сертификаты (*.pem *.crt)"
+    };
+
     virtual ~DialogService() = default;
 
     // A Yes/No question owned by the main window; true only for Yes.
@@ -31,6 +37,8 @@ public:
     // Opens a folder in the desktop's file manager; false when the desktop
     // cannot.
     virtual bool openFolder(const QString& path) = 0;
+    // An existing file to read, or an empty text when the person cancels.
+    virtual QString openFileName(const OpenFileRequest& request) = 0;
 };
 
 // The program's service: real Qt message boxes and file dialogs.
@@ -44,6 +52,7 @@ public:
     void notice(const QString& text) override;
     QString saveFileName(const SaveFileRequest& request) override;
     bool openFolder(const QString& path) override;
+    QString openFileName(const OpenFileRequest& request) override;
 
 private:
     QWidget* m_owner;

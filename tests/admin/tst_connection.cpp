@@ -7,8 +7,10 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QTest>
 
 namespace {
@@ -27,7 +29,21 @@ QStringList comboItems(GuiDriver& gui, const QString& name) {
     return items;
 }
 
+enum class Outcome { Encrypted, Clear, Refused };
+
+// The log's line after a connect over TLS; the version and the cipher are
+// what the server and the client agreed on.
+const QRegularExpression
+        kEncryptedLine(QStringLiteral("^Соединение зашифровано: TLSv1\\.[23], [A-Z0-9_-]+\\.$"));
+
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(Outcome)
 
 class ConnectionTest : public QObject {
     Q_OBJECT
@@ -40,6 +56,10 @@ private slots:
     void failedConnectUnchecksBothBoxes();
     void portThatIsNotANumberShowsConversionError();
     void cyrillicDatabaseNameIsListed();
+    void connectWithEachTlsMode_data();
+    void connectWithEachTlsMode();
+    void tlsSettingsWrittenAndReadBack();
+    void rejectedCertificateAtStartUp();
 
 private:
     TestServer m_server;
@@ -62,10 +82,13 @@ void ConnectionTest::connectLogsUserAndDatabaseCount() {
     QVERIFY(logLines(gui).isEmpty());
     gui.click(QStringLiteral("dxButton1"));
 
-    QCOMPARE(logLines(gui),
-             QStringList({QStringLiteral("Подключиние к 127.0.0.1 выполнено!"),
-                          QStringLiteral("Пользователь : %1.").arg(m_server.user),
-                          QStringLiteral("Найдено баз данных: %1").arg(databases.size())}));
+    // The test server offers TLS, which the default mode takes.
+    const QStringList lines = logLines(gui);
+    QCOMPARE(lines.size(), 4);
+    QCOMPARE(lines.at(0), QStringLiteral("Подключиние к 127.0.0.1 выполнено!"));
+    QCOMPARE(lines.at(1), QStringLiteral("Пользователь : %1.").arg(m_server.user));
+    QVERIFY2(kEncryptedLine.match(lines.at(2)).hasMatch(), qPrintable(lines.at(2)));
+    QCOMPARE(lines.at(3), QStringLiteral("Найдено баз данных: %1").arg(databases.size()));
     // The four lists hold the same names in the server's order; the texts
     // loaded from the settings file stay as they were.
     const QStringList names = {QStringLiteral("ComboBox1"), QStringLiteral("ComboBox2"),
@@ -89,8 +112,8 @@ void ConnectionTest::connectingTwiceLogsTwiceWithOneLogin() {
     gui.click(QStringLiteral("dxButton1"));
 
     const QStringList lines = logLines(gui);
-    QCOMPARE(lines.size(), 6);
-    QCOMPARE(lines.mid(3), lines.mid(0, 3));
+    QCOMPARE(lines.size(), 8);
+    QCOMPARE(lines.mid(4), lines.mid(0, 4));
     const QStringList logins = log.commandsSinceMark().filter(QRegularExpression("^Connect\t"));
     QCOMPARE(logins.size(), 1);
     QCOMPARE(log.statementsSinceMark().count(QStringLiteral("show databases")), 2);
@@ -156,6 +179,129 @@ void ConnectionTest::cyrillicDatabaseNameIsListed() {
     const QStringList items = comboItems(gui, QStringLiteral("ComboBox3"));
     probe.exec(QStringLiteral("DROP DATABASE `архив_игроков`"));
     QVERIFY2(items.contains(QStringLiteral("архив_игроков")), qPrintable(items.join(u',')));
+}
+
+void ConnectionTest::connectWithEachTlsMode_data() {
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<QString>("caFile");
+    QTest::addColumn<QString>("host");
+    QTest::addColumn<Outcome>("outcome");
+    QTest::addColumn<QString>("reason");
+    TestServer s = TestServer::fromEnvironment();
+    QTest::newRow("off") << QStringLiteral("Не шифровать") << QString() << s.host << Outcome::Clear
+                         << QString();
+    QTest::newRow("preferred") << QStringLiteral("Шифровать, если сервер может") << QString()
+                               << s.host << Outcome::Encrypted << QString();
+    QTest::newRow("required") << QStringLiteral("Только шифрованное") << QString() << s.host
+                              << Outcome::Encrypted << QString();
+    QTest::newRow("verify CA, the right CA")
+            << QStringLiteral("Проверять сертификат по CA") << s.tlsCa << s.host
+            << Outcome::Encrypted << QString();
+    QTest::newRow("verify CA, a wrong CA")
+            << QStringLiteral("Проверять сертификат по CA") << s.tlsWrongCa << s.host
+            << Outcome::Refused
+            << QStringLiteral("Сертификат сервера не прошёл проверку (SSL connection error: "
+                              "self-signed certificate in certificate chain).");
+    QTest::newRow("verify identity, the name matches")
+            << QStringLiteral("Проверять сертификат и имя") << s.tlsCa << s.host
+            << Outcome::Encrypted << QString();
+    QTest::newRow("verify identity, another name")
+            << QStringLiteral("Проверять сертификат и имя") << s.tlsCa << s.tlsMismatchHost
+            << Outcome::Refused
+            << QStringLiteral("Сертификат сервера выдан не для \"%1\" (SSL connection error: "
+                              "hostname mismatch).")
+                       .arg(s.tlsMismatchHost);
+}
+
+void ConnectionTest::connectWithEachTlsMode() {
+    QFETCH(QString, mode);
+    QFETCH(QString, caFile);
+    QFETCH(QString, host);
+    QFETCH(Outcome, outcome);
+    QFETCH(QString, reason);
+    GuiDriver gui;
+    gui.writeSettings(GuiDriver::settingsFor(
+            m_server, {{QStringLiteral("server/autologin"), QStringLiteral("Off")},
+                       {QStringLiteral("server/host"), host}}));
+    gui.start();
+    gui.click(QStringLiteral("dxButton8"));
+    gui.choose(QStringLiteral("tlsModeCombo"), mode);
+    if (!caFile.isEmpty()) {
+        gui.dialogs.answerNextOpenDialogs({caFile});
+        gui.click(QStringLiteral("tlsCaFileButton"));
+        QCOMPARE(gui.find<QLineEdit>(QStringLiteral("tlsCaFileEdit"))->text(), caFile);
+        QCOMPARE(gui.dialogs.openRequests().size(), 1);
+    }
+    ServerLog log(m_server.generalLog);
+    gui.click(QStringLiteral("dxButton1"));
+
+    const QStringList lines = logLines(gui);
+    if (outcome == Outcome::Refused) {
+        QCOMPARE(lines, QStringList({QStringLiteral("Подключиние НЕВОЗМОЖНО!!!"), reason}));
+        QVERIFY(!gui.find<QCheckBox>(QStringLiteral("dxCheckbox2"))->isChecked());
+        // Nothing of the login reached the server.
+        QVERIFY(log.commandsSinceMark().filter(QRegularExpression("^Connect\t")).isEmpty());
+    } else {
+        QCOMPARE(lines.size(), 4);
+        QCOMPARE(lines.at(0), QStringLiteral("Подключиние к %1 выполнено!").arg(host));
+        if (outcome == Outcome::Encrypted)
+            QVERIFY2(kEncryptedLine.match(lines.at(2)).hasMatch(), qPrintable(lines.at(2)));
+        else
+            QCOMPARE(lines.at(2), QStringLiteral("Соединение не зашифровано."));
+        QVERIFY(lines.at(3).startsWith(QStringLiteral("Найдено баз данных: ")));
+    }
+    QVERIFY(gui.dialogs.describe().filter(QRegularExpression("^(error|notice)")).isEmpty());
+}
+
+void ConnectionTest::tlsSettingsWrittenAndReadBack() {
+    GuiDriver gui;
+    const QByteArray original = GuiDriver::settingsFor(
+            m_server, {{QStringLiteral("server/autologin"), QStringLiteral("Off")}});
+    gui.writeSettings(original);
+    gui.start();
+    gui.click(QStringLiteral("dxButton8"));
+    QCOMPARE(gui.find<QComboBox>(QStringLiteral("tlsModeCombo"))->currentText(),
+             QStringLiteral("Шифровать, если сервер может"));
+    gui.choose(QStringLiteral("tlsModeCombo"), QStringLiteral("Проверять сертификат и имя"));
+    gui.dialogs.answerNextOpenDialogs({m_server.tlsCa});
+    gui.click(QStringLiteral("tlsCaFileButton"));
+    gui.stop();
+
+    // The sixteen keys stay as they were; the section follows them.
+    const QByteArray saved = readFile(gui.settingsPath());
+    QVERIFY2(
+            saved.endsWith("[TLS]\nMode=verify-identity\nCAFile=" + m_server.tlsCa.toUtf8() + "\n"),
+            saved.constData());
+    QVERIFY(saved.startsWith(original.left(original.indexOf("autologin"))));
+
+    // The next start shows them and connects with them.
+    gui.start();
+    QCOMPARE(gui.find<QComboBox>(QStringLiteral("tlsModeCombo"))->currentText(),
+             QStringLiteral("Проверять сертификат и имя"));
+    QCOMPARE(gui.find<QLineEdit>(QStringLiteral("tlsCaFileEdit"))->text(), m_server.tlsCa);
+    gui.click(QStringLiteral("dxButton1"));
+    QVERIFY2(kEncryptedLine.match(logLines(gui).value(2)).hasMatch(),
+             qPrintable(logLines(gui).join(u'\n')));
+}
+
+void ConnectionTest::rejectedCertificateAtStartUp() {
+    // Automatic connection with a certificate that does not name the host:
+    // the failure and its reason are logged, as any failed connect unchecks
+    // both boxes, and no box is shown.
+    GuiDriver gui;
+    gui.writeSettings(GuiDriver::settingsFor(
+            m_server, {{QStringLiteral("server/host"), m_server.tlsMismatchHost},
+                       {QStringLiteral("TLS/Mode"), QStringLiteral("verify-identity")},
+                       {QStringLiteral("TLS/CAFile"), m_server.tlsCa}}));
+    gui.start();
+    QCOMPARE(logLines(gui),
+             QStringList({QStringLiteral("Подключиние НЕВОЗМОЖНО!!!"),
+                          QStringLiteral("Сертификат сервера выдан не для \"%1\" (SSL connection "
+                                         "error: hostname mismatch).")
+                                  .arg(m_server.tlsMismatchHost)}));
+    QVERIFY(!gui.find<QCheckBox>(QStringLiteral("dxCheckbox1"))->isChecked());
+    QVERIFY(!gui.find<QCheckBox>(QStringLiteral("dxCheckbox2"))->isChecked());
+    QVERIFY(gui.dialogs.boxes().isEmpty());
 }
 
 QTEST_MAIN(ConnectionTest)

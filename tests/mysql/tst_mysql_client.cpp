@@ -1,6 +1,9 @@
-// The client session against the real test server: login, statements and
-// results, the compressed protocol, the framing limits, reconnecting, streamed
-// results, the positioning rules of buffered results and local files.
+// The client session against the real test server: login (with the native,
+// pre-4.1 and ed25519 plugins, in clear text and over TLS, with the
+// certificate checks), statements and results, the compressed protocol
+// (also inside TLS), the framing limits, reconnecting, streamed results, the
+// positioning rules of buffered results and local files.
+#include "ServerLog.h"
 #include "TestServer.h"
 #include "uMysqlClient.h"
 
@@ -45,6 +48,9 @@ int closedPort() {
 
 } // namespace
 
+Q_DECLARE_METATYPE(TTlsMode)
+Q_DECLARE_METATYPE(TTlsFailure)
+
 class ClientTest : public QObject {
     Q_OBJECT
 
@@ -54,6 +60,10 @@ private slots:
 
     void login_data();
     void login();
+    void loginWithTls_data();
+    void loginWithTls();
+    void certificateChecks_data();
+    void certificateChecks();
     void userNameCutTo32Bytes();
     void databaseNameCutTo64Bytes();
     void connectRules();
@@ -181,6 +191,11 @@ void ClientTest::login_data() {
     QTest::newRow("native password with database")
             << s.user << s.password << QString(kScratch) << 0 << QString();
     QTest::newRow("pre-4.1 password") << s.oldUser << s.oldPassword << QString() << 0 << QString();
+    QTest::newRow("ed25519") << s.ed25519User << s.ed25519Password << QString() << 0 << QString();
+    QTest::newRow("ed25519, wrong password")
+            << s.ed25519User << QStringLiteral("ed25519-wrong") << QString() << 1045
+            << QStringLiteral("Access denied for user '%1'@'127.0.0.1' (using password: YES)")
+                       .arg(s.ed25519User);
     QTest::newRow("no password") << s.noPasswordUser << QString() << QString() << 0 << QString();
     QTest::newRow("wrong password")
             << s.user << QStringLiteral("not-the-password") << QString() << 1045
@@ -212,6 +227,112 @@ void ClientTest::login() {
     QVERIFY(result);
     QCOMPARE(QString::fromUtf8(valueOf(*result, 0)), who + QStringLiteral("@%"));
     QCOMPARE(QString::fromUtf8(valueOf(*result, 1)), database);
+}
+
+void ClientTest::loginWithTls_data() {
+    QTest::addColumn<QString>("who");
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<TTlsMode>("mode");
+    TestServer s = TestServer::fromEnvironment();
+    const struct {
+        const char* name;
+        QString user;
+        QString password;
+    } users[] = {{"native", s.user, s.password},
+                 {"pre-4.1", s.oldUser, s.oldPassword},
+                 {"ed25519", s.ed25519User, s.ed25519Password},
+                 {"no password", s.noPasswordUser, QString()}};
+    const struct {
+        const char* name;
+        TTlsMode mode;
+    } modes[] = {{"TLS off", TTlsMode::Off},
+                 {"TLS preferred", TTlsMode::Preferred},
+                 {"TLS required", TTlsMode::Required}};
+    for (const auto& user : users) {
+        for (const auto& mode : modes)
+            QTest::addRow("%s, %s", user.name, mode.name)
+                    << user.user << user.password << mode.mode;
+    }
+}
+
+void ClientTest::loginWithTls() {
+    QFETCH(QString, who);
+    QFETCH(QString, password);
+    QFETCH(TTlsMode, mode);
+    TMysqlClient client;
+    client.SetTlsOptions({mode, {}});
+    QVERIFY2(connectAs(client, who, password), client.ErrorText().c_str());
+    const bool encrypted = mode != TTlsMode::Off;
+    QCOMPARE(client.Encrypted(), encrypted);
+    QCOMPARE(client.TlsFailure(), TTlsFailure::None);
+    // The server's view of the session.
+    auto result = run(client, "SELECT CURRENT_USER(), VARIABLE_VALUE FROM "
+                              "information_schema.SESSION_STATUS WHERE VARIABLE_NAME = "
+                              "'SSL_CIPHER'");
+    QVERIFY(result);
+    QCOMPARE(QString::fromUtf8(valueOf(*result, 0)), who + QStringLiteral("@%"));
+    QCOMPARE(valueOf(*result, 1), QByteArray::fromStdString(client.TlsCipher()));
+    QCOMPARE(client.TlsCipher().empty(), !encrypted);
+    QCOMPARE(client.TlsVersion().rfind("TLSv1.", 0) == 0, encrypted);
+}
+
+void ClientTest::certificateChecks_data() {
+    QTest::addColumn<TTlsMode>("mode");
+    QTest::addColumn<QString>("caFile");
+    QTest::addColumn<QString>("host");
+    QTest::addColumn<TTlsFailure>("failure");
+    QTest::addColumn<QString>("text");
+    TestServer s = TestServer::fromEnvironment();
+    const TTlsFailure none = TTlsFailure::None;
+    // The server sends its authority's certificate along with its own.
+    const QString untrusted =
+            QStringLiteral("SSL connection error: self-signed certificate in certificate chain");
+    QTest::newRow("verify CA, the right CA")
+            << TTlsMode::VerifyCa << s.tlsCa << s.host << none << QString();
+    QTest::newRow("verify CA, a wrong CA") << TTlsMode::VerifyCa << s.tlsWrongCa << s.host
+                                           << TTlsFailure::Certificate << untrusted;
+    QTest::newRow("verify CA, the system's authorities")
+            << TTlsMode::VerifyCa << QString() << s.host << TTlsFailure::Certificate << untrusted;
+    // Verifying the authority only, a name the certificate does not carry
+    // is accepted.
+    QTest::newRow("verify CA, another name of the server")
+            << TTlsMode::VerifyCa << s.tlsCa << s.tlsMismatchHost << none << QString();
+    QTest::newRow("verify identity, the name matches")
+            << TTlsMode::VerifyIdentity << s.tlsCa << s.host << none << QString();
+    QTest::newRow("verify identity, the name does not match")
+            << TTlsMode::VerifyIdentity << s.tlsCa << s.tlsMismatchHost << TTlsFailure::HostName
+            << QStringLiteral("SSL connection error: hostname mismatch");
+    QTest::newRow("verify identity, a wrong CA") << TTlsMode::VerifyIdentity << s.tlsWrongCa
+                                                 << s.host << TTlsFailure::Certificate << untrusted;
+}
+
+void ClientTest::certificateChecks() {
+    QFETCH(TTlsMode, mode);
+    QFETCH(QString, caFile);
+    QFETCH(QString, host);
+    QFETCH(TTlsFailure, failure);
+    QFETCH(QString, text);
+    ServerLog log(server.generalLog);
+    TMysqlClient client;
+    client.SetTlsOptions({mode, std8(caFile)});
+    client.SetHost(std8(host));
+    client.SetPort(server.port);
+    client.SetUser(std8(server.user));
+    client.SetPassword(std8(server.password));
+    client.SetCompress(false);
+    const bool connected = client.Connect();
+    QCOMPARE(connected, failure == TTlsFailure::None);
+    QCOMPARE(client.TlsFailure(), failure);
+    if (connected) {
+        QVERIFY(client.Encrypted());
+        QVERIFY(run(client, "SELECT 1"));
+        return;
+    }
+    QCOMPARE(client.ErrorCode(), 2026);
+    QCOMPARE(QString::fromStdString(client.ErrorText()), text);
+    QVERIFY(!client.Connected());
+    // The login never reached the server.
+    QVERIFY(log.commandsSinceMark().filter(QRegularExpression("^Connect\t")).isEmpty());
 }
 
 void ClientTest::userNameCutTo32Bytes() {
@@ -467,17 +588,26 @@ void ClientTest::bytesComeBackUnchanged() {
 void ClientTest::compressedProtocol_data() {
     QTest::addColumn<QByteArray>("statement");
     QTest::addColumn<QByteArray>("expected");
-    QTest::newRow("short statement, short result") << QByteArray("SELECT 'ab'") << QByteArray("ab");
-    QTest::newRow("long statement, short result")
-            << QByteArray("SELECT LENGTH('" + QByteArray(200, 'q') + "')") << QByteArray("200");
-    QTest::newRow("short statement, long result")
-            << QByteArray("SELECT REPEAT('xy', 500)") << QByteArray(1000, 'x').replace("xx", "xy");
+    QTest::addColumn<bool>("encrypted");
+    for (bool encrypted : {false, true}) {
+        const char* how = encrypted ? "TLS" : "clear";
+        QTest::addRow("%s: short statement, short result", how)
+                << QByteArray("SELECT 'ab'") << QByteArray("ab") << encrypted;
+        QTest::addRow("%s: long statement, short result", how)
+                << QByteArray("SELECT LENGTH('" + QByteArray(200, 'q') + "')") << QByteArray("200")
+                << encrypted;
+        QTest::addRow("%s: short statement, long result", how)
+                << QByteArray("SELECT REPEAT('xy', 500)")
+                << QByteArray(1000, 'x').replace("xx", "xy") << encrypted;
+    }
 }
 
 void ClientTest::compressedProtocol() {
     QFETCH(QByteArray, statement);
     QFETCH(QByteArray, expected);
+    QFETCH(bool, encrypted);
     TMysqlClient client;
+    client.SetTlsOptions({encrypted ? TTlsMode::Required : TTlsMode::Off, {}});
     client.SetHost(std8(server.host));
     client.SetPort(server.port);
     client.SetUser(std8(server.user));
@@ -486,6 +616,7 @@ void ClientTest::compressedProtocol() {
     QVERIFY2(client.Connect(), client.ErrorText().c_str());
     QVERIFY(client.ClientFlags() & CLIENT_COMPRESS);
     QVERIFY(client.Net().Compress());
+    QCOMPARE(client.Encrypted(), encrypted);
 
     auto result = run(client, statement.toStdString());
     QVERIFY(result);
@@ -496,7 +627,9 @@ void ClientTest::compressedProtocol() {
 }
 
 void ClientTest::compressedLargeValueBothWays() {
+    // Compressed blocks of several megabytes inside TLS records.
     TMysqlClient client;
+    client.SetTlsOptions({TTlsMode::Required, {}});
     client.SetHost(std8(server.host));
     client.SetPort(server.port);
     client.SetUser(std8(server.user));
@@ -504,6 +637,7 @@ void ClientTest::compressedLargeValueBothWays() {
     client.SetDatabase(kScratch);
     QVERIFY2(client.Connect(), client.ErrorText().c_str());
     QVERIFY(client.Net().Compress());
+    QVERIFY(client.Encrypted());
 
     // 3 MB of text that compresses, but not to nothing.
     std::string big;

@@ -94,6 +94,8 @@ private slots:
     void reconnectsAtMostOncePerCommand();
     void compressedBlockFaults_data();
     void compressedBlockFaults();
+    void setUpStatementsOnlyForServersWithSessionSettings_data();
+    void setUpStatementsOnlyForServersWithSessionSettings();
 };
 
 void ProtocolTest::loginPacket_data() {
@@ -839,6 +841,37 @@ void ProtocolTest::compressedBlockFaults() {
     QVERIFY2(!fake.stallRanOut(), "the client waited for the server's watchdog");
     // The second statement never went out on the session out of step.
     QCOMPARE(fake.bytesDuringStall(), size_t(0));
+}
+
+void ProtocolTest::setUpStatementsOnlyForServersWithSessionSettings_data() {
+    QTest::addColumn<std::string>("version");
+    QTest::addColumn<bool>("setUp");
+    QTest::newRow("3.23") << std::string("3.23.58") << false;
+    QTest::newRow("4.0") << std::string("4.0.27-log") << false;
+    QTest::newRow("4.1") << std::string("4.1.22") << true;
+    QTest::newRow("5.0") << std::string("5.0.96-community") << true;
+    QTest::newRow("10.11 behind 5.5.5") << std::string("5.5.5-10.11.6-MariaDB") << true;
+    QTest::newRow("no number") << std::string("fake") << true;
+}
+
+void ProtocolTest::setUpStatementsOnlyForServersWithSessionSettings() {
+    QFETCH(std::string, version);
+    QFETCH(bool, setUp);
+    Fake fake;
+    Fake::Greeting g;
+    g.version = version;
+    scriptLogin(fake, g);
+    if (setUp)
+        fake.readPacket().writePacket(1, Fake::ok());
+    fake.start();
+    TMysqlClient client;
+    prepare(client, fake);
+    client.SetInitStatements({"SET SESSION sql_mode = ''"});
+    QVERIFY2(client.Connect(), client.ErrorText().c_str());
+    QVERIFY2(fake.finish(), fake.error().c_str());
+    QCOMPARE(fake.received().size(), size_t(setUp ? 2 : 1));
+    if (setUp)
+        QCOMPARE(q(fake.received().at(1)), QByteArray("\x03SET SESSION sql_mode = ''"));
 }
 
 QTEST_APPLESS_MAIN(ProtocolTest)

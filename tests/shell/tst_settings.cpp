@@ -38,6 +38,8 @@ Settings nonDefaultSettings() {
     s.adminAccount = QStringLiteral("7");
     s.lowLevel = QStringLiteral("5");
     s.cheatMoney = QStringLiteral("2000000000");
+    s.tlsMode = QStringLiteral("verify-identity");
+    s.tlsCaFile = QStringLiteral("/home/админ/certs/ca.pem");
     s.remember = true;
     return s;
 }
@@ -57,6 +59,7 @@ private slots:
     void switchesOffAreWrittenAsOff();
     void existingFileUntouchedWhenNotRemembered();
     void existingFileUpdatedInPlace();
+    void encryptionKeysJoinAnOlderFileOnceChanged();
     void existingFileKeepsItsMode();
     void roundTrip();
     void windows1251File_data();
@@ -76,6 +79,8 @@ void SettingsTest::missingFileGivesDefaultsAndIsNotCreated() {
     QCOMPARE(loaded.adminAccount, QStringLiteral("0"));
     QCOMPARE(loaded.lowLevel, QStringLiteral("10"));
     QCOMPARE(loaded.cheatMoney, QStringLiteral("1000000000"));
+    QCOMPARE(loaded.tlsMode, QStringLiteral("preferred"));
+    QCOMPARE(loaded.tlsCaFile, QString());
     QVERIFY(!loaded.remember);
 
     QVERIFY(saveSettings(dir.path(), loaded));
@@ -167,7 +172,10 @@ void SettingsTest::newFileHasSectionsInOrderAndOwnerOnlyMode() {
                                                               "ErasePeriod=150\n"
                                                               "AdminAccount=0\n"
                                                               "LowLevel=10\n"
-                                                              "CheatMoney=1000000000\n"));
+                                                              "CheatMoney=1000000000\n"
+                                                              "[TLS]\n"
+                                                              "Mode=preferred\n"
+                                                              "CAFile=\n"));
     QCOMPARE(QFileInfo(path).permissions() & ~(QFile::ReadUser | QFile::WriteUser),
              QFile::ReadOwner | QFile::WriteOwner);
 }
@@ -252,6 +260,23 @@ void SettingsTest::existingFileUpdatedInPlace() {
                                                               "AdminAccount=0\n"
                                                               "LowLevel=10\n"
                                                               "CheatMoney=1000000000\n"));
+}
+
+void SettingsTest::encryptionKeysJoinAnOlderFileOnceChanged() {
+    QTemporaryDir dir;
+    const QString path = settingsFilePath(dir.path());
+    writeAll(path, "[server]\nhost=db\n");
+    Settings settings = loadSettings(dir.path());
+    QVERIFY(saveSettings(dir.path(), settings));
+    QVERIFY(!readAll(path).contains("[TLS]"));
+    settings.tlsMode = QStringLiteral("required");
+    QVERIFY(saveSettings(dir.path(), settings));
+    QVERIFY(readAll(path).endsWith("[TLS]\nMode=required\n"));
+    // Once there, the section stays, with the default as any other value.
+    settings.tlsMode = QStringLiteral("preferred");
+    QVERIFY(saveSettings(dir.path(), settings));
+    QVERIFY(readAll(path).endsWith("[TLS]\nMode=preferred\n"));
+    QCOMPARE(loadSettings(dir.path()), settings);
 }
 
 void SettingsTest::existingFileKeepsItsMode() {

@@ -186,15 +186,19 @@ void WindowTest::exitWritesControlsInFileOrder() {
     gui.click(QStringLiteral("dxCheckbox3"));
     gui.choose(QStringLiteral("ComboBox7"), QStringLiteral("Реалм"));
     gui.choose(QStringLiteral("ComboBox17"), QStringLiteral("100"));
+    gui.choose(QStringLiteral("tlsModeCombo"), QStringLiteral("Только шифрованное"));
+    gui.type(QStringLiteral("tlsCaFileEdit"), QStringLiteral("/etc/ssl/ca.pem"));
     gui.click(QStringLiteral("dxCheckbox2"));
     gui.stop();
+    // The sixteen keys in their order, then the encryption's own section.
     QCOMPARE(QString::fromUtf8(readFile(gui.settingsPath())),
              QStringLiteral("[server]\nhost=127.0.0.1\nport=3306\nuser=admin\npassword=secret\n"
                             "autologin=Off\n[Base]\nrealmd=realmd\nmangos=\n"
                             "characters=персонажи\nscriptdev2=\n[export]\nUTF-8=On\n"
                             "[Intreface]\nstartpage=Реалм\nRecordsLimit=100\n[Account]\n"
                             "ErasePeriod=30\nAdminAccount=0\nLowLevel=10\n"
-                            "CheatMoney=1000000000\n"));
+                            "CheatMoney=1000000000\n[TLS]\nMode=required\n"
+                            "CAFile=/etc/ssl/ca.pem\n"));
 }
 
 void WindowTest::resizeMovesTheBanBorder_data() {

@@ -1,12 +1,21 @@
 #include "FakeMysqlServer.h"
 
+#include <openssl/err.h>
+#include <openssl/evp.h>
+#include <openssl/pem.h>
+#include <openssl/rsa.h>
+#include <openssl/ssl.h>
+#include <openssl/x509v3.h>
+
 #include <arpa/inet.h>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <mutex>
 #include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
+#include <sys/time.h>
 #include <unistd.h>
 #include <zlib.h>
 
@@ -21,7 +30,79 @@ std::string le(uint64_t value, int bytes) {
     return out;
 }
 
+// The RSA key of the fake server, made once.
+EVP_PKEY* rsaKey() {
+    static EVP_PKEY* key = nullptr;
+    static std::once_flag once;
+    std::call_once(once, [] { key = EVP_RSA_gen(2048); });
+    return key;
+}
+
+// A server context with a self-signed certificate for 127.0.0.1, made once.
+SSL_CTX* serverContext() {
+    static SSL_CTX* context = nullptr;
+    static std::once_flag once;
+    std::call_once(once, [] {
+        EVP_PKEY* key = EVP_EC_gen("P-256");
+        X509* certificate = X509_new();
+        ASN1_INTEGER_set(X509_get_serialNumber(certificate), 1);
+        X509_gmtime_adj(X509_getm_notBefore(certificate), -3600);
+        X509_gmtime_adj(X509_getm_notAfter(certificate), 86400);
+        X509_set_pubkey(certificate, key);
+        X509_NAME* name = X509_get_subject_name(certificate);
+        X509_NAME_add_entry_by_txt(name, "CN", MBSTRING_ASC,
+                                   reinterpret_cast<const unsigned char*>("fake server"), -1, -1,
+                                   0);
+        X509_set_issuer_name(certificate, name);
+        X509V3_CTX v3;
+        X509V3_set_ctx(&v3, certificate, certificate, nullptr, nullptr, 0);
+        X509_EXTENSION* san =
+                X509V3_EXT_conf_nid(nullptr, &v3, NID_subject_alt_name, "IP:127.0.0.1");
+        X509_add_ext(certificate, san, -1);
+        X509_EXTENSION_free(san);
+        X509_sign(certificate, key, EVP_sha256());
+        context = SSL_CTX_new(TLS_server_method());
+        SSL_CTX_use_certificate(context, certificate);
+        SSL_CTX_use_PrivateKey(context, key);
+        X509_free(certificate);
+        EVP_PKEY_free(key);
+    });
+    return context;
+}
+
 } // namespace
+
+struct FakeMysqlServer::Tls {
+    SSL* ssl = nullptr;
+    ~Tls() {
+        if (ssl)
+            SSL_free(ssl);
+    }
+};
+
+std::string FakeMysqlServer::rsaPublicKeyPem() {
+    BIO* bio = BIO_new(BIO_s_mem());
+    PEM_write_bio_PUBKEY(bio, rsaKey());
+    char* data = nullptr;
+    const long size = BIO_get_mem_data(bio, &data);
+    std::string pem(data, size_t(size));
+    BIO_free(bio);
+    return pem;
+}
+
+std::string FakeMysqlServer::rsaDecrypt(const std::string& encrypted) {
+    EVP_PKEY_CTX* context = EVP_PKEY_CTX_new_from_pkey(nullptr, rsaKey(), nullptr);
+    std::string plain(512, '\0');
+    size_t size = plain.size();
+    const bool ok = context && EVP_PKEY_decrypt_init(context) == 1 &&
+                    EVP_PKEY_CTX_set_rsa_padding(context, RSA_PKCS1_OAEP_PADDING) == 1 &&
+                    EVP_PKEY_decrypt(context, reinterpret_cast<unsigned char*>(plain.data()), &size,
+                                     reinterpret_cast<const unsigned char*>(encrypted.data()),
+                                     encrypted.size()) == 1;
+    EVP_PKEY_CTX_free(context);
+    plain.resize(ok ? size : 0);
+    return plain;
+}
 
 FakeMysqlServer::FakeMysqlServer() {
     if (::pipe2(m_wake, O_CLOEXEC) != 0)
@@ -75,6 +156,11 @@ FakeMysqlServer& FakeMysqlServer::close() {
     return *this;
 }
 
+FakeMysqlServer& FakeMysqlServer::startTls() {
+    m_steps.push_back({Step::StartTls, {}});
+    return *this;
+}
+
 FakeMysqlServer& FakeMysqlServer::stall(int limitMs) {
     m_steps.push_back({Step::Stall, {}, limitMs});
     return *this;
@@ -102,18 +188,34 @@ bool FakeMysqlServer::finish() {
 bool FakeMysqlServer::readExact(int fd, void* buffer, size_t size) {
     auto* p = static_cast<char*>(buffer);
     while (size > 0) {
+        const bool buffered = m_tls && SSL_pending(m_tls->ssl) > 0;
         pollfd waitFor{fd, POLLIN, 0};
-        if (::poll(&waitFor, 1, kWaitMilliseconds) <= 0) {
+        if (!buffered && ::poll(&waitFor, 1, kWaitMilliseconds) <= 0) {
             m_error = "the client sent nothing in time";
             return false;
         }
-        const ssize_t n = ::recv(fd, p, size, 0);
+        const ssize_t n = m_tls ? SSL_read(m_tls->ssl, p, int(size)) : ::recv(fd, p, size, 0);
         if (n <= 0) {
             m_error = "the client closed the connection";
             return false;
         }
         p += n;
         size -= size_t(n);
+    }
+    return true;
+}
+
+bool FakeMysqlServer::writeAll(int fd, const std::string& bytes) {
+    size_t sent = 0;
+    while (sent < bytes.size()) {
+        const ssize_t n =
+                m_tls ? SSL_write(m_tls->ssl, bytes.data() + sent, int(bytes.size() - sent))
+                      : ::send(fd, bytes.data() + sent, bytes.size() - sent, MSG_NOSIGNAL);
+        if (n <= 0) {
+            m_error = "write to the client failed";
+            return false;
+        }
+        sent += size_t(n);
     }
     return true;
 }
@@ -140,7 +242,13 @@ void FakeMysqlServer::run() {
         if (fd < 0)
             break;
         ++m_connections;
+        // A client that stops in the middle of a TLS record cannot hold the
+        // peer for longer than this.
+        const timeval limit{kWaitMilliseconds / 1000, 0};
+        ::setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &limit, sizeof limit);
+        ::setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &limit, sizeof limit);
         runScript(fd);
+        m_tls.reset();
         ::close(fd);
     }
     ::close(m_listen);
@@ -153,17 +261,16 @@ void FakeMysqlServer::runScript(int fd) {
         if (!open)
             break;
         switch (step.kind) {
-        case Step::Write: {
-            size_t sent = 0;
-            while (sent < step.bytes.size()) {
-                const ssize_t n = ::send(fd, step.bytes.data() + sent, step.bytes.size() - sent,
-                                         MSG_NOSIGNAL);
-                if (n <= 0) {
-                    m_error = "write to the client failed";
-                    open = false;
-                    break;
-                }
-                sent += size_t(n);
+        case Step::Write:
+            open = writeAll(fd, step.bytes);
+            break;
+        case Step::StartTls: {
+            m_tls = std::make_unique<Tls>();
+            m_tls->ssl = SSL_new(serverContext());
+            SSL_set_fd(m_tls->ssl, fd);
+            if (SSL_accept(m_tls->ssl) != 1) {
+                m_error = "TLS handshake with the client failed";
+                open = false;
             }
             break;
         }
@@ -258,12 +365,12 @@ std::string FakeMysqlServer::greeting(const Greeting& g, int length) {
     out += le(g.capabilities, 2);
     out.push_back(char(g.language));
     out += le(g.status, 2);
-    out += le(0, 2); // upper capabilities
+    out += le(g.upperCapabilities, 2);
     out.push_back(char(21));
     out += std::string(10, '\0');
     out += g.scramble.size() > 8 ? g.scramble.substr(8) : std::string();
     out.push_back('\0');
-    out += "mysql_native_password";
+    out += g.plugin;
     out.push_back('\0');
     if (length >= 0)
         out.resize(size_t(length));

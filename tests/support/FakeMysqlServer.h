@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <thread>
 #include <vector>
@@ -35,6 +36,9 @@ public:
     FakeMysqlServer& readCompressed();
     // Closes the connection.
     FakeMysqlServer& close();
+    // Accepts TLS on the connection (a self-signed certificate for
+    // 127.0.0.1); the steps after it read and write through it.
+    FakeMysqlServer& startTls();
     // Falls silent: neither reads nor writes until the client closes the
     // connection, finish() is called or limitMs pass, then closes it. The
     // limit is the watchdog of a test whose client would wait for ever: the
@@ -62,6 +66,12 @@ public:
     // Compressed reads: the uncompressed-length field of each header.
     const std::vector<uint32_t>& compressedLengths() const { return m_compressedLengths; }
 
+    // The RSA key pair of the fake server (2048 bits, made once per run):
+    // its public half as a PEM "PUBLIC KEY", and what the private half makes
+    // of bytes encrypted with OAEP padding (empty when they do not decrypt).
+    static std::string rsaPublicKeyPem();
+    static std::string rsaDecrypt(const std::string& encrypted);
+
     // Builders for server packets.
     struct Greeting {
         int protocol = 10;
@@ -71,6 +81,10 @@ public:
         uint16_t capabilities = 0xF7FF;
         uint8_t language = 33;
         uint16_t status = 2;
+        // The high half of the capabilities (0x8 there: plugin names) and the
+        // plugin the greeting names.
+        uint16_t upperCapabilities = 0;
+        std::string plugin = "mysql_native_password";
     };
     // A full greeting (L + 46 bytes and a plugin name), or cut to length
     // bytes when length is given.
@@ -89,7 +103,7 @@ public:
 
 private:
     struct Step {
-        enum Kind { Write, ReadPacket, ReadCompressed, Close, Stall } kind;
+        enum Kind { Write, ReadPacket, ReadCompressed, Close, Stall, StartTls } kind;
         std::string bytes;
         int limitMs = 0;
     };
@@ -97,6 +111,10 @@ private:
     int acceptClient(bool first);
     void runScript(int fd);
     bool readExact(int fd, void* buffer, size_t size);
+    bool writeAll(int fd, const std::string& bytes);
+
+    struct Tls;
+    std::unique_ptr<Tls> m_tls; // the TLS session of the connection, while there is one
 
     int m_listen = -1;
     int m_wake[2] = {-1, -1}; // finish() writes to it

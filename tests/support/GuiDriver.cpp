@@ -2,8 +2,10 @@
 
 #include "KeyTyping.h"
 
+#include "ConnectionPage.h"
 #include "StringGrid.h"
 #include "TForm1.h"
+#include "uMysqlClient.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -24,7 +26,9 @@ T* GuiDriver::need(const QString& name, const char* what) const {
     return control;
 }
 
-GuiDriver::GuiDriver() = default;
+GuiDriver::GuiDriver() {
+    ConnectionPage::setCompressedConnections(TestServer::tlsCompressedRun());
+}
 
 GuiDriver::~GuiDriver() {
     stop();
@@ -54,6 +58,8 @@ QByteArray GuiDriver::settingsFor(const TestServer& server,
             {QStringLiteral("Base/scriptdev2"), QStringLiteral("scriptdev2")},
             {QStringLiteral("server/autologin"), QStringLiteral("On")},
     };
+    if (TestServer::tlsCompressedRun())
+        values[QStringLiteral("TLS/Mode")] = QStringLiteral("required");
     for (auto it = overrides.begin(); it != overrides.end(); ++it)
         values[it.key()] = it.value();
     QMap<QString, QStringList> sections;
@@ -90,6 +96,11 @@ void GuiDriver::attach(QWidget* root) {
 }
 
 void GuiDriver::stop() {
+    if (m_window && TestServer::tlsCompressedRun() && m_window->context().hasSession()) {
+        mysql::TMysqlClient& session = m_window->context().session();
+        if (session.Connected() && !(session.Encrypted() && session.Net().Compress()))
+            qFatal("a run over TLS with compression connected otherwise");
+    }
     m_root = nullptr;
     m_window.reset();
 }

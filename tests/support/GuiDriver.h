@@ -27,7 +27,9 @@ public:
     QString settingsPath() const;
     void writeSettings(const QByteArray& contents);
     // A settings file that connects to the test server, with the four
-    // databases assigned; extra keys are "section/key" = value.
+    // databases assigned; extra keys are "section/key" = value. In a run
+    // over TLS (TestServer::tlsCompressedRun) the file requires TLS unless
+    // the keys say otherwise.
     static QByteArray settingsFor(const TestServer& server,
                                   const QMap<QString, QString>& overrides = {});
 
@@ -38,7 +40,8 @@ public:
     // Works another widget instead of the window (for instance a page built
     // on its own); the widget must outlive its use.
     void attach(QWidget* root);
-    // Destroys the window (running its destroy handler).
+    // Destroys the window (running its destroy handler). In a run over TLS,
+    // a connected session must be encrypted and compressed.
     void stop();
     TForm1& window() const { return *m_window; }
     bool running() const { return m_window != nullptr; }

@@ -21,6 +21,11 @@ bool connectToTestServer(QueryContext& context, const TestServer& server) {
     session.SetPort(server.port);
     session.SetUser(server.user.toStdString());
     session.SetPassword(server.password.toStdString());
-    session.SetCompress(false);
+    // In a run over TLS with compression, pages built on their own connect
+    // as the window does then.
+    const bool tlsCompressed = TestServer::tlsCompressedRun();
+    session.SetCompress(tlsCompressed);
+    if (tlsCompressed)
+        session.SetTlsOptions({mysql::TTlsMode::Required, {}});
     return server.available() && session.Connect();
 }

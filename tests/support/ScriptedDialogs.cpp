@@ -10,15 +10,21 @@ void ScriptedDialogs::answerNextSaveDialogs(std::initializer_list<QString> fileN
         m_fileNames << name;
 }
 
+void ScriptedDialogs::answerNextOpenDialogs(std::initializer_list<QString> fileNames) {
+    for (const QString& name : fileNames)
+        m_openFileNames << name;
+}
+
 void ScriptedDialogs::clear() {
     m_boxes.clear();
     m_saveRequests.clear();
+    m_openRequests.clear();
 }
 
 QStringList ScriptedDialogs::describe() const {
     QStringList lines;
     for (const Box& box : m_boxes) {
-        static const char* const kinds[] = {"confirmation", "error", "notice", "save"};
+        static const char* const kinds[] = {"confirmation", "error", "notice", "save", "open"};
         lines << QStringLiteral("%1|%2|%3")
                          .arg(QLatin1String(kinds[int(box.kind)]), box.caption, box.text);
     }
@@ -47,4 +53,10 @@ QString ScriptedDialogs::saveFileName(const SaveFileRequest& request) {
 bool ScriptedDialogs::openFolder(const QString& path) {
     openedFolders << path;
     return openFolderAnswer;
+}
+
+QString ScriptedDialogs::openFileName(const OpenFileRequest& request) {
+    m_openRequests << request;
+    m_boxes << Box{Kind::OpenFile, request.caption, request.directory, Icon::None};
+    return m_openFileNames.isEmpty() ? QString() : m_openFileNames.takeFirst();
 }

@@ -10,7 +10,7 @@
 // and answers confirmations and file dialogs as the test scripted them.
 class ScriptedDialogs : public DialogService {
 public:
-    enum class Kind { Confirmation, Error, Notice, SaveFile };
+    enum class Kind { Confirmation, Error, Notice, SaveFile, OpenFile };
 
     struct Box {
         Kind kind;
@@ -25,6 +25,8 @@ public:
     bool defaultAnswer = false;
     // The file names chosen in the next save dialogs ("" cancels).
     void answerNextSaveDialogs(std::initializer_list<QString> fileNames);
+    // The file names chosen in the next open dialogs ("" cancels).
+    void answerNextOpenDialogs(std::initializer_list<QString> fileNames);
 
     // The folders the program asked the file manager to open, and whether
     // the desktop manages to.
@@ -33,6 +35,7 @@ public:
 
     const QList<Box>& boxes() const { return m_boxes; }
     QList<SaveFileRequest> saveRequests() const { return m_saveRequests; }
+    QList<OpenFileRequest> openRequests() const { return m_openRequests; }
     void clear();
     // The boxes shown since the last clear, as "kind|caption|text" lines.
     QStringList describe() const;
@@ -42,10 +45,13 @@ public:
     void notice(const QString& text) override;
     QString saveFileName(const SaveFileRequest& request) override;
     bool openFolder(const QString& path) override;
+    QString openFileName(const OpenFileRequest& request) override;
 
 private:
     QList<Box> m_boxes;
     QList<bool> m_answers;
     QStringList m_fileNames;
     QList<SaveFileRequest> m_saveRequests;
+    QStringList m_openFileNames;
+    QList<OpenFileRequest> m_openRequests;
 };

@@ -14,6 +14,11 @@ TestServer TestServer::fromEnvironment() {
     server.limitedUser = env.value(QStringLiteral("REALMDESK_TEST_LIMITED_USER"));
     server.limitedPassword = env.value(QStringLiteral("REALMDESK_TEST_LIMITED_PASSWORD"));
     server.noPasswordUser = env.value(QStringLiteral("REALMDESK_TEST_NOPASS_USER"));
+    server.ed25519User = env.value(QStringLiteral("REALMDESK_TEST_ED25519_USER"));
+    server.ed25519Password = env.value(QStringLiteral("REALMDESK_TEST_ED25519_PASSWORD"));
+    server.tlsCa = env.value(QStringLiteral("REALMDESK_TEST_TLS_CA"));
+    server.tlsWrongCa = env.value(QStringLiteral("REALMDESK_TEST_TLS_WRONG_CA"));
+    server.tlsMismatchHost = env.value(QStringLiteral("REALMDESK_TEST_TLS_MISMATCH_HOST"));
     server.generalLog = env.value(QStringLiteral("REALMDESK_TEST_GENERAL_LOG"));
     server.testdbDir = env.value(QStringLiteral("REALMDESK_TESTDB_DIR"));
     server.testdbScript = env.value(QStringLiteral("REALMDESK_TESTDB_SCRIPT"));
@@ -24,4 +29,8 @@ TestServer TestServer::fromEnvironment() {
                                                   "through ctest or scripts/testdb exec"));
     }
     return server;
+}
+
+bool TestServer::tlsCompressedRun() {
+    return qEnvironmentVariableIntValue("REALMDESK_TEST_TLS_COMPRESSED") == 1;
 }

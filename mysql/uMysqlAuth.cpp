@@ -1,0 +1,265 @@
+#include "uMysqlAuth.h"
+
+#include "uMysqlNewPassword.h"
+
+#include <openssl/evp.h>
+#include <openssl/pem.h>
+#include <openssl/rsa.h>
+#include <sodium.h>
+
+#include <algorithm>
+#include <cstring>
+
+namespace mysql {
+
+namespace {
+
+constexpr size_t kScrambleLength = 20;
+constexpr size_t kOldScrambleLength = 8;
+// Bytes OAEP with SHA-1 adds to what it encrypts.
+constexpr size_t kOaepOverhead = 2 * 20 + 2;
+
+std::string Bytes(const uint8_t* data, size_t size) {
+    return std::string(reinterpret_cast<const char*>(data), size);
+}
+
+void Sha256(const void* data, size_t size, uint8_t* digest) {
+    EVP_Digest(data, size, digest, nullptr, EVP_sha256(), nullptr);
+}
+
+// A scalar of 32 bytes, reduced modulo the group order.
+void ReduceScalar(uint8_t* out, const uint8_t* in, size_t size) {
+    uint8_t wide[crypto_core_ed25519_NONREDUCEDSCALARBYTES] = {};
+    std::memcpy(wide, in, size);
+    crypto_core_ed25519_scalar_reduce(out, wide);
+}
+
+// The 4.1 SHA-1 answer.
+class TNativePlugin : public TMysqlAuthPlugin {
+public:
+    using TMysqlAuthPlugin::TMysqlAuthPlugin;
+    const char* Name() const override { return kNative; }
+    std::string Start(std::string_view challenge) override {
+        if (password_.empty())
+            return {};
+        const TScrambleAnswer answer =
+                SecureScramble(challenge.substr(0, kScrambleLength), password_);
+        return Bytes(answer.data(), answer.size());
+    }
+};
+
+// The pre-4.1 scramble of the first 8 challenge bytes, with its zero byte.
+class TOldPlugin : public TMysqlAuthPlugin {
+public:
+    using TMysqlAuthPlugin::TMysqlAuthPlugin;
+    const char* Name() const override { return "mysql_old_password"; }
+    std::string Start(std::string_view challenge) override {
+        if (password_.empty())
+            return {};
+        return OldScramble(password_, challenge.substr(0, kOldScrambleLength)) + '\0';
+    }
+};
+
+class TEd25519Plugin : public TMysqlAuthPlugin {
+public:
+    using TMysqlAuthPlugin::TMysqlAuthPlugin;
+    const char* Name() const override { return "client_ed25519"; }
+    std::string Start(std::string_view challenge) override {
+        const TEd25519Answer answer = Ed25519Answer(password_, challenge);
+        return Bytes(answer.data(), answer.size());
+    }
+};
+
+// The full path shared by the two SHA-256 plugins: the password itself over
+// an encrypted connection, else encrypted with the server's public key,
+// which is asked for first.
+class TSha256Base : public TMysqlAuthPlugin {
+protected:
+    using TMysqlAuthPlugin::TMysqlAuthPlugin;
+
+    // The password with its zero byte, or the request for the key.
+    TStep FullAnswer(char keyRequest) {
+        if (secure_)
+            return {TStep::Send, password_ + '\0', {}};
+        awaitingKey_ = true;
+        return {TStep::Send, std::string(1, keyRequest), {}};
+    }
+    TStep Encrypted(std::string_view pem) {
+        awaitingKey_ = false;
+        TStep step;
+        if (!RsaOaepEncrypt(pem, XorWithScramble(password_, scramble_), step.data, step.errorText))
+            step.kind = TStep::Refuse;
+        return step;
+    }
+
+    std::string scramble_;
+    bool awaitingKey_ = false;
+};
+
+// MySQL 8's default: the fast SHA-256 answer; when the server's cache does
+// not know the account, the full path.
+class TCachingSha2Plugin : public TSha256Base {
+public:
+    using TSha256Base::TSha256Base;
+    const char* Name() const override { return "caching_sha2_password"; }
+    std::string Start(std::string_view challenge) override {
+        scramble_ = std::string(challenge.substr(0, kScrambleLength));
+        if (password_.empty())
+            return {};
+        const TSha256Answer answer = Sha256Scramble(scramble_, password_);
+        return Bytes(answer.data(), answer.size());
+    }
+    TStep More(std::string_view data) override {
+        if (awaitingKey_)
+            return Encrypted(data);
+        if (data.size() == 1 && data[0] == kFastAuthDone)
+            return {TStep::Read, {}, {}};
+        if (data.size() == 1 && data[0] == kFullAuthWanted)
+            return FullAnswer(kRequestKey);
+        return {TStep::Fault, {}, {}};
+    }
+
+private:
+    static constexpr char kRequestKey = 2;
+    static constexpr char kFastAuthDone = 3;
+    static constexpr char kFullAuthWanted = 4;
+};
+
+// The full path from the start.
+class TSha256Plugin : public TSha256Base {
+public:
+    using TSha256Base::TSha256Base;
+    const char* Name() const override { return "sha256_password"; }
+    std::string Start(std::string_view challenge) override {
+        scramble_ = std::string(challenge.substr(0, kScrambleLength));
+        if (password_.empty())
+            return std::string(1, '\0');
+        return FullAnswer(kRequestKey).data;
+    }
+    TStep More(std::string_view data) override {
+        if (awaitingKey_)
+            return Encrypted(data);
+        return {TStep::Fault, {}, {}};
+    }
+
+private:
+    static constexpr char kRequestKey = 1;
+};
+
+} // namespace
+
+TSha256Answer Sha256Scramble(std::string_view scramble, std::string_view password) {
+    uint8_t stage1[32], stage2[32], mix[32];
+    Sha256(password.data(), password.size(), stage1);
+    Sha256(stage1, sizeof stage1, stage2);
+    uint8_t salted[32 + kScrambleLength] = {};
+    std::memcpy(salted, stage2, sizeof stage2);
+    std::memcpy(salted + sizeof stage2, scramble.data(),
+                std::min(scramble.size(), kScrambleLength));
+    Sha256(salted, sizeof salted, mix);
+    TSha256Answer answer;
+    for (size_t i = 0; i < answer.size(); ++i)
+        answer[i] = stage1[i] ^ mix[i];
+    return answer;
+}
+
+TEd25519Answer Ed25519Answer(std::string_view password, std::string_view nonce) {
+    // RFC 8032, 5.1.6, with SHA-512 of the password as the hashed seed.
+    if (sodium_init() < 0)
+        return {};
+    uint8_t az[crypto_hash_sha512_BYTES];
+    crypto_hash_sha512(az, reinterpret_cast<const uint8_t*>(password.data()), password.size());
+    az[0] &= 248;
+    az[31] &= 63;
+    az[31] |= 64;
+    uint8_t publicKey[32];
+    crypto_scalarmult_ed25519_base_noclamp(publicKey, az);
+
+    const auto* message = reinterpret_cast<const uint8_t*>(nonce.data());
+    uint8_t digest[crypto_hash_sha512_BYTES];
+    crypto_hash_sha512_state state;
+    crypto_hash_sha512_init(&state);
+    crypto_hash_sha512_update(&state, az + 32, 32);
+    crypto_hash_sha512_update(&state, message, nonce.size());
+    crypto_hash_sha512_final(&state, digest);
+    uint8_t r[32];
+    crypto_core_ed25519_scalar_reduce(r, digest);
+
+    TEd25519Answer answer{};
+    crypto_scalarmult_ed25519_base_noclamp(answer.data(), r);
+
+    crypto_hash_sha512_init(&state);
+    crypto_hash_sha512_update(&state, answer.data(), 32);
+    crypto_hash_sha512_update(&state, publicKey, sizeof publicKey);
+    crypto_hash_sha512_update(&state, message, nonce.size());
+    crypto_hash_sha512_final(&state, digest);
+    uint8_t k[32], a[32], ka[32];
+    crypto_core_ed25519_scalar_reduce(k, digest);
+    ReduceScalar(a, az, 32);
+    crypto_core_ed25519_scalar_mul(ka, k, a);
+    crypto_core_ed25519_scalar_add(answer.data() + 32, ka, r);
+    sodium_memzero(az, sizeof az);
+    sodium_memzero(a, sizeof a);
+    return answer;
+}
+
+std::string XorWithScramble(std::string_view password, std::string_view scramble) {
+    std::string out(password);
+    out.push_back('\0');
+    if (scramble.empty())
+        return out;
+    for (size_t i = 0; i < out.size(); ++i)
+        out[i] = char(out[i] ^ scramble[i % scramble.size()]);
+    return out;
+}
+
+bool RsaOaepEncrypt(std::string_view pem, std::string_view plain, std::string& out,
+                    std::string& error) {
+    BIO* bio = BIO_new_mem_buf(pem.data(), int(std::min<size_t>(pem.size(), 1 << 20)));
+    EVP_PKEY* key = bio ? PEM_read_bio_PUBKEY(bio, nullptr, nullptr, nullptr) : nullptr;
+    BIO_free(bio);
+    if (!key || EVP_PKEY_get_base_id(key) != EVP_PKEY_RSA) {
+        EVP_PKEY_free(key);
+        error = "the server's public key cannot be read";
+        return false;
+    }
+    bool done = false;
+    const size_t room = size_t(EVP_PKEY_get_size(key));
+    EVP_PKEY_CTX* context = EVP_PKEY_CTX_new_from_pkey(nullptr, key, nullptr);
+    size_t length = room;
+    if (plain.size() + kOaepOverhead > room) {
+        error = "the password is too long for the server's public key";
+    } else if (context && EVP_PKEY_encrypt_init(context) == 1 &&
+               EVP_PKEY_CTX_set_rsa_padding(context, RSA_PKCS1_OAEP_PADDING) == 1) {
+        out.assign(room, '\0');
+        done = EVP_PKEY_encrypt(context, reinterpret_cast<uint8_t*>(out.data()), &length,
+                                reinterpret_cast<const uint8_t*>(plain.data()), plain.size()) == 1;
+        out.resize(done ? length : 0);
+    }
+    if (!done && error.empty())
+        error = "the password cannot be encrypted with the server's public key";
+    EVP_PKEY_CTX_free(context);
+    EVP_PKEY_free(key);
+    return done;
+}
+
+TMysqlAuthPlugin::TStep TMysqlAuthPlugin::More(std::string_view) {
+    return {TStep::Fault, {}, {}};
+}
+
+std::unique_ptr<TMysqlAuthPlugin> TMysqlAuthPlugin::Create(std::string_view name,
+                                                           std::string_view password, bool secure) {
+    if (name == kNative)
+        return std::make_unique<TNativePlugin>(password, secure);
+    if (name == "mysql_old_password")
+        return std::make_unique<TOldPlugin>(password, secure);
+    if (name == "client_ed25519")
+        return std::make_unique<TEd25519Plugin>(password, secure);
+    if (name == "caching_sha2_password")
+        return std::make_unique<TCachingSha2Plugin>(password, secure);
+    if (name == "sha256_password")
+        return std::make_unique<TSha256Plugin>(password, secure);
+    return nullptr;
+}
+
+} // namespace mysql

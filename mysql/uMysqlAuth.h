@@ -1,0 +1,74 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+// The authentication plugins of the login: each answers the server's
+// challenge (the scramble of the greeting, or the data of a switch request)
+// and the "more data" packets the server sends after it. Plugin names are
+// the ones servers send in greetings and switch requests.
+namespace mysql {
+
+// The password-answer routines of the plugins.
+using TSha256Answer = std::array<uint8_t, 32>;
+using TEd25519Answer = std::array<uint8_t, 64>;
+
+// SHA256(password) XOR SHA256(SHA256(SHA256(password)) + scramble): the fast
+// answer of caching_sha2_password. scramble is read as 20 bytes (zero-padded).
+TSha256Answer Sha256Scramble(std::string_view scramble, std::string_view password);
+
+// The RFC 8032 signature of nonce whose hashed seed is SHA-512 of the
+// password: the answer of MariaDB's ed25519 plugin.
+TEd25519Answer Ed25519Answer(std::string_view password, std::string_view nonce);
+
+// The password and its terminating zero byte, XOR the 20-byte scramble
+// repeated: what the RSA path encrypts.
+std::string XorWithScramble(std::string_view password, std::string_view scramble);
+
+// plain encrypted with the RSA public key in pem (a PEM "PUBLIC KEY", as the
+// servers send it), OAEP padding; false with the reason when the key cannot
+// be read or plain is too long for it.
+bool RsaOaepEncrypt(std::string_view pem, std::string_view plain, std::string& out,
+                    std::string& error);
+
+class TMysqlAuthPlugin {
+public:
+    // What the plugin does with a packet of the server.
+    struct TStep {
+        enum Kind {
+            Send,   // send data and read the next packet
+            Read,   // send nothing and read the next packet
+            Fault,  // the packet makes no sense here: a broken reply
+            Refuse, // the plugin cannot go on: errorText says why (2061)
+        } kind = Send;
+        std::string data;
+        std::string errorText;
+    };
+
+    // The plugin of that name, or nullptr when there is none. secure: the
+    // connection is encrypted, so the password itself may be sent.
+    static std::unique_ptr<TMysqlAuthPlugin> Create(std::string_view name,
+                                                    std::string_view password, bool secure);
+    // The plugin a server without plugin names expects: the 4.1 SHA-1 answer.
+    static constexpr const char* kNative = "mysql_native_password";
+
+    virtual ~TMysqlAuthPlugin() = default;
+    virtual const char* Name() const = 0;
+    // The first answer, to the challenge.
+    virtual std::string Start(std::string_view challenge) = 0;
+    // The answer to one "more data" packet (its bytes after the marker).
+    virtual TStep More(std::string_view data);
+
+    TMysqlAuthPlugin(std::string_view password, bool secure)
+        : password_(password)
+        , secure_(secure) {}
+
+protected:
+    std::string password_;
+    bool secure_;
+};
+
+} // namespace mysql
