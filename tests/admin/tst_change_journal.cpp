@@ -3,7 +3,6 @@
 // operations, and a journal folder that cannot be written.
 #include "DatabaseProbe.h"
 #include "GuiDriver.h"
-#include "StringGrid.h"
 #include "TForm1.h"
 
 #include <QDir>
@@ -33,24 +32,8 @@ QString journalFolder(const GuiDriver& gui) {
 const QMap<QString, QString> kOnBroadcastPage = {
         {QStringLiteral("Intreface/startpage"), QStringLiteral("Автооповещение")}};
 
-void selectRow(GuiDriver& gui, const QString& gridName, const QString& id) {
-    auto* grid = gui.find<StringGrid>(gridName);
-    for (int row = 1; row < grid->rowCount(); ++row) {
-        if (grid->cell(0, row) == id) {
-            gui.selectCell(gridName, 1, row);
-            return;
-        }
-    }
-    QFAIL(qPrintable(gridName + QStringLiteral(" has no row ") + id));
-}
-
-void retype(GuiDriver& gui, const QString& edit, const QString& text) {
-    gui.clearText(edit);
-    gui.type(edit, text);
-}
-
 void addBroadcast(GuiDriver& gui, const QString& text) {
-    retype(gui, QStringLiteral("dxDNEdit5"), text);
+    gui.retype(QStringLiteral("dxDNEdit5"), text);
     gui.click(QStringLiteral("dxButton5"));
 }
 
@@ -137,14 +120,14 @@ void ChangeJournalTest::journalOfASessionOfOperations() {
     gui.start();
     gui.dialogs.defaultAnswer = true;
     addBroadcast(gui, QStringLiteral("Добро пожаловать"));
-    selectRow(gui, QStringLiteral("StringGrid1"), QStringLiteral("7"));
-    retype(gui, QStringLiteral("dxDNEdit5"), QStringLiteral("Новый текст"));
+    gui.selectRowWhere(QStringLiteral("StringGrid1"), 0, QStringLiteral("7"));
+    gui.retype(QStringLiteral("dxDNEdit5"), QStringLiteral("Новый текст"));
     gui.click(QStringLiteral("dxButton4"));
     gui.window().pageControl()->setCurrentIndex(3);
-    selectRow(gui, QStringLiteral("StringGrid2"), QStringLiteral("5"));
+    gui.selectRowWhere(QStringLiteral("StringGrid2"), 0, QStringLiteral("5"));
     gui.type(QStringLiteral("dxDNEdit19"), password);
     gui.click(QStringLiteral("dxButton17"));
-    selectRow(gui, QStringLiteral("StringGrid2"), QStringLiteral("20"));
+    gui.selectRowWhere(QStringLiteral("StringGrid2"), 0, QStringLiteral("20"));
     gui.click(QStringLiteral("dxButton16"));
     QCOMPARE(gui.dialogs.describe().filter(QStringLiteral("error|")), QStringList());
     gui.stop();
@@ -236,7 +219,7 @@ void ChangeJournalTest::journalFolderThatCannotBeWritten() {
 
     // A deletion without its undo script does not run, and a box says why.
     const QStringList before = probe.rows(QStringLiteral("select id from realmd.autobroadcast"));
-    selectRow(gui, QStringLiteral("StringGrid1"), QStringLiteral("3"));
+    gui.selectRowWhere(QStringLiteral("StringGrid1"), 0, QStringLiteral("3"));
     gui.click(QStringLiteral("dxButton6"));
     QCOMPARE(gui.dialogs.describe().filter(QStringLiteral("error|")),
              QStringList{QStringLiteral("error|Операция не выполнена|Не удалось сохранить "

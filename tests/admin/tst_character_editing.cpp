@@ -16,11 +16,6 @@ QString text(GuiDriver& gui, const QString& edit) {
     return gui.find<QLineEdit>(edit)->text();
 }
 
-void retype(GuiDriver& gui, const QString& edit, const QString& text) {
-    gui.clearText(edit);
-    gui.type(edit, text);
-}
-
 } // namespace
 
 class CharacterEditingTest : public QObject {
@@ -93,7 +88,7 @@ void CharacterEditingTest::rename() {
     GuiDriver gui;
     start(gui, m_server);
     QVERIFY(selectCharacter(gui, "5"));
-    retype(gui, "dxDNEdit36", typed);
+    gui.retype("dxDNEdit36", typed);
     gui.dialogs.answerNextConfirmations({true});
     m_changed = true;
     gui.click("dxButton31");
@@ -115,7 +110,7 @@ void CharacterEditingTest::renameWithAFilterThatNoLongerMatches() {
     gui.click("dxButton11");
     QCOMPARE(listedGuids(gui), QStringList{"5"});
     QVERIFY(selectCharacter(gui, "5"));
-    retype(gui, "dxDNEdit36", "Zed");
+    gui.retype("dxDNEdit36", "Zed");
     gui.dialogs.answerNextConfirmations({true});
     m_changed = true;
     gui.click("dxButton31");
@@ -176,7 +171,7 @@ void CharacterEditingTest::moveToAccount() {
     GuiDriver gui;
     start(gui, m_server);
     QVERIFY(selectCharacter(gui, "6"));
-    retype(gui, "dxDNEdit35", typed + "x-"); // the filter keeps digits only
+    gui.retype("dxDNEdit35", typed + "x-"); // the filter keeps digits only
     QCOMPARE(text(gui, "dxDNEdit35"), typed);
     gui.dialogs.answerNextConfirmations({true});
     m_changed = true;
@@ -270,7 +265,7 @@ void CharacterEditingTest::money() {
     GuiDriver gui;
     start(gui, m_server);
     QVERIFY(selectCharacter(gui, "13"));
-    retype(gui, "dxDNEdit49", typed);
+    gui.retype("dxDNEdit49", typed);
     gui.dialogs.answerNextConfirmations({true});
     m_changed = true;
     gui.click("dxButton28");
@@ -286,7 +281,7 @@ void CharacterEditingTest::level() {
     GuiDriver gui;
     start(gui, m_server);
     QVERIFY(selectCharacter(gui, "30"));
-    retype(gui, "dxDNEdit48", "61");
+    gui.retype("dxDNEdit48", "61");
     gui.dialogs.answerNextConfirmations({true, true});
     m_changed = true;
     gui.click("dxButton30");
@@ -316,7 +311,7 @@ void CharacterEditingTest::rejectedRenameLeavesTheField() {
     start(gui, m_server);
     QVERIFY(selectCharacter(gui, "5"));
     const QStringList listed = gui.gridRow(kList, rowOf(gui, "5"));
-    retype(gui, "dxDNEdit36", "абвгдеёжзийкл");
+    gui.retype("dxDNEdit36", "абвгдеёжзийкл");
     gui.dialogs.answerNextConfirmations({true});
     ServerLog log(m_server.generalLog);
     gui.click("dxButton31");

@@ -44,26 +44,6 @@ const QStringList kCharacterTables = {"characters.characters",
 const QString kChangeFailed =
         QStringLiteral("error|Ошибка изменения данных|Сервер не подтвердил изменение:\r\n");
 
-// Clicks the cell (in column clickCol) of the first data row whose cell in
-// column keyCol holds the text.
-void selectRow(GuiDriver& gui, const QString& grid, int keyCol, const QString& key,
-               int clickCol = 1) {
-    auto* list = gui.find<StringGrid>(grid);
-    for (int row = 1; row < list->rowCount(); ++row) {
-        if (list->cell(keyCol, row) == key) {
-            gui.selectCell(grid, clickCol, row);
-            return;
-        }
-    }
-    qFatal("%s shows no row %s", qPrintable(grid), qPrintable(key));
-}
-
-void retype(GuiDriver& gui, const QString& edit, const QString& text) {
-    gui.clearText(edit);
-    if (!text.isEmpty())
-        gui.type(edit, text);
-}
-
 // Whether the changes are the expected ones, in order. An expected line
 // ending in "*" stands for any change line that begins with the rest.
 bool sameChanges(const QStringList& actual, const QStringList& expected) {
@@ -130,23 +110,23 @@ void ExactChangesTest::changes_data() {
     };
     QTest::newRow("broadcast: unchanged save of a text with a line break")
             << broadcasts([](GuiDriver& gui) {
-                   selectRow(gui, kBroadcasts, 0, "5");
+                   gui.selectRowWhere(kBroadcasts, 0, "5");
                    gui.click("dxButton4");
                })
             << QStringList() << QStringList();
     QTest::newRow("broadcast: unchanged save of a NULL next") << broadcasts([](GuiDriver& gui) {
-        selectRow(gui, kBroadcasts, 0, "7");
+        gui.selectRowWhere(kBroadcasts, 0, "7");
         gui.click("dxButton4");
     }) << QStringList() << QStringList();
     QTest::newRow("broadcast: an emptied next stores NULL") << broadcasts([](GuiDriver& gui) {
-        selectRow(gui, kBroadcasts, 0, "4");
-        retype(gui, "dxDNEdit52", {});
+        gui.selectRowWhere(kBroadcasts, 0, "4");
+        gui.retype("dxDNEdit52", {});
         gui.click("dxButton4");
     }) << QStringList{"autobroadcast[4].next: '1' -> NULL"} << QStringList();
     QTest::newRow("broadcast: a new text")
             << broadcasts([](GuiDriver& gui) {
-                   selectRow(gui, kBroadcasts, 0, "3");
-                   retype(gui, "dxDNEdit5", "Сервер \"Огонь\" ждёт");
+                   gui.selectRowWhere(kBroadcasts, 0, "3");
+                   gui.retype("dxDNEdit5", "Сервер \"Огонь\" ждёт");
                    gui.click("dxButton4");
                })
             << QStringList{"autobroadcast[3].text: 'Don\\'t share your password: a GM will never "
@@ -159,7 +139,7 @@ void ExactChangesTest::changes_data() {
                                     << QStringList();
     QTest::newRow("broadcast: delete")
             << broadcasts([](GuiDriver& gui) {
-                   selectRow(gui, kBroadcasts, 0, "2");
+                   gui.selectRowWhere(kBroadcasts, 0, "2");
                    gui.dialogs.answerNextConfirmations({true});
                    gui.click("dxButton6");
                })
@@ -169,8 +149,8 @@ void ExactChangesTest::changes_data() {
                            "объявление?"};
     QTest::newRow("broadcast: a next out of range reported")
             << broadcasts([](GuiDriver& gui) {
-                   selectRow(gui, kBroadcasts, 0, "3");
-                   retype(gui, "dxDNEdit52", "99999999999");
+                   gui.selectRowWhere(kBroadcasts, 0, "3");
+                   gui.retype("dxDNEdit52", "99999999999");
                    gui.click("dxButton4");
                })
             << QStringList()
@@ -192,22 +172,22 @@ void ExactChangesTest::changes_data() {
             << QStringList();
     QTest::newRow("realm: a copy under the same name reported")
             << realms([](GuiDriver& gui) {
-                   selectRow(gui, kRealms, 0, "3");
+                   gui.selectRowWhere(kRealms, 0, "3");
                    gui.click("dxButton23");
                })
             << QStringList()
             << QStringList{kChangeFailed +
                            "Ошибка 1062: Duplicate entry 'Test PvP' for key 'idx_name'"};
     QTest::newRow("realm: write one field") << realms([](GuiDriver& gui) {
-        selectRow(gui, kRealms, 0, "2");
-        retype(gui, "dxDNEdit30", "3");
+        gui.selectRowWhere(kRealms, 0, "2");
+        gui.retype("dxDNEdit30", "3");
         gui.click("dxButton24");
     }) << QStringList{"realmlist[2].timezone: '1' -> '3'"}
                                             << QStringList();
     QTest::newRow("realm: another realm's name reported")
             << realms([](GuiDriver& gui) {
-                   selectRow(gui, kRealms, 0, "2");
-                   retype(gui, "dxDNEdit25", "Test PvP");
+                   gui.selectRowWhere(kRealms, 0, "2");
+                   gui.retype("dxDNEdit25", "Test PvP");
                    gui.click("dxButton24");
                })
             << QStringList()
@@ -215,7 +195,7 @@ void ExactChangesTest::changes_data() {
                            "Ошибка 1062: Duplicate entry 'Test PvP' for key 'idx_name'"};
     QTest::newRow("realm: delete")
             << realms([](GuiDriver& gui) {
-                   selectRow(gui, kRealms, 0, "3");
+                   gui.selectRowWhere(kRealms, 0, "3");
                    gui.dialogs.answerNextConfirmations({true});
                    gui.click("dxButton25");
                })
@@ -233,8 +213,8 @@ void ExactChangesTest::changes_data() {
     };
     QTest::newRow("IP ban: a new reason")
             << bans([](GuiDriver& gui) {
-                   selectRow(gui, kIpBans, 1, "203.0.113.77", 5);
-                   retype(gui, "dxDNEdit41", "Флуд");
+                   gui.selectRowWhere(kIpBans, 1, "203.0.113.77", 5);
+                   gui.retype("dxDNEdit41", "Флуд");
                    gui.click("dxButton40");
                })
             << QStringList{"ip_banned[203.0.113.77,1709251200].banreason: 'Flood in general "
@@ -242,13 +222,13 @@ void ExactChangesTest::changes_data() {
             << QStringList();
     QTest::newRow("IP ban: a reason shown empty (not UTF-8) saved unchanged")
             << bans([](GuiDriver& gui) {
-                   selectRow(gui, kIpBans, 1, "10.10.10.10", 5);
+                   gui.selectRowWhere(kIpBans, 1, "10.10.10.10", 5);
                    gui.click("dxButton40");
                })
             << QStringList() << QStringList();
     QTest::newRow("IP ban: delete")
             << bans([](GuiDriver& gui) {
-                   selectRow(gui, kIpBans, 1, "31.173.80.4");
+                   gui.selectRowWhere(kIpBans, 1, "31.173.80.4");
                    gui.chooseMenuItem(kIpBans, "N5");
                })
             << QStringList{"ip_banned[31.173.80.4,1735689600] removed: ip='31.173.80.4', "
@@ -256,7 +236,7 @@ void ExactChangesTest::changes_data() {
                            "banreason='Подбор паролей'"}
             << QStringList();
     QTest::newRow("account ban: lift") << bans([](GuiDriver& gui) {
-        selectRow(gui, kAccountBans, 0, "9");
+        gui.selectRowWhere(kAccountBans, 0, "9");
         gui.chooseMenuItem(kAccountBans, "N9");
     }) << QStringList{"account_banned[9,1717200000].active: '1' -> '0'"}
                                        << QStringList();
@@ -264,7 +244,7 @@ void ExactChangesTest::changes_data() {
             << bans([](GuiDriver& gui) {
                    gui.click("dxCheckbox9");
                    gui.click("dxButton32");
-                   selectRow(gui, kAccountBans, 1, "1704067200");
+                   gui.selectRowWhere(kAccountBans, 1, "1704067200");
                    gui.chooseMenuItem(kAccountBans, "N10");
                })
             << QStringList{"account_banned[9,1704067200] removed: id='9', bandate='1704067200', "
@@ -283,7 +263,7 @@ void ExactChangesTest::changes_data() {
     const QMap<QString, QString> olderAccounts = {{"Base/realmd", "realmd_old"}};
     const auto save = [](const QString& id, const std::function<void(GuiDriver&)>& edit = {}) {
         return [id, edit](GuiDriver& gui) {
-            selectRow(gui, kAccounts, 0, id);
+            gui.selectRowWhere(kAccounts, 0, id);
             if (edit)
                 edit(gui);
             gui.click("dxButton15");
@@ -300,11 +280,11 @@ void ExactChangesTest::changes_data() {
                         {}, olderAccounts)
             << QStringList{"account[1].gmlevel: '0' -> '1'"} << QStringList();
     QTest::newRow("account: an emptied last login gets NULL (older table)")
-            << accounts(save("2", [](GuiDriver& gui) { retype(gui, "dxDNEdit16", {}); }), {},
+            << accounts(save("2", [](GuiDriver& gui) { gui.retype("dxDNEdit16", {}); }), {},
                         olderAccounts)
             << QStringList{"account[2].last_login: '2010-05-01 10:00:00' -> NULL"} << QStringList();
     QTest::newRow("account: an emptied last login gets the zero date")
-            << accounts(save("3", [](GuiDriver& gui) { retype(gui, "dxDNEdit16", {}); }),
+            << accounts(save("3", [](GuiDriver& gui) { gui.retype("dxDNEdit16", {}); }),
                         {"update realmd.account set last_login = '2024-01-02 03:04:05' where id = "
                          "3"})
             << QStringList{"account[3].last_login: '2024-01-02 03:04:05' -> '0000-00-00 00:00:00'"}
@@ -313,7 +293,7 @@ void ExactChangesTest::changes_data() {
             << accounts(save("20", [](GuiDriver& gui) { gui.type("dxDNEdit11", "Kot@Mail.RU"); }))
             << QStringList{"account[20].email: NULL -> 'kot@mail.ru'"} << QStringList();
     QTest::newRow("account: rename without a new password refused")
-            << accounts(save("3", [](GuiDriver& gui) { retype(gui, "dxDNEdit8", "moder2"); }))
+            << accounts(save("3", [](GuiDriver& gui) { gui.retype("dxDNEdit8", "moder2"); }))
             << QStringList()
             << QStringList{"error|Переименование аккаунта|Новому имени нужен новый пароль: "
                            "введите его в поле \"Новый пароль\" и нажмите \"Сохранить\" ещё раз. "
@@ -322,7 +302,7 @@ void ExactChangesTest::changes_data() {
     QTest::newRow("account: rename with a new password")
             << accounts(save("3",
                              [](GuiDriver& gui) {
-                                 retype(gui, "dxDNEdit8", "moder2");
+                                 gui.retype("dxDNEdit8", "moder2");
                                  gui.type("dxDNEdit19", "Пароль-1");
                              }))
             << QStringList{"account[3].username: 'MODERATOR' -> 'MODER2'",
@@ -334,7 +314,7 @@ void ExactChangesTest::changes_data() {
     QTest::newRow("account: rename onto a taken name reported")
             << accounts(save("13",
                              [](GuiDriver& gui) {
-                                 retype(gui, "dxDNEdit8", "admin");
+                                 gui.retype("dxDNEdit8", "admin");
                                  gui.type("dxDNEdit19", "x");
                              }))
             << QStringList()
@@ -343,7 +323,7 @@ void ExactChangesTest::changes_data() {
     // printf '%s' 'ВАСЯ:Пароль' | sha1sum
     const auto setPassword = [](const QString& id, const QString& password) {
         return [id, password](GuiDriver& gui) {
-            selectRow(gui, kAccounts, 0, id);
+            gui.selectRowWhere(kAccounts, 0, id);
             gui.type("dxDNEdit19", password);
             gui.dialogs.answerNextConfirmations({true});
             gui.click("dxButton17");
@@ -365,7 +345,7 @@ void ExactChangesTest::changes_data() {
             << QStringList{passwordQuestion};
     QTest::newRow("account: reset the session key")
             << accounts([](GuiDriver& gui) {
-                   selectRow(gui, kAccounts, 0, "1");
+                   gui.selectRowWhere(kAccounts, 0, "1");
                    gui.dialogs.answerNextConfirmations({true});
                    gui.chooseMenuItem(kAccounts, "N22");
                })
@@ -374,7 +354,7 @@ void ExactChangesTest::changes_data() {
                            "сессии?"};
     QTest::newRow("account: delete")
             << accounts([](GuiDriver& gui) {
-                   selectRow(gui, kAccounts, 0, "13");
+                   gui.selectRowWhere(kAccounts, 0, "13");
                    gui.dialogs.answerNextConfirmations({true});
                    gui.click("dxButton16");
                })
@@ -403,9 +383,9 @@ void ExactChangesTest::changes_data() {
     const auto edit = [](const QString& guid, const QString& field, const QString& text,
                          const QString& button) {
         return [=](GuiDriver& gui) {
-            selectRow(gui, kCharacters, 0, guid, 2);
+            gui.selectRowWhere(kCharacters, 0, guid, 2);
             if (!field.isEmpty())
-                retype(gui, field, text);
+                gui.retype(field, text);
             gui.dialogs.defaultAnswer = true;
             gui.click(button);
         };
@@ -437,7 +417,7 @@ void ExactChangesTest::changes_data() {
             << QStringList{"confirmation|Перенос персонажа|Вы действительно хотите сменить "
                            "аккаунт у этого персонажа?"};
     QTest::newRow("character: at-login flags") << characters([](GuiDriver& gui) {
-        selectRow(gui, kCharacters, 0, "15", 2);
+        gui.selectRowWhere(kCharacters, 0, "15", 2);
         gui.click("dxCheckbox4");
         gui.click("dxCheckbox6");
         gui.click("dxButton38");
@@ -455,7 +435,7 @@ void ExactChangesTest::changes_data() {
                            "изменить количество денег у этого персонажа?"};
     QTest::newRow("character: repair of a group leader")
             << characters([](GuiDriver& gui) {
-                   selectRow(gui, kCharacters, 0, "9", 2);
+                   gui.selectRowWhere(kCharacters, 0, "9", 2);
                    gui.chooseMenuItem(kCharacters, "repairItem");
                })
             << QStringList{"characters[9].position_x: *",
@@ -470,7 +450,7 @@ void ExactChangesTest::changes_data() {
             << QStringList{"error|Результат действия.|Анти-ERROR запрос отослан!"};
     QTest::newRow("character: quest chain reset")
             << characters([](GuiDriver& gui) {
-                   selectRow(gui, kCharacters, 0, "7", 2);
+                   gui.selectRowWhere(kCharacters, 0, "7", 2);
                    gui.dialogs.answerNextConfirmations({true});
                    gui.chooseMenuItem(kCharacters, "moreFunctionsMenu/questChainResetItem");
                })
@@ -628,8 +608,8 @@ void ExactChangesTest::lostConnectionIsReported() {
     gui.writeSettings(GuiDriver::settingsFor(m_server, {{QStringLiteral("Intreface/startpage"),
                                                          QStringLiteral("Управление героями")}}));
     gui.start();
-    selectRow(gui, kCharacters, 0, "30", 2);
-    retype(gui, "dxDNEdit48", "61");
+    gui.selectRowWhere(kCharacters, 0, "30", 2);
+    gui.retype("dxDNEdit48", "61");
     gui.dialogs.defaultAnswer = true;
     const TablesSnapshot before = TablesSnapshot::take(probe, kCharacterTables);
 

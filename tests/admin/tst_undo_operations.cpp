@@ -32,27 +32,6 @@ struct Operation {
     std::function<void(GuiDriver&)> run;
 };
 
-// Clicks the row of a grid whose cell in column keyColumn holds key (and,
-// when given, whose cell in column 1 holds second).
-void selectRow(GuiDriver& gui, const QString& gridName, int keyColumn, const QString& key,
-               const QString& second = {}, int clickColumn = 1) {
-    auto* grid = gui.find<StringGrid>(gridName);
-    QVERIFY2(grid, qPrintable(gridName));
-    for (int row = 1; row < grid->rowCount(); ++row) {
-        if (grid->cell(keyColumn, row) == key &&
-            (second.isEmpty() || grid->cell(1, row) == second)) {
-            gui.selectCell(gridName, clickColumn, row);
-            return;
-        }
-    }
-    QFAIL(qPrintable(gridName + QStringLiteral(" has no row ") + key));
-}
-
-void retype(GuiDriver& gui, const QString& edit, const QString& text) {
-    gui.clearText(edit);
-    gui.type(edit, text);
-}
-
 void showPage(GuiDriver& gui, int page) {
     gui.window().pageControl()->setCurrentIndex(page);
 }
@@ -62,7 +41,7 @@ std::function<void(GuiDriver&)> onAccount(const QString& id,
                                           const std::function<void(GuiDriver&)>& then) {
     return [id, then](GuiDriver& gui) {
         showPage(gui, 3);
-        selectRow(gui, QStringLiteral("StringGrid2"), 0, id);
+        gui.selectRowWhere(QStringLiteral("StringGrid2"), 0, id);
         then(gui);
     };
 }
@@ -72,7 +51,7 @@ std::function<void(GuiDriver&)> onCharacter(const QString& guid,
                                             const std::function<void(GuiDriver&)>& then) {
     return [guid, then](GuiDriver& gui) {
         showPage(gui, 2);
-        selectRow(gui, QStringLiteral("StringGrid3"), 0, guid, {}, 2);
+        gui.selectRowWhere(QStringLiteral("StringGrid3"), 0, guid, 2);
         then(gui);
     };
 }
@@ -152,7 +131,7 @@ QList<Operation> operations() {
              kAwkwardAccounts,
              onAccount("5",
                        [](GuiDriver& gui) {
-                           retype(gui, "dxDNEdit11", "new@mail.ru");
+                           gui.retype("dxDNEdit11", "new@mail.ru");
                            gui.choose("ComboBox8", "2 - gamemaster");
                            gui.click("dxButton15");
                        })},
@@ -163,7 +142,7 @@ QList<Operation> operations() {
              kAwkwardAccounts,
              onAccount("20",
                        [](GuiDriver& gui) {
-                           retype(gui, "dxDNEdit8", "KOT2");
+                           gui.retype("dxDNEdit8", "KOT2");
                            gui.type("dxDNEdit19", "мяу\"'\\");
                            gui.click("dxButton15");
                        })},
@@ -207,7 +186,7 @@ QList<Operation> operations() {
              onRealmPage,
              {"UPDATE realmd.account_banned SET banreason = 'ч''и\"т\\\\\\n' WHERE id = 9"},
              [](GuiDriver& gui) {
-                 selectRow(gui, kAccountBans, 0, "9");
+                 gui.selectRowWhere(kAccountBans, 0, "9");
                  gui.chooseMenuItem(kAccountBans, "N9");
              }},
             {"account ban delete",
@@ -216,7 +195,7 @@ QList<Operation> operations() {
              onRealmPage,
              {"UPDATE realmd.account_banned SET bannedby = 'Ё''\\\\' WHERE id = 9"},
              [](GuiDriver& gui) {
-                 selectRow(gui, kAccountBans, 0, "9", "1717200000");
+                 gui.selectRowWhere(kAccountBans, {{0, "9"}, {1, "1717200000"}});
                  gui.chooseMenuItem(kAccountBans, "N10");
              }},
             {"IP ban delete, a reason in Windows-1251 bytes",
@@ -225,7 +204,7 @@ QList<Operation> operations() {
              onRealmPage,
              {},
              [](GuiDriver& gui) {
-                 selectRow(gui, kIpBans, 1, "10.10.10.10");
+                 gui.selectRowWhere(kIpBans, 1, "10.10.10.10");
                  gui.chooseMenuItem(kIpBans, "N5");
              }},
             {"IP ban reason",
@@ -235,8 +214,8 @@ QList<Operation> operations() {
              {"UPDATE realmd.ip_banned SET banreason = X'D0E5EAEBE0ECE0' WHERE ip = "
               "'198.51.100.23' AND bandate = 1704067200"},
              [](GuiDriver& gui) {
-                 selectRow(gui, kIpBans, 1, "198.51.100.23");
-                 retype(gui, "dxDNEdit41", "новая \"причина\" \\");
+                 gui.selectRowWhere(kIpBans, 1, "198.51.100.23");
+                 gui.retype("dxDNEdit41", "новая \"причина\" \\");
                  gui.click("dxButton40");
              }},
             {"broadcast delete",
@@ -245,7 +224,7 @@ QList<Operation> operations() {
              onBroadcastPage,
              {"UPDATE realmd.autobroadcast SET text = 'a''b\"c\\\\d\\r\\nё' WHERE id = 3"},
              [](GuiDriver& gui) {
-                 selectRow(gui, "StringGrid1", 0, "3");
+                 gui.selectRowWhere("StringGrid1", 0, "3");
                  gui.click("dxButton6");
              }},
             {"broadcast save",
@@ -254,9 +233,9 @@ QList<Operation> operations() {
              onBroadcastPage,
              {},
              [](GuiDriver& gui) {
-                 selectRow(gui, "StringGrid1", 0, "7");
-                 retype(gui, "dxDNEdit5", "Новый текст");
-                 retype(gui, "dxDNEdit52", "4");
+                 gui.selectRowWhere("StringGrid1", 0, "7");
+                 gui.retype("dxDNEdit5", "Новый текст");
+                 gui.retype("dxDNEdit52", "4");
                  gui.click("dxButton4");
              }},
             {"realm delete",
@@ -265,7 +244,7 @@ QList<Operation> operations() {
              onRealmPage,
              {"UPDATE realmd.realmlist SET name = 'Огонь''\"\\\\', population = 0.1 WHERE id = 1"},
              [](GuiDriver& gui) {
-                 selectRow(gui, "StringGrid5", 0, "1");
+                 gui.selectRowWhere("StringGrid5", 0, "1");
                  gui.click("dxButton25");
              }},
             {"realm write",
@@ -275,9 +254,9 @@ QList<Operation> operations() {
              {"UPDATE realmd.realmlist SET name = 'Север''\\\\', address = 'realm.example' WHERE "
               "id = 2"},
              [](GuiDriver& gui) {
-                 selectRow(gui, "StringGrid5", 0, "2");
-                 retype(gui, "dxDNEdit25", "Южный");
-                 retype(gui, "dxDNEdit27", "9000");
+                 gui.selectRowWhere("StringGrid5", 0, "2");
+                 gui.retype("dxDNEdit25", "Южный");
+                 gui.retype("dxDNEdit27", "9000");
                  gui.click("dxButton24");
              }},
             {"character rename",
@@ -287,7 +266,7 @@ QList<Operation> operations() {
              kAwkwardCharacters,
              onCharacter("29",
                          [](GuiDriver& gui) {
-                             retype(gui, "dxDNEdit36", "ghost");
+                             gui.retype("dxDNEdit36", "ghost");
                              gui.click("dxButton31");
                          })},
             {"character account",
@@ -297,7 +276,7 @@ QList<Operation> operations() {
              kAwkwardCharacters,
              onCharacter("5",
                          [](GuiDriver& gui) {
-                             retype(gui, "dxDNEdit35", "19");
+                             gui.retype("dxDNEdit35", "19");
                              gui.click("dxButton29");
                          })},
             {"character at-login flags",
@@ -323,7 +302,7 @@ QList<Operation> operations() {
              kAwkwardCharacters,
              onCharacter("5",
                          [](GuiDriver& gui) {
-                             retype(gui, "dxDNEdit49", "123456");
+                             gui.retype("dxDNEdit49", "123456");
                              gui.click("dxButton28");
                          })},
             {"character level",
@@ -333,7 +312,7 @@ QList<Operation> operations() {
              kAwkwardCharacters,
              onCharacter("5",
                          [](GuiDriver& gui) {
-                             retype(gui, "dxDNEdit48", "61");
+                             gui.retype("dxDNEdit48", "61");
                              gui.click("dxButton30");
                          })},
             {"character repair",

@@ -18,6 +18,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <algorithm>
+
 template <class T>
 T* GuiDriver::need(const QString& name, const char* what) const {
     auto* control = find<T>(name);
@@ -128,6 +130,12 @@ void GuiDriver::clearText(const QString& name) {
     QTest::keyClick(target, Qt::Key_Delete);
 }
 
+void GuiDriver::retype(const QString& name, const QString& text) {
+    clearText(name);
+    if (!text.isEmpty())
+        type(name, text);
+}
+
 void GuiDriver::choose(const QString& comboName, const QString& itemText) {
     auto* combo = need<QComboBox>(comboName, "combo box");
     const int index = combo->findText(itemText, Qt::MatchExactly);
@@ -151,6 +159,22 @@ void GuiDriver::selectCell(const QString& gridName, int col, int row) {
     if (rect.isEmpty())
         qFatal("cell %d,%d of %s is not visible", col, row, qPrintable(gridName));
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, rect.center());
+}
+
+void GuiDriver::selectRowWhere(const QString& gridName, const QList<std::pair<int, QString>>& cells,
+                               int clickCol) {
+    auto* grid = need<StringGrid>(gridName, "grid");
+    for (int row = 1; row < grid->rowCount(); ++row) {
+        const bool matches = std::all_of(cells.begin(), cells.end(), [&](const auto& cell) {
+            return grid->cell(cell.first, row) == cell.second;
+        });
+        if (matches) {
+            selectCell(gridName, clickCol, row);
+            return;
+        }
+    }
+    qFatal("%s shows no row with %s in column %d", qPrintable(gridName),
+           qPrintable(cells.value(0).second), cells.value(0).first);
 }
 
 void GuiDriver::doubleClickGrid(const QString& gridName, int col, int row) {

@@ -57,10 +57,20 @@ public:
     void type(const QString& name, const QString& text);
     // Selects all text of an edit and deletes it, as a person would.
     void clearText(const QString& name);
+    // Clears the edit, then types the text.
+    void retype(const QString& name, const QString& text);
     // Chooses an item of a combo box by its text, as from the drop-down list.
     void choose(const QString& comboName, const QString& itemText);
     // Scrolls the grid to the cell and clicks it.
     void selectCell(const QString& gridName, int col, int row);
+    // Scrolls to and clicks the cell in column clickCol of the first data row
+    // whose cells hold the given texts (column, text); a grid without such a
+    // row stops the test.
+    void selectRowWhere(const QString& gridName, const QList<std::pair<int, QString>>& cells,
+                        int clickCol = 1);
+    void selectRowWhere(const QString& gridName, int keyCol, const QString& key, int clickCol = 1) {
+        selectRowWhere(gridName, {{keyCol, key}}, clickCol);
+    }
     void doubleClickGrid(const QString& gridName, int col = 1, int row = 1);
     // Opens the grid's context menu with a right click and clicks the item
     // with the given object name (in a submenu: "submenuName/itemName").
