@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -89,7 +90,7 @@ void ChangeJournal::append(const journal::Entry& entry) {
 }
 
 QString ChangeJournal::saveFile(const QString& baseName, const QString& extension,
-                                const QByteArray& bytes, QString* error) {
+                                const QByteArrayList& pieces, QString* error) {
     if (!makeFolder(error))
         return {};
     for (int turn = 1;; ++turn) {
@@ -105,7 +106,9 @@ QString ChangeJournal::saveFile(const QString& baseName, const QString& extensio
             *error = file + QStringLiteral(": ") + systemError(errno);
             return {};
         }
-        bool ok = writeAll(fd, bytes) && ::fsync(fd) == 0;
+        bool ok = std::all_of(pieces.begin(), pieces.end(),
+                              [fd](const QByteArray& piece) { return writeAll(fd, piece); }) &&
+                  ::fsync(fd) == 0;
         const int writeError = errno;
         ok = (::close(fd) == 0) && ok;
         if (!ok) {

@@ -3,6 +3,7 @@
 #include "JournalText.h"
 
 #include <QByteArray>
+#include <QByteArrayList>
 #include <QString>
 
 #include <functional>
@@ -38,11 +39,11 @@ public:
     void append(const journal::Entry& entry);
 
     // Creates a new file "<baseName>.<extension>" in the folder ("-2", "-3"
-    // ... before the extension when the name is taken) holding the bytes,
-    // flushed to the disk. Returns the file's name, or an empty text with
-    // the reason in error.
-    QString saveFile(const QString& baseName, const QString& extension, const QByteArray& bytes,
-                     QString* error);
+    // ... before the extension when the name is taken) holding the pieces
+    // one after another, flushed to the disk. Returns the file's name, or an
+    // empty text with the reason in error.
+    QString saveFile(const QString& baseName, const QString& extension,
+                     const QByteArrayList& pieces, QString* error);
 
     // The path of a file of the folder.
     QString path(const QString& fileName) const;

@@ -107,7 +107,7 @@ bool UndoScope::save(const QList<undosql::Target>& targets, const QStringList& s
     const QString baseName = QStringLiteral("undo-") +
                              now.toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss-zzz")) +
                              QLatin1Char('-') + m_operation;
-    m_fileName = journal.saveFile(baseName, QStringLiteral("sql"), builder.finish(), &error);
+    m_fileName = journal.saveFile(baseName, QStringLiteral("sql"), builder.pieces(), &error);
     if (m_fileName.isEmpty())
         return fail(error);
     m_rowCount = builder.rowCount();

@@ -112,51 +112,62 @@ bool isZeroNumber(QByteArrayView text) {
 }
 
 void appendHex(QByteArray& out, QByteArrayView bytes) {
-    out += "X'";
+    const qsizetype start = out.size();
+    out.resize(start + 3 + 2 * bytes.size());
+    char* p = out.data() + start;
+    *p++ = 'X';
+    *p++ = '\'';
     for (char c : bytes) {
         const auto b = static_cast<unsigned char>(c);
-        out += kHex[b >> 4];
-        out += kHex[b & 15];
+        *p++ = kHex[b >> 4];
+        *p++ = kHex[b & 15];
     }
-    out += '\'';
+    *p = '\'';
+}
+
+// The escape of a byte inside a quoted text, or null when it stands as it is.
+const char* escapeOf(char c) {
+    switch (c) {
+    case '\0':
+        return "\\0";
+    case '\n':
+        return "\\n";
+    case '\r':
+        return "\\r";
+    case '\x1A':
+        return "\\Z";
+    case '\\':
+        return "\\\\";
+    case '\'':
+        return "\\'";
+    default:
+        return nullptr;
+    }
 }
 
 void appendQuoted(QByteArray& out, QByteArrayView bytes) {
     out += '\'';
-    for (char c : bytes) {
-        switch (c) {
-        case '\0':
-            out += "\\0";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        case '\x1A':
-            out += "\\Z";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\'':
-            out += "\\'";
-            break;
-        default:
-            out += c;
+    // Runs of bytes that need no escape go in whole.
+    qsizetype runStart = 0;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        if (const char* escape = escapeOf(bytes[i])) {
+            out.append(bytes.sliced(runStart, i - runStart));
+            out += escape;
+            runStart = i + 1;
         }
     }
+    out.append(bytes.sliced(runStart));
     out += '\'';
 }
 
-void appendLiteral(QByteArray& out, const Column& column, std::optional<QByteArrayView> value) {
+void appendLiteral(QByteArray& out, const Column& column, Column::Form form,
+                   std::optional<QByteArrayView> value) {
     if (!value) {
         out += "NULL";
         return;
     }
     const QByteArrayView bytes = *value;
-    switch (column.form()) {
+    switch (form) {
     case Column::Form::Number:
     case Column::Form::Float:
         if (isNumber(bytes)) {
@@ -387,7 +398,7 @@ QString captureStatement(const Target& target, const Table& table) {
 
 QByteArray literal(const Column& column, std::optional<QByteArrayView> value) {
     QByteArray out;
-    appendLiteral(out, column, value);
+    appendLiteral(out, column, column.form(), value);
     return out;
 }
 
@@ -396,6 +407,9 @@ ScriptBuilder::ScriptBuilder(ScriptInfo info)
 
 void ScriptBuilder::add(const Target& target, const Table& table, Rows& rows) {
     const QList<int> captured = capturedColumns(target, table);
+    QList<Column::Form> forms;
+    for (int index : captured)
+        forms << table.columns[index].form();
     const QByteArray tableName = nameBytes(table.name);
     const int count = rows.rowCount();
     QByteArray part;
@@ -422,7 +436,7 @@ void ScriptBuilder::add(const Target& target, const Table& table, Rows& rows) {
                 if (!assignments.isEmpty())
                     assignments += ", ";
                 assignments += nameBytes(column.name) + " = ";
-                appendLiteral(assignments, column, rows.value(i));
+                appendLiteral(assignments, column, forms[i], rows.value(i));
             }
             if (assignments.isEmpty())
                 continue;
@@ -435,7 +449,7 @@ void ScriptBuilder::add(const Target& target, const Table& table, Rows& rows) {
                     part += " AND ";
                 first = false;
                 part += nameBytes(table.columns[captured[i]].name) + " = ";
-                appendLiteral(part, table.columns[captured[i]], rows.value(i));
+                appendLiteral(part, table.columns[captured[i]], forms[i], rows.value(i));
             }
             part += ";\n";
         }
@@ -497,7 +511,7 @@ void ScriptBuilder::add(const Target& target, const Table& table, Rows& rows) {
         for (int i = 0; i < captured.size(); ++i) {
             if (i > 0)
                 part += ',';
-            appendLiteral(part, table.columns[captured[i]], rows.value(i));
+            appendLiteral(part, table.columns[captured[i]], forms[i], rows.value(i));
         }
         part += ')';
         if (part.size() - statementStart >= kStatementSize) {
@@ -511,11 +525,11 @@ void ScriptBuilder::add(const Target& target, const Table& table, Rows& rows) {
 }
 
 QByteArray ScriptBuilder::finish() const {
+    return pieces().join();
+}
+
+QByteArrayList ScriptBuilder::pieces() const {
     QByteArray out;
-    qsizetype size = 4096;
-    for (const QByteArray& part : m_parts)
-        size += part.size();
-    out.reserve(size);
     appendComment(out, QStringLiteral("realmdesk undo script"));
     appendComment(out, QStringLiteral("Operation: ") + m_info.operation);
     appendComment(out, QStringLiteral("Made: ") + journal::timeText(m_info.time));
@@ -542,12 +556,14 @@ QByteArray ScriptBuilder::finish() const {
            "SET SESSION sql_mode = 'NO_AUTO_VALUE_ON_ZERO', SESSION time_zone = '+00:00', "
            "SESSION foreign_key_checks = 0;\n"
            "START TRANSACTION;\n";
+    QByteArrayList pieces{out};
     for (auto part = m_parts.crbegin(); part != m_parts.crend(); ++part)
-        out += *part;
-    out += "COMMIT;\n"
-           "SET SESSION sql_mode = @realmdesk_sql_mode, SESSION time_zone = @realmdesk_time_zone, "
-           "SESSION foreign_key_checks = @realmdesk_foreign_key_checks;\n";
-    return out;
+        pieces << *part;
+    pieces << "COMMIT;\n"
+              "SET SESSION sql_mode = @realmdesk_sql_mode, SESSION time_zone = "
+              "@realmdesk_time_zone, "
+              "SESSION foreign_key_checks = @realmdesk_foreign_key_checks;\n";
+    return pieces;
 }
 
 } // namespace undosql

@@ -149,6 +149,8 @@ public:
     // allowed, an id 0 kept, time zone +00:00, no foreign key checks), one
     // transaction with the undoing statements, and the session put back.
     QByteArray finish() const;
+    // The same script in pieces, in order, without one copy of it all.
+    QByteArrayList pieces() const;
 
 private:
     ScriptInfo m_info;
