@@ -16,7 +16,7 @@ SettingsPanel::SettingsPanel(DialogService& dialogs, QWidget* parent)
     : FramedPanel(parent, QColor(0, 0, 128))
     , m_dialogs(dialogs) {
     setObjectName(QStringLiteral("dxContainer4"));
-    setGeometry(368, 16, 358, 500);
+    setGeometry(368, 16, 358, 496);
 
     // The buttons "Настройки" and "Выход" stand over the top left corner.
     auto* title = placeHeading(this, "Label11", QStringLiteral("Панель дополнительных настроек"),
@@ -87,11 +87,11 @@ SettingsPanel::SettingsPanel(DialogService& dialogs, QWidget* parent)
             placeButton(encryption, "tlsCaFileButton", QStringLiteral("..."), 308, 43, 26, 23);
     connect(m_tlsCaFileButton, &QPushButton::clicked, this, &SettingsPanel::chooseCaFile);
 
-    placeWrappedLabel(this, QStringLiteral("Журнал изменений"), 8, 472, 110, 16);
-    m_journalFolder = placeEdit(this, "journalFolderEdit", 120, 470, 146);
+    placeWrappedLabel(this, QStringLiteral("Журнал изменений"), 8, 470, 122, 16);
+    m_journalFolder = placeEdit(this, "journalFolderEdit", 132, 468, 136);
     makeReadOnly(m_journalFolder);
     m_openJournalFolder =
-            placeButton(this, "journalFolderButton", QStringLiteral("Открыть"), 272, 469, 78, 23);
+            placeButton(this, "journalFolderButton", QStringLiteral("Открыть"), 272, 467, 78, 23);
 }
 
 QString SettingsPanel::tlsModeKeyword() const {
