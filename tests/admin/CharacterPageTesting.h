@@ -7,11 +7,28 @@
 #include "StringGrid.h"
 
 #include <QMap>
+#include <QStringList>
 #include <QTest>
 
 namespace characterpage {
 
 inline const QString kList = QStringLiteral("StringGrid3");
+
+// Every table of the test databases that holds rows of a character.
+inline const QStringList kCharacterTables = {"characters.characters",
+                                             "characters.character_queststatus",
+                                             "characters.character_inventory",
+                                             "characters.item_instance",
+                                             "characters.character_spell",
+                                             "characters.character_aura",
+                                             "characters.character_homebind",
+                                             "characters.character_action",
+                                             "characters.character_reputation",
+                                             "characters.character_social",
+                                             "characters.character_declinedname",
+                                             "characters.groups",
+                                             "characters.group_member",
+                                             "characters.corpse"};
 
 // Starts the window with the character page as start page (its list loads
 // at creation) and the given extra settings.

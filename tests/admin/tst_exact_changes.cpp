@@ -2,6 +2,7 @@
 // the test server: the tables it touches are read whole before and after, and
 // exactly the intended rows and columns must have changed. A change that the
 // server rejects shows the server's message and changes nothing.
+#include "CharacterPageTesting.h"
 #include "DatabaseProbe.h"
 #include "GuiDriver.h"
 #include "StringGrid.h"
@@ -26,20 +27,7 @@ const QString kAccountBans = QStringLiteral("StringGrid6");
 const QString kAccounts = QStringLiteral("StringGrid2");
 const QString kCharacters = QStringLiteral("StringGrid3");
 
-const QStringList kCharacterTables = {"characters.characters",
-                                      "characters.character_queststatus",
-                                      "characters.character_inventory",
-                                      "characters.item_instance",
-                                      "characters.character_spell",
-                                      "characters.character_aura",
-                                      "characters.character_homebind",
-                                      "characters.character_action",
-                                      "characters.character_reputation",
-                                      "characters.character_social",
-                                      "characters.character_declinedname",
-                                      "characters.groups",
-                                      "characters.group_member",
-                                      "characters.corpse"};
+using characterpage::kCharacterTables;
 
 const QString kChangeFailed =
         QStringLiteral("error|Ошибка изменения данных|Сервер не подтвердил изменение:\r\n");

@@ -4,6 +4,7 @@
 // server's checksum of the rows, and every row as the server shows it), with
 // NULLs, Windows-1251 bytes, quotes, backslashes and Cyrillic among the
 // values.
+#include "CharacterPageTesting.h"
 #include "DatabaseProbe.h"
 #include "GuiDriver.h"
 #include "MariadbClient.h"
@@ -73,20 +74,7 @@ const QString kCharacters = QStringLiteral("StringGrid3");
 const QString kIpBans = QStringLiteral("StringGrid7");
 const QString kAccountBans = QStringLiteral("StringGrid6");
 
-const QStringList kCharacterTables = {"characters.characters",
-                                      "characters.character_inventory",
-                                      "characters.item_instance",
-                                      "characters.character_spell",
-                                      "characters.character_aura",
-                                      "characters.character_queststatus",
-                                      "characters.character_homebind",
-                                      "characters.character_action",
-                                      "characters.character_reputation",
-                                      "characters.character_social",
-                                      "characters.character_declinedname",
-                                      "characters.groups",
-                                      "characters.group_member",
-                                      "characters.corpse"};
+using characterpage::kCharacterTables;
 
 // Awkward values for the rows the operations meet: quotes, backslashes,
 // control characters, Cyrillic, NULL beside empty text, floats that six

@@ -43,12 +43,7 @@ constexpr uint16_t kUpperPluginAuth = CLIENT_PLUGIN_AUTH >> 16;
 constexpr uint16_t kUpperLengthCoded = CLIENT_PLUGIN_AUTH_LENENC_CLIENT_DATA >> 16;
 constexpr uint16_t kOffersTls = 0xF7FF | CLIENT_SSL;
 
-std::string le(uint64_t value, int bytes) {
-    std::string out;
-    for (int i = 0; i < bytes; ++i)
-        out.push_back(char(value >> (8 * i)));
-    return out;
-}
+const auto le = &littleEndian;
 
 std::string bytesOf(const TScrambleAnswer& a) {
     return std::string(reinterpret_cast<const char*>(a.data()), a.size());

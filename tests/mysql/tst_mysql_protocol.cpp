@@ -21,12 +21,7 @@ namespace {
 
 const std::string kScramble = "abcdefghijklmnopqrst";
 
-std::string le(uint64_t value, int bytes) {
-    std::string out;
-    for (int i = 0; i < bytes; ++i)
-        out.push_back(char(value >> (8 * i)));
-    return out;
-}
+const auto le = &littleEndian;
 
 std::string bytesOf(const TScrambleAnswer& a) {
     return std::string(reinterpret_cast<const char*>(a.data()), a.size());

@@ -19,16 +19,18 @@
 #include <unistd.h>
 #include <zlib.h>
 
-namespace {
-
-constexpr int kWaitMilliseconds = 5000;
-
-std::string le(uint64_t value, int bytes) {
+std::string littleEndian(uint64_t value, int bytes) {
     std::string out;
     for (int i = 0; i < bytes; ++i)
         out.push_back(char(value >> (8 * i)));
     return out;
 }
+
+namespace {
+
+constexpr int kWaitMilliseconds = 5000;
+
+const auto le = &littleEndian;
 
 // The RSA key of the fake server, made once.
 EVP_PKEY* rsaKey() {

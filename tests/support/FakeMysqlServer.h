@@ -7,6 +7,9 @@
 #include <thread>
 #include <vector>
 
+// The value's low bytes, least significant first, as packets carry numbers.
+std::string littleEndian(uint64_t value, int bytes);
+
 // A scripted peer that plays the server's side of one client connection on
 // 127.0.0.1: the test lists the steps (write these bytes, read a packet from
 // the client, close), starts it, runs the client against port(), and then
