@@ -54,8 +54,16 @@ bool UndoScope::save(const QList<undosql::Target>& targets, const QStringList& s
     ChangeJournal& journal = m_context.journal();
     if (!journal.undoScripts())
         return true;
-    const QDateTime now = QDateTime::currentDateTime();
     mysql::TMysqlClient& session = m_context.session();
+    const QString serverVersion = QString::fromStdString(session.ServerVersion());
+    if (!undosql::serverTakesUndoScripts(serverVersion)) {
+        // The operation runs as it always did; the journal still records it.
+        m_context.log(QStringLiteral("Сценарий отмены не сохранён: сервер %1 старше MySQL 5.5.3 "
+                                     "(нет information_schema или utf8mb4).")
+                              .arg(serverVersion));
+        return true;
+    }
+    const QDateTime now = QDateTime::currentDateTime();
     undosql::ScriptInfo info;
     info.operation = m_operation;
     info.time = now;

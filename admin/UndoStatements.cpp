@@ -3,6 +3,7 @@
 #include "JournalText.h"
 
 #include <algorithm>
+#include <array>
 
 namespace undosql {
 
@@ -274,6 +275,24 @@ QString quotedName(const QString& name) {
     QString quoted = name;
     quoted.replace(QLatin1Char('`'), QLatin1String("``"));
     return QLatin1Char('`') + quoted + QLatin1Char('`');
+}
+
+bool serverTakesUndoScripts(const QString& serverVersion) {
+    const QStringList parts = serverVersion.section(u'-', 0, 0).split(u'.');
+    std::array<int, 3> numbers{};
+    for (qsizetype i = 0; i < std::min<qsizetype>(parts.size(), 3); ++i) {
+        // "5.0.96a": the digits before the letter.
+        qsizetype digits = 0;
+        while (digits < parts[i].size() && parts[i][digits].isDigit())
+            ++digits;
+        if (digits == 0) {
+            if (i == 0)
+                return true;
+            break; // the parts not given count as 0
+        }
+        numbers[size_t(i)] = parts[i].left(digits).toInt();
+    }
+    return numbers >= std::array{5, 5, 3};
 }
 
 QString columnsStatement(const QString& table) {

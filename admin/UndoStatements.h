@@ -48,6 +48,13 @@ struct Table {
     bool hasPrimaryKey() const;
 };
 
+// Whether a server of this version (as its greeting gives it: "5.5.3",
+// "10.11.6-MariaDB-0+deb12u1", "5.5.5-10.11.6-MariaDB") can describe its
+// tables in information_schema and load a script written in utf8mb4: 5.5.3
+// and later (MariaDB 10 and later too). A version that cannot be read counts
+// as able.
+bool serverTakesUndoScripts(const QString& serverVersion);
+
 // Reads the columns of a table of the session's database, in the table's
 // order: name, data type, character set, key, extra.
 QString columnsStatement(const QString& table);

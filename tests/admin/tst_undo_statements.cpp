@@ -93,6 +93,8 @@ class UndoStatementsTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void serverTakesUndoScripts_data();
+    void serverTakesUndoScripts();
     void columnForm_data();
     void columnForm();
     void columnsStatement();
@@ -109,6 +111,27 @@ private slots:
     void changesAndTheirUndo();
     void repairAndItsUndo();
 };
+
+void UndoStatementsTest::serverTakesUndoScripts_data() {
+    QTest::addColumn<QString>("version");
+    QTest::addColumn<bool>("takes");
+    QTest::newRow("MySQL 4.1") << "4.1.22-community-nt" << false;
+    QTest::newRow("MySQL 5.0 with a letter") << "5.0.96a-log" << false;
+    QTest::newRow("MySQL 5.5.2, just before utf8mb4") << "5.5.2-m2" << false;
+    QTest::newRow("MySQL 5.5.3") << "5.5.3" << true;
+    QTest::newRow("MySQL 8") << "8.0.36" << true;
+    QTest::newRow("MariaDB 10 behind the replication prefix") << "5.5.5-10.11.6-MariaDB" << true;
+    QTest::newRow("MariaDB of Debian") << "10.11.6-MariaDB-0+deb12u1" << true;
+    QTest::newRow("two parts") << "3.22" << false;
+    QTest::newRow("unreadable") << "x.y.z" << true;
+    QTest::newRow("none") << "" << true;
+}
+
+void UndoStatementsTest::serverTakesUndoScripts() {
+    QFETCH(QString, version);
+    QFETCH(bool, takes);
+    QCOMPARE(undosql::serverTakesUndoScripts(version), takes);
+}
 
 void UndoStatementsTest::columnForm_data() {
     QTest::addColumn<Column>("column");
