@@ -205,20 +205,27 @@ void AccountEditPanel::deleteAccount() {
 }
 
 void AccountEditPanel::setPassword() {
-    // The hash is that of the stored user name: a new name is saved with
-    // "Сохранить", together with its password.
-    const QString storedName = m_stored.username;
-    if (m_username->text().isEmpty() || storedName.isEmpty() || m_newPassword->text().isEmpty())
+    if (m_username->text().isEmpty() || m_newPassword->text().isEmpty())
         return;
     if (!confirm(m_context.dialogs(), boxes::kSetPassword))
         return;
-    const QString hash = accountsql::passwordHash(storedName, m_newPassword->text());
-    const QString statement =
-            accountsql::setPasswordStatement(m_id->text(), hash, m_context.quoting());
     if (!m_context.switchDatabase(Database::Realmd))
         return;
-    if (!runUndoableChange(m_context, QStringLiteral("account-password"),
-                           accountsql::setPasswordUndo(m_id->text()), statement))
+    // The hash is that of the stored user name, as it is now on the server:
+    // a new name is saved with "Сохранить", together with its password.
+    const std::optional<StoredLogin> stored = readStoredLogin();
+    if (!stored) {
+        const QString reason = m_context.success() ? QString::fromUtf16(boxes::kAccountGone)
+                                                   : m_context.lastError();
+        m_context.dialogs().error(QString::fromUtf16(boxes::kChangeFailedCaption),
+                                  boxes::changeFailedText(reason));
+        return;
+    }
+    const QString hash = accountsql::passwordHash(stored->username, m_newPassword->text());
+    if (!runUndoableChange(
+                m_context, QStringLiteral("account-password"),
+                accountsql::setPasswordUndo(m_id->text()),
+                accountsql::setPasswordStatement(m_id->text(), hash, m_context.quoting())))
         return;
     m_hash->setText(hash);
     m_refreshList();
@@ -227,20 +234,24 @@ void AccountEditPanel::setPassword() {
 void AccountEditPanel::comparePassword() {
     if (m_username->text().isEmpty() || m_newPassword->text().isEmpty())
         return;
-    const QString statement = accountsql::storedLoginStatement(m_id->text());
     if (!m_context.switchDatabase(Database::Realmd))
         return;
-    if (!m_context.run(statement) || m_context.rowCount() < 1) {
+    const std::optional<StoredLogin> stored = readStoredLogin();
+    if (!stored) {
         // Without the stored login there is nothing to compare: no verdict is
         // shown rather than a false "Разные!".
         clearHashTexts();
         return;
     }
-    // The stored name's bytes, as the game server hashes them.
-    const QString computed =
-            accountsql::passwordHash(m_context.rawValue(0, 0), m_newPassword->text());
+    const QString computed = accountsql::passwordHash(stored->username, m_newPassword->text());
     m_computedHash->setText(computed);
-    showVerdict(accountsql::sameHash(computed, m_context.value(0, 1)));
+    showVerdict(accountsql::sameHash(computed, stored->hash));
+}
+
+std::optional<AccountEditPanel::StoredLogin> AccountEditPanel::readStoredLogin() {
+    if (!m_context.run(accountsql::storedLoginStatement(m_id->text())) || m_context.rowCount() < 1)
+        return std::nullopt;
+    return StoredLogin{m_context.rawValue(0, 0), m_context.value(0, 1)};
 }
 
 void AccountEditPanel::showVerdict(bool same) {

@@ -3,7 +3,10 @@
 #include "AccountStatements.h"
 #include "FramedPanel.h"
 
+#include <QByteArray>
+
 #include <functional>
+#include <optional>
 
 class QComboBox;
 class QLabel;
@@ -44,6 +47,14 @@ public:
 private:
     void build();
     void showVerdict(bool same);
+    // The account's stored user name (its bytes, as the game server hashes
+    // them) and password hash, read now in the accounts database; nothing
+    // when the account cannot be read.
+    struct StoredLogin {
+        QByteArray username;
+        QString hash;
+    };
+    std::optional<StoredLogin> readStoredLogin();
     // The texts of the edits that "Сохранить" writes.
     accountsql::AccountEdits edits() const;
 

@@ -92,6 +92,9 @@ inline QString changeFailedText(const QString& serverMessage) {
     return QStringLiteral("Сервер не подтвердил изменение:\r\n") + serverMessage;
 }
 
+// "Установить" for an account that is no longer stored.
+inline constexpr const char16_t* kAccountGone = u"Аккаунт с этим id не найден.";
+
 // "Сохранить" with a new user name but no new password.
 inline constexpr BoxText kRenameNeedsPassword{
         u"Переименование аккаунта",

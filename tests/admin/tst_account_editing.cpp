@@ -54,7 +54,9 @@ private slots:
     void comparePassword();
     void compareAcceptsAStoredHashInEitherCase();
     void setPasswordThenCompare();
+    void setPasswordUsesTheStoredName_data();
     void setPasswordUsesTheStoredName();
+    void setPasswordForAnAccountNoLongerStored();
     void compareWithoutAnswerShowsNoVerdict();
     void resetSessionKey_data();
     void resetSessionKey();
@@ -382,9 +384,11 @@ void AccountEditingTest::setPasswordThenCompare() {
     // Computed outside the program: printf '%s' "GAMEMASTER:Нов\"ый'1" | sha1sum
     const QString hash = QStringLiteral("E7925FC1D38C6991FFFFF4CF353186A1A22A4250");
     QCOMPARE(
-            log.statementsSinceMark().mid(0, 5),
+            log.statementsSinceMark().mid(0, 6),
             changeStatements(accountsql::setPasswordStatement(QStringLiteral("4"), hash, Quoting{}),
-                             reads));
+                             ServerLog::asLogged(QStringList{
+                                     accountsql::storedLoginStatement(QStringLiteral("4"))}) +
+                                     reads));
     DatabaseProbe probe(m_server);
     QCOMPARE(probe.rows(QStringLiteral("select sha_pass_hash, s, v, sessionkey from "
                                        "realmd.account where id = 4")),
@@ -400,21 +404,55 @@ void AccountEditingTest::setPasswordThenCompare() {
     QCOMPARE(labelColor(gui, "Label80"), QColor(0, 128, 0));
 }
 
+void AccountEditingTest::setPasswordUsesTheStoredName_data() {
+    QTest::addColumn<QString>("renameOnServer"); // after the list was read
+    QTest::addColumn<QString>("storedRow");
+    // A new name typed but not saved does not go into the hash.
+    // printf '%s' 'НАТАША:зима' | sha1sum
+    QTest::newRow("a new name typed, not saved")
+            << QString() << "НАТАША|DCD3DFD5A90967264B3C69F8DB4912DEC9FA87EC";
+    // The list is older than the name on the server: the server's name counts.
+    // printf '%s' 'НАТАША2:зима' | sha1sum
+    QTest::newRow("renamed on the server since the list was read")
+            << "НАТАША2"
+            << "НАТАША2|3EAEC5EE5181253D3586C8BDC30568A72BB5A902";
+}
+
 void AccountEditingTest::setPasswordUsesTheStoredName() {
+    QFETCH(QString, renameOnServer);
+    QFETCH(QString, storedRow);
     m_changed = true;
     GuiDriver gui;
     startOnAccountsPage(gui, m_server);
     selectAccount(gui, QStringLiteral("7"));
-    // A new name typed but not saved does not go into the hash.
+    DatabaseProbe probe(m_server);
+    if (!renameOnServer.isEmpty())
+        QVERIFY(probe.exec(QStringLiteral("update realmd.account set username = '%1' where id = 7")
+                                   .arg(renameOnServer)));
     edit(gui, "dxDNEdit8")->setText(QStringLiteral("Другое"));
     gui.type(QStringLiteral("dxDNEdit19"), QStringLiteral("зима"));
     gui.dialogs.answerNextConfirmations({true});
     gui.click(QStringLiteral("dxButton17"));
-    DatabaseProbe probe(m_server);
-    // printf '%s' 'НАТАША:зима' | sha1sum
     QCOMPARE(probe.rows(QStringLiteral("select username, sha_pass_hash from realmd.account where "
                                        "id = 7")),
-             QStringList{"НАТАША|DCD3DFD5A90967264B3C69F8DB4912DEC9FA87EC"});
+             QStringList{storedRow});
+}
+
+void AccountEditingTest::setPasswordForAnAccountNoLongerStored() {
+    m_changed = true;
+    GuiDriver gui;
+    startOnAccountsPage(gui, m_server);
+    selectAccount(gui, QStringLiteral("7"));
+    DatabaseProbe probe(m_server);
+    QVERIFY(probe.exec(QStringLiteral("delete from realmd.account where id = 7")));
+    const QString shownHash = edit(gui, "dxDNEdit9")->text();
+    gui.type(QStringLiteral("dxDNEdit19"), QStringLiteral("зима"));
+    gui.dialogs.answerNextConfirmations({true});
+    gui.click(QStringLiteral("dxButton17"));
+    QCOMPARE(gui.dialogs.describe().last(),
+             QStringLiteral("error|Ошибка изменения данных|Сервер не подтвердил изменение:\r\n"
+                            "Аккаунт с этим id не найден."));
+    QCOMPARE(edit(gui, "dxDNEdit9")->text(), shownHash);
 }
 
 void AccountEditingTest::compareWithoutAnswerShowsNoVerdict() {
