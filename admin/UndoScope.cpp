@@ -55,12 +55,11 @@ bool UndoScope::save(const QList<undosql::Target>& targets, const QStringList& s
     if (!journal.undoScripts())
         return true;
     mysql::TMysqlClient& session = m_context.session();
-    const QString serverVersion = QString::fromStdString(session.ServerVersion());
-    if (!undosql::serverTakesUndoScripts(serverVersion)) {
+    if (!undosql::serverTakesUndoScripts(session.ServerVersionNumber())) {
         // The operation runs as it always did; the journal still records it.
         m_context.log(QStringLiteral("Сценарий отмены не сохранён: сервер %1 старше MySQL 5.5.3 "
                                      "(нет information_schema или utf8mb4).")
-                              .arg(serverVersion));
+                              .arg(QString::fromStdString(session.ServerVersion())));
         return true;
     }
     const QDateTime now = QDateTime::currentDateTime();
@@ -94,15 +93,14 @@ bool UndoScope::save(const QList<undosql::Target>& targets, const QStringList& s
             }
             if (table.columns.isEmpty())
                 return fail(QStringLiteral("Таблица %1 не найдена в базе %2.")
-                                    .arg(undosql::quotedName(target.table),
-                                         undosql::quotedName(info.database)));
+                                    .arg(quotedName(target.table), quotedName(info.database)));
             tables.insert(target.table, table);
         }
         const undosql::Table& table = tables[target.table];
         if (target.kind == undosql::Target::Kind::Updated && !table.hasPrimaryKey())
             return fail(QStringLiteral("У таблицы %1 нет первичного ключа: изменённые строки "
                                        "нельзя будет найти, чтобы вернуть им прежние значения.")
-                                .arg(undosql::quotedName(target.table)));
+                                .arg(quotedName(target.table)));
         std::unique_ptr<mysql::TMysqlResult> rows =
                 m_context.read(undosql::captureStatement(target, table), &error);
         if (!rows)

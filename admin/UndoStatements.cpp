@@ -1,9 +1,9 @@
 #include "UndoStatements.h"
 
 #include "JournalText.h"
+#include "QueryConventions.h"
 
 #include <algorithm>
-#include <array>
 
 namespace undosql {
 
@@ -23,48 +23,6 @@ bool isUtf8Charset(const QString& charset) {
 bool isWideCharset(const QString& charset) {
     return charset == u"ucs2" || charset == u"utf16" || charset == u"utf16le" ||
            charset == u"utf32";
-}
-
-// Well-formed UTF-8 (one to four bytes, no overlong forms, no surrogates,
-// nothing above U+10FFFF).
-bool isUtf8(QByteArrayView bytes) {
-    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
-    const qsizetype size = bytes.size();
-    qsizetype i = 0;
-    while (i < size) {
-        const unsigned char c = p[i];
-        if (c < 0x80) {
-            ++i;
-            continue;
-        }
-        int length;
-        unsigned char low = 0x80, high = 0xBF;
-        if (c >= 0xC2 && c <= 0xDF) {
-            length = 2;
-        } else if (c >= 0xE0 && c <= 0xEF) {
-            length = 3;
-            if (c == 0xE0)
-                low = 0xA0;
-            else if (c == 0xED)
-                high = 0x9F;
-        } else if (c >= 0xF0 && c <= 0xF4) {
-            length = 4;
-            if (c == 0xF0)
-                low = 0x90;
-            else if (c == 0xF4)
-                high = 0x8F;
-        } else {
-            return false;
-        }
-        if (i + length > size || p[i + 1] < low || p[i + 1] > high)
-            return false;
-        for (int k = 2; k < length; ++k) {
-            if (p[i + k] < 0x80 || p[i + k] > 0xBF)
-                return false;
-        }
-        i += length;
-    }
-    return true;
 }
 
 bool isPrintableAscii(QByteArrayView bytes) {
@@ -193,7 +151,7 @@ void appendLiteral(QByteArray& out, const Column& column, Column::Form form,
         break;
     case Column::Form::Text:
         if (isUtf8Charset(column.charset)
-                    ? isUtf8(bytes)
+                    ? bytes.isValidUtf8()
                     : !isWideCharset(column.charset) && isPrintableAscii(bytes)) {
             appendQuoted(out, bytes);
         } else {
@@ -207,7 +165,7 @@ void appendLiteral(QByteArray& out, const Column& column, Column::Form form,
     case Column::Form::Bytes:
         break;
     }
-    if (isUtf8(bytes))
+    if (bytes.isValidUtf8())
         appendQuoted(out, bytes);
     else
         appendHex(out, bytes);
@@ -269,30 +227,6 @@ int Table::indexOf(const QString& column) const {
             return i;
     }
     return -1;
-}
-
-QString quotedName(const QString& name) {
-    QString quoted = name;
-    quoted.replace(QLatin1Char('`'), QLatin1String("``"));
-    return QLatin1Char('`') + quoted + QLatin1Char('`');
-}
-
-bool serverTakesUndoScripts(const QString& serverVersion) {
-    const QStringList parts = serverVersion.section(u'-', 0, 0).split(u'.');
-    std::array<int, 3> numbers{};
-    for (qsizetype i = 0; i < std::min<qsizetype>(parts.size(), 3); ++i) {
-        // "5.0.96a": the digits before the letter.
-        qsizetype digits = 0;
-        while (digits < parts[i].size() && parts[i][digits].isDigit())
-            ++digits;
-        if (digits == 0) {
-            if (i == 0)
-                return true;
-            break; // the parts not given count as 0
-        }
-        numbers[size_t(i)] = parts[i].left(digits).toInt();
-    }
-    return numbers >= std::array{5, 5, 3};
 }
 
 QString columnsStatement(const QString& table) {

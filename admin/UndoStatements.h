@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstdint>
 #include <optional>
 
 // Undo scripts: before an operation deletes or changes rows, the rows are
@@ -48,12 +49,13 @@ struct Table {
     bool hasPrimaryKey() const;
 };
 
-// Whether a server of this version (as its greeting gives it: "5.5.3",
-// "10.11.6-MariaDB-0+deb12u1", "5.5.5-10.11.6-MariaDB") can describe its
+// Whether a server of this version (mysql::VersionNumber) can describe its
 // tables in information_schema and load a script written in utf8mb4: 5.5.3
 // and later (MariaDB 10 and later too). A version that cannot be read counts
 // as able.
-bool serverTakesUndoScripts(const QString& serverVersion);
+inline bool serverTakesUndoScripts(uint32_t versionNumber) {
+    return versionNumber == 0 || versionNumber >= 50503;
+}
 
 // Reads the columns of a table of the session's database, in the table's
 // order: name, data type, character set, key, extra.
@@ -118,9 +120,6 @@ public:
 // column). A number is never written in hex, which such a column would read
 // as a number.
 QByteArray literal(const Column& column, std::optional<QByteArrayView> value);
-
-// A name between backquotes, a backquote inside doubled.
-QString quotedName(const QString& name);
 
 // What the header of a script says.
 struct ScriptInfo {

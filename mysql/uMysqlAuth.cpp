@@ -198,8 +198,13 @@ TEd25519Answer Ed25519Answer(std::string_view password, std::string_view nonce) 
     ReduceScalar(a, az, 32);
     crypto_core_ed25519_scalar_mul(ka, k, a);
     crypto_core_ed25519_scalar_add(answer.data() + 32, ka, r);
+    // Everything the secret scalar could be worked out from.
     sodium_memzero(az, sizeof az);
     sodium_memzero(a, sizeof a);
+    sodium_memzero(r, sizeof r);
+    sodium_memzero(ka, sizeof ka);
+    sodium_memzero(digest, sizeof digest);
+    sodium_memzero(&state, sizeof state);
     return answer;
 }
 

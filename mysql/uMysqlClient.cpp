@@ -242,22 +242,6 @@ bool TMysqlClient::OpenTransport() {
     return net_.IsOpen();
 }
 
-namespace {
-
-// Servers before 4.1 keep no settings of their own per session, so there is
-// nothing to set up there. A version text that does not start with a number
-// counts as a later server.
-bool KnowsSessionSettings(const std::string& version) {
-    unsigned major = 0;
-    unsigned minor = 0;
-    char dot = 0;
-    if (std::sscanf(version.c_str(), "%3u%c%3u", &major, &dot, &minor) != 3 || dot != '.')
-        return true;
-    return major > 4 || (major == 4 && minor >= 1);
-}
-
-} // namespace
-
 bool TMysqlClient::LogIn() {
     // The login never reconnects: a connection that fails in it fails the
     // connect.
@@ -271,7 +255,10 @@ bool TMysqlClient::LogIn() {
             return false;
         }
     }
-    if (!KnowsSessionSettings(serverVersion_))
+    // Servers before 4.1 keep no settings of their own per session, so
+    // there is nothing to set up there.
+    const uint32_t version = ServerVersionNumber();
+    if (version != 0 && version < 40100)
         return true;
     for (const std::string& statement : initStatements_) {
         if (!RunInitStatement(statement)) {
@@ -287,15 +274,9 @@ bool TMysqlClient::RunInitStatement(const std::string& statement) {
     // another login.
     if (statement.empty())
         return true;
-    if (SendCommand(COM_QUERY, statement.data(), statement.size(), true, false, false) != 0)
-        return false;
-    if (ReadResultHeader() != 0)
-        return false;
-    if (fieldCount_ > 0) {
-        BufferResult();
-        net_.ShrinkBuffer();
-    }
-    return net_.ErrorCode() == 0 && net_.IsOpen();
+    bool success = false;
+    RunStatement(statement, true, success);
+    return success && net_.IsOpen();
 }
 
 bool TMysqlClient::Handshake() {
@@ -762,9 +743,15 @@ std::unique_ptr<TMysqlResult> TMysqlClient::Query(std::string_view statement, bo
     if (statement.empty())
         return nullptr;
     reconnectsLeft_ = 1;
+    if (reconnect_ && SendCommand(COM_PING, nullptr, 0, false, true) != 0)
+        return nullptr;
+    return RunStatement(statement, buffered, success);
+}
+
+std::unique_ptr<TMysqlResult> TMysqlClient::RunStatement(std::string_view statement, bool buffered,
+                                                         bool& success) {
+    success = false;
     try {
-        if (reconnect_ && SendCommand(COM_PING, nullptr, 0, false, true) != 0)
-            return nullptr;
         // The statement goes out once: a lost reply is reported, never
         // answered by sending the statement again.
         if (SendCommand(COM_QUERY, statement.data(), statement.size(), true, false, false) != 0)

@@ -224,6 +224,8 @@ public:
     const std::string& Info() const { return info_; }
     uint64_t ExtraInfo() const { return extraInfo_; }
     const std::string& ServerVersion() const { return serverVersion_; }
+    // The version as one number (VersionNumber): 50505 for "5.5.5-...".
+    uint32_t ServerVersionNumber() const { return VersionNumber(serverVersion_); }
     uint32_t ThreadId() const { return threadId_; }
     uint32_t ServerCapabilities() const { return serverCapabilities_; }
     // The status bits of the last greeting, OK or end packet.
@@ -248,6 +250,10 @@ private:
     // Greeting, login and, where the login could not name it, the database.
     bool LogIn();
     bool RunInitStatement(const std::string& statement);
+    // Sends one statement, without a reconnect, and reads its result; a
+    // reply too large for memory drops the connection (2008).
+    std::unique_ptr<TMysqlResult> RunStatement(std::string_view statement, bool buffered,
+                                               bool& success);
     bool Handshake();
     bool ParseGreeting(int length);
     // Asks the server for TLS and shakes hands; the login follows inside.

@@ -285,4 +285,29 @@ void TRowList::Clear() {
     nextBlock_ = kFirstBlock;
 }
 
+uint32_t VersionNumber(std::string_view versionText) {
+    uint32_t parts[3] = {};
+    size_t at = 0;
+    for (int part = 0; part < 3; ++part) {
+        if (part > 0) {
+            if (at >= versionText.size() || versionText[at] != '.')
+                break;
+            ++at;
+        }
+        const size_t start = at;
+        while (at < versionText.size() && at - start < 3 && versionText[at] >= '0' &&
+               versionText[at] <= '9')
+            parts[part] = parts[part] * 10 + uint32_t(versionText[at++] - '0');
+        if (at == start) {
+            if (part == 0)
+                return 0;
+            break;
+        }
+        // A letter or more digits after the number ("96a") end the part.
+        while (at < versionText.size() && versionText[at] != '.' && versionText[at] != '-')
+            ++at;
+    }
+    return parts[0] * 10000 + std::min(parts[1], 99u) * 100 + std::min(parts[2], 99u);
+}
+
 } // namespace mysql

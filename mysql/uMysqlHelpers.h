@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <string_view>
 #include <vector>
 
 // Decoding helpers of the client library: bounds-checked length-coded
@@ -160,5 +161,12 @@ private:
     char* free_ = nullptr;
     size_t freeLength_ = 0;
 };
+
+// A server version text ("4.1.22-community-nt", "5.0.96a-log",
+// "10.11.6-MariaDB-0+deb12u1", "5.5.5-10.11.6-MariaDB") as one number,
+// major * 10000 + minor * 100 + patch (parts not given count as 0, a patch
+// above 99 as 99): 40122, 50096, 101106, 50505. 0 when the text does not
+// start with a number.
+uint32_t VersionNumber(std::string_view versionText);
 
 } // namespace mysql

@@ -7,6 +7,7 @@
 #include "CharacterStatements.h"
 #include "RealmStatements.h"
 #include "UndoStatements.h"
+#include "uMysqlHelpers.h"
 
 #include <QDateTime>
 #include <QTest>
@@ -130,7 +131,7 @@ void UndoStatementsTest::serverTakesUndoScripts_data() {
 void UndoStatementsTest::serverTakesUndoScripts() {
     QFETCH(QString, version);
     QFETCH(bool, takes);
-    QCOMPARE(undosql::serverTakesUndoScripts(version), takes);
+    QCOMPARE(undosql::serverTakesUndoScripts(mysql::VersionNumber(version.toStdString())), takes);
 }
 
 void UndoStatementsTest::columnForm_data() {

@@ -54,6 +54,8 @@ private slots:
     void decodeRowRejectsMalformed();
     void rowListKeepsValuesAcrossBlocks();
     void packetBufferLimits();
+    void versionNumber_data();
+    void versionNumber();
 };
 
 void HelpersTest::lengthCoded_data() {
@@ -218,6 +220,26 @@ void HelpersTest::packetBufferLimits() {
     net.SetErrorCode(0);
     QCOMPARE(net.WriteCommand(COM_QUERY, payload.data(), kMaxPacketLength), 1);
     QCOMPARE(net.ErrorCode(), 1153);
+}
+
+void HelpersTest::versionNumber_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<uint>("number");
+    QTest::newRow("three parts and a suffix") << "4.1.22-community-nt" << 40122u;
+    QTest::newRow("a letter after the patch") << "5.0.96a-log" << 50096u;
+    QTest::newRow("the replication prefix") << "5.5.5-10.11.6-MariaDB" << 50505u;
+    QTest::newRow("a two-digit major") << "10.11.6-MariaDB-0+deb12u1" << 101106u;
+    QTest::newRow("two parts") << "3.22" << 32200u;
+    QTest::newRow("one part") << "8" << 80000u;
+    QTest::newRow("a patch above 99") << "8.0.123" << 80099u;
+    QTest::newRow("no number") << "x.y.z" << 0u;
+    QTest::newRow("empty") << "" << 0u;
+}
+
+void HelpersTest::versionNumber() {
+    QFETCH(QString, text);
+    QFETCH(uint, number);
+    QCOMPARE(mysql::VersionNumber(text.toStdString()), number);
 }
 
 QTEST_APPLESS_MAIN(HelpersTest)

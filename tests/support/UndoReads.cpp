@@ -1,6 +1,7 @@
 #include "UndoReads.h"
 
 #include "DatabaseProbe.h"
+#include "QueryConventions.h"
 #include "ServerLog.h"
 
 #include <QSet>
@@ -13,7 +14,7 @@ QStringList undoReads(const TestServer& server, const QString& database,
 QStringList undoReads(const TestServer& server, const QString& database,
                       const QList<undosql::Target>& targets) {
     DatabaseProbe probe(server);
-    probe.exec(QStringLiteral("use ") + undosql::quotedName(database));
+    probe.exec(QStringLiteral("use ") + quotedName(database));
     QStringList reads;
     QSet<QString> known;
     for (const undosql::Target& target : targets) {
