@@ -332,8 +332,6 @@ private slots:
     void scriptPutsTheTablesBack();
 
 private:
-    QStringList checksums(const QStringList& tables);
-
     TestServer m_server;
     bool m_changed = false;
 };
@@ -347,14 +345,6 @@ void UndoOperationsTest::cleanup() {
     if (m_changed)
         QVERIFY(DatabaseProbe::reloadDatabases(m_server));
     m_changed = false;
-}
-
-QStringList UndoOperationsTest::checksums(const QStringList& tables) {
-    DatabaseProbe probe(m_server);
-    QStringList sums;
-    for (const QString& table : tables)
-        sums << table + u' ' + probe.checksum(table);
-    return sums;
 }
 
 void UndoOperationsTest::scriptPutsTheTablesBack_data() {
@@ -374,7 +364,7 @@ void UndoOperationsTest::scriptPutsTheTablesBack() {
         for (const QString& statement : operation.prepare)
             QVERIFY2(probe.exec(statement), qPrintable(statement + u' ' + probe.lastError()));
     }
-    const QStringList before = checksums(operation.tables);
+    const QStringList before = DatabaseProbe(m_server).checksums(operation.tables);
     DatabaseProbe probe(m_server);
     const TablesSnapshot rowsBefore = TablesSnapshot::take(probe, operation.tables);
     QVERIFY2(rowsBefore.ok(), qPrintable(rowsBefore.error()));
@@ -390,7 +380,7 @@ void UndoOperationsTest::scriptPutsTheTablesBack() {
                  qPrintable(box.caption + u'|' + box.text));
 
     // The operation changed every table it touches.
-    const QStringList changed = checksums(operation.tables);
+    const QStringList changed = DatabaseProbe(m_server).checksums(operation.tables);
     for (int i = 0; i < before.size(); ++i)
         QVERIFY2(changed[i] != before[i], qPrintable(operation.tables[i]));
 
@@ -410,7 +400,7 @@ void UndoOperationsTest::scriptPutsTheTablesBack() {
     QVERIFY2(load.ok(), qPrintable(load.output));
     const TablesSnapshot rowsAfter = TablesSnapshot::take(probe, operation.tables);
     QCOMPARE(rowsBefore.changesTo(rowsAfter), QStringList());
-    QCOMPARE(checksums(operation.tables), before);
+    QCOMPARE(DatabaseProbe(m_server).checksums(operation.tables), before);
 }
 
 QTEST_MAIN(UndoOperationsTest)

@@ -8,6 +8,7 @@
 #include "MariadbClient.h"
 #include "PageHarness.h"
 #include "ScriptedDialogs.h"
+#include "TableSnapshot.h"
 #include "UndoScope.h"
 
 #include <QDir>
@@ -115,8 +116,9 @@ private:
     // A session on the scratch database, as a page has it after the database
     // switch, reading in a time zone of its own.
     bool open(QueryContext& context, const QString& journalFolder);
+    // "undo_check.<table>" for each table.
+    static QStringList qualified(const QStringList& tables);
     QStringList checksums(const QStringList& tables);
-    QStringList dump(const QString& table);
 
     TestServer m_server;
     QTemporaryDir m_dir;
@@ -156,19 +158,15 @@ bool UndoScriptsTest::open(QueryContext& context, const QString& journalFolder) 
            context.run(QStringLiteral("SET time_zone = '+05:00'"));
 }
 
-QStringList UndoScriptsTest::checksums(const QStringList& tables) {
-    DatabaseProbe probe(m_server);
-    QStringList sums;
+QStringList UndoScriptsTest::qualified(const QStringList& tables) {
+    QStringList names;
     for (const QString& table : tables)
-        sums << table + u' ' + probe.checksum(kDatabase + u'.' + table);
-    return sums;
+        names << kDatabase + u'.' + table;
+    return names;
 }
 
-QStringList UndoScriptsTest::dump(const QString& table) {
-    DatabaseProbe probe(m_server);
-    QStringList rows = probe.rows(QStringLiteral("select * from undo_check.") + table);
-    rows.sort();
-    return rows;
+QStringList UndoScriptsTest::checksums(const QStringList& tables) {
+    return DatabaseProbe(m_server).checksums(qualified(tables));
 }
 
 void UndoScriptsTest::restoresEveryByte_data() {
@@ -228,9 +226,9 @@ void UndoScriptsTest::restoresEveryByte() {
     QVERIFY(open(context, folder));
 
     const QStringList before = checksums(tables);
-    QList<QStringList> dumpsBefore;
-    for (const QString& table : tables)
-        dumpsBefore << dump(table);
+    DatabaseProbe probe(m_server);
+    const TablesSnapshot rowsBefore = TablesSnapshot::take(probe, qualified(tables));
+    QVERIFY2(rowsBefore.ok(), qPrintable(rowsBefore.error()));
 
     QString script;
     {
@@ -260,8 +258,7 @@ void UndoScriptsTest::restoresEveryByte() {
 
     const ClientRun load = loadWithMariadbClient(m_server, kDatabase, script);
     QVERIFY2(load.ok(), qPrintable(load.output));
-    for (int i = 0; i < tables.size(); ++i)
-        QCOMPARE(dump(tables[i]), dumpsBefore[i]);
+    QCOMPARE(rowsBefore.changesTo(TablesSnapshot::take(probe, qualified(tables))), QStringList());
     QCOMPARE(checksums(tables), before);
 }
 

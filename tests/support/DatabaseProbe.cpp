@@ -92,6 +92,13 @@ QString DatabaseProbe::checksum(const QString& qualifiedTable) {
     return result.isEmpty() ? QString() : result.first().section(u'|', 1);
 }
 
+QStringList DatabaseProbe::checksums(const QStringList& qualifiedTables) {
+    QStringList sums;
+    for (const QString& table : qualifiedTables)
+        sums << table + u' ' + checksum(table);
+    return sums;
+}
+
 bool DatabaseProbe::reloadDatabases(const TestServer& server) {
     if (server.testdbScript.isEmpty())
         return false;

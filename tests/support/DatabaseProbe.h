@@ -38,6 +38,8 @@ public:
     // The server's checksum of every byte of every row of a table
     // ("database.table"), whatever their order; empty when it fails.
     QString checksum(const QString& qualifiedTable);
+    // "database.table checksum" for each table, in order.
+    QStringList checksums(const QStringList& qualifiedTables);
 
     // Loads the test databases again, as scripts/testdb started them.
     static bool reloadDatabases(const TestServer& server);

@@ -16,7 +16,13 @@ ClientRun loadWithMariadbClient(const TestServer& server, const QString& databas
         run.output = QStringLiteral("mariadb did not start: ") + client.errorString();
         return run;
     }
-    client.waitForFinished(300000);
+    if (!client.waitForFinished(300000)) {
+        client.kill();
+        client.waitForFinished(5000);
+        run.output = QStringLiteral("mariadb did not finish within 300 s: ") +
+                     QString::fromUtf8(client.readAll());
+        return run;
+    }
     run.output = QString::fromUtf8(client.readAll());
     run.exitCode = client.exitStatus() == QProcess::NormalExit ? client.exitCode() : -1;
     return run;

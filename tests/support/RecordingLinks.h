@@ -28,5 +28,4 @@ public:
     QString localeNumber() const override { return QStringLiteral("8"); }
     bool exportUtf8() const override { return utf8Export; }
     QString exportDirectory() const override { return directory; }
-    QString dataDirectory() const override { return directory; }
 };

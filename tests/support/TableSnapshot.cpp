@@ -2,6 +2,8 @@
 
 #include <QStringDecoder>
 
+#include <tuple>
+
 namespace {
 
 QString literal(const QString& text) {
@@ -59,9 +61,12 @@ bool TableSnapshot::KeyOrder::operator()(const QString& a, const QString& b) con
     for (qsizetype i = 0; i < std::min(left.size(), right.size()); ++i) {
         if (left[i] == right[i])
             continue;
-        if (isNumber(left[i]) && isNumber(right[i]) && left[i].size() != right[i].size())
-            return left[i].size() < right[i].size();
-        return left[i] < right[i];
+        // Numbers first, shorter numbers first, then by text: a strict order
+        // even where numbers and other texts meet in one key part.
+        const auto rank = [](const QString& part) {
+            return std::make_tuple(!isNumber(part), isNumber(part) ? part.size() : 0, part);
+        };
+        return rank(left[i]) < rank(right[i]);
     }
     return left.size() < right.size();
 }
