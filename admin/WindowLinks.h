@@ -32,8 +32,4 @@ public:
     // Where the save dialog of an export starts: the program's folder when it
     // runs from its own folder, else the user's home folder.
     virtual QString exportDirectory() const = 0;
-    // The folder for the program's own records (the journal and the like):
-    // beside the program when it runs from its own folder, else the user's
-    // data folder. It may not exist yet.
-    virtual QString dataDirectory() const = 0;
 };

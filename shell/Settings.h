@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ConnectionSecurity.h"
+
 #include <QString>
 
 // Every setting that survives a restart. The defaults are the values the
@@ -24,7 +26,7 @@ struct Settings {
     // Encryption of the connection, in a section of its own: the mode's word
     // ("off", "preferred", "required", "verify-ca", "verify-identity") and
     // the authorities' file of the verifying modes.
-    QString tlsMode = QStringLiteral("preferred");
+    QString tlsMode = security::modeKeyword(security::kDefaultMode);
     QString tlsCaFile;
     // "Запомнить все параметры": checked when the file existed at start-up;
     // the settings are written at exit only while it is checked.

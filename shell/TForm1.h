@@ -66,7 +66,6 @@ public:
     QString localeNumber() const override;
     bool exportUtf8() const override;
     QString exportDirectory() const override { return m_folders.exportFolder; }
-    QString dataDirectory() const override { return m_folders.dataFolder; }
 
     // BusyHost
     void beginBusy() override;
