@@ -4,6 +4,7 @@
 // the panel shows.
 #include "DatabaseProbe.h"
 #include "GuiDriver.h"
+#include "ServerLog.h"
 #include "StringGrid.h"
 #include "TForm1.h"
 
@@ -11,6 +12,7 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -75,6 +77,11 @@ private:
         bool changesData;   // the test databases are loaded again afterwards
         const char* before; // the probe's statement before the item runs
         Check check;
+        // Where the grid showed the same rows before the item ran, what proves
+        // the item did its work: a text that a statement it sent contains, or
+        // the first words of the box it showed ("confirmation|...").
+        const char* sent = nullptr;
+        const char* box = nullptr;
     };
     static const QList<MenuCase>& cases();
 
@@ -96,7 +103,8 @@ const QList<GridMenusTest::MenuCase>& GridMenusTest::cases() {
     static const QList<MenuCase> list = {
             // The account grid.
             {"accounts: show all", &kAccounts, "N1", false, false, nullptr,
-             listShows("StringGrid2", 0, "SELECT id FROM realmd.account ORDER BY id")},
+             listShows("StringGrid2", 0, "SELECT id FROM realmd.account ORDER BY id"),
+             "from `account` order by"},
             {"accounts: characters of this account", &kAccounts, "N2", false, false, nullptr,
              listShows("StringGrid3", 1,
                        "SELECT account FROM characters.characters WHERE "
@@ -127,7 +135,7 @@ const QList<GridMenusTest::MenuCase>& GridMenusTest::cases() {
             {"accounts: delete stale accounts, answered No", &kAccounts, "N14", false, false,
              "SELECT COUNT(*) FROM realmd.account UNION ALL SELECT COUNT(*) FROM "
              "characters.characters",
-             unchanged},
+             unchanged, nullptr, "confirmation|"},
             // The IP ban grid.
             {"IP bans: accounts for this IP", &kIpBans, "IP2", false, false, nullptr,
              listShows("StringGrid2", 0,
@@ -196,7 +204,8 @@ const QList<GridMenusTest::MenuCase>& GridMenusTest::cases() {
                           QStringList({"7|1712", "7|1713", "7|1791", "7|1792"}));
              }},
             {"characters: show all", &kCharacters, "showAllItem", false, false, nullptr,
-             listShows("StringGrid3", 0, "SELECT guid FROM characters.characters ORDER BY guid")},
+             listShows("StringGrid3", 0, "SELECT guid FROM characters.characters ORDER BY guid"),
+             "from `characters`"},
             {"characters: online characters", &kCharacters, "showOnlineItem", false, false, nullptr,
              listShows("StringGrid3", 0,
                        "SELECT guid FROM characters.characters WHERE online = 1 "
@@ -210,7 +219,7 @@ const QList<GridMenusTest::MenuCase>& GridMenusTest::cases() {
              "deleteWithoutAccountItem", false, false,
              "SELECT COUNT(*) FROM realmd.account UNION ALL SELECT COUNT(*) FROM "
              "characters.characters",
-             unchanged},
+             unchanged, nullptr, "confirmation|"},
             {"characters: move those without accounts, no service account", &kCharacters,
              "moveWithoutAccountItem", true, false,
              "SELECT COUNT(*) FROM realmd.account UNION ALL SELECT COUNT(*) FROM "
@@ -269,7 +278,22 @@ void GridMenusTest::menuActsOnTheSelectedRow() {
     const QStringList before =
             menuCase.before ? probe.rows(QLatin1String(menuCase.before)) : QStringList();
     gui.dialogs.defaultAnswer = menuCase.answer;
+    gui.dialogs.clear();
+    ServerLog log(m_server.generalLog);
     gui.chooseMenuItemAt(gridName, 2, other, QLatin1String(menuCase.item));
+    if (menuCase.sent) {
+        const QStringList sent = log.statementsSinceMark();
+        QVERIFY2(std::any_of(sent.begin(), sent.end(),
+                             [&](const QString& statement) {
+                                 return statement.contains(QLatin1String(menuCase.sent));
+                             }),
+                 qPrintable(sent.join(u'\n')));
+    }
+    if (menuCase.box) {
+        QVERIFY2(!gui.dialogs.describe().isEmpty() &&
+                         gui.dialogs.describe().first().startsWith(QLatin1String(menuCase.box)),
+                 qPrintable(gui.dialogs.describe().join(u'\n')));
+    }
 
     // The right click selected nothing: the panel shows the row selected
     // last, with the text typed into it.
