@@ -37,11 +37,7 @@ inline StringGrid* grid(GuiDriver& gui) {
 
 // The texts of one column, data rows only.
 inline QStringList column(GuiDriver& gui, int col) {
-    QStringList texts;
-    StringGrid* list = grid(gui);
-    for (int row = 1; row < list->rowCount(); ++row)
-        texts << list->cell(col, row);
-    return texts;
+    return gui.gridColumn(kGrid, col);
 }
 
 inline QStringList ids(GuiDriver& gui) {

@@ -44,21 +44,12 @@ inline StringGrid* list(GuiDriver& gui) {
 
 // The list row of a character, or -1.
 inline int rowOf(GuiDriver& gui, const QString& guid) {
-    StringGrid* grid = list(gui);
-    for (int row = 1; row < grid->rowCount(); ++row) {
-        if (grid->cell(0, row) == guid)
-            return row;
-    }
-    return -1;
+    return gui.rowWhere(kList, 0, guid);
 }
 
 // The guids the list shows, in order.
 inline QStringList listedGuids(GuiDriver& gui) {
-    StringGrid* grid = list(gui);
-    QStringList guids;
-    for (int row = 1; row < grid->rowCount(); ++row)
-        guids << grid->cell(0, row);
-    return guids;
+    return gui.gridColumn(kList, 0);
 }
 
 // Clicks a cell of the character's row, which loads its details.

@@ -25,14 +25,6 @@ const QString kAddFailed = QStringLiteral(
 const QString kSaveFailed = QStringLiteral(
         "notice|Realmdesk|Ошибка сохранения: Нет связи с сервером или не выбрана запись!");
 
-QStringList gridColumn(GuiDriver& gui, int col) {
-    auto* grid = gui.find<StringGrid>(kGrid);
-    QStringList cells;
-    for (int row = 1; row < grid->rowCount(); ++row)
-        cells << grid->cell(col, row);
-    return cells;
-}
-
 QString editText(GuiDriver& gui, const char* name) {
     return gui.find<QLineEdit>(QLatin1String(name))->text();
 }
@@ -106,9 +98,9 @@ void BroadcastPageTest::listIsLoadedWhenThePageIsShown() {
     auto* grid = gui.find<StringGrid>(kGrid);
     QVERIFY(grid->isVisible());
     QCOMPARE(gui.gridRow(kGrid, 0), QStringList({"№", "Объявление", "След."}));
-    QCOMPARE(gridColumn(gui, 0), QStringList({"1", "2", "3", "4", "5", "6", "7"}));
+    QCOMPARE(gui.gridColumn(kGrid, 0), QStringList({"1", "2", "3", "4", "5", "6", "7"}));
     // A message not scheduled yet (NULL) shows an empty "next".
-    QCOMPARE(gridColumn(gui, 2), QStringList({"1", "1", "2", "1", "3", "1", ""}));
+    QCOMPARE(gui.gridColumn(kGrid, 2), QStringList({"1", "1", "2", "1", "3", "1", ""}));
     QCOMPARE(grid->cell(1, 3), QStringLiteral("Don't share your password: a GM will never ask "
                                               "for it. Remember the \"golden rule\"!"));
     QCOMPARE(grid->cell(1, 5), QStringLiteral("Внимание!\nВ субботу с 10:00 до 12:00 "
@@ -166,7 +158,7 @@ void BroadcastPageTest::addedMessageIsStoredAsTyped() {
     DatabaseProbe probe(m_server);
     QCOMPARE(probe.rows("select text, next from realmd.autobroadcast where id = 8"),
              QStringList{stored + "|1"});
-    QCOMPARE(gridColumn(gui, 1).last(), stored);
+    QCOMPARE(gui.gridColumn(kGrid, 1).last(), stored);
     QVERIFY(gui.dialogs.boxes().isEmpty());
 }
 
@@ -288,7 +280,7 @@ void BroadcastPageTest::deleteMessage() {
                                "отмены, поэтому операция не выполнена.\r\nОшибка 1064: You "
                                "have an error in your SQL syntax")));
     QCOMPARE(log.statementsSinceMark(), ServerLog::asLogged(sent));
-    QCOMPARE(gridColumn(gui, 0), remaining);
+    QCOMPARE(gui.gridColumn(kGrid, 0), remaining);
     QCOMPARE(DatabaseProbe(m_server).rows("select id from realmd.autobroadcast order by id"),
              remaining);
 }

@@ -10,25 +10,6 @@
 
 namespace {
 
-// The grid row whose cell in the column holds the text, or -1.
-int rowOf(GuiDriver& gui, const QString& gridName, int col, const QString& text) {
-    auto* grid = gui.find<StringGrid>(gridName);
-    for (int row = 1; row < grid->rowCount(); ++row) {
-        if (grid->cell(col, row) == text)
-            return row;
-    }
-    return -1;
-}
-
-// The texts of one column of a grid's data rows.
-QStringList column(GuiDriver& gui, const QString& gridName, int col) {
-    auto* grid = gui.find<StringGrid>(gridName);
-    QStringList texts;
-    for (int row = 1; row < grid->rowCount(); ++row)
-        texts << grid->cell(col, row);
-    return texts;
-}
-
 const QString kNotFound = QStringLiteral("error|Результат поиска|Данные не найдены!");
 
 } // namespace
@@ -75,7 +56,7 @@ void CrossPageTest::charactersOfAccountFromAccountGrid() {
     QFETCH(QStringList, characters);
     GuiDriver gui;
     startOn(gui, QStringLiteral("Учетные записи"));
-    const int row = rowOf(gui, QStringLiteral("StringGrid2"), 0, account);
+    const int row = gui.rowWhere(QStringLiteral("StringGrid2"), 0, account);
     QVERIFY(row > 0);
     gui.selectCell(QStringLiteral("StringGrid2"), 1, row);
     gui.chooseMenuItem(QStringLiteral("StringGrid2"), QStringLiteral("N2"));
@@ -85,8 +66,9 @@ void CrossPageTest::charactersOfAccountFromAccountGrid() {
     } else {
         QVERIFY(gui.dialogs.boxes().isEmpty());
         QCOMPARE(gui.window().pageControl()->currentIndex(), 2);
-        QCOMPARE(column(gui, QStringLiteral("StringGrid3"), 0), characters);
-        QVERIFY(column(gui, QStringLiteral("StringGrid3"), 1).count(account) == characters.size());
+        QCOMPARE(gui.gridColumn(QStringLiteral("StringGrid3"), 0), characters);
+        QVERIFY(gui.gridColumn(QStringLiteral("StringGrid3"), 1).count(account) ==
+                characters.size());
     }
 }
 
@@ -102,7 +84,7 @@ void CrossPageTest::accountOfCharacterFromCharacterGrid() {
     QFETCH(QString, account);
     GuiDriver gui;
     startOn(gui, QStringLiteral("Управление героями"));
-    const int row = rowOf(gui, QStringLiteral("StringGrid3"), 0, guid);
+    const int row = gui.rowWhere(QStringLiteral("StringGrid3"), 0, guid);
     QVERIFY(row > 0);
     gui.selectCell(QStringLiteral("StringGrid3"), 1, row);
     gui.chooseMenuItem(QStringLiteral("StringGrid3"), QStringLiteral("showAccountItem"));
@@ -112,7 +94,7 @@ void CrossPageTest::accountOfCharacterFromCharacterGrid() {
     } else {
         QVERIFY(gui.dialogs.boxes().isEmpty());
         QCOMPARE(gui.window().pageControl()->currentIndex(), 3);
-        QCOMPARE(column(gui, QStringLiteral("StringGrid2"), 0), QStringList{account});
+        QCOMPARE(gui.gridColumn(QStringLiteral("StringGrid2"), 0), QStringList{account});
     }
 }
 
@@ -140,7 +122,7 @@ void CrossPageTest::lookupsFromAccountBanGrid() {
     QFETCH(QStringList, keys);
     GuiDriver gui;
     startOn(gui, QStringLiteral("Реалм"));
-    const int row = rowOf(gui, QStringLiteral("StringGrid6"), 0, bannedAccount);
+    const int row = gui.rowWhere(QStringLiteral("StringGrid6"), 0, bannedAccount);
     QVERIFY(row > 0);
     gui.selectCell(QStringLiteral("StringGrid6"), 1, row);
     gui.chooseMenuItem(QStringLiteral("StringGrid6"), item);
@@ -149,20 +131,20 @@ void CrossPageTest::lookupsFromAccountBanGrid() {
         QCOMPARE(gui.dialogs.describe(), QStringList{kNotFound});
     } else {
         QVERIFY(gui.dialogs.boxes().isEmpty());
-        QCOMPARE(column(gui, grid, 0), keys);
+        QCOMPARE(gui.gridColumn(grid, 0), keys);
     }
 }
 
 void CrossPageTest::accountsOfBannedIp() {
     GuiDriver gui;
     startOn(gui, QStringLiteral("Реалм"));
-    const int row = rowOf(gui, QStringLiteral("StringGrid7"), 1, QStringLiteral("198.51.100.23"));
+    const int row = gui.rowWhere(QStringLiteral("StringGrid7"), 1, QStringLiteral("198.51.100.23"));
     QVERIFY(row > 0);
     gui.selectCell(QStringLiteral("StringGrid7"), 1, row);
     gui.chooseMenuItem(QStringLiteral("StringGrid7"), QStringLiteral("IP2"));
     QVERIFY(gui.dialogs.boxes().isEmpty());
     QCOMPARE(gui.window().pageControl()->currentIndex(), 3);
-    QCOMPARE(column(gui, QStringLiteral("StringGrid2"), 0), QStringList{QStringLiteral("9")});
+    QCOMPARE(gui.gridColumn(QStringLiteral("StringGrid2"), 0), QStringList{QStringLiteral("9")});
 }
 
 QTEST_MAIN(CrossPageTest)

@@ -38,22 +38,6 @@ const GridPage kCharacters = {"StringGrid3", "Управление героям�
 
 const QString kUnsaved = QStringLiteral("Не сохранено");
 
-int rowWhere(StringGrid* grid, int col, const QString& text) {
-    for (int row = 1; row < grid->rowCount(); ++row) {
-        if (grid->cell(col, row) == text)
-            return row;
-    }
-    return -1;
-}
-
-QStringList gridColumn(GuiDriver& gui, const char* grid, int col) {
-    auto* list = gui.find<StringGrid>(QLatin1String(grid));
-    QStringList cells;
-    for (int row = 1; row < list->rowCount(); ++row)
-        cells << list->cell(col, row);
-    return cells;
-}
-
 } // namespace
 
 class GridMenusTest : public QObject {
@@ -92,7 +76,7 @@ private:
 const QList<GridMenusTest::MenuCase>& GridMenusTest::cases() {
     const auto listShows = [](const char* grid, int col, const char* statement) {
         return [grid, col, statement](GuiDriver& gui, DatabaseProbe& probe, const QStringList&) {
-            QCOMPARE(gridColumn(gui, grid, col), probe.rows(QLatin1String(statement)));
+            QCOMPARE(gui.gridColumn(grid, col), probe.rows(QLatin1String(statement)));
         };
     };
     const auto unchanged = [](GuiDriver&, DatabaseProbe& probe, const QStringList& before) {
@@ -150,7 +134,7 @@ const QList<GridMenusTest::MenuCase>& GridMenusTest::cases() {
                  QCOMPARE(probe.rows(QStringLiteral("SELECT ip FROM realmd.ip_banned "
                                                     "ORDER BY ip, bandate")),
                           expected);
-                 QCOMPARE(gridColumn(gui, "StringGrid7", 1), expected);
+                 QCOMPARE(gui.gridColumn("StringGrid7", 1), expected);
              }},
             // The account ban grid.
             {"account bans: show the account", &kAccountBans, "N7", false, false, nullptr,
@@ -165,7 +149,7 @@ const QList<GridMenusTest::MenuCase>& GridMenusTest::cases() {
                                                     "realmd.account_banned WHERE id IN (6, 9) "
                                                     "ORDER BY id, bandate")),
                           QStringList({"6|1", "9|0", "9|0"}));
-                 QCOMPARE(gridColumn(gui, "StringGrid6", 0), QStringList({"6", "777"}));
+                 QCOMPARE(gui.gridColumn("StringGrid6", 0), QStringList({"6", "777"}));
              }},
             {"account bans: delete the record", &kAccountBans, "N10", false, true,
              "SELECT id, bandate FROM realmd.account_banned ORDER BY id, bandate",
@@ -262,8 +246,8 @@ void GridMenusTest::menuActsOnTheSelectedRow() {
 
     // The left button selects a row; the panel shows it and gets text that
     // is not saved.
-    const int selected = rowWhere(grid, page.keyColumn, QLatin1String(page.selected));
-    const int other = rowWhere(grid, page.keyColumn, QLatin1String(page.other));
+    const int selected = gui.rowWhere(gridName, page.keyColumn, QLatin1String(page.selected));
+    const int other = gui.rowWhere(gridName, page.keyColumn, QLatin1String(page.other));
     QVERIFY(selected > 0 && other > 0);
     gui.selectCell(gridName, 1, selected);
     auto* key = gui.find<QLineEdit>(QLatin1String(page.panelKey));

@@ -107,21 +107,6 @@ Change difference(const QStringList& before, const QStringList& after) {
     return change;
 }
 
-int gridRowWhere(StringGrid* grid, int col, const QString& text) {
-    for (int row = 1; row < grid->rowCount(); ++row) {
-        if (grid->cell(col, row) == text)
-            return row;
-    }
-    return -1;
-}
-
-QStringList gridColumn(StringGrid* grid, int col) {
-    QStringList cells;
-    for (int row = 1; row < grid->rowCount(); ++row)
-        cells << grid->cell(col, row);
-    return cells;
-}
-
 const QString kNotFound = QStringLiteral("error|Результат поиска|Данные не найдены!");
 
 } // namespace
@@ -281,7 +266,7 @@ void QuotingTest::expectSearchShows(GuiDriver& gui, const QString& grid,
         QCOMPARE(gui.dialogs.describe(), QStringList{kNotFound});
     } else {
         QVERIFY(gui.dialogs.boxes().isEmpty());
-        QCOMPARE(gridColumn(gui.find<StringGrid>(grid), 0), expected);
+        QCOMPARE(gui.gridColumn(grid, 0), expected);
     }
     gui.dialogs.clear();
 }
@@ -346,8 +331,7 @@ void QuotingTest::realmWrite(GuiDriver& gui, const QString& text) {
     QVERIFY(m_probe->exec(QStringLiteral("DELETE FROM %1 WHERE name = %2 AND id <> 2")
                                   .arg(table, literal(trimControls(name)))));
     gui.click(QStringLiteral("dxButton22"));
-    const int row = gridRowWhere(gui.find<StringGrid>(QStringLiteral("StringGrid5")), 0,
-                                 QStringLiteral("2"));
+    const int row = gui.rowWhere(QStringLiteral("StringGrid5"), 0, QStringLiteral("2"));
     QVERIFY(row > 0);
     gui.selectCell(QStringLiteral("StringGrid5"), 1, row);
     QCOMPARE(gui.find<QLineEdit>(QStringLiteral("dxDNEdit26"))->text(), text);
@@ -367,8 +351,7 @@ void QuotingTest::accountSave(GuiDriver& gui, const QString& text) {
     QVERIFY(m_probe->exec(
             QStringLiteral("UPDATE %1 SET last_ip = %2 WHERE id = 4").arg(table, literal(text))));
     gui.click(QStringLiteral("dxButton9"));
-    const int row = gridRowWhere(gui.find<StringGrid>(QStringLiteral("StringGrid2")), 0,
-                                 QStringLiteral("4"));
+    const int row = gui.rowWhere(QStringLiteral("StringGrid2"), 0, QStringLiteral("4"));
     QVERIFY(row > 0);
     gui.selectCell(QStringLiteral("StringGrid2"), 1, row);
     const QStringList before = rows(table, QStringLiteral("id"));
@@ -413,8 +396,7 @@ void QuotingTest::accountsWithTheEditedIp(GuiDriver& gui, const QString& text) {
     QVERIFY(m_probe->exec(QStringLiteral("UPDATE realmd.account SET last_ip = %1 WHERE id = 4")
                                   .arg(literal(text))));
     gui.click(QStringLiteral("dxButton19"));
-    const int row = gridRowWhere(gui.find<StringGrid>(QStringLiteral("StringGrid2")), 0,
-                                 QStringLiteral("4"));
+    const int row = gui.rowWhere(QStringLiteral("StringGrid2"), 0, QStringLiteral("4"));
     QVERIFY(row > 0);
     gui.selectCell(QStringLiteral("StringGrid2"), 1, row);
     gui.chooseMenuItem(QStringLiteral("StringGrid2"), QStringLiteral("IP1"));
@@ -428,8 +410,7 @@ void QuotingTest::accountsWithTheEditedIp(GuiDriver& gui, const QString& text) {
 void QuotingTest::accountPassword(GuiDriver& gui, const QString& text) {
     const QString table = QStringLiteral("realmd.account");
     gui.click(QStringLiteral("dxButton19"));
-    const int row = gridRowWhere(gui.find<StringGrid>(QStringLiteral("StringGrid2")), 0,
-                                 QStringLiteral("4"));
+    const int row = gui.rowWhere(QStringLiteral("StringGrid2"), 0, QStringLiteral("4"));
     QVERIFY(row > 0);
     gui.selectCell(QStringLiteral("StringGrid2"), 1, row);
     // The hash of "Установить" is that of the stored user name, whatever
@@ -462,7 +443,7 @@ void QuotingTest::ipBan(GuiDriver& gui, const QString& text) {
                                          "banreason) VALUES (%2, 1, 2, 'quoting', '')")
                                   .arg(table, literal(text))));
     gui.click(QStringLiteral("dxButton27"));
-    const int row = gridRowWhere(gui.find<StringGrid>(QStringLiteral("StringGrid7")), 1, text);
+    const int row = gui.rowWhere(QStringLiteral("StringGrid7"), 1, text);
     QVERIFY(row > 0);
     gui.selectCell(QStringLiteral("StringGrid7"), 1, row);
 
@@ -499,8 +480,7 @@ void QuotingTest::ipBan(GuiDriver& gui, const QString& text) {
 void QuotingTest::characterRename(GuiDriver& gui, const QString& text) {
     const QString table = QStringLiteral("characters.characters");
     gui.click(QStringLiteral("dxButton20"));
-    const int row = gridRowWhere(gui.find<StringGrid>(QStringLiteral("StringGrid3")), 0,
-                                 QStringLiteral("5"));
+    const int row = gui.rowWhere(QStringLiteral("StringGrid3"), 0, QStringLiteral("5"));
     QVERIFY(row > 0);
     gui.selectCell(QStringLiteral("StringGrid3"), 2, row);
     const QStringList before = rows(table, QStringLiteral("guid"));
@@ -631,7 +611,7 @@ void QuotingTest::databaseNamesWithABackquote() {
     window.pageControl()->setCurrentIndex(3);
     gui.chooseMenuItem(QStringLiteral("StringGrid2"), QStringLiteral("N4"));
     QVERIFY(gui.dialogs.boxes().isEmpty());
-    QCOMPARE(gridColumn(gui.find<StringGrid>(QStringLiteral("StringGrid2")), 0),
+    QCOMPARE(gui.gridColumn(QStringLiteral("StringGrid2"), 0),
              m_probe->rows(
                      QStringLiteral("SELECT id FROM `realm``d`.account WHERE id NOT IN "
                                     "(SELECT account FROM `char``s`.characters) ORDER BY id")));
@@ -639,12 +619,11 @@ void QuotingTest::databaseNamesWithABackquote() {
     // The character list and the details read the characters copy; the
     // details name it as a qualifier between backquotes.
     window.pageControl()->setCurrentIndex(2);
-    auto* characters = gui.find<StringGrid>(QStringLiteral("StringGrid3"));
-    QCOMPARE(gridColumn(characters, 0),
+    QCOMPARE(gui.gridColumn(QStringLiteral("StringGrid3"), 0),
              m_probe->rows(QStringLiteral("SELECT guid FROM `char``s`.characters ORDER BY guid")));
     const QString guid =
             m_probe->scalar(QStringLiteral("SELECT MIN(guid) FROM `char``s`.character_spell"));
-    const int row = gridRowWhere(characters, 0, guid);
+    const int row = gui.rowWhere(QStringLiteral("StringGrid3"), 0, guid);
     QVERIFY(row > 0);
     log.mark();
     gui.selectCell(QStringLiteral("StringGrid3"), 2, row);
@@ -656,9 +635,7 @@ void QuotingTest::databaseNamesWithABackquote() {
             QStringLiteral(
                     "SELECT spell FROM `char``s`.character_spell WHERE guid = %1 ORDER BY spell")
                     .arg(guid));
-    QCOMPARE(gridColumn(gui.find<StringGrid>(QStringLiteral("StringGrid11")), 1)
-                     .mid(0, spells.size()),
-             spells);
+    QCOMPARE(gui.gridColumn(QStringLiteral("StringGrid11"), 1).mid(0, spells.size()), spells);
     QVERIFY(gui.dialogs.boxes().isEmpty());
 }
 

@@ -37,27 +37,6 @@ QStringList editTexts(GuiDriver& gui, const QStringList& names) {
 }
 
 // The texts of one column of a grid's data rows.
-QStringList gridColumn(GuiDriver& gui, const QString& gridName, int col) {
-    auto* grid = gui.find<StringGrid>(gridName);
-    QStringList cells;
-    for (int row = 1; row < grid->rowCount(); ++row)
-        cells << grid->cell(col, row);
-    return cells;
-}
-
-// The first data row whose cells hold the given texts (column -> text), or -1.
-int findRow(GuiDriver& gui, const QString& gridName, const QMap<int, QString>& cells) {
-    auto* grid = gui.find<StringGrid>(gridName);
-    for (int row = 1; row < grid->rowCount(); ++row) {
-        bool matches = true;
-        for (auto it = cells.begin(); it != cells.end(); ++it)
-            matches = matches && grid->cell(it.key(), row) == it.value();
-        if (matches)
-            return row;
-    }
-    return -1;
-}
-
 QString utf8Hex(const QString& text) {
     return QString::fromLatin1(text.toUtf8().toHex().toUpper());
 }
@@ -150,8 +129,7 @@ void RealmPageTest::startPageFillsTheListsBeforeTheWindowAppears() {
     QCOMPARE(gui.gridRow(kRealmGrid, 0), kRealmColumns.split(u','));
     QCOMPARE(gui.gridRow(kRealmGrid, 1),
              QStringList({"1", "Вечный Огонь", "127.0.0.1", "8085", "0", "2", "8", "0", "1.5"}));
-    QCOMPARE(gridColumn(gui, kRealmGrid, 1),
-             QStringList({"Вечный Огонь", "Northwind", "Test PvP"}));
+    QCOMPARE(gui.gridColumn(kRealmGrid, 1), QStringList({"Вечный Огонь", "Northwind", "Test PvP"}));
     const QList<int> widths = {64, 170, 100, 60, 30, 30, 55, 110, 60};
     for (int col = 0; col < widths.size(); ++col)
         QCOMPARE(realms->colWidth(col), widths[col]);
@@ -172,7 +150,7 @@ void RealmPageTest::startPageFillsTheListsBeforeTheWindowAppears() {
     QVERIFY(!accountBans->isHidden());
     QCOMPARE(gui.gridRow(kAccountBanGrid, 0),
              QStringList({"id", "bandate", "unbandate", "bannedby", "banreason", "active"}));
-    QCOMPARE(gridColumn(gui, kAccountBanGrid, 0), QStringList({"6", "9", "777"}));
+    QCOMPARE(gui.gridColumn(kAccountBanGrid, 0), QStringList({"6", "9", "777"}));
     QCOMPARE(gui.gridRow(kAccountBanGrid, 1),
              QStringList({"6", "1725148800", "1893456000", "MODERATOR",
                           "Продажа золота за реальные деньги", "1"}));
@@ -305,7 +283,7 @@ void RealmPageTest::addressFromTheListIsWrittenBackUnchanged() {
                        "(10, 'Named', 'realm.example.org', 8090)"));
     GuiDriver gui;
     startOnRealmPage(gui);
-    const int row = findRow(gui, kRealmGrid, {{0, QStringLiteral("10")}});
+    const int row = gui.rowWhere(kRealmGrid, {{0, QStringLiteral("10")}});
     QVERIFY(row > 0);
     gui.selectCell(kRealmGrid, 2, row);
     // A host name cannot be typed, but the one from the list stays.
@@ -344,7 +322,7 @@ void RealmPageTest::deleteRealm() {
         QVERIFY(log.commandsSinceMark().isEmpty());
     DatabaseProbe probe(m_server);
     QCOMPARE(probe.rows("select id from realmd.realmlist order by id"), remaining);
-    QCOMPARE(gridColumn(gui, kRealmGrid, 0), remaining);
+    QCOMPARE(gui.gridColumn(kRealmGrid, 0), remaining);
 }
 
 // ---- Bans ---------------------------------------------------------------------------
@@ -371,20 +349,20 @@ void RealmPageTest::onlyActiveBoxTakesEffectAtTheNextRefresh() {
     startOnRealmPage(gui);
     auto* box = gui.find<QCheckBox>(QStringLiteral("dxCheckbox9"));
     QVERIFY(box->isChecked());
-    QCOMPARE(gridColumn(gui, kAccountBanGrid, 0), QStringList({"6", "9", "777"}));
+    QCOMPARE(gui.gridColumn(kAccountBanGrid, 0), QStringList({"6", "9", "777"}));
     gui.click(QStringLiteral("dxCheckbox9"));
     QVERIFY(!box->isChecked());
-    QCOMPARE(gridColumn(gui, kAccountBanGrid, 0), QStringList({"6", "9", "777"}));
+    QCOMPARE(gui.gridColumn(kAccountBanGrid, 0), QStringList({"6", "9", "777"}));
     gui.click(QStringLiteral("dxButton32"));
-    QCOMPARE(gridColumn(gui, kAccountBanGrid, 0), QStringList({"6", "9", "9", "18", "555", "777"}));
-    QCOMPARE(gridColumn(gui, kAccountBanGrid, 5), QStringList({"1", "0", "1", "0", "0", "1"}));
+    QCOMPARE(gui.gridColumn(kAccountBanGrid, 0), QStringList({"6", "9", "9", "18", "555", "777"}));
+    QCOMPARE(gui.gridColumn(kAccountBanGrid, 5), QStringList({"1", "0", "1", "0", "0", "1"}));
 }
 
 void RealmPageTest::failedBanSelectLeavesTheGridAsItWas() {
     GuiDriver gui;
     startOnRealmPage(gui);
-    const QStringList ipBans = gridColumn(gui, kIpBanGrid, 1);
-    const QStringList accountBans = gridColumn(gui, kAccountBanGrid, 0);
+    const QStringList ipBans = gui.gridColumn(kIpBanGrid, 1);
+    const QStringList accountBans = gui.gridColumn(kAccountBanGrid, 0);
     DatabaseProbe probe(m_server);
     QVERIFY(probe.exec("rename table realmd.ip_banned to realmd.ip_banned_away, "
                        "realmd.account_banned to realmd.account_banned_away"));
@@ -394,8 +372,8 @@ void RealmPageTest::failedBanSelectLeavesTheGridAsItWas() {
     });
     gui.click(QStringLiteral("dxButton27"));
     gui.click(QStringLiteral("dxButton32"));
-    QCOMPARE(gridColumn(gui, kIpBanGrid, 1), ipBans);
-    QCOMPARE(gridColumn(gui, kAccountBanGrid, 0), accountBans);
+    QCOMPARE(gui.gridColumn(kIpBanGrid, 1), ipBans);
+    QCOMPARE(gui.gridColumn(kAccountBanGrid, 0), accountBans);
     QVERIFY(gui.dialogs.boxes().isEmpty());
 }
 
@@ -403,7 +381,7 @@ void RealmPageTest::liftingABanLiftsEveryBanOfTheAccount() {
     m_dataChanged = true;
     GuiDriver gui;
     startOnRealmPage(gui);
-    const int row = findRow(gui, kAccountBanGrid, {{0, QStringLiteral("9")}});
+    const int row = gui.rowWhere(kAccountBanGrid, {{0, QStringLiteral("9")}});
     QVERIFY(row > 0);
     gui.selectCell(kAccountBanGrid, 4, row);
     QCOMPARE(editTexts(gui, {"dxDNEdit42", "dxDNEdit43", "dxDNEdit44"}),
@@ -420,7 +398,7 @@ void RealmPageTest::liftingABanLiftsEveryBanOfTheAccount() {
     QCOMPARE(probe.scalar("select active from realmd.account_banned where id = 6"),
              QStringLiteral("1"));
     // Only active bans are listed, so account 9 is gone from the list.
-    QCOMPARE(gridColumn(gui, kAccountBanGrid, 0), QStringList({"6", "777"}));
+    QCOMPARE(gui.gridColumn(kAccountBanGrid, 0), QStringList({"6", "777"}));
     QVERIFY(gui.dialogs.boxes().isEmpty());
 }
 
@@ -430,8 +408,8 @@ void RealmPageTest::deleteRemovesOnlyTheSelectedAccountBan() {
     startOnRealmPage(gui);
     gui.click(QStringLiteral("dxCheckbox9"));
     gui.click(QStringLiteral("dxButton32"));
-    const int row = findRow(gui, kAccountBanGrid,
-                            {{0, QStringLiteral("9")}, {1, QStringLiteral("1704067200")}});
+    const int row = gui.rowWhere(kAccountBanGrid,
+                                 {{0, QStringLiteral("9")}, {1, QStringLiteral("1704067200")}});
     QVERIFY(row > 0);
     gui.selectCell(kAccountBanGrid, 1, row);
     gui.chooseMenuItem(kAccountBanGrid, QStringLiteral("N10"));
@@ -440,14 +418,14 @@ void RealmPageTest::deleteRemovesOnlyTheSelectedAccountBan() {
     QCOMPARE(probe.rows("select bandate from realmd.account_banned where id = 9"),
              QStringList{"1717200000"});
     QCOMPARE(probe.scalar("select count(*) from realmd.account_banned"), QStringLiteral("5"));
-    QCOMPARE(gridColumn(gui, kAccountBanGrid, 0), QStringList({"6", "9", "18", "555", "777"}));
+    QCOMPARE(gui.gridColumn(kAccountBanGrid, 0), QStringList({"6", "9", "18", "555", "777"}));
 }
 
 void RealmPageTest::savedReasonIsTrimmedAndStoredAsUtf8() {
     m_dataChanged = true;
     GuiDriver gui;
     startOnRealmPage(gui);
-    const int row = findRow(gui, kIpBanGrid, {{1, QStringLiteral("203.0.113.77")}});
+    const int row = gui.rowWhere(kIpBanGrid, {{1, QStringLiteral("203.0.113.77")}});
     QVERIFY(row > 0);
     gui.selectCell(kIpBanGrid, 5, row);
     QCOMPARE(editTexts(gui, {"dxDNEdit37", "dxDNEdit38", "dxDNEdit39", "dxDNEdit40", "dxDNEdit41"}),
@@ -471,7 +449,7 @@ void RealmPageTest::deletingAnIpBanKeepsTheEdits() {
     m_dataChanged = true;
     GuiDriver gui;
     startOnRealmPage(gui);
-    const int row = findRow(gui, kIpBanGrid, {{1, QStringLiteral("31.173.80.4")}});
+    const int row = gui.rowWhere(kIpBanGrid, {{1, QStringLiteral("31.173.80.4")}});
     QVERIFY(row > 0);
     gui.selectCell(kIpBanGrid, 2, row);
     gui.chooseMenuItem(kIpBanGrid, QStringLiteral("N5"));
@@ -479,8 +457,8 @@ void RealmPageTest::deletingAnIpBanKeepsTheEdits() {
     DatabaseProbe probe(m_server);
     QCOMPARE(probe.scalar("select count(*) from realmd.ip_banned where ip = '31.173.80.4'"),
              QStringLiteral("0"));
-    QCOMPARE(gridColumn(gui, kIpBanGrid, 0), QStringList({"1", "2", "3", "4"}));
-    QVERIFY(!gridColumn(gui, kIpBanGrid, 1).contains(QStringLiteral("31.173.80.4")));
+    QCOMPARE(gui.gridColumn(kIpBanGrid, 0), QStringList({"1", "2", "3", "4"}));
+    QVERIFY(!gui.gridColumn(kIpBanGrid, 1).contains(QStringLiteral("31.173.80.4")));
     QCOMPARE(gui.find<QLineEdit>(QStringLiteral("dxDNEdit37"))->text(),
              QStringLiteral("31.173.80.4"));
 }
@@ -534,7 +512,7 @@ void RealmPageTest::lookupsFromTheBanMenus() {
     QVERIFY(standalone.open(gui, m_server));
     const RecordingLinks& links = standalone.links;
     if (!selectedKey.isEmpty()) {
-        const int row = findRow(gui, grid, {{keyColumn, selectedKey}});
+        const int row = gui.rowWhere(grid, {{keyColumn, selectedKey}});
         QVERIFY(row > 0);
         gui.selectCell(grid, 2, row);
     }

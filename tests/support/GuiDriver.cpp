@@ -163,18 +163,15 @@ void GuiDriver::selectCell(const QString& gridName, int col, int row) {
 
 void GuiDriver::selectRowWhere(const QString& gridName, const QList<std::pair<int, QString>>& cells,
                                int clickCol) {
-    auto* grid = need<StringGrid>(gridName, "grid");
-    for (int row = 1; row < grid->rowCount(); ++row) {
-        const bool matches = std::all_of(cells.begin(), cells.end(), [&](const auto& cell) {
-            return grid->cell(cell.first, row) == cell.second;
-        });
-        if (matches) {
-            selectCell(gridName, clickCol, row);
-            return;
-        }
+    const int row = rowWhere(gridName, cells);
+    if (row < 0) {
+        QStringList wanted;
+        for (const auto& [col, text] : cells)
+            wanted << QStringLiteral("%1 in column %2").arg(text).arg(col);
+        qFatal("%s shows no row with %s", qPrintable(gridName),
+               qPrintable(wanted.join(QStringLiteral(", "))));
     }
-    qFatal("%s shows no row with %s in column %d", qPrintable(gridName),
-           qPrintable(cells.value(0).second), cells.value(0).first);
+    selectCell(gridName, clickCol, row);
 }
 
 void GuiDriver::doubleClickGrid(const QString& gridName, int col, int row) {
@@ -245,6 +242,27 @@ QStringList GuiDriver::gridRow(const QString& gridName, int row) const {
     for (int col = 0; col < grid->colCount(); ++col)
         cells << grid->cell(col, row);
     return cells;
+}
+
+QStringList GuiDriver::gridColumn(const QString& gridName, int col) const {
+    auto* grid = need<StringGrid>(gridName, "grid");
+    QStringList cells;
+    for (int row = 1; row < grid->rowCount(); ++row)
+        cells << grid->cell(col, row);
+    return cells;
+}
+
+int GuiDriver::rowWhere(const QString& gridName,
+                        const QList<std::pair<int, QString>>& cells) const {
+    auto* grid = need<StringGrid>(gridName, "grid");
+    for (int row = 1; row < grid->rowCount(); ++row) {
+        const bool matches = std::all_of(cells.begin(), cells.end(), [&](const auto& cell) {
+            return grid->cell(cell.first, row) == cell.second;
+        });
+        if (matches)
+            return row;
+    }
+    return -1;
 }
 
 bool GuiDriver::grabWindow(const QString& pngPath) {

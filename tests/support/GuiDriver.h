@@ -83,6 +83,14 @@ public:
     void paste(const QString& name, const QString& text);
     // The texts of a grid row.
     QStringList gridRow(const QString& gridName, int row) const;
+    // The texts of a grid column, data rows only.
+    QStringList gridColumn(const QString& gridName, int col) const;
+    // The first data row whose cells hold the given texts (column, text), or
+    // -1.
+    int rowWhere(const QString& gridName, const QList<std::pair<int, QString>>& cells) const;
+    int rowWhere(const QString& gridName, int col, const QString& text) const {
+        return rowWhere(gridName, {{col, text}});
+    }
     // Writes a picture of the window as it looks now.
     bool grabWindow(const QString& pngPath);
 
