@@ -204,13 +204,9 @@ void BroadcastPageTest::savedMessageIsStoredAsTyped() {
     GuiDriver gui;
     startOnBroadcastPage(gui);
     gui.selectCell(kGrid, 1, row);
-    if (!typed.isEmpty()) {
-        gui.clearText(QStringLiteral("dxDNEdit5"));
-        gui.type(QStringLiteral("dxDNEdit5"), typed);
-    }
-    gui.clearText(QStringLiteral("dxDNEdit52"));
-    if (!next.isEmpty())
-        gui.type(QStringLiteral("dxDNEdit52"), next);
+    if (!typed.isEmpty())
+        gui.retype(QStringLiteral("dxDNEdit5"), typed);
+    gui.retype(QStringLiteral("dxDNEdit52"), next);
     gui.click(QStringLiteral("dxButton4"));
     DatabaseProbe probe(m_server);
     QCOMPARE(probe.rows(QStringLiteral("select text, next from realmd.autobroadcast where id = %1")

@@ -159,8 +159,7 @@ void ConnectionTest::portThatIsNotANumberShowsConversionError() {
             m_server, {{QStringLiteral("server/autologin"), QStringLiteral("Off")}}));
     gui.start();
     ServerLog log(m_server.generalLog);
-    gui.clearText(QStringLiteral("dxDNEdit2"));
-    gui.type(QStringLiteral("dxDNEdit2"), QStringLiteral("33o6"));
+    gui.retype(QStringLiteral("dxDNEdit2"), QStringLiteral("33o6"));
     gui.click(QStringLiteral("dxButton1"));
     QCOMPARE(gui.dialogs.describe(),
              QStringList{QStringLiteral("error|Realmdesk|'33o6' is not a valid integer value")});

@@ -254,8 +254,7 @@ void GridMenusTest::menuActsOnTheSelectedRow() {
     QCOMPARE(key->text(), grid->cell(page.keyColumn, selected));
     const QString keyText = key->text();
     if (page.typedInto) {
-        gui.clearText(QLatin1String(page.typedInto));
-        gui.type(QLatin1String(page.typedInto), kUnsaved);
+        gui.retype(QLatin1String(page.typedInto), kUnsaved);
     }
 
     DatabaseProbe probe(m_server);

@@ -165,8 +165,7 @@ void RealmPageTest::selectingARealmFillsTheEdits() {
              QStringList({"3", "Test PvP", "10.0.0.5", "8087", "1", "0", "1", "2", "0"}));
     // Typed text goes through the key filters: digits and dots for the
     // address, digits for the four numbers.
-    gui.clearText(QStringLiteral("dxDNEdit26"));
-    gui.type(QStringLiteral("dxDNEdit26"), QStringLiteral("host 10.0.0.9"));
+    gui.retype(QStringLiteral("dxDNEdit26"), QStringLiteral("host 10.0.0.9"));
     QCOMPARE(gui.find<QLineEdit>(QStringLiteral("dxDNEdit26"))->text(), QStringLiteral("10.0.0.9"));
     gui.type(QStringLiteral("dxDNEdit27"), QStringLiteral("-1,5"));
     QCOMPARE(gui.find<QLineEdit>(QStringLiteral("dxDNEdit27"))->text(), QStringLiteral("808715"));
@@ -211,8 +210,7 @@ void RealmPageTest::newRealm() {
     else
         gui.click(QStringLiteral("dxButton26"));
     if (!name.isEmpty()) {
-        gui.clearText(QStringLiteral("dxDNEdit25"));
-        gui.type(QStringLiteral("dxDNEdit25"), name);
+        gui.retype(QStringLiteral("dxDNEdit25"), name);
     }
     ServerLog log(m_server.generalLog);
     gui.click(QStringLiteral("dxButton23"));
@@ -263,8 +261,7 @@ void RealmPageTest::writtenNameIsStoredAsTyped() {
     gui.selectCell(kRealmGrid, 2, 1);
     QCOMPARE(gui.find<QLineEdit>(QStringLiteral("dxDNEdit25"))->text(),
              QStringLiteral("Вечный Огонь"));
-    gui.clearText(QStringLiteral("dxDNEdit25"));
-    gui.type(QStringLiteral("dxDNEdit25"), name);
+    gui.retype(QStringLiteral("dxDNEdit25"), name);
     gui.click(QStringLiteral("dxButton24"));
 
     DatabaseProbe probe(m_server);
@@ -290,8 +287,7 @@ void RealmPageTest::addressFromTheListIsWrittenBackUnchanged() {
     gui.type(QStringLiteral("dxDNEdit26"), QStringLiteral("net"));
     QCOMPARE(gui.find<QLineEdit>(QStringLiteral("dxDNEdit26"))->text(),
              QStringLiteral("realm.example.org"));
-    gui.clearText(QStringLiteral("dxDNEdit30"));
-    gui.type(QStringLiteral("dxDNEdit30"), QStringLiteral("3"));
+    gui.retype(QStringLiteral("dxDNEdit30"), QStringLiteral("3"));
     gui.click(QStringLiteral("dxButton24"));
     QCOMPARE(probe.rows("select address, port, timezone from realmd.realmlist where id = 10"),
              QStringList{"realm.example.org|8090|3"});
@@ -432,8 +428,7 @@ void RealmPageTest::savedReasonIsTrimmedAndStoredAsUtf8() {
              QStringList({"203.0.113.77", "1709251200", "1709856000", "GAMEMASTER",
                           "Flood in general chat"}));
     QCOMPARE(gui.find<StringGrid>(kIpBanGrid)->hint(), QStringLiteral("Flood in general chat"));
-    gui.clearText(QStringLiteral("dxDNEdit41"));
-    gui.type(QStringLiteral("dxDNEdit41"), QStringLiteral("  Флуд в \"общем\" чате \\o/  "));
+    gui.retype(QStringLiteral("dxDNEdit41"), QStringLiteral("  Флуд в \"общем\" чате \\o/  "));
     gui.click(QStringLiteral("dxButton40"));
 
     const QString stored = QStringLiteral("Флуд в \"общем\" чате \\o/");

@@ -158,14 +158,12 @@ void WindowTest::initialRecordLimitIsCopiedWithoutRefresh() {
 void WindowTest::exitSavesOnlyWhenRemembered() {
     GuiDriver gui;
     gui.start();
-    gui.clearText(QStringLiteral("dxDNEdit1"));
-    gui.type(QStringLiteral("dxDNEdit1"), QStringLiteral("db.example.org"));
+    gui.retype(QStringLiteral("dxDNEdit1"), QStringLiteral("db.example.org"));
     gui.stop();
     QVERIFY(!QFile::exists(gui.settingsPath()));
 
     gui.start();
-    gui.clearText(QStringLiteral("dxDNEdit1"));
-    gui.type(QStringLiteral("dxDNEdit1"), QStringLiteral("db.example.org"));
+    gui.retype(QStringLiteral("dxDNEdit1"), QStringLiteral("db.example.org"));
     gui.click(QStringLiteral("dxCheckbox2"));
     gui.stop();
     QVERIFY(QFile::exists(gui.settingsPath()));
@@ -181,8 +179,7 @@ void WindowTest::exitWritesControlsInFileOrder() {
     gui.type(QStringLiteral("ComboBox1"), QStringLiteral("realmd"));
     gui.type(QStringLiteral("ComboBox3"), QStringLiteral("персонажи"));
     gui.click(QStringLiteral("dxButton8"));
-    gui.clearText(QStringLiteral("dxDNEdit45"));
-    gui.type(QStringLiteral("dxDNEdit45"), QStringLiteral("30"));
+    gui.retype(QStringLiteral("dxDNEdit45"), QStringLiteral("30"));
     gui.click(QStringLiteral("dxCheckbox3"));
     gui.choose(QStringLiteral("ComboBox7"), QStringLiteral("Реалм"));
     gui.choose(QStringLiteral("ComboBox17"), QStringLiteral("100"));
@@ -305,8 +302,7 @@ void WindowTest::settingsEditsFilterKeys() {
     gui.start();
     gui.click(QStringLiteral("dxButton8"));
     for (const char* name : {"dxDNEdit45", "dxDNEdit46", "dxDNEdit47", "dxDNEdit51"}) {
-        gui.clearText(QLatin1String(name));
-        gui.type(QLatin1String(name), QStringLiteral("1a-2.3 4"));
+        gui.retype(QLatin1String(name), QStringLiteral("1a-2.3 4"));
         QCOMPARE(gui.find<QLineEdit>(QLatin1String(name))->text(), QStringLiteral("1234"));
     }
 }
@@ -382,8 +378,7 @@ void WindowTest::settingsCombosDoNotAddTypedText() {
     gui.click(QStringLiteral("dxButton8"));
     auto* combo = gui.find<QComboBox>(box);
     const QStringList items = itemsOf(combo);
-    gui.clearText(box);
-    gui.type(box, QStringLiteral("77"));
+    gui.retype(box, QStringLiteral("77"));
     QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
     QCOMPARE(itemsOf(combo), items);
     QCOMPARE(combo->currentText(), QStringLiteral("77"));
