@@ -89,16 +89,6 @@ QByteArray q(const std::string& s) {
     return QByteArray::fromStdString(s);
 }
 
-void prepare(TMysqlClient& client, const Fake& fake, const std::string& password) {
-    client.SetHost("127.0.0.1");
-    client.SetPort(fake.port());
-    client.SetUser("u");
-    client.SetPassword(password);
-    client.SetCompress(false);
-    client.SetReconnect(false);
-    client.SetConnectTimeout(5);
-}
-
 // Plays the turns on the fake server: its packets numbered on from the
 // greeting, the client's read.
 void play(Fake& fake, const Fake::Greeting& g, const Script& script) {
@@ -261,7 +251,7 @@ void LoginTest::pluginRounds() {
     play(fake, g, script);
     fake.start();
     TMysqlClient client;
-    prepare(client, fake, password);
+    aimAtFake(client, fake, password);
     QVERIFY2(client.Connect(), client.ErrorText().c_str());
     QCOMPARE(client.Encrypted(), tls);
     QVERIFY2(fake.finish(), fake.error().c_str());
@@ -294,7 +284,7 @@ void LoginTest::unknownPlugin() {
          {client({}), server(switchTo("auth_gssapi_client", "principal")), server(Fake::ok())});
     fake.start();
     TMysqlClient client;
-    prepare(client, fake, "p");
+    aimAtFake(client, fake, "p");
     QVERIFY(!client.Connect());
     QCOMPARE(client.ErrorCode(), 2059);
     QCOMPARE(client.ErrorText(),
@@ -352,7 +342,7 @@ void LoginTest::brokenRounds() {
     play(fake, g, script);
     fake.start();
     TMysqlClient client;
-    prepare(client, fake, "p");
+    aimAtFake(client, fake, "p");
     QVERIFY(!client.Connect());
     QCOMPARE(client.ErrorCode(), error);
     QCOMPARE(QString::fromStdString(client.ErrorText()), text);
@@ -406,7 +396,7 @@ void LoginTest::tlsRefused() {
         fake.stall(3000);
     fake.start();
     TMysqlClient client;
-    prepare(client, fake, "p");
+    aimAtFake(client, fake, "p");
     client.SetTlsOptions({mode, caFile.toStdString()});
     QVERIFY(!client.Connect());
     QCOMPARE(client.ErrorCode(), 2026);
@@ -432,7 +422,7 @@ void LoginTest::bytesBeforeTlsAreRefused() {
     fake.write(Fake::packet(0, Fake::greeting(g)) + Fake::packet(2, Fake::ok())).stall(3000);
     fake.start();
     TMysqlClient client;
-    prepare(client, fake, "p");
+    aimAtFake(client, fake, "p");
     QVERIFY(!client.Connect());
     QCOMPARE(client.ErrorCode(), 2013);
     QVERIFY(!client.Connected());
@@ -467,7 +457,7 @@ void LoginTest::tlsWaitsEndWithinTheirLimit() {
     fake.stall();
     fake.start();
     TMysqlClient client;
-    prepare(client, fake, "p");
+    aimAtFake(client, fake, "p");
     client.SetConnectTimeout(duringHandshake ? 1 : 5);
     client.SetReadTimeout(duringHandshake ? 600 : 1);
     QElapsedTimer timer;
@@ -505,7 +495,7 @@ void LoginTest::modeOffNeverAsksForTls() {
           server(Fake::ok())});
     fake.start();
     TMysqlClient client;
-    prepare(client, fake, "p");
+    aimAtFake(client, fake, "p");
     client.SetTlsOptions({TTlsMode::Off, {}});
     QVERIFY2(client.Connect(), client.ErrorText().c_str());
     QVERIFY(!client.Encrypted());

@@ -27,16 +27,6 @@ std::string bytesOf(const TScrambleAnswer& a) {
     return std::string(reinterpret_cast<const char*>(a.data()), a.size());
 }
 
-void prepare(TMysqlClient& client, const Fake& fake, const std::string& password = "p") {
-    client.SetHost("127.0.0.1");
-    client.SetPort(fake.port());
-    client.SetUser("u");
-    client.SetPassword(password);
-    client.SetCompress(false);
-    client.SetReconnect(false);
-    client.SetConnectTimeout(5);
-}
-
 // Greeting, login and its OK.
 void scriptLogin(Fake& fake, const Fake::Greeting& g = {}) {
     fake.writePacket(0, Fake::greeting(g)).readPacket().writePacket(2, Fake::ok());
@@ -135,7 +125,7 @@ void ProtocolTest::loginPacket() {
     scriptLogin(fake, g);
     fake.start();
     TMysqlClient client;
-    prepare(client, fake, password);
+    aimAtFake(client, fake, password);
     client.SetAllowLocalFiles(localFiles);
     client.SetUser(user);
     client.SetDatabase(database);
@@ -157,7 +147,7 @@ void ProtocolTest::oldPasswordRequestGetsNineBytes() {
             .writePacket(4, Fake::ok());
     fake.start();
     TMysqlClient client;
-    prepare(client, fake, "old-secret");
+    aimAtFake(client, fake, "old-secret");
     QVERIFY2(client.Connect(), client.ErrorText().c_str());
     QVERIFY2(fake.finish(), fake.error().c_str());
     QCOMPARE(q(fake.received().at(1)), QByteArray("]AKJREIB\0", 9));
@@ -173,7 +163,7 @@ void ProtocolTest::greetingWithoutSecondScrambleLosesSecureAnswer() {
     fake.writePacket(0, Fake::greeting(g, L + 40)).readPacket().writePacket(2, Fake::ok());
     fake.start();
     TMysqlClient client;
-    prepare(client, fake);
+    aimAtFake(client, fake);
     QVERIFY2(client.Connect(), client.ErrorText().c_str());
     QVERIFY2(fake.finish(), fake.error().c_str());
     QCOMPARE(client.Scramble(), std::string("abcdefgh"));
@@ -210,7 +200,7 @@ void ProtocolTest::greetingFaults() {
     fake.writePacket(0, greeting).close();
     fake.start();
     TMysqlClient client;
-    prepare(client, fake);
+    aimAtFake(client, fake);
     QVERIFY(!client.Connect());
     QCOMPARE(client.ErrorCode(), error);
     QCOMPARE(QString::fromStdString(client.ErrorText()), text);
@@ -243,7 +233,7 @@ void ProtocolTest::challengeOf410Servers() {
             .writePacket(4, Fake::ok());
     fake.start();
     TMysqlClient client;
-    prepare(client, fake);
+    aimAtFake(client, fake);
     QVERIFY2(client.Connect(), client.ErrorText().c_str());
     QVERIFY(client.Old410Mode());
     QVERIFY2(fake.finish(), fake.error().c_str());
@@ -349,7 +339,7 @@ void ProtocolTest::replyFaults() {
     fake.readPacket().write(reply).close();
     fake.start();
     TMysqlClient client;
-    prepare(client, fake);
+    aimAtFake(client, fake);
     QVERIFY2(client.Connect(), client.ErrorText().c_str());
     bool success = true;
     QVERIFY(!client.Query("SELECT a", true, success));
@@ -393,7 +383,7 @@ void ProtocolTest::compressedBlockCarriesSeveralPackets() {
     }
     fake.start();
     TMysqlClient client;
-    prepare(client, fake);
+    aimAtFake(client, fake);
     client.SetCompress(true);
     QVERIFY2(client.Connect(), client.ErrorText().c_str());
     QVERIFY(client.Net().Compress());
@@ -420,7 +410,7 @@ void ProtocolTest::compressedStatementsAboveAndBelowThreshold() {
             .write(Fake::compressed(1, Fake::packet(1, Fake::ok()), false));
     fake.start();
     TMysqlClient client;
-    prepare(client, fake);
+    aimAtFake(client, fake);
     client.SetCompress(true);
     QVERIFY2(client.Connect(), client.ErrorText().c_str());
     bool success = false;
@@ -445,7 +435,7 @@ void ProtocolTest::lostReplyToQueryIsNotResent() {
     fake.readPacket().writePacket(1, Fake::ok()).readPacket().close();
     fake.start();
     TMysqlClient client;
-    prepare(client, fake);
+    aimAtFake(client, fake);
     client.SetReconnect(true);
     QVERIFY(client.Connect());
     bool success = true;
@@ -469,7 +459,7 @@ void ProtocolTest::errorReplyToQueryIsReturnedAtOnce() {
             .readPacket();
     fake.start();
     TMysqlClient client;
-    prepare(client, fake);
+    aimAtFake(client, fake);
     client.SetReconnect(true);
     QVERIFY(client.Connect());
     bool success = true;
@@ -504,7 +494,7 @@ void ProtocolTest::okAndEndPacketsReportNoBackslashEscapes() {
             .readPacket();
     fake.start();
     TMysqlClient client;
-    prepare(client, fake);
+    aimAtFake(client, fake);
     QVERIFY(client.Connect());
     QVERIFY(!client.NoBackslashEscapes());
     bool success = false;
@@ -537,7 +527,7 @@ void ProtocolTest::localFile() {
             .writePacket(5, Fake::ok(2));
     fake.start();
     TMysqlClient client;
-    prepare(client, fake);
+    aimAtFake(client, fake);
     client.SetAllowLocalFiles(true);
     QVERIFY(client.Connect());
     bool success = false;
@@ -563,7 +553,7 @@ void ProtocolTest::missingLocalFileKeepsSessionInStep() {
             .writePacket(1, Fake::ok(7));
     fake.start();
     TMysqlClient client;
-    prepare(client, fake);
+    aimAtFake(client, fake);
     client.SetAllowLocalFiles(true);
     QVERIFY(client.Connect());
     bool success = true;
@@ -611,7 +601,7 @@ void ProtocolTest::localFileRequestRefusedByDefault() {
             .writePacket(1, Fake::ok(7));
     fake.start();
     TMysqlClient client;
-    prepare(client, fake);
+    aimAtFake(client, fake);
     QVERIFY(client.Connect());
     bool success = true;
     QVERIFY(!client.Query("SHOW DATABASES", true, success));
@@ -642,7 +632,7 @@ void ProtocolTest::localFileCutOffIsLostConnection() {
     fake.readPacket().writePacket(1, "\xFB" + file.fileName().toStdString()).close();
     fake.start();
     TMysqlClient client;
-    prepare(client, fake);
+    aimAtFake(client, fake);
     client.SetAllowLocalFiles(true);
     QVERIFY(client.Connect());
     bool success = true;
@@ -709,7 +699,7 @@ void ProtocolTest::waitsEndWithinTheirLimit() {
     fake.start();
 
     TMysqlClient client;
-    prepare(client, fake);
+    aimAtFake(client, fake);
     client.SetReconnect(true);
     client.SetConnectTimeout(connectTimeout);
     client.SetReadTimeout(readTimeout);
@@ -769,7 +759,7 @@ void ProtocolTest::reconnectsAtMostOncePerCommand() {
     fake.readPacket().close().serveConnections(8);
     fake.start();
     TMysqlClient client;
-    prepare(client, fake);
+    aimAtFake(client, fake);
     client.SetReconnect(true);
     if (dropSelectDatabase) {
         client.SetDatabase("db");
@@ -817,7 +807,7 @@ void ProtocolTest::compressedBlockFaults() {
     fake.readCompressed().write(Fake::compressed(1, block, true)).stall();
     fake.start();
     TMysqlClient client;
-    prepare(client, fake);
+    aimAtFake(client, fake);
     client.SetCompress(true);
     QVERIFY2(client.Connect(), client.ErrorText().c_str());
     bool success = false;
@@ -860,7 +850,7 @@ void ProtocolTest::setUpStatementsOnlyForServersWithSessionSettings() {
         fake.readPacket().writePacket(1, Fake::ok());
     fake.start();
     TMysqlClient client;
-    prepare(client, fake);
+    aimAtFake(client, fake);
     client.SetInitStatements({"SET SESSION sql_mode = ''"});
     QVERIFY2(client.Connect(), client.ErrorText().c_str());
     QVERIFY2(fake.finish(), fake.error().c_str());

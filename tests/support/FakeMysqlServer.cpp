@@ -1,5 +1,7 @@
 #include "FakeMysqlServer.h"
 
+#include "uMysqlClient.h"
+
 #include <openssl/err.h>
 #include <openssl/evp.h>
 #include <openssl/pem.h>
@@ -18,6 +20,17 @@
 #include <sys/time.h>
 #include <unistd.h>
 #include <zlib.h>
+
+void aimAtFake(mysql::TMysqlClient& client, const FakeMysqlServer& fake,
+               const std::string& password) {
+    client.SetHost("127.0.0.1");
+    client.SetPort(fake.port());
+    client.SetUser("u");
+    client.SetPassword(password);
+    client.SetCompress(false);
+    client.SetReconnect(false);
+    client.SetConnectTimeout(5);
+}
 
 std::string littleEndian(uint64_t value, int bytes) {
     std::string out;

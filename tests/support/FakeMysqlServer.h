@@ -7,8 +7,18 @@
 #include <thread>
 #include <vector>
 
+namespace mysql {
+class TMysqlClient;
+}
+
 // The value's low bytes, least significant first, as packets carry numbers.
 std::string littleEndian(uint64_t value, int bytes);
+
+class FakeMysqlServer;
+// Points the client at the fake server as user "u": no compression, no
+// reconnect, a connect limit of 5 s.
+void aimAtFake(mysql::TMysqlClient& client, const FakeMysqlServer& fake,
+               const std::string& password = "p");
 
 // A scripted peer that plays the server's side of one client connection on
 // 127.0.0.1: the test lists the steps (write these bytes, read a packet from
