@@ -56,12 +56,31 @@ void Session::exec(const QString& statement) {
     }
 }
 
+QString Session::scalar(const QString& statement) {
+    const QByteArray bytes = statement.toUtf8();
+    bool ok = false;
+    std::unique_ptr<mysql::TMysqlResult> result =
+            m_client->Query(std::string_view(bytes.constData(), size_t(bytes.size())), true, ok);
+    if (!ok || !result || result->RowCount() == 0) {
+        std::fprintf(stderr, "failed: %s\n%s\n", bytes.constData(), m_client->ErrorText().c_str());
+        std::exit(2);
+    }
+    result->Seek(0);
+    return QString::fromUtf8(result->Value(0), qsizetype(result->ValueLength(0)));
+}
+
 void QuietDialogs::error(const QString& caption, const QString& text) {
     ++errors;
     lastError = caption + QStringLiteral(": ") + text;
 }
 
-Window::Window(const Server& server, const QMap<QString, QString>& settings) {
+Window::Window(const Server& server, const QMap<QString, QString>& settings)
+    : m_dir(QCoreApplication::applicationDirPath() + QStringLiteral("/window-XXXXXX")) {
+    if (!m_dir.isValid()) {
+        std::fprintf(stderr, "cannot make the window's folder: %s\n",
+                     qPrintable(m_dir.errorString()));
+        std::exit(2);
+    }
     QMap<QString, QString> values = {
             {QStringLiteral("server/host"), server.host},
             {QStringLiteral("server/port"), QString::number(server.port)},

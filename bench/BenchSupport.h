@@ -35,6 +35,8 @@ public:
     explicit Session(const Server& server);
     ~Session();
     void exec(const QString& statement);
+    // The first value of the first row of a select, as text.
+    QString scalar(const QString& statement);
 
 private:
     std::unique_ptr<mysql::TMysqlClient> m_client;
@@ -55,7 +57,9 @@ public:
 };
 
 // The real main window, offscreen, in a temporary directory whose
-// Settings.ini connects to the server (keys "section/key").
+// Settings.ini connects to the server (keys "section/key"). The directory is
+// made beside the benchmark's program, on disk: the program's data folder
+// (journal, undo scripts) is there, as for a program run from its folder.
 class Window {
 public:
     Window(const Server& server, const QMap<QString, QString>& settings);

@@ -9,11 +9,11 @@
 //
 // For the largest row count the last two lines are "memory_ratio=<program
 // peak/cli peak>" and "ratio=<refresh/cli>".
-#include "AccountStatements.h"
 #include "BenchSupport.h"
-#include "CharacterStatements.h"
-#include "RecordLimit.h"
 #include "StringGrid.h"
+#include "accounts/AccountStatements.h"
+#include "characters/CharacterStatements.h"
+#include "common/RecordLimit.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -8,7 +8,7 @@
 //
 // The last line is "ratio=<with/without>".
 #include "BenchSupport.h"
-#include "QueryConventions.h"
+#include "common/QueryConventions.h"
 
 #include <QAction>
 #include <QApplication>
@@ -68,7 +68,16 @@ Run erase(const bench::Server& server, bench::Session& session, int stale, bool 
     QApplication::processEvents();
     Run run;
     run.timing = bench::timeCall([&] { command->trigger(); });
-    bench::Session check(server);
+    // The stale accounts are gone and the recent ones are all there.
+    const QString left = session.scalar(
+            QStringLiteral("SELECT CONCAT(SUM(DATEDIFF(NOW(), last_login) > 150), '/', COUNT(*)) "
+                           "FROM `%1`.account")
+                    .arg(kDatabase));
+    if (left != QStringLiteral("0/%1").arg(kKept)) {
+        std::fprintf(stderr, "after the erase: %s stale/all accounts, expected 0/%d\n",
+                     qPrintable(left), kKept);
+        std::exit(2);
+    }
     const QStringList scripts =
             QDir(journal.folder()).entryList({QStringLiteral("undo-*.sql")}, QDir::Files);
     if (window.dialogs.errors != 0 || scripts.size() != (withUndo ? 1 : 0)) {

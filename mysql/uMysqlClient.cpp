@@ -1,6 +1,6 @@
 #include "uMysqlClient.h"
 
-#include "uMysqlNewPassword.h"
+#include "uMysqlLogin.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -14,15 +14,6 @@ namespace mysql {
 
 namespace {
 
-constexpr size_t kMaxUserName = 32;
-constexpr size_t kMaxDatabaseName = 64;
-// The login packet's fixed head in the 4.1 form (also the whole TLS request)
-// and in the old form.
-constexpr size_t kLoginHead41 = 32;
-constexpr size_t kLoginHeadOld = 5;
-// Rounds a login may take after the login packet: a switch, a key request,
-// the key and the verdict leave room to spare.
-constexpr int kMaxAuthRounds = 8;
 // More columns than any server sends; a larger count is a broken reply.
 constexpr uint64_t kMaxColumns = 0xFFFF;
 // SendCommandOnce: the command went out but its reply failed.
@@ -30,10 +21,6 @@ constexpr int kReplyFailed = -2;
 
 bool IsEnd(const uint8_t* p, int length) {
     return p[0] == kEndMarker && length < 8;
-}
-
-std::string Text(const uint8_t* data, size_t length) {
-    return data ? std::string(reinterpret_cast<const char*>(data), length) : std::string();
 }
 
 // One field descriptor from its packet; false when the packet is malformed.
@@ -44,7 +31,7 @@ bool DecodeField(const uint8_t* payload, size_t length, bool layout41, bool long
     bool isNull;
     auto text = [&](std::string& out) {
         const uint8_t* data = r.LengthCodedString(n, isNull);
-        out = Text(data, n);
+        out = BytesText(data, n);
     };
     if (layout41) {
         text(field.Catalog);
@@ -246,10 +233,17 @@ bool TMysqlClient::LogIn() {
     // The login never reconnects: a connection that fails in it fails the
     // connect.
     reconnectsLeft_ = 0;
-    if (!Handshake())
+    warningCount_ = 0;
+    const TLoginRequest request{
+            host_, user_, password_, database_, compress_, allowLocalFiles_, tlsOptions_};
+    TMysqlLogin login(net_, request, server_, clientFlags_);
+    const bool loggedIn = login.Run();
+    tlsFailure_ = login.TlsFailure();
+    if (!loggedIn)
         return false;
+    status_ = 0;
     // A server that takes no database in the login packet gets it now.
-    if (!database_.empty() && !(serverCapabilities_ & CLIENT_CONNECT_WITH_DB)) {
+    if (!database_.empty() && !(server_.Capabilities & CLIENT_CONNECT_WITH_DB)) {
         if (!SendSelectDatabase(database_, false)) {
             net_.Close();
             return false;
@@ -279,347 +273,21 @@ bool TMysqlClient::RunInitStatement(const std::string& statement) {
     return success && net_.IsOpen();
 }
 
-bool TMysqlClient::Handshake() {
-    const int length = net_.ReadReply(clientFlags_);
-    if (length < 0) {
-        net_.Close();
-        return false;
-    }
-    const int protocol = net_.ReadPos()[0];
-    net_.SetProtocolVersion(protocol);
-    if (protocol != kProtocolVersion && protocol != 9) {
-        net_.SetError(CR_VERSION_ERROR,
-                      FormatClientError(CR_VERSION_ERROR, protocol, kProtocolVersion));
-        net_.Close();
-        return false;
-    }
-    if (!ParseGreeting(length)) {
-        net_.ProtocolFault();
-        net_.Close();
-        return false;
-    }
-
-    clientFlags_ |= kDefaultClientFlags;
-    if (allowLocalFiles_)
-        clientFlags_ |= CLIENT_LOCAL_FILES;
-    else
-        clientFlags_ &= ~CLIENT_LOCAL_FILES;
-    if (!database_.empty())
-        clientFlags_ |= CLIENT_CONNECT_WITH_DB;
-    if ((serverCapabilities_ & CLIENT_COMPRESS) && (compress_ || (clientFlags_ & CLIENT_COMPRESS)))
-        clientFlags_ |= CLIENT_COMPRESS;
-    else
-        clientFlags_ &= ~CLIENT_COMPRESS;
-    if ((clientFlags_ & CLIENT_CHANGE_USER) &&
-        !(serverCapabilities_ &
-          (CLIENT_PROTOCOL_41 | CLIENT_SECURE_CONNECTION | CLIENT_MULTI_RESULTS)))
-        clientFlags_ &= kOldServerMask;
-
-    // Plugin names and TLS are taken only when the server offers them; a
-    // server without them is answered as before.
-    clientFlags_ &= ~(CLIENT_PLUGIN_AUTH | CLIENT_PLUGIN_AUTH_LENENC_CLIENT_DATA | CLIENT_SSL);
-    std::unique_ptr<TMysqlAuthPlugin> plugin;
-    if ((serverCapabilities_ & CLIENT_PLUGIN_AUTH) && (clientFlags_ & CLIENT_PROTOCOL_41) &&
-        (serverCapabilities_ & CLIENT_SECURE_CONNECTION)) {
-        clientFlags_ |=
-                CLIENT_PLUGIN_AUTH | (serverCapabilities_ & CLIENT_PLUGIN_AUTH_LENENC_CLIENT_DATA);
-    }
-    const bool tlsOffered =
-            (serverCapabilities_ & CLIENT_SSL) && (clientFlags_ & CLIENT_PROTOCOL_41);
-    if (tlsOptions_.Mode != TTlsMode::Off && tlsOffered) {
-        clientFlags_ |= CLIENT_SSL;
-        if (!StartTls()) {
-            net_.Close();
-            return false;
-        }
-    } else if (TlsRequired(tlsOptions_.Mode)) {
-        tlsFailure_ = TTlsFailure::NotOffered;
-        net_.SetError(CR_SSL_CONNECTION_ERROR,
-                      FormatClientError(CR_SSL_CONNECTION_ERROR,
-                                        "TLS is required, but the server does not offer it"));
-        net_.Close();
-        return false;
-    }
-    if (clientFlags_ & CLIENT_PLUGIN_AUTH) {
-        // The plugin the greeting names answers its scramble; for one this
-        // library does not know, the 4.1 answer goes first and the server
-        // switches to what the account needs.
-        plugin = TMysqlAuthPlugin::Create(serverPlugin_, password_, net_.Vio().Encrypted());
-        if (!plugin)
-            plugin = TMysqlAuthPlugin::Create(TMysqlAuthPlugin::kNative, password_,
-                                              net_.Vio().Encrypted());
-    }
-
-    if (!SendLogin(plugin.get())) {
-        // The packet layer names no reason for a failed send.
-        SetClientError(CR_SERVER_LOST);
-        net_.Close();
-        return false;
-    }
-    const bool accepted = plugin ? ReadPluginAuthResult(std::move(plugin)) : ReadAuthResult();
-    if (!accepted) {
-        net_.Close();
-        return false;
-    }
-    net_.SetCompress(clientFlags_ & CLIENT_COMPRESS);
-    status_ = 0;
-    return true;
-}
-
-bool TMysqlClient::ParseGreeting(int length) {
-    const uint8_t* p = net_.ReadPos();
-    const size_t n = size_t(length);
-    const auto* nul = static_cast<const uint8_t*>(std::memchr(p + 1, 0, n - 1));
-    if (!nul)
-        return false;
-    const size_t L = size_t(nul - (p + 1));
-    if (n < L + 15)
-        return false;
-    serverVersion_ = Text(p + 1, L);
-    old410_ = serverVersion_.compare(0, 5, "4.1.0") == 0;
-    threadId_ = ReadU32(p + L + 2);
-    const uint8_t* first = p + L + 6;
-    size_t firstLength = 0;
-    while (firstLength < 8 && first[firstLength] != 0)
-        ++firstLength;
-    scramble_ = Text(first, firstLength);
-    serverCapabilities_ = 0;
-    if (n >= L + 16)
-        serverCapabilities_ = p[L + 15] | (n >= L + 17 ? p[L + 16] << 8 : 0);
-    if (n >= L + 33) {
-        serverLanguage_ = p[L + 17];
-        serverStatus_ = ReadU16(p + L + 18);
-        serverCapabilities_ |= uint32_t(ReadU16(p + L + 20)) << 16;
-    }
-    serverPlugin_.clear();
-    if (n >= L + 45) {
-        const uint8_t* rest = p + L + 33;
-        size_t restLength = 0;
-        while (restLength < 12 && L + 33 + restLength < n && rest[restLength] != 0)
-            ++restLength;
-        scramble_ += Text(rest, restLength);
-        if (serverCapabilities_ & CLIENT_PLUGIN_AUTH) {
-            // The plugin's name follows the scramble's second part (at least
-            // 13 bytes, with its zero byte); some servers leave out the name's
-            // zero byte at the end of the packet.
-            const size_t dataLength = p[L + 22];
-            const size_t at = L + 33 + std::max<size_t>(13, dataLength > 8 ? dataLength - 8 : 0);
-            if (at < n) {
-                const auto* name = p + at;
-                const auto* end = static_cast<const uint8_t*>(std::memchr(name, 0, n - at));
-                serverPlugin_ = Text(name, end ? size_t(end - name) : n - at);
-            }
-        }
-    }
-    if (n >= L + 33 && n < L + 45 && !old410_)
-        serverCapabilities_ &= ~CLIENT_SECURE_CONNECTION;
-    warningCount_ = 0;
-    return true;
-}
-
-bool TMysqlClient::StartTls() {
-    // The request is the login packet's head; the login follows encrypted.
-    uint8_t request[kLoginHead41] = {};
-    WriteU32(request, clientFlags_);
-    request[7] = 1; // maximum packet size 16,777,216
-    request[8] = uint8_t(serverLanguage_);
-    if (net_.BytesAhead() != 0) {
-        // Bytes the server sent before its turn would pass for encrypted
-        // ones: a connection that does that is not to be trusted.
-        net_.ProtocolFault();
-        return false;
-    }
-    if (net_.WritePacket(request, sizeof request) != 0 || net_.Flush() != 0) {
-        SetClientError(CR_SERVER_LOST);
-        return false;
-    }
-    if (net_.Vio().StartTls(tlsOptions_, host_) != 0) {
-        tlsFailure_ = net_.Vio().TlsFailure();
-        return false;
-    }
-    return true;
-}
-
-bool TMysqlClient::SendLogin(TMysqlAuthPlugin* plugin) {
-    std::string packet;
-    if (clientFlags_ & CLIENT_PROTOCOL_41) {
-        uint8_t head[kLoginHead41] = {};
-        WriteU32(head, clientFlags_);
-        head[7] = 1; // maximum packet size 16,777,216
-        head[8] = uint8_t(serverLanguage_);
-        packet.assign(reinterpret_cast<const char*>(head), sizeof head);
-    } else {
-        uint8_t head[kLoginHeadOld] = {};
-        WriteU16(head, clientFlags_); // maximum packet size 0
-        packet.assign(reinterpret_cast<const char*>(head), sizeof head);
-    }
-    packet.append(user_, 0, kMaxUserName);
-    packet.push_back('\0');
-
-    const std::string database =
-            (!database_.empty() && (serverCapabilities_ & CLIENT_CONNECT_WITH_DB))
-                    ? database_.substr(0, kMaxDatabaseName)
-                    : std::string();
-    if (plugin) {
-        std::string answer = plugin->Start(scramble_);
-        if (clientFlags_ & CLIENT_PLUGIN_AUTH_LENENC_CLIENT_DATA) {
-            uint8_t length[3] = {0xFC, 0, 0};
-            if (answer.size() < 251) {
-                packet.push_back(char(answer.size()));
-            } else {
-                answer.resize(std::min<size_t>(answer.size(), 0xFFFF));
-                WriteU16(length + 1, uint32_t(answer.size()));
-                packet.append(reinterpret_cast<const char*>(length), sizeof length);
-            }
-        } else {
-            answer.resize(std::min<size_t>(answer.size(), 255));
-            packet.push_back(char(answer.size()));
-        }
-        packet += answer;
-        // The server reads a database field only when the flags announce it.
-        if (clientFlags_ & CLIENT_CONNECT_WITH_DB) {
-            packet += database;
-            packet.push_back('\0');
-        }
-        packet += plugin->Name();
-        packet.push_back('\0');
-    } else {
-        if (password_.empty()) {
-            packet.push_back('\0');
-        } else if (serverCapabilities_ & CLIENT_SECURE_CONNECTION) {
-            if (old410_) {
-                packet.append(8, 'x');
-                packet.push_back('\0');
-            } else {
-                const TScrambleAnswer answer = SecureScramble(scramble_, password_);
-                packet.push_back(char(answer.size()));
-                packet.append(reinterpret_cast<const char*>(answer.data()), answer.size());
-            }
-        } else {
-            packet += OldScramble(password_, scramble_.substr(0, 8));
-            packet.push_back('\0');
-        }
-        packet += database;
-        packet.push_back('\0');
-    }
-    return net_.WritePacket(packet.data(), packet.size()) == 0 && net_.Flush() == 0;
-}
-
-bool TMysqlClient::SendAuthAnswer(const void* data, size_t length) {
-    if (net_.WritePacket(data, length) != 0 || net_.Flush() != 0) {
-        SetClientError(CR_SERVER_LOST);
-        return false;
-    }
-    return net_.ReadReply(clientFlags_) >= 0;
-}
-
-bool TMysqlClient::ReadAuthResult() {
-    const int n = net_.ReadReply(clientFlags_);
-    if (n < 0)
-        return false;
-    const uint8_t* p = net_.ReadPos();
-    if (old410_) {
-        if ((serverCapabilities_ & CLIENT_SECURE_CONNECTION) && n == 24 && p[0] != 0) {
-            uint8_t challenge[24];
-            std::memcpy(challenge, p, sizeof challenge);
-            const TScrambleAnswer answer =
-                    challenge[0] == '*' ? Challenge410Old(password_, challenge + 4)
-                                        : Challenge410(password_, challenge, challenge + 4);
-            return SendAuthAnswer(answer.data(), answer.size());
-        }
-        return true;
-    }
-    if (n == 1 && p[0] == kEndMarker && (serverCapabilities_ & CLIENT_SECURE_CONNECTION)) {
-        // The server asks for the pre-4.1 answer.
-        uint8_t answer[9] = {};
-        const std::string scrambled = OldScramble(password_, scramble_.substr(0, 8));
-        std::memcpy(answer, scrambled.data(), std::min(scrambled.size(), size_t(8)));
-        return SendAuthAnswer(answer, sizeof answer);
-    }
-    return true;
-}
-
-bool TMysqlClient::WriteAuthPacket(const std::string& data) {
-    if (net_.WritePacket(data.data(), data.size()) != 0 || net_.Flush() != 0) {
-        SetClientError(CR_SERVER_LOST);
-        return false;
-    }
-    return true;
-}
-
-bool TMysqlClient::ReadPluginAuthResult(std::unique_ptr<TMysqlAuthPlugin> plugin) {
-    bool switched = false;
-    for (int round = 0; round < kMaxAuthRounds; ++round) {
-        const int n = net_.ReadReply(clientFlags_);
-        if (n < 0)
-            return false;
-        const uint8_t* p = net_.ReadPos();
-        // Every answer is made before anything is written: the packet is read
-        // and written through the same buffer.
-        std::string answer;
-        if (p[0] == 0)
-            return true;
-        if (p[0] == kEndMarker && n == 1) {
-            // The pre-4.1 answer to the greeting's scramble, as servers
-            // without plugin names ask for it.
-            answer = OldScramble(password_, scramble_.substr(0, 8));
-            answer.resize(9, '\0');
-        } else if (p[0] == kEndMarker && !switched) {
-            // A switch request: the plugin's name, then its challenge.
-            switched = true;
-            const auto* name = p + 1;
-            const auto* nameEnd = static_cast<const uint8_t*>(std::memchr(name, 0, size_t(n - 1)));
-            const size_t nameLength = nameEnd ? size_t(nameEnd - name) : size_t(n - 1);
-            const std::string pluginName = Text(name, nameLength);
-            plugin = TMysqlAuthPlugin::Create(pluginName, password_, net_.Vio().Encrypted());
-            if (!plugin) {
-                net_.SetError(CR_AUTH_PLUGIN_CANNOT_LOAD,
-                              FormatClientError(CR_AUTH_PLUGIN_CANNOT_LOAD, pluginName.c_str()));
-                return false;
-            }
-            const size_t dataAt = nameEnd ? nameLength + 2 : size_t(n);
-            answer = plugin->Start(std::string_view(reinterpret_cast<const char*>(p) + dataAt,
-                                                    size_t(n) - dataAt));
-        } else if (p[0] == kMoreDataMarker) {
-            TMysqlAuthPlugin::TStep step = plugin->More(
-                    std::string_view(reinterpret_cast<const char*>(p) + 1, size_t(n - 1)));
-            if (step.kind == TMysqlAuthPlugin::TStep::Refuse) {
-                net_.SetError(CR_AUTH_PLUGIN_ERR,
-                              FormatClientError(CR_AUTH_PLUGIN_ERR, plugin->Name(),
-                                                step.errorText.c_str()));
-                return false;
-            }
-            if (step.kind == TMysqlAuthPlugin::TStep::Fault)
-                break;
-            if (step.kind == TMysqlAuthPlugin::TStep::Read)
-                continue;
-            answer = std::move(step.data);
-        } else {
-            break;
-        }
-        if (!WriteAuthPacket(answer))
-            return false;
-    }
-    // A second switch, a reply no plugin expects, or rounds without end.
-    net_.ProtocolFault();
-    return false;
-}
-
 void TMysqlClient::Close() {
     CloseSession(true);
 }
 
 void TMysqlClient::CloseSession(bool sendQuit) {
-    scramble_.clear();
-    threadId_ = 0;
+    server_.Scramble.clear();
+    server_.ThreadId = 0;
     affectedRows_ = 0;
     insertId_ = 0;
     warningCount_ = 0;
     status_ = 0;
-    serverVersion_.clear();
-    serverCapabilities_ = 0;
-    serverStatus_ = SERVER_STATUS_AUTOCOMMIT;
-    serverLanguage_ = 0;
+    server_.Version.clear();
+    server_.Capabilities = 0;
+    server_.Status = SERVER_STATUS_AUTOCOMMIT;
+    server_.Language = 0;
     extraInfo_ = 0;
     info_.clear();
     if (sendQuit && net_.IsOpen()) {
@@ -641,14 +309,14 @@ void TMysqlClient::CloseAfterLostReply() {
     // No quit goes to a session that is out of step. The in-transaction bit
     // outlives the close, so that the next command does not silently
     // reconnect into a fresh transaction.
-    const uint32_t inTransaction = serverStatus_ & SERVER_STATUS_IN_TRANS;
+    const uint32_t inTransaction = server_.Status & SERVER_STATUS_IN_TRANS;
     CloseSession(false);
-    serverStatus_ |= inTransaction;
+    server_.Status |= inTransaction;
 }
 
 bool TMysqlClient::TryReconnect() {
-    if (!reconnect_ || (serverStatus_ & SERVER_STATUS_IN_TRANS)) {
-        serverStatus_ &= ~SERVER_STATUS_IN_TRANS;
+    if (!reconnect_ || (server_.Status & SERVER_STATUS_IN_TRANS)) {
+        server_.Status &= ~SERVER_STATUS_IN_TRANS;
         return false;
     }
     if (reconnectsLeft_ <= 0)
@@ -788,17 +456,17 @@ bool TMysqlClient::ParseOk(const uint8_t* p, size_t length) {
     affectedRows_ = r.LengthCoded64();
     insertId_ = r.LengthCoded64();
     if (clientFlags_ & CLIENT_PROTOCOL_41) {
-        serverStatus_ = r.U16();
+        server_.Status = r.U16();
         warningCount_ = r.U16();
-    } else if (serverCapabilities_ & CLIENT_TRANSACTIONS) {
-        serverStatus_ = r.U16();
+    } else if (server_.Capabilities & CLIENT_TRANSACTIONS) {
+        server_.Status = r.U16();
         warningCount_ = 0;
     }
     if (r.Ok() && r.Remaining() > 0) {
         size_t n;
         bool isNull;
         const uint8_t* message = r.LengthCodedString(n, isNull);
-        info_ = Text(message, n);
+        info_ = BytesText(message, n);
     }
     return r.Ok();
 }
@@ -806,7 +474,7 @@ bool TMysqlClient::ParseOk(const uint8_t* p, size_t length) {
 void TMysqlClient::ReadEnd(const uint8_t* p, int length) {
     if ((clientFlags_ & CLIENT_PROTOCOL_41) && length >= 5) {
         warningCount_ = ReadU16(p + 1);
-        serverStatus_ = ReadU16(p + 3);
+        server_.Status = ReadU16(p + 3);
     }
 }
 
@@ -825,7 +493,7 @@ int TMysqlClient::ReadResultHeader() {
     }
     while (count == kNullLength64 && p[-1] == kNullMarker) {
         // The server asks for a file of this machine.
-        const std::string name = Text(p, size_t(end - p));
+        const std::string name = BytesText(p, size_t(end - p));
         if (SendLocalFile(name) != 0)
             return -1;
         n = net_.ReadReply(clientFlags_);
@@ -849,8 +517,8 @@ int TMysqlClient::ReadResultHeader() {
         net_.ProtocolFault();
         return -1;
     }
-    if (!(serverStatus_ & SERVER_STATUS_AUTOCOMMIT))
-        serverStatus_ |= SERVER_STATUS_IN_TRANS;
+    if (!(server_.Status & SERVER_STATUS_AUTOCOMMIT))
+        server_.Status |= SERVER_STATUS_IN_TRANS;
     extraInfo_ = 0;
     if (p < end && !ReadLengthCoded64(p, end, extraInfo_)) {
         net_.ProtocolFault();
@@ -865,7 +533,7 @@ int TMysqlClient::ReadResultHeader() {
 
 int TMysqlClient::ReadFields(uint32_t count) {
     const bool layout41 = clientFlags_ & CLIENT_PROTOCOL_41;
-    const bool longFlags = serverCapabilities_ & CLIENT_LONG_FLAG;
+    const bool longFlags = server_.Capabilities & CLIENT_LONG_FLAG;
     std::vector<TMysqlField> fields;
     fields.reserve(std::min<uint32_t>(count, 1024));
     for (;;) {

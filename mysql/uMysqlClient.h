@@ -4,6 +4,7 @@
 #include "uMysqlCT.h"
 #include "uMysqlErrors.h"
 #include "uMysqlHelpers.h"
+#include "uMysqlLogin.h"
 #include "uMysqlNet.h"
 
 #include <cstddef>
@@ -223,21 +224,21 @@ public:
     uint32_t WarningCount() const { return warningCount_; }
     const std::string& Info() const { return info_; }
     uint64_t ExtraInfo() const { return extraInfo_; }
-    const std::string& ServerVersion() const { return serverVersion_; }
+    const std::string& ServerVersion() const { return server_.Version; }
     // The version as one number (VersionNumber): 50505 for "5.5.5-...".
-    uint32_t ServerVersionNumber() const { return VersionNumber(serverVersion_); }
-    uint32_t ThreadId() const { return threadId_; }
-    uint32_t ServerCapabilities() const { return serverCapabilities_; }
+    uint32_t ServerVersionNumber() const { return VersionNumber(server_.Version); }
+    uint32_t ThreadId() const { return server_.ThreadId; }
+    uint32_t ServerCapabilities() const { return server_.Capabilities; }
     // The status bits of the last greeting, OK or end packet.
-    uint32_t ServerStatus() const { return serverStatus_; }
+    uint32_t ServerStatus() const { return server_.Status; }
     // Whether the server's last status said NO_BACKSLASH_ESCAPES.
     bool NoBackslashEscapes() const {
-        return (serverStatus_ & SERVER_STATUS_NO_BACKSLASH_ESCAPES) != 0;
+        return (server_.Status & SERVER_STATUS_NO_BACKSLASH_ESCAPES) != 0;
     }
-    uint32_t ServerLanguage() const { return serverLanguage_; }
+    uint32_t ServerLanguage() const { return server_.Language; }
     int ProtocolVersion() const { return net_.ProtocolVersion(); }
-    const std::string& Scramble() const { return scramble_; }
-    bool Old410Mode() const { return old410_; }
+    const std::string& Scramble() const { return server_.Scramble; }
+    bool Old410Mode() const { return server_.Old410; }
     // 0 ready, 1 result header read, 2 rows being streamed.
     int Status() const { return status_; }
 
@@ -254,19 +255,6 @@ private:
     // reply too large for memory drops the connection (2008).
     std::unique_ptr<TMysqlResult> RunStatement(std::string_view statement, bool buffered,
                                                bool& success);
-    bool Handshake();
-    bool ParseGreeting(int length);
-    // Asks the server for TLS and shakes hands; the login follows inside.
-    bool StartTls();
-    // plugin: the plugin that answers the scramble, with servers that name
-    // plugins; nullptr with the others.
-    bool SendLogin(TMysqlAuthPlugin* plugin);
-    bool ReadAuthResult();
-    // The login's rounds with a server that names plugins: switch requests
-    // and more data until its verdict.
-    bool ReadPluginAuthResult(std::unique_ptr<TMysqlAuthPlugin> plugin);
-    bool SendAuthAnswer(const void* data, size_t length);
-    bool WriteAuthPacket(const std::string& data);
     bool TryReconnect();
     // Sends a command and, unless skipReply, reads its first reply. With
     // retry, a lost reply is followed by one more attempt; with resend, a
@@ -296,14 +284,13 @@ private:
     }
 
     TMysqlNet net_;
+    TServerInfo server_;
     std::string host_;
     std::string user_;
     std::string password_;
     std::string pipeName_;
     std::string database_;
     int port_ = 3306;
-    std::string scramble_;
-    uint32_t threadId_ = 0;
     uint64_t affectedRows_ = 0;
     uint64_t insertId_ = 0;
     int status_ = 0;
@@ -313,24 +300,17 @@ private:
     unsigned connectTimeout_ = 30;
     bool compress_ = true;
     uint32_t clientFlags_ = kDefaultClientFlags;
-    std::string serverVersion_;
-    uint32_t serverCapabilities_ = 0;
-    uint32_t serverStatus_ = SERVER_STATUS_AUTOCOMMIT;
-    uint32_t serverLanguage_ = 0;
     uint64_t extraInfo_ = 0;
     std::string info_;
     int fieldCount_ = 0;
     std::vector<TMysqlField> fields_;
     TMysqlResult* streamed_ = nullptr;
     bool spareOption_ = false;
-    bool old410_ = false;
     uint32_t warningCount_ = 0;
     bool allowLocalFiles_ = false;
     std::function<int()> streamSource_;
     TTlsOptions tlsOptions_;
     TTlsFailure tlsFailure_ = TTlsFailure::None;
-    // The plugin the greeting names (servers that name plugins).
-    std::string serverPlugin_;
     // Reconnects the running command may still make.
     int reconnectsLeft_ = 0;
     std::vector<std::string> initStatements_;

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -21,6 +22,11 @@ constexpr uint64_t kNullLength64 = ~uint64_t(0);
 // ReadLengthCoded.
 bool ReadLengthCoded64(const uint8_t*& p, const uint8_t* end, uint64_t& value);
 bool ReadLengthCoded(const uint8_t*& p, const uint8_t* end, int32_t& value);
+
+// length bytes as a string; empty for no bytes.
+inline std::string BytesText(const uint8_t* data, size_t length) {
+    return data ? std::string(reinterpret_cast<const char*>(data), length) : std::string();
+}
 
 inline uint16_t ReadU16(const uint8_t* p) {
     return uint16_t(p[0] | p[1] << 8);

@@ -1,6 +1,6 @@
 #include "ProfileFile.h"
 
-#include "Windows1251.h"
+#include "common/Windows1251.h"
 
 #include <QFile>
 #include <QFileInfo>

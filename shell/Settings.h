@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ConnectionSecurity.h"
+#include "connection/ConnectionSecurity.h"
 
 #include <QString>
 

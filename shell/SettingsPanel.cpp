@@ -1,10 +1,10 @@
 #include "SettingsPanel.h"
 
-#include "ConnectionSecurity.h"
 #include "DialogService.h"
 #include "KeyFilters.h"
 #include "PlacedControls.h"
-#include "RecordLimit.h"
+#include "common/RecordLimit.h"
+#include "connection/ConnectionSecurity.h"
 
 #include <QComboBox>
 #include <QFileInfo>

@@ -1,19 +1,19 @@
 #include "TForm1.h"
 
-#include "AccountsPage.h"
-#include "BroadcastPage.h"
 #include "BusyPanel.h"
-#include "CharactersPage.h"
-#include "ConnectionPage.h"
 #include "DialogService.h"
 #include "JpegImage.h"
 #include "PictureBox.h"
 #include "PlacedControls.h"
 #include "ProgramInfo.h"
-#include "RealmPage.h"
 #include "SettingsPanel.h"
 #include "StringGrid.h"
 #include "TrayIcon.h"
+#include "accounts/AccountsPage.h"
+#include "broadcasts/BroadcastPage.h"
+#include "characters/CharactersPage.h"
+#include "connection/ConnectionPage.h"
+#include "realm/RealmPage.h"
 
 #include <QApplication>
 #include <QCheckBox>

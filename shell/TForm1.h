@@ -1,9 +1,9 @@
 #pragma once
 
 #include "ProgramFolders.h"
-#include "QueryConventions.h"
 #include "Settings.h"
-#include "WindowLinks.h"
+#include "common/QueryConventions.h"
+#include "common/WindowLinks.h"
 
 #include <QPointer>
 #include <QWidget>

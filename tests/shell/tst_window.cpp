@@ -1,13 +1,13 @@
 #include "BusyPanel.h"
-#include "CharactersPage.h"
 #include "GuiDriver.h"
 #include "ProgramInfo.h"
-#include "QueryConventions.h"
 #include "ServerLog.h"
 #include "Settings.h"
 #include "StringGrid.h"
 #include "TForm1.h"
 #include "TrayIcon.h"
+#include "characters/CharactersPage.h"
+#include "common/QueryConventions.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -2,9 +2,9 @@
 
 #include "KeyTyping.h"
 
-#include "ConnectionPage.h"
 #include "StringGrid.h"
 #include "TForm1.h"
+#include "connection/ConnectionPage.h"
 #include "uMysqlClient.h"
 
 #include <QAbstractItemView>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "QueryConventions.h"
 #include "TestServer.h"
+#include "common/QueryConventions.h"
 
 // For a page built on its own, without the main window: connects the query
 // context to the test server and names the four test databases (realmd,

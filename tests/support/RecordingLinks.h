@@ -1,6 +1,6 @@
 #pragma once
 
-#include "WindowLinks.h"
+#include "common/WindowLinks.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,8 +1,8 @@
 #include "UndoReads.h"
 
 #include "DatabaseProbe.h"
-#include "QueryConventions.h"
 #include "ServerLog.h"
+#include "common/QueryConventions.h"
 
 #include <QSet>
 

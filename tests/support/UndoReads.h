@@ -1,7 +1,7 @@
 #pragma once
 
 #include "TestServer.h"
-#include "UndoStatements.h"
+#include "journal/UndoStatements.h"
 
 #include <QStringList>
 

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "common/QueryConventions.h"
+#include "uMysqlTls.h"
+
+#include <QWidget>
+
+#include <functional>
+
+class FramedPanel;
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+// The page "Подключение": the server's address and the MySQL account, the
+// connection log, and the four database combos that tell every other page
+// which database plays which role.
+class ConnectionPage : public QWidget {
+    Q_OBJECT
+
+public:
+    ConnectionPage(QueryContext& context, QWidget* parent = nullptr);
+
+    QLineEdit* hostEdit() const { return m_host; }
+    QLineEdit* portEdit() const { return m_port; }
+    QLineEdit* userEdit() const { return m_user; }
+    QLineEdit* passwordEdit() const { return m_password; }
+    QCheckBox* autoLoginBox() const { return m_autoLogin; }
+    QCheckBox* rememberBox() const { return m_remember; }
+    QComboBox* databaseCombo(Database database) const;
+    QPlainTextEdit* log() const { return m_log; }
+
+    // The text of a database combo as it stands now.
+    QString databaseName(Database database) const;
+
+    // "Подключиться": configures the session from the edits, logs in, writes
+    // the outcome into the log and lists the server's databases in the four
+    // combos. A port that is not a whole number throws ConversionError.
+    void connectToServer();
+
+    // Where the encryption settings come from at the moment of connecting
+    // (the settings panel); without a source the session's defaults hold.
+    void setTlsOptionsSource(std::function<mysql::TTlsOptions()> source);
+
+    // The page logs in uncompressed. The window's tests switch compression
+    // on for a whole run, so that every page's statements travel compressed.
+    static void setCompressedConnections(bool on);
+
+    // Adds a line to the connection log.
+    void appendLog(const QString& line);
+
+private:
+    void fillDatabaseCombos();
+
+    QueryContext& m_context;
+    std::function<mysql::TTlsOptions()> m_tlsOptions;
+    FramedPanel* m_serverPanel;
+    FramedPanel* m_databasePanel;
+    QLineEdit* m_host;
+    QLineEdit* m_port;
+    QLineEdit* m_user;
+    QLineEdit* m_password;
+    QCheckBox* m_autoLogin;
+    QCheckBox* m_remember;
+    QPushButton* m_connect;
+    QComboBox* m_databases[4];
+    QPushButton* m_check;
+    QPlainTextEdit* m_log;
+};

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "journal/JournalText.h"
+
+#include <QByteArray>
+#include <QByteArrayList>
+#include <QString>
+
+#include <functional>
+
+// The journal folder: the journal of every statement that can change data,
+// one file per day, and the undo scripts of the operations beside it. Every
+// file it makes is readable by its owner only.
+class ChangeJournal {
+public:
+    // An empty folder keeps no journal and no undo scripts (a page built on
+    // its own, without the main window).
+    void setFolder(const QString& folder) { m_folder = folder; }
+    QString folder() const { return m_folder; }
+    bool active() const { return !m_folder.isEmpty(); }
+
+    // Creates the folder (and its parents) when it does not exist yet; true
+    // when it exists afterwards. By default QDir::mkpath.
+    void setFolderMaker(std::function<bool(const QString&)> make) {
+        m_makeFolder = std::move(make);
+    }
+    // Where the journal tells that it cannot be written: the connection log.
+    void setLog(std::function<void(const QString&)> log) { m_log = std::move(log); }
+    void log(const QString& line) const;
+
+    // Whether operations save undo scripts (on unless switched off, which
+    // only the benchmark does to compare).
+    bool undoScripts() const { return active() && m_undoScripts; }
+    void setUndoScripts(bool on) { m_undoScripts = on; }
+
+    // Appends the entry to the journal file of its day. It never fails the
+    // caller: a journal that cannot be written gives one line in the log
+    // (again only after an entry went through), and the work goes on.
+    void append(const journal::Entry& entry);
+
+    // Creates a new file "<baseName>.<extension>" in the folder ("-2", "-3"
+    // ... before the extension when the name is taken) holding the pieces
+    // one after another, flushed to the disk. Returns the file's name, or an
+    // empty text with the reason in error.
+    QString saveFile(const QString& baseName, const QString& extension,
+                     const QByteArrayList& pieces, QString* error);
+
+    // The path of a file of the folder.
+    QString path(const QString& fileName) const;
+
+private:
+    bool makeFolder(QString* error);
+
+    QString m_folder;
+    std::function<bool(const QString&)> m_makeFolder;
+    std::function<void(const QString&)> m_log;
+    bool m_undoScripts = true;
+    bool m_failing = false;
+};
