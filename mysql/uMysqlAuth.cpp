@@ -1,6 +1,7 @@
 #include "uMysqlAuth.h"
 
 #include "uMysqlNewPassword.h"
+#include "uMysqlSecret.h"
 
 #include <openssl/evp.h>
 #include <openssl/pem.h>
@@ -9,6 +10,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <fstream>
+#include <iterator>
 
 namespace mysql {
 
@@ -19,8 +22,39 @@ constexpr size_t kOldScrambleLength = 8;
 // Bytes OAEP with SHA-1 adds to what it encrypts.
 constexpr size_t kOaepOverhead = 2 * 20 + 2;
 
+using TStep = TMysqlAuthPlugin::TStep;
+
 std::string Bytes(const uint8_t* data, size_t size) {
     return std::string(reinterpret_cast<const char*>(data), size);
+}
+
+TStep Send(std::string data) {
+    return {TStep::Send, std::move(data), {}};
+}
+
+TStep Refuse(std::string reason) {
+    return {TStep::Refuse, {}, std::move(reason)};
+}
+
+// At most this much of a key file is read: a PEM public key is a few
+// hundred bytes.
+constexpr std::streamsize kMaxKeyFile = 1 << 16;
+
+bool ReadKeyFile(const std::string& path, std::string& text) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file)
+        return false;
+    text.assign(size_t(kMaxKeyFile), '\0');
+    file.read(text.data(), kMaxKeyFile);
+    text.resize(size_t(file.gcount()));
+    return !file.bad();
+}
+
+EVP_PKEY* ReadPublicKey(std::string_view pem) {
+    BIO* bio = BIO_new_mem_buf(pem.data(), int(std::min<size_t>(pem.size(), 1 << 20)));
+    EVP_PKEY* key = bio ? PEM_read_bio_PUBKEY(bio, nullptr, nullptr, nullptr) : nullptr;
+    BIO_free(bio);
+    return key;
 }
 
 void Sha256(const void* data, size_t size, uint8_t* digest) {
@@ -39,12 +73,13 @@ class TNativePlugin : public TMysqlAuthPlugin {
 public:
     using TMysqlAuthPlugin::TMysqlAuthPlugin;
     const char* Name() const override { return kNative; }
-    std::string Start(std::string_view challenge) override {
+    TStep Start(std::string_view challenge) override {
         if (password_.empty())
-            return {};
-        const TScrambleAnswer answer =
-                SecureScramble(challenge.substr(0, kScrambleLength), password_);
-        return Bytes(answer.data(), answer.size());
+            return Send({});
+        TScrambleAnswer answer = SecureScramble(challenge.substr(0, kScrambleLength), password_);
+        TStep step = Send(Bytes(answer.data(), answer.size()));
+        Wipe(answer.data(), answer.size());
+        return step;
     }
 };
 
@@ -53,10 +88,10 @@ class TOldPlugin : public TMysqlAuthPlugin {
 public:
     using TMysqlAuthPlugin::TMysqlAuthPlugin;
     const char* Name() const override { return "mysql_old_password"; }
-    std::string Start(std::string_view challenge) override {
+    TStep Start(std::string_view challenge) override {
         if (password_.empty())
-            return {};
-        return OldScramble(password_, challenge.substr(0, kOldScrambleLength)) + '\0';
+            return Send({});
+        return Send(OldScramble(password_, challenge.substr(0, kOldScrambleLength)) + '\0');
     }
 };
 
@@ -64,15 +99,16 @@ class TEd25519Plugin : public TMysqlAuthPlugin {
 public:
     using TMysqlAuthPlugin::TMysqlAuthPlugin;
     const char* Name() const override { return "client_ed25519"; }
-    std::string Start(std::string_view challenge) override {
+    TStep Start(std::string_view challenge) override {
         const TEd25519Answer answer = Ed25519Answer(password_, challenge);
-        return Bytes(answer.data(), answer.size());
+        return Send(Bytes(answer.data(), answer.size()));
     }
 };
 
 // The full path shared by the two SHA-256 plugins: the password itself over
-// an encrypted connection, else encrypted with the server's public key,
-// which is asked for first.
+// an encrypted connection; else the password encrypted with the server's
+// public key, which is asked for first, and used only when it is the key
+// pinned in the options or the options allow the server's own.
 class TSha256Base : public TMysqlAuthPlugin {
 protected:
     using TMysqlAuthPlugin::TMysqlAuthPlugin;
@@ -80,15 +116,29 @@ protected:
     // The password with its zero byte, or the request for the key.
     TStep FullAnswer(char keyRequest) {
         if (secure_)
-            return {TStep::Send, password_ + '\0', {}};
+            return Send(password_ + '\0');
+        if (options_.ServerPublicKeyFile.empty() && !options_.AllowServerPublicKey)
+            return Refuse("no TLS, and the password would go to a key the server sends: set "
+                          "ServerPublicKey or AllowServerPublicKey, or use TLS");
         awaitingKey_ = true;
-        return {TStep::Send, std::string(1, keyRequest), {}};
+        return Send(std::string(1, keyRequest));
     }
-    TStep Encrypted(std::string_view pem) {
+    TStep Encrypted(std::string_view serverKey) {
         awaitingKey_ = false;
+        std::string pem(serverKey);
+        if (!options_.ServerPublicKeyFile.empty()) {
+            if (!ReadKeyFile(options_.ServerPublicKeyFile, pem))
+                return Refuse("cannot read the server's public key file '" +
+                              options_.ServerPublicKeyFile + "'");
+            if (!SamePublicKey(pem, serverKey))
+                return Refuse("the server's public key is not the one in '" +
+                              options_.ServerPublicKeyFile + "'");
+        }
+        std::string plain = XorWithScramble(password_, scramble_);
         TStep step;
-        if (!RsaOaepEncrypt(pem, XorWithScramble(password_, scramble_), step.data, step.errorText))
+        if (!RsaOaepEncrypt(pem, plain, step.data, step.errorText))
             step.kind = TStep::Refuse;
+        Wipe(plain);
         return step;
     }
 
@@ -102,12 +152,14 @@ class TCachingSha2Plugin : public TSha256Base {
 public:
     using TSha256Base::TSha256Base;
     const char* Name() const override { return "caching_sha2_password"; }
-    std::string Start(std::string_view challenge) override {
+    TStep Start(std::string_view challenge) override {
         scramble_ = std::string(challenge.substr(0, kScrambleLength));
         if (password_.empty())
-            return {};
-        const TSha256Answer answer = Sha256Scramble(scramble_, password_);
-        return Bytes(answer.data(), answer.size());
+            return Send({});
+        TSha256Answer answer = Sha256Scramble(scramble_, password_);
+        TStep step = Send(Bytes(answer.data(), answer.size()));
+        Wipe(answer.data(), answer.size());
+        return step;
     }
     TStep More(std::string_view data) override {
         if (awaitingKey_)
@@ -130,11 +182,11 @@ class TSha256Plugin : public TSha256Base {
 public:
     using TSha256Base::TSha256Base;
     const char* Name() const override { return "sha256_password"; }
-    std::string Start(std::string_view challenge) override {
+    TStep Start(std::string_view challenge) override {
         scramble_ = std::string(challenge.substr(0, kScrambleLength));
         if (password_.empty())
-            return std::string(1, '\0');
-        return FullAnswer(kRequestKey).data;
+            return Send(std::string(1, '\0'));
+        return FullAnswer(kRequestKey);
     }
     TStep More(std::string_view data) override {
         if (awaitingKey_)
@@ -160,6 +212,10 @@ TSha256Answer Sha256Scramble(std::string_view scramble, std::string_view passwor
     TSha256Answer answer;
     for (size_t i = 0; i < answer.size(); ++i)
         answer[i] = stage1[i] ^ mix[i];
+    Wipe(stage1, sizeof stage1);
+    Wipe(stage2, sizeof stage2);
+    Wipe(salted, sizeof salted);
+    Wipe(mix, sizeof mix);
     return answer;
 }
 
@@ -218,11 +274,18 @@ std::string XorWithScramble(std::string_view password, std::string_view scramble
     return out;
 }
 
+bool SamePublicKey(std::string_view first, std::string_view second) {
+    EVP_PKEY* a = ReadPublicKey(first);
+    EVP_PKEY* b = ReadPublicKey(second);
+    const bool same = a && b && EVP_PKEY_eq(a, b) == 1;
+    EVP_PKEY_free(a);
+    EVP_PKEY_free(b);
+    return same;
+}
+
 bool RsaOaepEncrypt(std::string_view pem, std::string_view plain, std::string& out,
                     std::string& error) {
-    BIO* bio = BIO_new_mem_buf(pem.data(), int(std::min<size_t>(pem.size(), 1 << 20)));
-    EVP_PKEY* key = bio ? PEM_read_bio_PUBKEY(bio, nullptr, nullptr, nullptr) : nullptr;
-    BIO_free(bio);
+    EVP_PKEY* key = ReadPublicKey(pem);
     if (!key || EVP_PKEY_get_base_id(key) != EVP_PKEY_RSA) {
         EVP_PKEY_free(key);
         error = "the server's public key cannot be read";
@@ -248,22 +311,27 @@ bool RsaOaepEncrypt(std::string_view pem, std::string_view plain, std::string& o
     return done;
 }
 
+TMysqlAuthPlugin::~TMysqlAuthPlugin() {
+    Wipe(password_);
+}
+
 TMysqlAuthPlugin::TStep TMysqlAuthPlugin::More(std::string_view) {
     return {TStep::Fault, {}, {}};
 }
 
 std::unique_ptr<TMysqlAuthPlugin> TMysqlAuthPlugin::Create(std::string_view name,
-                                                           std::string_view password, bool secure) {
+                                                           std::string_view password, bool secure,
+                                                           const TAuthOptions& options) {
     if (name == kNative)
-        return std::make_unique<TNativePlugin>(password, secure);
+        return std::make_unique<TNativePlugin>(password, secure, options);
     if (name == "mysql_old_password")
-        return std::make_unique<TOldPlugin>(password, secure);
+        return std::make_unique<TOldPlugin>(password, secure, options);
     if (name == "client_ed25519")
-        return std::make_unique<TEd25519Plugin>(password, secure);
+        return std::make_unique<TEd25519Plugin>(password, secure, options);
     if (name == "caching_sha2_password")
-        return std::make_unique<TCachingSha2Plugin>(password, secure);
+        return std::make_unique<TCachingSha2Plugin>(password, secure, options);
     if (name == "sha256_password")
-        return std::make_unique<TSha256Plugin>(password, secure);
+        return std::make_unique<TSha256Plugin>(password, secure, options);
     return nullptr;
 }
 

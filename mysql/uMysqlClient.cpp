@@ -1,6 +1,7 @@
 #include "uMysqlClient.h"
 
 #include "uMysqlLogin.h"
+#include "uMysqlSecret.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -102,6 +103,7 @@ TMysqlClient::TMysqlClient() {
 
 TMysqlClient::~TMysqlClient() {
     Close();
+    Wipe(password_);
 }
 
 void TMysqlClient::DropConnection() {
@@ -136,6 +138,7 @@ void TMysqlClient::SetUser(const std::string& user) {
 void TMysqlClient::SetPassword(const std::string& password) {
     if (password != password_ && Connected())
         DropConnection();
+    Wipe(password_);
     password_ = password;
 }
 
@@ -164,6 +167,12 @@ void TMysqlClient::SetCompress(bool on) {
     compress_ = on;
 }
 
+void TMysqlClient::SetAuthOptions(const TAuthOptions& options) {
+    if (!(options == authOptions_) && Connected())
+        DropConnection();
+    authOptions_ = options;
+}
+
 void TMysqlClient::SetTlsOptions(const TTlsOptions& options) {
     if (!(options == tlsOptions_) && Connected())
         DropConnection();
@@ -189,8 +198,18 @@ bool TMysqlClient::Connect() {
     if (net_.IsOpen())
         return true;
     tlsFailure_ = TTlsFailure::None;
+    authRefusal_ = TAuthRefusal::None;
     if (host_.empty() && !streamSource_)
         return false;
+    if (tlsOptions_.Mode == TTlsMode::VerifyCa && tlsOptions_.CaFile.empty()) {
+        // Every publicly issued certificate, for any name, would pass a check
+        // against the system's authorities alone.
+        tlsFailure_ = TTlsFailure::NoCaFile;
+        net_.SetError(CR_SSL_CONNECTION_ERROR,
+                      FormatClientError(CR_SSL_CONNECTION_ERROR,
+                                        "verify-ca needs a CA file (CAFile), and none is set"));
+        return false;
+    }
     net_.SetDeadline(connectTimeout_ != 0
                              ? TMysqlDeadline::In(std::chrono::seconds(connectTimeout_))
                              : TMysqlDeadline());
@@ -234,11 +253,19 @@ bool TMysqlClient::LogIn() {
     // connect.
     reconnectsLeft_ = 0;
     warningCount_ = 0;
-    const TLoginRequest request{
-            host_, user_, password_, database_, compress_, allowLocalFiles_, tlsOptions_};
+    TLoginRequest request;
+    request.Host = host_;
+    request.User = user_;
+    request.Password = password_;
+    request.Database = database_;
+    request.Compress = compress_;
+    request.AllowLocalFiles = allowLocalFiles_;
+    request.Tls = tlsOptions_;
+    request.Auth = authOptions_;
     TMysqlLogin login(net_, request, server_, clientFlags_);
     const bool loggedIn = login.Run();
     tlsFailure_ = login.TlsFailure();
+    authRefusal_ = login.Refusal();
     if (!loggedIn)
         return false;
     status_ = 0;

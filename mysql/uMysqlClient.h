@@ -194,6 +194,14 @@ public:
     std::string TlsCipher() const { return net_.Vio().TlsCipher(); }
     // Why the last Connect failed to encrypt; None when it did not fail so.
     TTlsFailure TlsFailure() const { return tlsFailure_; }
+    // How far the login may go to answer the server (the server's public
+    // key, the pre-4.1 scramble); changing them on a connected session drops
+    // the connection like the properties above.
+    void SetAuthOptions(const TAuthOptions& options);
+    const TAuthOptions& AuthOptions() const { return authOptions_; }
+    // Why the last Connect would not answer the server; None when it did
+    // not fail so.
+    TAuthRefusal AuthRefusal() const { return authRefusal_; }
 
     // Connects with the stored properties; true at once when connected. An
     // empty host gives false without touching the error.
@@ -311,6 +319,8 @@ private:
     std::function<int()> streamSource_;
     TTlsOptions tlsOptions_;
     TTlsFailure tlsFailure_ = TTlsFailure::None;
+    TAuthOptions authOptions_;
+    TAuthRefusal authRefusal_ = TAuthRefusal::None;
     // Reconnects the running command may still make.
     int reconnectsLeft_ = 0;
     std::vector<std::string> initStatements_;

@@ -40,9 +40,9 @@ struct TLaterCode {
 };
 
 const TLaterCode kLaterCodes[] = {
-        {CR_SSL_CONNECTION_ERROR, "SSL connection error: %-.100s"},
+        {CR_SSL_CONNECTION_ERROR, "SSL connection error: %-.250s"},
         {CR_AUTH_PLUGIN_CANNOT_LOAD, "Authentication plugin '%s' cannot be loaded"},
-        {CR_AUTH_PLUGIN_ERR, "Authentication plugin '%-.64s' reported error: %-.100s"},
+        {CR_AUTH_PLUGIN_ERR, "Authentication plugin '%-.64s' reported error: %-.250s"},
 };
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "uMysqlErrors.h"
 #include "uMysqlHelpers.h"
 #include "uMysqlNewPassword.h"
+#include "uMysqlSecret.h"
 
 #include <algorithm>
 #include <cstring>
@@ -20,8 +21,13 @@ constexpr size_t kLoginHeadOld = 5;
 // Rounds a login may take after the login packet: a switch, a key request,
 // the key and the verdict leave room to spare.
 constexpr int kMaxAuthRounds = 8;
+constexpr const char* kOldPlugin = "mysql_old_password";
 
 } // namespace
+
+TLoginRequest::~TLoginRequest() {
+    Wipe(Password);
+}
 
 TMysqlLogin::TMysqlLogin(TMysqlNet& net, const TLoginRequest& request, TServerInfo& server,
                          uint32_t& clientFlags)
@@ -32,6 +38,31 @@ TMysqlLogin::TMysqlLogin(TMysqlNet& net, const TLoginRequest& request, TServerIn
 
 void TMysqlLogin::SetClientError(int code) {
     net_.SetError(code, ClientErrorText(code));
+}
+
+bool TMysqlLogin::OldScrambleAllowed() const {
+    const uint32_t version = VersionNumber(server_.Version);
+    return request_.Auth.AllowOldPasswords || server_.Old410 || (version != 0 && version < 40100);
+}
+
+std::unique_ptr<TMysqlAuthPlugin> TMysqlLogin::CreatePlugin(std::string_view name) const {
+    return TMysqlAuthPlugin::Create(name, request_.Password, net_.Vio().Encrypted(), request_.Auth);
+}
+
+bool TMysqlLogin::RefuseFor(const TMysqlAuthPlugin& plugin, const std::string& reason) {
+    net_.SetError(CR_AUTH_PLUGIN_ERR,
+                  FormatClientError(CR_AUTH_PLUGIN_ERR, plugin.Name(), reason.c_str()));
+    refusal_ = TAuthRefusal::ServerKey;
+    return false;
+}
+
+bool TMysqlLogin::RefuseOldScramble() {
+    net_.SetError(CR_AUTH_PLUGIN_ERR,
+                  FormatClientError(CR_AUTH_PLUGIN_ERR, kOldPlugin,
+                                    "the server asks for the pre-4.1 password scramble, which is "
+                                    "unsalted and can be broken; allow it with OldPasswords"));
+    refusal_ = TAuthRefusal::OldScramble;
+    return false;
 }
 
 bool TMysqlLogin::Run() {
@@ -57,18 +88,31 @@ bool TMysqlLogin::Run() {
         return false;
     }
     std::unique_ptr<TMysqlAuthPlugin> plugin;
+    std::string answer;
     if (clientFlags_ & CLIENT_PLUGIN_AUTH) {
         // The plugin the greeting names answers its scramble; for one this
-        // library does not know, the 4.1 answer goes first and the server
-        // switches to what the account needs.
-        plugin =
-                TMysqlAuthPlugin::Create(server_.Plugin, request_.Password, net_.Vio().Encrypted());
+        // library does not know (or the pre-4.1 one, not allowed here), the
+        // 4.1 answer goes first and the server switches to what the account
+        // needs.
+        if (server_.Plugin != kOldPlugin || OldScrambleAllowed())
+            plugin = CreatePlugin(server_.Plugin);
         if (!plugin)
-            plugin = TMysqlAuthPlugin::Create(TMysqlAuthPlugin::kNative, request_.Password,
-                                              net_.Vio().Encrypted());
+            plugin = CreatePlugin(TMysqlAuthPlugin::kNative);
+        TMysqlAuthPlugin::TStep first = plugin->Start(server_.Scramble);
+        if (first.kind != TMysqlAuthPlugin::TStep::Send) {
+            RefuseFor(*plugin, first.errorText);
+            net_.Close();
+            return false;
+        }
+        answer = std::move(first.data);
+    } else if (!request_.Password.empty() && !(server_.Capabilities & CLIENT_SECURE_CONNECTION) &&
+               !OldScrambleAllowed()) {
+        RefuseOldScramble();
+        net_.Close();
+        return false;
     }
 
-    if (!SendLogin(plugin.get())) {
+    if (!SendLogin(plugin.get(), std::move(answer))) {
         // The packet layer names no reason for a failed send.
         SetClientError(CR_SERVER_LOST);
         net_.Close();
@@ -202,7 +246,7 @@ bool TMysqlLogin::StartTls() {
     return true;
 }
 
-bool TMysqlLogin::SendLogin(TMysqlAuthPlugin* plugin) {
+bool TMysqlLogin::SendLogin(const TMysqlAuthPlugin* plugin, std::string answer) {
     std::string packet;
     if (clientFlags_ & CLIENT_PROTOCOL_41) {
         uint8_t head[kLoginHead41] = {};
@@ -223,7 +267,6 @@ bool TMysqlLogin::SendLogin(TMysqlAuthPlugin* plugin) {
                     ? request_.Database.substr(0, kMaxDatabaseName)
                     : std::string();
     if (plugin) {
-        std::string answer = plugin->Start(server_.Scramble);
         if (clientFlags_ & CLIENT_PLUGIN_AUTH_LENENC_CLIENT_DATA) {
             uint8_t length[3] = {0xFC, 0, 0};
             if (answer.size() < 251) {
@@ -253,9 +296,10 @@ bool TMysqlLogin::SendLogin(TMysqlAuthPlugin* plugin) {
                 packet.append(8, 'x');
                 packet.push_back('\0');
             } else {
-                const TScrambleAnswer answer = SecureScramble(server_.Scramble, request_.Password);
-                packet.push_back(char(answer.size()));
-                packet.append(reinterpret_cast<const char*>(answer.data()), answer.size());
+                TScrambleAnswer scrambled = SecureScramble(server_.Scramble, request_.Password);
+                packet.push_back(char(scrambled.size()));
+                packet.append(reinterpret_cast<const char*>(scrambled.data()), scrambled.size());
+                Wipe(scrambled.data(), scrambled.size());
             }
         } else {
             packet += OldScramble(request_.Password, server_.Scramble.substr(0, 8));
@@ -264,7 +308,11 @@ bool TMysqlLogin::SendLogin(TMysqlAuthPlugin* plugin) {
         packet += database;
         packet.push_back('\0');
     }
-    return net_.WritePacket(packet.data(), packet.size()) == 0 && net_.Flush() == 0;
+    Wipe(answer);
+    // Over TLS the packet may hold the password itself.
+    const bool sent = net_.WritePacket(packet.data(), packet.size()) == 0 && net_.Flush() == 0;
+    Wipe(packet);
+    return sent;
 }
 
 bool TMysqlLogin::SendAuthAnswer(const void* data, size_t length) {
@@ -293,6 +341,8 @@ bool TMysqlLogin::ReadAuthResult() {
     }
     if (n == 1 && p[0] == kEndMarker && (server_.Capabilities & CLIENT_SECURE_CONNECTION)) {
         // The server asks for the pre-4.1 answer.
+        if (!OldScrambleAllowed())
+            return RefuseOldScramble();
         uint8_t answer[9] = {};
         const std::string scrambled = OldScramble(request_.Password, server_.Scramble.substr(0, 8));
         std::memcpy(answer, scrambled.data(), std::min(scrambled.size(), size_t(8)));
@@ -301,12 +351,13 @@ bool TMysqlLogin::ReadAuthResult() {
     return true;
 }
 
-bool TMysqlLogin::WriteAuthPacket(const std::string& data) {
-    if (net_.WritePacket(data.data(), data.size()) != 0 || net_.Flush() != 0) {
+bool TMysqlLogin::WriteAuthPacket(std::string& data) {
+    const bool sent = net_.WritePacket(data.data(), data.size()) == 0 && net_.Flush() == 0;
+    // The answer may be the password itself (over TLS) or made from it.
+    Wipe(data);
+    if (!sent)
         SetClientError(CR_SERVER_LOST);
-        return false;
-    }
-    return true;
+    return sent;
 }
 
 bool TMysqlLogin::ReadPluginAuthResult(std::unique_ptr<TMysqlAuthPlugin> plugin) {
@@ -324,6 +375,8 @@ bool TMysqlLogin::ReadPluginAuthResult(std::unique_ptr<TMysqlAuthPlugin> plugin)
         if (p[0] == kEndMarker && n == 1) {
             // The pre-4.1 answer to the greeting's scramble, as servers
             // without plugin names ask for it.
+            if (!OldScrambleAllowed())
+                return RefuseOldScramble();
             answer = OldScramble(request_.Password, server_.Scramble.substr(0, 8));
             answer.resize(9, '\0');
         } else if (p[0] == kEndMarker && !switched) {
@@ -333,25 +386,25 @@ bool TMysqlLogin::ReadPluginAuthResult(std::unique_ptr<TMysqlAuthPlugin> plugin)
             const auto* nameEnd = static_cast<const uint8_t*>(std::memchr(name, 0, size_t(n - 1)));
             const size_t nameLength = nameEnd ? size_t(nameEnd - name) : size_t(n - 1);
             const std::string pluginName = BytesText(name, nameLength);
-            plugin =
-                    TMysqlAuthPlugin::Create(pluginName, request_.Password, net_.Vio().Encrypted());
+            if (pluginName == kOldPlugin && !OldScrambleAllowed())
+                return RefuseOldScramble();
+            plugin = CreatePlugin(pluginName);
             if (!plugin) {
                 net_.SetError(CR_AUTH_PLUGIN_CANNOT_LOAD,
                               FormatClientError(CR_AUTH_PLUGIN_CANNOT_LOAD, pluginName.c_str()));
                 return false;
             }
             const size_t dataAt = nameEnd ? nameLength + 2 : size_t(n);
-            answer = plugin->Start(std::string_view(reinterpret_cast<const char*>(p) + dataAt,
-                                                    size_t(n) - dataAt));
+            TMysqlAuthPlugin::TStep step = plugin->Start(std::string_view(
+                    reinterpret_cast<const char*>(p) + dataAt, size_t(n) - dataAt));
+            if (step.kind != TMysqlAuthPlugin::TStep::Send)
+                return RefuseFor(*plugin, step.errorText);
+            answer = std::move(step.data);
         } else if (p[0] == kMoreDataMarker) {
             TMysqlAuthPlugin::TStep step = plugin->More(
                     std::string_view(reinterpret_cast<const char*>(p) + 1, size_t(n - 1)));
-            if (step.kind == TMysqlAuthPlugin::TStep::Refuse) {
-                net_.SetError(CR_AUTH_PLUGIN_ERR,
-                              FormatClientError(CR_AUTH_PLUGIN_ERR, plugin->Name(),
-                                                step.errorText.c_str()));
-                return false;
-            }
+            if (step.kind == TMysqlAuthPlugin::TStep::Refuse)
+                return RefuseFor(*plugin, step.errorText);
             if (step.kind == TMysqlAuthPlugin::TStep::Fault)
                 break;
             if (step.kind == TMysqlAuthPlugin::TStep::Read)

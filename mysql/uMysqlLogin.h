@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace mysql {
 
@@ -27,7 +28,8 @@ struct TServerInfo {
     bool Old410 = false;
 };
 
-// Who logs in, and how.
+// Who logs in, and how. The copy of the password is wiped when the request
+// goes.
 struct TLoginRequest {
     std::string Host;
     std::string User;
@@ -36,6 +38,16 @@ struct TLoginRequest {
     bool Compress = false;
     bool AllowLocalFiles = false;
     TTlsOptions Tls;
+    TAuthOptions Auth;
+
+    ~TLoginRequest();
+};
+
+// Why the login would not answer the server.
+enum class TAuthRefusal : uint8_t {
+    None,
+    OldScramble, // a 4.1 or later server asked for the pre-4.1 scramble
+    ServerKey,   // a SHA-256 plugin's password would go to a key not trusted
 };
 
 // The login on a connection just opened: the greeting, the TLS request and
@@ -51,6 +63,8 @@ public:
     bool Run();
     // Why the login failed to encrypt; None when it did not fail so.
     TTlsFailure TlsFailure() const { return tlsFailure_; }
+    // Why the login would not answer; None when it did not fail so.
+    TAuthRefusal Refusal() const { return refusal_; }
 
 private:
     bool ReadGreeting();
@@ -58,15 +72,23 @@ private:
     void ChooseFlags();
     // Asks the server for TLS and shakes hands; the login follows inside.
     bool StartTls();
-    // plugin: the plugin that answers the scramble, with servers that name
-    // plugins; nullptr with the others.
-    bool SendLogin(TMysqlAuthPlugin* plugin);
+    // plugin: the plugin whose first answer goes in the packet, with servers
+    // that name plugins; nullptr with the others.
+    bool SendLogin(const TMysqlAuthPlugin* plugin, std::string answer);
+    // Whether the pre-4.1 scramble may be sent: to servers older than 4.1,
+    // or when the options allow it.
+    bool OldScrambleAllowed() const;
+    std::unique_ptr<TMysqlAuthPlugin> CreatePlugin(std::string_view name) const;
+    // Fail the login (2061): the plugin will not answer, for reason.
+    bool RefuseFor(const TMysqlAuthPlugin& plugin, const std::string& reason);
+    bool RefuseOldScramble();
     bool ReadAuthResult();
     // The rounds with a server that names plugins: switch requests and more
     // data until its verdict.
     bool ReadPluginAuthResult(std::unique_ptr<TMysqlAuthPlugin> plugin);
     bool SendAuthAnswer(const void* data, size_t length);
-    bool WriteAuthPacket(const std::string& data);
+    // Sends an answer and wipes it.
+    bool WriteAuthPacket(std::string& data);
     void SetClientError(int code);
 
     TMysqlNet& net_;
@@ -74,6 +96,7 @@ private:
     TServerInfo& server_;
     uint32_t& clientFlags_;
     TTlsFailure tlsFailure_ = TTlsFailure::None;
+    TAuthRefusal refusal_ = TAuthRefusal::None;
 };
 
 } // namespace mysql

@@ -1,5 +1,6 @@
 #include "uMysqlNewPassword.h"
 
+#include "uMysqlSecret.h"
 #include "umysqlsha1.h"
 
 #include <algorithm>
@@ -75,6 +76,11 @@ TScrambleAnswer SecureScramble(std::string_view scramble, std::string_view passw
     TScrambleAnswer answer;
     for (size_t i = 0; i < answer.size(); ++i)
         answer[i] = mix[i] ^ stage1[i];
+    // SHA-1 of the password, and of that, are as good as the password to
+    // whoever holds them.
+    Wipe(stage1, sizeof stage1);
+    Wipe(stage2, sizeof stage2);
+    Wipe(&context, sizeof context);
     return answer;
 }
 
@@ -115,6 +121,9 @@ TScrambleAnswer Challenge410(std::string_view password, const uint8_t* salt, con
     TScrambleAnswer answer;
     for (size_t i = 0; i < answer.size(); ++i)
         answer[i] = h[i] ^ (t[i] ^ value[i]);
+    Wipe(stripped);
+    Wipe(h, sizeof h);
+    Wipe(&context, sizeof context);
     return answer;
 }
 

@@ -31,6 +31,22 @@ std::string QueuedReason(const char* fallback) {
     return reason ? std::string(reason) : std::string(fallback);
 }
 
+// The handshake failed because the server offers only protocol versions
+// this side no longer accepts (TLS 1.0 and 1.1 of older servers).
+bool OlderProtocolOnly(unsigned long code) {
+    if (ERR_GET_LIB(code) != ERR_LIB_SSL)
+        return false;
+    switch (ERR_GET_REASON(code)) {
+    case SSL_R_UNSUPPORTED_PROTOCOL:
+    case SSL_R_TLSV1_ALERT_PROTOCOL_VERSION:
+    case SSL_R_VERSION_TOO_LOW:
+    case SSL_R_NO_PROTOCOLS_AVAILABLE:
+        return true;
+    default:
+        return false;
+    }
+}
+
 } // namespace
 
 int TMysqlTls::SocketRead(BIO* bio, char* data, int size) {
@@ -89,7 +105,9 @@ std::unique_ptr<TMysqlTls> TMysqlTls::Create(int fd, const TTlsOptions& options,
                      SSL_MODE_ENABLE_PARTIAL_WRITE | SSL_MODE_ACCEPT_MOVING_WRITE_BUFFER);
     // A server that closes without the closing alert ends the session like
     // one that sends it: the packet layer notices a lost connection either way.
-    SSL_CTX_set_options(tls->context_, SSL_OP_IGNORE_UNEXPECTED_EOF);
+    // No renegotiation: a server must not change the session's keys or
+    // certificate once the handshake has been checked.
+    SSL_CTX_set_options(tls->context_, SSL_OP_IGNORE_UNEXPECTED_EOF | SSL_OP_NO_RENEGOTIATION);
     if (tls->verifying_) {
         const bool loaded = options.CaFile.empty()
                                     ? SSL_CTX_set_default_verify_paths(tls->context_) == 1
@@ -171,6 +189,13 @@ long TMysqlTls::Outcome(int rc, bool handshake) {
                                ? TTlsFailure::HostName
                                : TTlsFailure::Certificate;
             errorText_ = X509_verify_cert_error_string(verdict);
+            ERR_clear_error();
+            return kFailed;
+        }
+        if (handshake && OlderProtocolOnly(ERR_peek_error())) {
+            failure_ = TTlsFailure::OldProtocol;
+            errorText_ = "the server speaks only TLS versions older than 1.2 (" +
+                         QueuedReason("unsupported protocol") + ")";
             ERR_clear_error();
             return kFailed;
         }

@@ -42,6 +42,8 @@ enum class TTlsFailure : uint8_t {
     None,
     NotOffered,  // the mode requires TLS and the server does not offer it
     CaFile,      // the authorities' file cannot be read
+    NoCaFile,    // verify-ca without an authorities' file
+    OldProtocol, // the server speaks only TLS versions older than 1.2
     Handshake,   // the handshake failed or ran out of time
     Certificate, // the server's certificate is not trusted
     HostName,    // the certificate does not name the host

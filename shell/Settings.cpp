@@ -42,6 +42,7 @@ const TextKey kInterfaceKeys[] = {
 const TextKey kEncryptionKeys[] = {
         {"TLS", "Mode", &Settings::tlsMode},
         {"TLS", "CAFile", &Settings::tlsCaFile},
+        {"TLS", "ServerPublicKey", &Settings::tlsServerPublicKey},
 };
 
 struct SwitchKey {
@@ -54,6 +55,27 @@ const SwitchKey kSwitchKeys[] = {
         {"server", "autologin", &Settings::autoLogin},
         {"export", "UTF-8", &Settings::exportUtf8},
 };
+
+// Written after the encryption keys, as those are.
+const SwitchKey kLoginSwitches[] = {
+        {"TLS", "AllowServerPublicKey", &Settings::tlsAllowServerPublicKey},
+        {"Login", "OldPasswords", &Settings::oldPasswords},
+};
+
+// Only the word "On", in any letter case, switches on; anything else leaves
+// the switch as it was.
+void readSwitches(const ProfileFile& file, const auto& keys, Settings& settings) {
+    for (const SwitchKey& entry : keys) {
+        const QString value =
+                file.readString(QLatin1String(entry.section), QLatin1String(entry.key));
+        if (value.toUpper() == QLatin1String("ON"))
+            settings.*entry.member = true;
+    }
+}
+
+QString switchText(bool on) {
+    return on ? QStringLiteral("On") : QStringLiteral("Off");
+}
 
 void readTexts(const ProfileFile& file, const auto& keys, Settings& settings) {
     for (const TextKey& entry : keys) {
@@ -81,6 +103,17 @@ void writeOptionalTexts(ProfileFile& file, const auto& keys, const Settings& set
     }
 }
 
+void writeOptionalSwitches(ProfileFile& file, const auto& keys, const Settings& settings) {
+    static const Settings defaults;
+    for (const SwitchKey& entry : keys) {
+        const QLatin1String section(entry.section);
+        const QLatin1String key(entry.key);
+        if (!file.exists() || settings.*entry.member != defaults.*entry.member ||
+            file.hasKey(section, key))
+            file.writeString(section, key, switchText(settings.*entry.member));
+    }
+}
+
 } // namespace
 
 QString settingsFilePath(const QString& directory) {
@@ -95,16 +128,10 @@ Settings loadSettings(const QString& directory) {
     const ProfileFile file(settingsFilePath(directory));
     settings.remember = file.exists();
     readTexts(file, kConnectionKeys, settings);
-    for (const SwitchKey& entry : kSwitchKeys) {
-        // Only the word "On", in any letter case, switches on; anything else
-        // leaves the switch as it was.
-        const QString value =
-                file.readString(QLatin1String(entry.section), QLatin1String(entry.key));
-        if (value.toUpper() == QLatin1String("ON"))
-            settings.*entry.member = true;
-    }
+    readSwitches(file, kSwitchKeys, settings);
     readTexts(file, kInterfaceKeys, settings);
     readTexts(file, kEncryptionKeys, settings);
+    readSwitches(file, kLoginSwitches, settings);
     return settings;
 }
 
@@ -115,8 +142,9 @@ bool saveSettings(const QString& directory, const Settings& settings) {
     writeTexts(file, kConnectionKeys, settings);
     for (const SwitchKey& entry : kSwitchKeys)
         file.writeString(QLatin1String(entry.section), QLatin1String(entry.key),
-                         settings.*entry.member ? QStringLiteral("On") : QStringLiteral("Off"));
+                         switchText(settings.*entry.member));
     writeTexts(file, kInterfaceKeys, settings);
     writeOptionalTexts(file, kEncryptionKeys, settings);
+    writeOptionalSwitches(file, kLoginSwitches, settings);
     return file.flush();
 }

@@ -28,6 +28,12 @@ struct Settings {
     // the authorities' file of the verifying modes.
     QString tlsMode = security::modeKeyword(security::kDefaultMode);
     QString tlsCaFile;
+    // How far the login may go without TLS: the server's public key pinned
+    // in a PEM file, or taken from the server; and, in a section of its own,
+    // the pre-4.1 password scramble for servers of 4.1 and later.
+    QString tlsServerPublicKey;
+    bool tlsAllowServerPublicKey = false;
+    bool oldPasswords = false;
     // "Запомнить все параметры": checked when the file existed at start-up;
     // the settings are written at exit only while it is checked.
     bool remember = false;

@@ -6,6 +6,7 @@
 #include "common/RecordLimit.h"
 #include "connection/ConnectionSecurity.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QLabel>
@@ -54,10 +55,12 @@ SettingsPanel::SettingsPanel(DialogService& dialogs, QWidget* parent)
             154, 324, 36);
     setTextColor(moneyNote, Qt::red);
 
+    // The locale and the export encoding share a row, which leaves room for
+    // the encryption settings below.
     auto* localisation =
             new FramedPanel(this, QColor(0, 0, 128), QStringLiteral("Опции локализации"));
     localisation->setObjectName(QStringLiteral("dxContainer10"));
-    localisation->setGeometry(8, 274, 342, 76);
+    localisation->setGeometry(8, 274, 342, 48);
     placeWrappedLabel(localisation, QStringLiteral("Номер языка"), 8, 22, 100, 16);
     m_locale = placeCombo(localisation, "ComboBox6",
                           {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
@@ -66,17 +69,17 @@ SettingsPanel::SettingsPanel(DialogService& dialogs, QWidget* parent)
                           112, 20, 60);
     m_locale->setEditText(QStringLiteral("8"));
     m_exportUtf8 = placeCheckBox(localisation, "dxCheckbox3",
-                                 QStringLiteral("экспортировать в UTF-8"), 8, 48, 200);
+                                 QStringLiteral("экспортировать в UTF-8"), 180, 20, 156);
 
     placeWrappedLabel(this,
                       QStringLiteral("Первоначальное значение ограничения количества записей"), 8,
-                      356, 240, 30);
-    m_recordsLimit = recordlimit::placeBox(this, "ComboBox17", 256, 360, 94, 22);
+                      326, 240, 30);
+    m_recordsLimit = recordlimit::placeBox(this, "ComboBox17", 256, 330, 94, 22);
 
     auto* encryption =
             new FramedPanel(this, QColor(0, 0, 128), QStringLiteral("Шифрование соединения (TLS)"));
     encryption->setObjectName(QStringLiteral("tlsPanel"));
-    encryption->setGeometry(8, 390, 342, 72);
+    encryption->setGeometry(8, 358, 342, 118);
     placeWrappedLabel(encryption, QStringLiteral("Режим"), 8, 20, 60, 16);
     m_tlsMode = placeCombo(encryption, "tlsModeCombo", security::modeCaptions(), 72, 18, 262);
     m_tlsMode->setEditable(false);
@@ -86,30 +89,57 @@ SettingsPanel::SettingsPanel(DialogService& dialogs, QWidget* parent)
     m_tlsCaFileButton =
             placeButton(encryption, "tlsCaFileButton", QStringLiteral("..."), 308, 43, 26, 23);
     connect(m_tlsCaFileButton, &QPushButton::clicked, this, &SettingsPanel::chooseCaFile);
+    placeWrappedLabel(encryption, QStringLiteral("Ключ сервера"), 8, 70, 64, 16);
+    m_tlsServerKey = placeEdit(encryption, "tlsServerKeyEdit", 72, 68, 232);
+    m_tlsServerKey->setToolTip(QStringLiteral(
+            "Открытый ключ RSA сервера (файл PEM). Без TLS пароль для caching_sha2_password и "
+            "sha256_password шифруется этим ключом, и только если сервер предъявил тот же ключ."));
+    m_tlsServerKeyButton =
+            placeButton(encryption, "tlsServerKeyButton", QStringLiteral("..."), 308, 67, 26, 23);
+    connect(m_tlsServerKeyButton, &QPushButton::clicked, this, &SettingsPanel::chooseServerKey);
+    m_tlsAllowServerKey =
+            placeCheckBox(encryption, "tlsAllowServerKeyBox",
+                          QStringLiteral("Брать ключ у сервера (опасно без TLS)"), 8, 94, 326);
+    m_tlsAllowServerKey->setToolTip(QStringLiteral(
+            "Без TLS сервер присылает свой ключ сам, и пароль шифруется им. Подменивший сервер "
+            "(\"человек посередине\") пришлёт свой ключ и прочтёт пароль. Включайте только для "
+            "сервера в доверенной сети; надёжнее TLS или ключ в файле."));
 
-    placeWrappedLabel(this, QStringLiteral("Журнал изменений"), 8, 470, 122, 16);
-    m_journalFolder = placeEdit(this, "journalFolderEdit", 132, 468, 136);
+    placeWrappedLabel(this, QStringLiteral("Журнал изменений"), 8, 482, 122, 16);
+    m_journalFolder = placeEdit(this, "journalFolderEdit", 132, 480, 136);
     makeReadOnly(m_journalFolder);
     m_openJournalFolder =
-            placeButton(this, "journalFolderButton", QStringLiteral("Открыть"), 272, 467, 78, 23);
+            placeButton(this, "journalFolderButton", QStringLiteral("Открыть"), 272, 479, 78, 23);
 }
 
-QString SettingsPanel::tlsModeKeyword() const {
+security::ConnectionSettings SettingsPanel::connectionSettings() const {
+    security::ConnectionSettings settings;
     const int index = m_tlsMode->currentIndex();
-    return security::modeKeyword(index >= 0 && index < int(std::size(security::kModes))
-                                         ? security::kModes[index]
-                                         : security::kDefaultMode);
+    settings.mode = index >= 0 && index < int(std::size(security::kModes))
+                            ? security::modeKeyword(security::kModes[index])
+                            : m_tlsMode->currentData().toString();
+    settings.caFile = m_tlsCaFile->text();
+    settings.serverPublicKey = m_tlsServerKey->text();
+    settings.allowServerPublicKey = m_tlsAllowServerKey->isChecked();
+    settings.oldPasswords = m_oldPasswords;
+    return settings;
 }
 
-void SettingsPanel::setTlsModeKeyword(const QString& keyword) {
-    m_tlsMode->setCurrentIndex(security::modeIndex(security::modeFromKeyword(keyword)));
-}
-
-mysql::TTlsOptions SettingsPanel::tlsOptions() const {
-    mysql::TTlsOptions options;
-    options.Mode = security::modeFromKeyword(tlsModeKeyword());
-    options.CaFile = m_tlsCaFile->text().toStdString();
-    return options;
+void SettingsPanel::setConnectionSettings(const security::ConnectionSettings& settings) {
+    // An item for a word that names no mode, after the modes.
+    while (m_tlsMode->count() > int(std::size(security::kModes)))
+        m_tlsMode->removeItem(m_tlsMode->count() - 1);
+    if (const std::optional<mysql::TTlsMode> mode = security::parseMode(settings.mode)) {
+        m_tlsMode->setCurrentIndex(security::modeIndex(*mode));
+    } else {
+        m_tlsMode->addItem(QStringLiteral("Неизвестный режим \"%1\"").arg(settings.mode),
+                           settings.mode);
+        m_tlsMode->setCurrentIndex(m_tlsMode->count() - 1);
+    }
+    m_tlsCaFile->setText(settings.caFile);
+    m_tlsServerKey->setText(settings.serverPublicKey);
+    m_tlsAllowServerKey->setChecked(settings.allowServerPublicKey);
+    m_oldPasswords = settings.oldPasswords;
 }
 
 void SettingsPanel::chooseCaFile() {
@@ -122,4 +152,16 @@ void SettingsPanel::chooseCaFile() {
     const QString chosen = m_dialogs.openFileName(request);
     if (!chosen.isEmpty())
         m_tlsCaFile->setText(chosen);
+}
+
+void SettingsPanel::chooseServerKey() {
+    DialogService::OpenFileRequest request;
+    request.caption = QStringLiteral("Открытый ключ сервера");
+    const QString current = m_tlsServerKey->text();
+    request.directory = current.isEmpty() ? QString() : QFileInfo(current).absolutePath();
+    request.filters = {QStringLiteral("Ключи PEM (*.pem *.pub *.key)"),
+                       QStringLiteral("Все файлы (*)")};
+    const QString chosen = m_dialogs.openFileName(request);
+    if (!chosen.isEmpty())
+        m_tlsServerKey->setText(chosen);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "FramedPanel.h"
-#include "uMysqlTls.h"
+#include "connection/ConnectionSecurity.h"
 
 class DialogService;
 class QCheckBox;
@@ -33,15 +33,19 @@ public:
     QPushButton* journalFolderButton() const { return m_openJournalFolder; }
     QComboBox* tlsModeCombo() const { return m_tlsMode; }
     QLineEdit* tlsCaFileEdit() const { return m_tlsCaFile; }
+    QLineEdit* tlsServerKeyEdit() const { return m_tlsServerKey; }
+    QCheckBox* tlsAllowServerKeyBox() const { return m_tlsAllowServerKey; }
 
-    // The encryption settings as the controls hold them; setting them shows
-    // a mode word that names no mode as the default mode.
-    QString tlsModeKeyword() const;
-    void setTlsModeKeyword(const QString& keyword);
-    mysql::TTlsOptions tlsOptions() const;
+    // The encryption and login settings as the controls hold them. A mode
+    // word that names no mode is kept and shown as such, so that connecting
+    // refuses with that word rather than with another mode.
+    security::ConnectionSettings connectionSettings() const;
+    void setConnectionSettings(const security::ConnectionSettings& settings);
 
-    // "...": chooses the CA file in a file dialog.
+    // "...": chooses the CA file, or the server's public key, in a file
+    // dialog.
     void chooseCaFile();
+    void chooseServerKey();
 
 private:
     DialogService& m_dialogs;
@@ -58,4 +62,9 @@ private:
     QComboBox* m_tlsMode;
     QLineEdit* m_tlsCaFile;
     QPushButton* m_tlsCaFileButton;
+    QLineEdit* m_tlsServerKey;
+    QPushButton* m_tlsServerKeyButton;
+    QCheckBox* m_tlsAllowServerKey;
+    // [Login] OldPasswords: kept from the settings file, no control.
+    bool m_oldPasswords = false;
 };

@@ -28,6 +28,16 @@
 namespace {
 const QString kCaption = QStringLiteral("Управление БД Мангос.");
 const QString kTrayHint = QStringLiteral("Двойной щелчок - отобразить окно программы.");
+
+security::ConnectionSettings connectionSettingsOf(const Settings& settings) {
+    security::ConnectionSettings connection;
+    connection.mode = settings.tlsMode;
+    connection.caFile = settings.tlsCaFile;
+    connection.serverPublicKey = settings.tlsServerPublicKey;
+    connection.allowServerPublicKey = settings.tlsAllowServerPublicKey;
+    connection.oldPasswords = settings.oldPasswords;
+    return connection;
+}
 } // namespace
 
 TForm1::TForm1(const QString& programDirectory, DialogService& dialogs, QWidget* parent)
@@ -121,7 +131,7 @@ void TForm1::buildConnectionPageExtras() {
     connect(m_picture, &PictureBox::doubleClicked, this, &TForm1::showAbout);
 
     m_settingsPanel = new SettingsPanel(m_dialogs, page);
-    m_connectionPage->setTlsOptionsSource([this] { return m_settingsPanel->tlsOptions(); });
+    m_connectionPage->setSecuritySource([this] { return m_settingsPanel->connectionSettings(); });
 
     m_settingsButton = placeButton(page, "dxButton8", QStringLiteral("Настройки"), 368, 16, 80, 22);
     connect(m_settingsButton, &QPushButton::clicked, this, &TForm1::toggleSettingsPanel);
@@ -183,8 +193,7 @@ void TForm1::applySettings(const Settings& settings) {
     m_settingsPanel->adminAccountEdit()->setText(settings.adminAccount);
     m_settingsPanel->lowLevelEdit()->setText(settings.lowLevel);
     m_settingsPanel->cheatMoneyEdit()->setText(settings.cheatMoney);
-    m_settingsPanel->setTlsModeKeyword(settings.tlsMode);
-    m_settingsPanel->tlsCaFileEdit()->setText(settings.tlsCaFile);
+    m_settingsPanel->setConnectionSettings(connectionSettingsOf(settings));
 }
 
 Settings TForm1::currentSettings() const {
@@ -205,8 +214,12 @@ Settings TForm1::currentSettings() const {
     settings.adminAccount = m_settingsPanel->adminAccountEdit()->text();
     settings.lowLevel = m_settingsPanel->lowLevelEdit()->text();
     settings.cheatMoney = m_settingsPanel->cheatMoneyEdit()->text();
-    settings.tlsMode = m_settingsPanel->tlsModeKeyword();
-    settings.tlsCaFile = m_settingsPanel->tlsCaFileEdit()->text();
+    const security::ConnectionSettings connection = m_settingsPanel->connectionSettings();
+    settings.tlsMode = connection.mode;
+    settings.tlsCaFile = connection.caFile;
+    settings.tlsServerPublicKey = connection.serverPublicKey;
+    settings.tlsAllowServerPublicKey = connection.allowServerPublicKey;
+    settings.oldPasswords = connection.oldPasswords;
     settings.remember = m_connectionPage->rememberBox()->isChecked();
     return settings;
 }

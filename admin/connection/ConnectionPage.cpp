@@ -1,5 +1,6 @@
 #include "connection/ConnectionPage.h"
 
+#include "DialogService.h"
 #include "FramedPanel.h"
 #include "PlacedControls.h"
 #include "connection/ConnectionSecurity.h"
@@ -95,8 +96,8 @@ QString ConnectionPage::databaseName(Database database) const {
     return databaseCombo(database)->currentText();
 }
 
-void ConnectionPage::setTlsOptionsSource(std::function<mysql::TTlsOptions()> source) {
-    m_tlsOptions = std::move(source);
+void ConnectionPage::setSecuritySource(std::function<security::ConnectionSettings()> source) {
+    m_security = std::move(source);
 }
 
 void ConnectionPage::setCompressedConnections(bool on) {
@@ -108,6 +109,16 @@ void ConnectionPage::appendLog(const QString& line) {
 }
 
 void ConnectionPage::connectToServer() {
+    const security::ConnectionOptions options =
+            security::connectionOptions(m_security ? m_security() : security::ConnectionSettings());
+    if (!options.refusal.isEmpty()) {
+        appendLog(QStringLiteral("Подключиние НЕВОЗМОЖНО!!!"));
+        appendLog(options.refusal);
+        m_context.dialogs().error(QStringLiteral("Подключение"), options.refusal);
+        return;
+    }
+    for (const QString& note : options.notes)
+        appendLog(note);
     mysql::TMysqlClient& session = m_context.session();
     session.SetHost(toUtf8(m_host->text()));
     session.SetPort(toInteger(m_port->text()));
@@ -119,8 +130,8 @@ void ConnectionPage::connectToServer() {
     session.ClearSpareOption();
     session.SetCompress(compressedConnections);
     session.SetPipeFallback(false);
-    if (m_tlsOptions)
-        session.SetTlsOptions(m_tlsOptions());
+    session.SetTlsOptions(options.tls);
+    session.SetAuthOptions(options.auth);
 
     if (session.Connect()) {
         appendLog(QStringLiteral("Подключиние к ") + QString::fromStdString(session.Host()) +
@@ -138,6 +149,10 @@ void ConnectionPage::connectToServer() {
                 QString::fromStdString(session.TlsOptions().CaFile));
         if (!reason.isEmpty())
             appendLog(reason);
+        const QString refusal = security::refusalLogLine(
+                session.AuthRefusal(), QString::fromStdString(session.ErrorText()));
+        if (!refusal.isEmpty())
+            appendLog(refusal);
         m_autoLogin->setChecked(false);
         m_remember->setChecked(false);
     }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/QueryConventions.h"
-#include "uMysqlTls.h"
+#include "connection/ConnectionSecurity.h"
 
 #include <QWidget>
 
@@ -40,9 +40,9 @@ public:
     // combos. A port that is not a whole number throws ConversionError.
     void connectToServer();
 
-    // Where the encryption settings come from at the moment of connecting
-    // (the settings panel); without a source the session's defaults hold.
-    void setTlsOptionsSource(std::function<mysql::TTlsOptions()> source);
+    // Where the encryption and login settings come from at the moment of
+    // connecting (the settings panel); without a source the defaults hold.
+    void setSecuritySource(std::function<security::ConnectionSettings()> source);
 
     // The page logs in uncompressed. The window's tests switch compression
     // on for a whole run, so that every page's statements travel compressed.
@@ -55,7 +55,7 @@ private:
     void fillDatabaseCombos();
 
     QueryContext& m_context;
-    std::function<mysql::TTlsOptions()> m_tlsOptions;
+    std::function<security::ConnectionSettings()> m_security;
     FramedPanel* m_serverPanel;
     FramedPanel* m_databasePanel;
     QLineEdit* m_host;

@@ -186,25 +186,41 @@ void ClientTest::login_data() {
     QTest::addColumn<QString>("database");
     QTest::addColumn<int>("error");
     QTest::addColumn<QString>("message");
+    QTest::addColumn<bool>("oldPasswords");
     TestServer s = TestServer::fromEnvironment();
-    QTest::newRow("native password") << s.user << s.password << QString() << 0 << QString();
+    QTest::newRow("native password")
+            << s.user << s.password << QString() << 0 << QString() << false;
     QTest::newRow("native password with database")
-            << s.user << s.password << QString(kScratch) << 0 << QString();
-    QTest::newRow("pre-4.1 password") << s.oldUser << s.oldPassword << QString() << 0 << QString();
-    QTest::newRow("ed25519") << s.ed25519User << s.ed25519Password << QString() << 0 << QString();
+            << s.user << s.password << QString(kScratch) << 0 << QString() << false;
+    // The server switches this user to the pre-4.1 scramble: answered only
+    // where the setting allows it.
+    QTest::newRow("pre-4.1 password, allowed")
+            << s.oldUser << s.oldPassword << QString() << 0 << QString() << true;
+    QTest::newRow("pre-4.1 password, not allowed")
+            << s.oldUser << s.oldPassword << QString() << 2061
+            << QStringLiteral("Authentication plugin 'mysql_old_password' reported error: the "
+                              "server asks for the pre-4.1 password scramble, which is unsalted "
+                              "and can be broken; allow it with OldPasswords")
+            << false;
+    QTest::newRow("ed25519") << s.ed25519User << s.ed25519Password << QString() << 0 << QString()
+                             << false;
     QTest::newRow("ed25519, wrong password")
             << s.ed25519User << QStringLiteral("ed25519-wrong") << QString() << 1045
             << QStringLiteral("Access denied for user '%1'@'127.0.0.1' (using password: YES)")
-                       .arg(s.ed25519User);
-    QTest::newRow("no password") << s.noPasswordUser << QString() << QString() << 0 << QString();
+                       .arg(s.ed25519User)
+            << false;
+    QTest::newRow("no password") << s.noPasswordUser << QString() << QString() << 0 << QString()
+                                 << false;
     QTest::newRow("wrong password")
             << s.user << QStringLiteral("not-the-password") << QString() << 1045
             << QStringLiteral("Access denied for user '%1'@'127.0.0.1' (using password: YES)")
-                       .arg(s.user);
+                       .arg(s.user)
+            << false;
     QTest::newRow("no rights on the database")
             << s.limitedUser << s.limitedPassword << QStringLiteral("characters") << 1044
             << QStringLiteral("Access denied for user '%1'@'%' to database 'characters'")
-                       .arg(s.limitedUser);
+                       .arg(s.limitedUser)
+            << false;
 }
 
 void ClientTest::login() {
@@ -213,12 +229,17 @@ void ClientTest::login() {
     QFETCH(QString, database);
     QFETCH(int, error);
     QFETCH(QString, message);
+    QFETCH(bool, oldPasswords);
     TMysqlClient client;
+    TAuthOptions options;
+    options.AllowOldPasswords = oldPasswords;
+    client.SetAuthOptions(options);
     const bool connected = connectAs(client, who, password, std8(database));
     QCOMPARE(client.ErrorCode(), error);
     QCOMPARE(QString::fromStdString(client.ErrorText()), message);
     QCOMPARE(connected, error == 0);
     QCOMPARE(client.Connected(), error == 0);
+    QCOMPARE(client.AuthRefusal(), error == 2061 ? TAuthRefusal::OldScramble : TAuthRefusal::None);
     if (error != 0)
         return;
     QVERIFY(client.ThreadId() != 0);
@@ -261,6 +282,9 @@ void ClientTest::loginWithTls() {
     QFETCH(TTlsMode, mode);
     TMysqlClient client;
     client.SetTlsOptions({mode, {}});
+    TAuthOptions options;
+    options.AllowOldPasswords = who == TestServer::fromEnvironment().oldUser;
+    client.SetAuthOptions(options);
     QVERIFY2(connectAs(client, who, password), client.ErrorText().c_str());
     const bool encrypted = mode != TTlsMode::Off;
     QCOMPARE(client.Encrypted(), encrypted);

@@ -14,7 +14,12 @@
 #include "uMysqlNewPassword.h"
 
 #include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <openssl/evp.h>
+#include <openssl/pem.h>
 
 using namespace mysql;
 using Fake = FakeMysqlServer;
@@ -89,6 +94,30 @@ QByteArray q(const std::string& s) {
     return QByteArray::fromStdString(s);
 }
 
+// A file holding pem, for the options that pin the server's key.
+std::string pinnedKeyFile(const std::string& pem) {
+    static QTemporaryDir dir;
+    static int files = 0;
+    const QString path = dir.filePath(QStringLiteral("key-%1.pem").arg(++files));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(q(pem)) != qint64(pem.size()))
+        qFatal("cannot write %s", qPrintable(path));
+    return path.toStdString();
+}
+
+// The public half of an RSA key that is not the fake server's.
+std::string otherPublicKeyPem() {
+    EVP_PKEY* key = EVP_RSA_gen(2048);
+    BIO* bio = BIO_new(BIO_s_mem());
+    PEM_write_bio_PUBKEY(bio, key);
+    char* data = nullptr;
+    const long size = BIO_get_mem_data(bio, &data);
+    std::string pem(data, size_t(size));
+    BIO_free(bio);
+    EVP_PKEY_free(key);
+    return pem;
+}
+
 // Plays the turns on the fake server: its packets numbered on from the
 // greeting, the client's read.
 void play(Fake& fake, const Fake::Greeting& g, const Script& script) {
@@ -112,6 +141,8 @@ Q_DECLARE_METATYPE(std::string)
 Q_DECLARE_METATYPE(Script)
 Q_DECLARE_METATYPE(TTlsMode)
 Q_DECLARE_METATYPE(TTlsFailure)
+Q_DECLARE_METATYPE(TAuthOptions)
+Q_DECLARE_METATYPE(TAuthRefusal)
 
 class LoginTest : public QObject {
     Q_OBJECT
@@ -119,6 +150,10 @@ class LoginTest : public QObject {
 private slots:
     void pluginRounds_data();
     void pluginRounds();
+    void passwordWithheld_data();
+    void passwordWithheld();
+    void verifyCaWithoutCaFileIsRefused();
+    void oldTlsServerIsNamed();
     void unknownPlugin();
     void brokenRounds_data();
     void brokenRounds();
@@ -136,8 +171,15 @@ void LoginTest::pluginRounds_data() {
     QTest::addColumn<int>("upper");
     QTest::addColumn<std::string>("password");
     QTest::addColumn<Script>("script");
+    QTest::addColumn<TAuthOptions>("options");
 
     const std::string pem = Fake::rsaPublicKeyPem();
+    TAuthOptions serverKeyAllowed;
+    serverKeyAllowed.AllowServerPublicKey = true;
+    TAuthOptions keyPinned;
+    keyPinned.ServerPublicKeyFile = pinnedKeyFile(pem);
+    TAuthOptions oldAllowed;
+    oldAllowed.AllowOldPasswords = true;
     const std::string caching = "caching_sha2_password";
     const std::string sha256 = "sha256_password";
     const std::string native = "mysql_native_password";
@@ -149,18 +191,31 @@ void LoginTest::pluginRounds_data() {
     QTest::newRow("caching_sha2: fast path")
             << QString::fromStdString(caching) << false << int(kUpperPluginAuth) << std::string("p")
             << Script{client(pluginLogin(kPluginFlags, kSha256OfP, caching)),
-                      server(moreData("\x03")), server(Fake::ok())};
+                      server(moreData("\x03")), server(Fake::ok())}
+            << TAuthOptions();
     QTest::newRow("caching_sha2: empty password")
             << QString::fromStdString(caching) << false << int(kUpperPluginAuth) << std::string()
-            << Script{client(pluginLogin(kPluginFlags, "", caching)), server(Fake::ok())};
-    QTest::newRow("caching_sha2: full path, the key asked for")
+            << Script{client(pluginLogin(kPluginFlags, "", caching)), server(Fake::ok())}
+            << TAuthOptions();
+    QTest::newRow("caching_sha2: full path, the server's key allowed")
             << QString::fromStdString(caching) << false << int(kUpperPluginAuth) << std::string("p")
             << Script{client(pluginLogin(kPluginFlags, kSha256OfP, caching)),
                       server(moreData("\x04")),
                       client("\x02"),
                       server(moreData(pem)),
                       {Turn::Encrypted, kRsaPlainOfP},
-                      server(Fake::ok())};
+                      server(Fake::ok())}
+            << serverKeyAllowed;
+    // The key is asked for and compared; the password goes to the pinned key.
+    QTest::newRow("caching_sha2: full path, the key pinned")
+            << QString::fromStdString(caching) << false << int(kUpperPluginAuth) << std::string("p")
+            << Script{client(pluginLogin(kPluginFlags, kSha256OfP, caching)),
+                      server(moreData("\x04")),
+                      client("\x02"),
+                      server(moreData(pem)),
+                      {Turn::Encrypted, kRsaPlainOfP},
+                      server(Fake::ok())}
+            << keyPinned;
     QTest::newRow("caching_sha2: full path over TLS")
             << QString::fromStdString(caching) << true << int(kUpperPluginAuth) << std::string("p")
             << Script{client(tlsRequest),
@@ -168,19 +223,22 @@ void LoginTest::pluginRounds_data() {
                       client(pluginLogin(tlsFlags, kSha256OfP, caching)),
                       server(moreData("\x04")),
                       client(std::string("p\0", 2)),
-                      server(Fake::ok())};
-    QTest::newRow("sha256_password: the key asked for")
+                      server(Fake::ok())}
+            << TAuthOptions();
+    QTest::newRow("sha256_password: the key pinned")
             << QString::fromStdString(sha256) << false << int(kUpperPluginAuth) << std::string("p")
             << Script{client(pluginLogin(kPluginFlags, "\x01", sha256)),
                       server(moreData(pem)),
                       {Turn::Encrypted, kRsaPlainOfP},
-                      server(Fake::ok())};
+                      server(Fake::ok())}
+            << keyPinned;
     QTest::newRow("sha256_password over TLS")
             << QString::fromStdString(sha256) << true << int(kUpperPluginAuth) << std::string("p")
             << Script{client(tlsRequest),
                       {Turn::Tls, {}},
                       client(pluginLogin(tlsFlags, std::string("p\0", 2), sha256)),
-                      server(Fake::ok())};
+                      server(Fake::ok())}
+            << TAuthOptions();
     const std::string longPassword(300, 'x');
     const uint32_t codedFlags = tlsFlags | CLIENT_PLUGIN_AUTH_LENENC_CLIENT_DATA;
     QTest::newRow("sha256_password over TLS, a length-coded answer")
@@ -190,31 +248,36 @@ void LoginTest::pluginRounds_data() {
                       {Turn::Tls, {}},
                       client(head41(codedFlags) + "u" + '\0' + "\xFC" + le(301, 2) + longPassword +
                              '\0' + sha256 + '\0'),
-                      server(Fake::ok())};
+                      server(Fake::ok())}
+            << TAuthOptions();
 
     QTest::newRow("switch to mysql_native_password")
             << QString::fromStdString(caching) << false << int(kUpperPluginAuth) << std::string("p")
             << Script{client(pluginLogin(kPluginFlags, kSha256OfP, caching)),
                       server(switchTo(native, kNewScramble + '\0')),
-                      client(bytesOf(SecureScramble(kNewScramble, "p"))), server(Fake::ok())};
+                      client(bytesOf(SecureScramble(kNewScramble, "p"))), server(Fake::ok())}
+            << TAuthOptions();
     QTest::newRow("switch to mysql_old_password")
             << QString::fromStdString(native) << false << int(kUpperPluginAuth)
             << std::string("old-secret")
             << Script{client(pluginLogin(kPluginFlags,
                                          bytesOf(SecureScramble(kScramble, "old-secret")), native)),
                       server(switchTo("mysql_old_password", kScramble + '\0')),
-                      client(std::string("]AKJREIB\0", 9)), server(Fake::ok())};
+                      client(std::string("]AKJREIB\0", 9)), server(Fake::ok())}
+            << oldAllowed;
     QTest::newRow("switch to client_ed25519")
             << QString::fromStdString(native) << false << int(kUpperPluginAuth)
             << std::string("secret")
             << Script{client(pluginLogin(kPluginFlags, bytesOf(SecureScramble(kScramble, "secret")),
                                          native)),
                       server(switchTo("client_ed25519", kNonce)), client(kEd25519OfSecret),
-                      server(Fake::ok())};
+                      server(Fake::ok())}
+            << TAuthOptions();
     QTest::newRow("switch to caching_sha2_password")
             << QString::fromStdString(native) << false << int(kUpperPluginAuth) << std::string("p")
             << Script{client(nativeLogin), server(switchTo(caching, kScramble + '\0')),
-                      client(kSha256OfP), server(moreData("\x03")), server(Fake::ok())};
+                      client(kSha256OfP), server(moreData("\x03")), server(Fake::ok())}
+            << TAuthOptions();
     QTest::newRow("switch to sha256_password")
             << QString::fromStdString(native) << false << int(kUpperPluginAuth) << std::string("p")
             << Script{client(nativeLogin),
@@ -222,18 +285,21 @@ void LoginTest::pluginRounds_data() {
                       client("\x01"),
                       server(moreData(pem)),
                       {Turn::Encrypted, kRsaPlainOfP},
-                      server(Fake::ok())};
+                      server(Fake::ok())}
+            << serverKeyAllowed;
     // The greeting names a plugin this library does not have: the 4.1
     // answer goes first, as the native plugin.
     QTest::newRow("greeting names an unknown plugin")
             << QStringLiteral("auth_gssapi_client") << false << int(kUpperPluginAuth)
-            << std::string("p") << Script{client(nativeLogin), server(Fake::ok())};
+            << std::string("p") << Script{client(nativeLogin), server(Fake::ok())}
+            << TAuthOptions();
     QTest::newRow("single-byte switch to the pre-4.1 answer")
             << QString::fromStdString(native) << false << int(kUpperPluginAuth)
             << std::string("old-secret")
             << Script{client(pluginLogin(kPluginFlags,
                                          bytesOf(SecureScramble(kScramble, "old-secret")), native)),
-                      server("\xFE"), client(std::string("]AKJREIB\0", 9)), server(Fake::ok())};
+                      server("\xFE"), client(std::string("]AKJREIB\0", 9)), server(Fake::ok())}
+            << oldAllowed;
 }
 
 void LoginTest::pluginRounds() {
@@ -242,6 +308,7 @@ void LoginTest::pluginRounds() {
     QFETCH(int, upper);
     QFETCH(std::string, password);
     QFETCH(Script, script);
+    QFETCH(TAuthOptions, options);
     Fake::Greeting g;
     g.plugin = greetingPlugin.toStdString();
     g.upperCapabilities = uint16_t(upper);
@@ -252,6 +319,7 @@ void LoginTest::pluginRounds() {
     fake.start();
     TMysqlClient client;
     aimAtFake(client, fake, password);
+    client.SetAuthOptions(options);
     QVERIFY2(client.Connect(), client.ErrorText().c_str());
     QCOMPARE(client.Encrypted(), tls);
     QVERIFY2(fake.finish(), fake.error().c_str());
@@ -274,6 +342,168 @@ void LoginTest::pluginRounds() {
     // Each packet numbered on from the one before.
     for (size_t i = 1; i < fake.receivedSequences().size(); ++i)
         QVERIFY(fake.receivedSequences()[i] > fake.receivedSequences()[i - 1]);
+}
+
+void LoginTest::passwordWithheld_data() {
+    QTest::addColumn<QString>("greetingPlugin");
+    QTest::addColumn<QString>("version");
+    QTest::addColumn<bool>("secureConnection");
+    QTest::addColumn<Script>("script");
+    QTest::addColumn<TAuthOptions>("options");
+    QTest::addColumn<TAuthRefusal>("refusal");
+    QTest::addColumn<QString>("text");
+    const std::string pem = Fake::rsaPublicKeyPem();
+    const std::string caching = "caching_sha2_password";
+    const std::string sha256 = "sha256_password";
+    const std::string native = "mysql_native_password";
+    const QString modern = QStringLiteral("8.0.36");
+    const QString refusedKey = QStringLiteral(
+            "Authentication plugin '%1' reported error: no TLS, and the password would go to a "
+            "key the server sends: set ServerPublicKey or AllowServerPublicKey, or use TLS");
+    const QString refusedOld = QStringLiteral(
+            "Authentication plugin 'mysql_old_password' reported error: the server asks for the "
+            "pre-4.1 password scramble, which is unsalted and can be broken; allow it with "
+            "OldPasswords");
+    const std::string nativeLogin =
+            pluginLogin(kPluginFlags, bytesOf(SecureScramble(kScramble, "p")), native);
+
+    // A server without TLS that wants the full path and hands out its own
+    // key unasked.
+    QTest::newRow("caching_sha2 full path, no key to trust")
+            << QString::fromStdString(caching) << modern << true
+            << Script{client(pluginLogin(kPluginFlags, kSha256OfP, caching)),
+                      server(moreData("\x04")), server(moreData(pem))}
+            << TAuthOptions() << TAuthRefusal::ServerKey << refusedKey.arg(caching.c_str());
+    QTest::newRow("sha256_password in the greeting, no key to trust")
+            << QString::fromStdString(sha256) << modern << true << Script{} << TAuthOptions()
+            << TAuthRefusal::ServerKey << refusedKey.arg(sha256.c_str());
+    QTest::newRow("switch to sha256_password, no key to trust")
+            << QString::fromStdString(native) << modern << true
+            << Script{client(nativeLogin), server(switchTo(sha256, kScramble + '\0')),
+                      server(moreData(pem))}
+            << TAuthOptions() << TAuthRefusal::ServerKey << refusedKey.arg(sha256.c_str());
+    TAuthOptions otherKey;
+    otherKey.ServerPublicKeyFile = pinnedKeyFile(otherPublicKeyPem());
+    QTest::newRow("the server's key is not the pinned one")
+            << QString::fromStdString(caching) << modern << true
+            << Script{client(pluginLogin(kPluginFlags, kSha256OfP, caching)),
+                      server(moreData("\x04")), client("\x02"), server(moreData(pem))}
+            << otherKey << TAuthRefusal::ServerKey
+            << QStringLiteral("Authentication plugin 'caching_sha2_password' reported error: "
+                              "the server's public key is not the one in '%1'")
+                       .arg(QString::fromStdString(otherKey.ServerPublicKeyFile));
+    TAuthOptions missingKey;
+    missingKey.ServerPublicKeyFile = "/nonexistent/server-key.pem";
+    QTest::newRow("the pinned key file cannot be read")
+            << QString::fromStdString(caching) << modern << true
+            << Script{client(pluginLogin(kPluginFlags, kSha256OfP, caching)),
+                      server(moreData("\x04")), client("\x02"), server(moreData(pem))}
+            << missingKey << TAuthRefusal::ServerKey
+            << QStringLiteral("Authentication plugin 'caching_sha2_password' reported error: "
+                              "cannot read the server's public key file "
+                              "'/nonexistent/server-key.pem'");
+    // A server of 4.1 or later asks for the pre-4.1 scramble.
+    QTest::newRow("switch to mysql_old_password")
+            << QString::fromStdString(native) << modern << true
+            << Script{client(nativeLogin), server(switchTo("mysql_old_password", kScramble + '\0'))}
+            << TAuthOptions() << TAuthRefusal::OldScramble << refusedOld;
+    QTest::newRow("the single-byte switch")
+            << QString::fromStdString(native) << modern << true
+            << Script{client(nativeLogin), server("\xFE")} << TAuthOptions()
+            << TAuthRefusal::OldScramble << refusedOld;
+    QTest::newRow("the greeting names mysql_old_password")
+            << QStringLiteral("mysql_old_password") << modern << true
+            << Script{client(nativeLogin), server(switchTo("mysql_old_password", kScramble + '\0'))}
+            << TAuthOptions() << TAuthRefusal::OldScramble << refusedOld;
+    QTest::newRow("a 5.x greeting without the 4.1 answer")
+            << QString() << QStringLiteral("5.7.44") << false << Script{} << TAuthOptions()
+            << TAuthRefusal::OldScramble << refusedOld;
+}
+
+void LoginTest::passwordWithheld() {
+    QFETCH(QString, greetingPlugin);
+    QFETCH(QString, version);
+    QFETCH(bool, secureConnection);
+    QFETCH(Script, script);
+    QFETCH(TAuthOptions, options);
+    QFETCH(TAuthRefusal, refusal);
+    QFETCH(QString, text);
+    Fake::Greeting g;
+    g.version = version.toStdString();
+    if (!greetingPlugin.isEmpty()) {
+        g.plugin = greetingPlugin.toStdString();
+        g.upperCapabilities = kUpperPluginAuth;
+    }
+    if (!secureConnection)
+        g.capabilities &= uint16_t(~CLIENT_SECURE_CONNECTION);
+    Fake fake;
+    play(fake, g, script);
+    fake.stall(3000);
+    fake.start();
+    TMysqlClient client;
+    aimAtFake(client, fake, "p");
+    client.SetAuthOptions(options);
+    QVERIFY(!client.Connect());
+    QCOMPARE(client.ErrorCode(), 2061);
+    QCOMPARE(QString::fromStdString(client.ErrorText()), text);
+    QCOMPARE(client.AuthRefusal(), refusal);
+    QVERIFY(!client.Connected());
+    fake.finish();
+    QVERIFY(!fake.stallRanOut());
+    // The client sent what the script expects and then nothing: no answer
+    // made of the password, no password encrypted to any key.
+    std::vector<std::string> expected;
+    for (const Turn& turn : script) {
+        if (turn.who == Turn::Client)
+            expected.push_back(turn.bytes);
+    }
+    QCOMPARE(fake.received().size(), expected.size());
+    for (size_t i = 0; i < expected.size(); ++i)
+        QCOMPARE(q(fake.received()[i]).toHex(' '), q(expected[i]).toHex(' '));
+    QCOMPARE(fake.bytesDuringStall(), size_t(0));
+}
+
+void LoginTest::verifyCaWithoutCaFileIsRefused() {
+    // Refused before any connection is tried: nothing listens on the port,
+    // which would otherwise give 2003.
+    TMysqlClient client;
+    client.SetHost("127.0.0.1");
+    client.SetPort(1);
+    client.SetUser("u");
+    client.SetPassword("p");
+    client.SetReconnect(false);
+    client.SetTlsOptions({TTlsMode::VerifyCa, {}});
+    QVERIFY(!client.Connect());
+    QCOMPARE(client.ErrorCode(), 2026);
+    QCOMPARE(client.ErrorText(), std::string("SSL connection error: verify-ca needs a CA file "
+                                             "(CAFile), and none is set"));
+    QCOMPARE(client.TlsFailure(), TTlsFailure::NoCaFile);
+    // verify-identity may use the system's authorities, since it checks the
+    // name: it goes as far as the connection.
+    client.SetTlsOptions({TTlsMode::VerifyIdentity, {}});
+    QVERIFY(!client.Connect());
+    QCOMPARE(client.ErrorCode(), 2003);
+}
+
+void LoginTest::oldTlsServerIsNamed() {
+    // A server that speaks TLS 1.1 at most, under the default mode.
+    Fake::Greeting g;
+    g.capabilities = kOffersTls;
+    Fake fake;
+    fake.writePacket(0, Fake::greeting(g)).readPacket().startTls(Fake::TlsVersions::UpTo11);
+    fake.start();
+    TMysqlClient client;
+    aimAtFake(client, fake, "p");
+    QVERIFY(!client.Connect());
+    QCOMPARE(client.ErrorCode(), 2026);
+    QCOMPARE(client.TlsFailure(), TTlsFailure::OldProtocol);
+    QVERIFY2(client.ErrorText().find("the server speaks only TLS versions older than 1.2") !=
+                     std::string::npos,
+             client.ErrorText().c_str());
+    QVERIFY(!client.Connected());
+    fake.finish();
+    // Only the request for TLS went out: no login in clear after it.
+    QCOMPARE(fake.received().size(), size_t(1));
 }
 
 void LoginTest::unknownPlugin() {
@@ -343,6 +573,11 @@ void LoginTest::brokenRounds() {
     fake.start();
     TMysqlClient client;
     aimAtFake(client, fake, "p");
+    // The rounds break whatever the login is allowed to answer.
+    TAuthOptions options;
+    options.AllowServerPublicKey = true;
+    options.AllowOldPasswords = true;
+    client.SetAuthOptions(options);
     QVERIFY(!client.Connect());
     QCOMPARE(client.ErrorCode(), error);
     QCOMPARE(QString::fromStdString(client.ErrorText()), text);
@@ -370,7 +605,7 @@ void LoginTest::tlsRefused_data() {
             << QStringLiteral(
                        "SSL connection error: cannot read the CA file '/nonexistent/ca.pem'");
     QTest::newRow("a self-signed certificate")
-            << true << TTlsMode::VerifyCa << QString() << TTlsFailure::Certificate
+            << true << TTlsMode::VerifyIdentity << QString() << TTlsFailure::Certificate
             << QStringLiteral("SSL connection error: self-signed certificate");
     QTest::newRow("the server breaks the handshake off")
             << true << TTlsMode::Required << QString() << TTlsFailure::Handshake

@@ -171,8 +171,8 @@ FakeMysqlServer& FakeMysqlServer::close() {
     return *this;
 }
 
-FakeMysqlServer& FakeMysqlServer::startTls() {
-    m_steps.push_back({Step::StartTls, {}});
+FakeMysqlServer& FakeMysqlServer::startTls(TlsVersions versions) {
+    m_steps.push_back({Step::StartTls, {}, 0, versions});
     return *this;
 }
 
@@ -282,6 +282,12 @@ void FakeMysqlServer::runScript(int fd) {
         case Step::StartTls: {
             m_tls = std::make_unique<Tls>();
             m_tls->ssl = SSL_new(serverContext());
+            if (step.versions == TlsVersions::UpTo11) {
+                // TLS 1.1 needs the lowest security level of OpenSSL 3.
+                SSL_set_security_level(m_tls->ssl, 0);
+                SSL_set_min_proto_version(m_tls->ssl, TLS1_VERSION);
+                SSL_set_max_proto_version(m_tls->ssl, TLS1_1_VERSION);
+            }
             SSL_set_fd(m_tls->ssl, fd);
             if (SSL_accept(m_tls->ssl) != 1) {
                 m_error = "TLS handshake with the client failed";

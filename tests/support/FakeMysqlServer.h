@@ -50,8 +50,10 @@ public:
     // Closes the connection.
     FakeMysqlServer& close();
     // Accepts TLS on the connection (a self-signed certificate for
-    // 127.0.0.1); the steps after it read and write through it.
-    FakeMysqlServer& startTls();
+    // 127.0.0.1); the steps after it read and write through it. UpTo11
+    // plays an old server that speaks TLS 1.0 and 1.1 only.
+    enum class TlsVersions { Current, UpTo11 };
+    FakeMysqlServer& startTls(TlsVersions versions = TlsVersions::Current);
     // Falls silent: neither reads nor writes until the client closes the
     // connection, finish() is called or limitMs pass, then closes it. The
     // limit is the watchdog of a test whose client would wait for ever: the
@@ -119,6 +121,7 @@ private:
         enum Kind { Write, ReadPacket, ReadCompressed, Close, Stall, StartTls } kind;
         std::string bytes;
         int limitMs = 0;
+        TlsVersions versions = TlsVersions::Current;
     };
     void run();
     int acceptClient(bool first);

@@ -16,6 +16,7 @@ class ConnectionSecurityTest : public QObject {
 private slots:
     void keywords_data();
     void keywords();
+    void optionsFromSettings();
     void captionsFollowTheModes();
     void encryptionLines();
     void failureLines_data();
@@ -24,32 +25,69 @@ private slots:
 
 void ConnectionSecurityTest::keywords_data() {
     QTest::addColumn<QString>("word");
-    QTest::addColumn<TTlsMode>("mode");
+    QTest::addColumn<int>("mode"); // -1: no mode
     QTest::addColumn<QString>("written");
-    QTest::newRow("off") << QStringLiteral("off") << TTlsMode::Off << QStringLiteral("off");
-    QTest::newRow("preferred") << QStringLiteral("preferred") << TTlsMode::Preferred
-                               << QStringLiteral("preferred");
-    QTest::newRow("required") << QStringLiteral("required") << TTlsMode::Required
-                              << QStringLiteral("required");
-    QTest::newRow("verify-ca") << QStringLiteral("verify-ca") << TTlsMode::VerifyCa
-                               << QStringLiteral("verify-ca");
-    QTest::newRow("verify-identity")
-            << QStringLiteral("verify-identity") << TTlsMode::VerifyIdentity
-            << QStringLiteral("verify-identity");
-    QTest::newRow("letter case") << QStringLiteral("Verify-CA") << TTlsMode::VerifyCa
-                                 << QStringLiteral("verify-ca");
-    // A word that names no mode falls back to the default, never to "off".
-    QTest::newRow("unknown word") << QStringLiteral("yes") << TTlsMode::Preferred
-                                  << QStringLiteral("preferred");
-    QTest::newRow("empty") << QString() << TTlsMode::Preferred << QStringLiteral("preferred");
+    const auto row = [](const char* name, const char* word, int mode, const char* written) {
+        QTest::newRow(name) << QString::fromLatin1(word) << mode << QString::fromLatin1(written);
+    };
+    row("off", "off", int(TTlsMode::Off), "off");
+    row("preferred", "preferred", int(TTlsMode::Preferred), "preferred");
+    row("required", "required", int(TTlsMode::Required), "required");
+    row("verify-ca", "verify-ca", int(TTlsMode::VerifyCa), "verify-ca");
+    row("verify-identity", "verify-identity", int(TTlsMode::VerifyIdentity), "verify-identity");
+    // The spellings of other MySQL clients, in any letter case.
+    row("letter case", "Verify-CA", int(TTlsMode::VerifyCa), "verify-ca");
+    row("underscore", "VERIFY_IDENTITY", int(TTlsMode::VerifyIdentity), "verify-identity");
+    row("DISABLED", "DISABLED", int(TTlsMode::Off), "off");
+    row("REQUIRED", "REQUIRED", int(TTlsMode::Required), "required");
+    row("blanks around", " preferred ", int(TTlsMode::Preferred), "preferred");
+    // A word that names no mode is no mode at all: never the default, never
+    // "off".
+    row("unknown word", "yes", -1, "");
+    row("a near miss", "verify", -1, "");
+    row("empty", "", -1, "");
 }
 
 void ConnectionSecurityTest::keywords() {
     QFETCH(QString, word);
-    QFETCH(TTlsMode, mode);
+    QFETCH(int, mode);
     QFETCH(QString, written);
-    QCOMPARE(security::modeFromKeyword(word), mode);
-    QCOMPARE(security::modeKeyword(mode), written);
+    const std::optional<TTlsMode> parsed = security::parseMode(word);
+    QCOMPARE(parsed ? int(*parsed) : -1, mode);
+    if (parsed)
+        QCOMPARE(security::modeKeyword(*parsed), written);
+}
+
+void ConnectionSecurityTest::optionsFromSettings() {
+    security::ConnectionSettings settings;
+    settings.mode = QStringLiteral("VERIFY_CA");
+    settings.caFile = QStringLiteral("/etc/ca.pem");
+    settings.serverPublicKey = QStringLiteral("/etc/server-key.pem");
+    settings.allowServerPublicKey = true;
+    settings.oldPasswords = true;
+    security::ConnectionOptions options = security::connectionOptions(settings);
+    QVERIFY(options.refusal.isEmpty());
+    QCOMPARE(options.tls.Mode, TTlsMode::VerifyCa);
+    QCOMPARE(options.tls.CaFile, std::string("/etc/ca.pem"));
+    QCOMPARE(options.auth.ServerPublicKeyFile, std::string("/etc/server-key.pem"));
+    QVERIFY(options.auth.AllowServerPublicKey);
+    QVERIFY(options.auth.AllowOldPasswords);
+    QVERIFY(options.notes.isEmpty());
+
+    // A CA file that the mode does not use is said so.
+    for (const char* mode : {"preferred", "required"}) {
+        settings.mode = QLatin1String(mode);
+        options = security::connectionOptions(settings);
+        QCOMPARE(options.notes,
+                 QStringList{QStringLiteral("Файл CA \"/etc/ca.pem\" не используется: в режиме "
+                                            "%1 сертификат сервера не проверяется.")
+                                     .arg(QLatin1String(mode))});
+    }
+
+    // A mode that does not exist refuses, naming the word.
+    settings.mode = QStringLiteral("verify-all");
+    options = security::connectionOptions(settings);
+    QVERIFY(options.refusal.contains(QStringLiteral("\"verify-all\"")));
 }
 
 void ConnectionSecurityTest::captionsFollowTheModes() {
