@@ -40,6 +40,9 @@ Settings nonDefaultSettings() {
     s.cheatMoney = QStringLiteral("2000000000");
     s.tlsMode = QStringLiteral("verify-identity");
     s.tlsCaFile = QStringLiteral("/home/админ/certs/ca.pem");
+    s.tlsServerPublicKey = QStringLiteral("/home/админ/certs/server-key.pem");
+    s.tlsAllowServerPublicKey = true;
+    s.oldPasswords = true;
     s.remember = true;
     return s;
 }
@@ -81,6 +84,9 @@ void SettingsTest::missingFileGivesDefaultsAndIsNotCreated() {
     QCOMPARE(loaded.cheatMoney, QStringLiteral("1000000000"));
     QCOMPARE(loaded.tlsMode, QStringLiteral("preferred"));
     QCOMPARE(loaded.tlsCaFile, QString());
+    QCOMPARE(loaded.tlsServerPublicKey, QString());
+    QVERIFY(!loaded.tlsAllowServerPublicKey);
+    QVERIFY(!loaded.oldPasswords);
     QVERIFY(!loaded.remember);
 
     QVERIFY(saveSettings(dir.path(), loaded));
@@ -108,10 +114,14 @@ void SettingsTest::switchWords() {
     QFETCH(bool, on);
     QTemporaryDir dir;
     writeAll(settingsFilePath(dir.path()),
-             "[server]\nautologin=" + word + "\n[export]\nUTF-8=" + word + "\n");
+             "[server]\nautologin=" + word + "\n[export]\nUTF-8=" + word +
+                     "\n[TLS]\nAllowServerPublicKey=" + word + "\n[Login]\nOldPasswords=" + word +
+                     "\n");
     const Settings loaded = loadSettings(dir.path());
     QCOMPARE(loaded.autoLogin, on);
     QCOMPARE(loaded.exportUtf8, on);
+    QCOMPARE(loaded.tlsAllowServerPublicKey, on);
+    QCOMPARE(loaded.oldPasswords, on);
     QVERIFY(loaded.remember);
 }
 
@@ -175,7 +185,11 @@ void SettingsTest::newFileHasSectionsInOrderAndOwnerOnlyMode() {
                                                               "CheatMoney=1000000000\n"
                                                               "[TLS]\n"
                                                               "Mode=preferred\n"
-                                                              "CAFile=\n"));
+                                                              "CAFile=\n"
+                                                              "ServerPublicKey=\n"
+                                                              "AllowServerPublicKey=Off\n"
+                                                              "[Login]\n"
+                                                              "OldPasswords=Off\n"));
     QCOMPARE(QFileInfo(path).permissions() & ~(QFile::ReadUser | QFile::WriteUser),
              QFile::ReadOwner | QFile::WriteOwner);
 }

@@ -31,6 +31,8 @@ QStringList comboItems(GuiDriver& gui, const QString& name) {
 
 enum class Outcome { Encrypted, Clear, Refused };
 
+using SettingsMap = QMap<QString, QString>;
+
 // The log's line after a connect over TLS; the version and the cipher are
 // what the server and the client agreed on.
 const QRegularExpression
@@ -60,6 +62,8 @@ private slots:
     void connectWithEachTlsMode();
     void tlsSettingsWrittenAndReadBack();
     void rejectedCertificateAtStartUp();
+    void settingsDecideHowToConnect_data();
+    void settingsDecideHowToConnect();
 
 private:
     TestServer m_server;
@@ -301,6 +305,96 @@ void ConnectionTest::rejectedCertificateAtStartUp() {
     QVERIFY(!gui.find<QCheckBox>(QStringLiteral("dxCheckbox1"))->isChecked());
     QVERIFY(!gui.find<QCheckBox>(QStringLiteral("dxCheckbox2"))->isChecked());
     QVERIFY(gui.dialogs.boxes().isEmpty());
+}
+
+void ConnectionTest::settingsDecideHowToConnect_data() {
+    // The settings file's words, connected at start-up; the log's lines
+    // (a line given as "^..." is a pattern), and whether the login reached
+    // the server.
+    QTest::addColumn<SettingsMap>("settings");
+    QTest::addColumn<QStringList>("lines");
+    // Whether the login may reach the server (where it must not, nothing of
+    // it may).
+    QTest::addColumn<bool>("reachesServer");
+    QTest::addColumn<QString>("box");
+    const QString connected = QStringLiteral("^Подключиние к .* выполнено!$");
+    const QString user = QStringLiteral("^Пользователь : .*\\.$");
+    const QString found = QStringLiteral("^Найдено баз данных: \\d+$");
+    const QString refused = QStringLiteral("Подключиние НЕВОЗМОЖНО!!!");
+    const QString unknown =
+            QStringLiteral("Неизвестный режим шифрования \"verify-all\" ([TLS] Mode): "
+                           "подключение не выполнено. Допустимые значения: off, preferred, "
+                           "required, verify-ca, verify-identity.");
+    QTest::newRow("a mode that does not exist")
+            << SettingsMap{{"TLS/Mode", "verify-all"}}
+            << QStringList{refused, unknown} << false
+            << QStringLiteral("error|Подключение|") + unknown;
+    QTest::newRow("another client's spelling")
+            << SettingsMap{{"TLS/Mode", "VERIFY_IDENTITY"},
+                                      {"TLS/CAFile", m_server.tlsCa}}
+            << QStringList{connected, user, kEncryptedLine.pattern(), found} << true << QString();
+    QTest::newRow("a CA file the mode does not use")
+            << SettingsMap{{"TLS/Mode", "required"}, {"TLS/CAFile", m_server.tlsCa}}
+            << QStringList{QStringLiteral("Файл CA \"%1\" не используется: в режиме required "
+                                          "сертификат сервера не проверяется.")
+                                   .arg(m_server.tlsCa),
+                           connected, user, kEncryptedLine.pattern(), found}
+            << true << QString();
+    QTest::newRow("verify-ca without a CA file")
+            << SettingsMap{{"TLS/Mode", "verify-ca"}}
+            << QStringList{refused,
+                           QStringLiteral("Режим verify-ca требует файла сертификатов CA ([TLS] "
+                                          "CAFile), а он не задан: без него подошёл бы любой "
+                                          "публичный сертификат для любого имени.")}
+            << false << QString();
+    const SettingsMap oldUser = {{"server/user", m_server.oldUser},
+                                            {"server/password", m_server.oldPassword}};
+    QTest::newRow("a pre-4.1 password, not allowed")
+            << oldUser
+            << QStringList{refused,
+                           QStringLiteral("Сервер запросил пароль в формате до MySQL 4.1: он не "
+                                          "защищён и легко подбирается, поэтому не отправлен. "
+                                          "Разрешить его можно параметром [Login] "
+                                          "OldPasswords=On.")}
+            << true << QString();
+    SettingsMap oldAllowed = oldUser;
+    oldAllowed.insert(QStringLiteral("Login/OldPasswords"), QStringLiteral("On"));
+    QTest::newRow("a pre-4.1 password, allowed")
+            << oldAllowed << QStringList{connected, user, kEncryptedLine.pattern(), found} << true
+            << QString();
+}
+
+void ConnectionTest::settingsDecideHowToConnect() {
+    QFETCH(SettingsMap, settings);
+    QFETCH(QStringList, lines);
+    QFETCH(bool, reachesServer);
+    QFETCH(QString, box);
+    ServerLog log(m_server.generalLog);
+    GuiDriver gui;
+    // The window's own mode unless the case sets one.
+    if (!settings.contains(QStringLiteral("TLS/Mode")))
+        settings.insert(QStringLiteral("TLS/Mode"), QStringLiteral("preferred"));
+    gui.writeSettings(GuiDriver::settingsFor(m_server, settings));
+    gui.start();
+    const QStringList shown = logLines(gui);
+    QCOMPARE(shown.size(), lines.size());
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (lines[i].startsWith(u'^'))
+            QVERIFY2(QRegularExpression(lines[i]).match(shown[i]).hasMatch(),
+                     qPrintable(shown[i]));
+        else
+            QCOMPARE(shown[i], lines[i]);
+    }
+    if (!reachesServer)
+        QVERIFY(log.commandsSinceMark().filter(QRegularExpression("^Connect\t")).isEmpty());
+    QCOMPARE(gui.dialogs.describe(), box.isEmpty() ? QStringList() : QStringList{box});
+    if (settings.value(QStringLiteral("TLS/Mode")) == QLatin1String("verify-all")) {
+        // The word is shown as it stands, and kept when the settings are saved.
+        QCOMPARE(gui.find<QComboBox>(QStringLiteral("tlsModeCombo"))->currentText(),
+                 QStringLiteral("Неизвестный режим \"verify-all\""));
+        gui.stop();
+        QVERIFY(readFile(gui.settingsPath()).contains("\nMode=verify-all\n"));
+    }
 }
 
 QTEST_MAIN(ConnectionTest)
