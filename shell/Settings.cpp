@@ -45,6 +45,11 @@ const TextKey kEncryptionKeys[] = {
         {"TLS", "ServerPublicKey", &Settings::tlsServerPublicKey},
 };
 
+// Written last.
+const TextKey kSchemaKeys[] = {
+        {"Schema", "Family", &Settings::schemaFamily},
+};
+
 struct SwitchKey {
     const char* section;
     const char* key;
@@ -132,6 +137,7 @@ Settings loadSettings(const QString& directory) {
     readTexts(file, kInterfaceKeys, settings);
     readTexts(file, kEncryptionKeys, settings);
     readSwitches(file, kLoginSwitches, settings);
+    readTexts(file, kSchemaKeys, settings);
     return settings;
 }
 
@@ -146,5 +152,6 @@ bool saveSettings(const QString& directory, const Settings& settings) {
     writeTexts(file, kInterfaceKeys, settings);
     writeOptionalTexts(file, kEncryptionKeys, settings);
     writeOptionalSwitches(file, kLoginSwitches, settings);
+    writeOptionalTexts(file, kSchemaKeys, settings);
     return file.flush();
 }

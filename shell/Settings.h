@@ -34,6 +34,9 @@ struct Settings {
     QString tlsServerPublicKey;
     bool tlsAllowServerPublicKey = false;
     bool oldPasswords = false;
+    // The game-server schema family of the databases ("auto": each
+    // database's own, read from its tables), in a section of its own.
+    QString schemaFamily = QStringLiteral("auto");
     // "Запомнить все параметры": checked when the file existed at start-up;
     // the settings are written at exit only while it is checked.
     bool remember = false;

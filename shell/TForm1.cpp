@@ -14,6 +14,7 @@
 #include "characters/CharactersPage.h"
 #include "connection/ConnectionPage.h"
 #include "realm/RealmPage.h"
+#include "schema/Schemas.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -194,6 +195,7 @@ void TForm1::applySettings(const Settings& settings) {
     m_settingsPanel->lowLevelEdit()->setText(settings.lowLevel);
     m_settingsPanel->cheatMoneyEdit()->setText(settings.cheatMoney);
     m_settingsPanel->setConnectionSettings(connectionSettingsOf(settings));
+    applySchemaFamily(settings.schemaFamily);
 }
 
 Settings TForm1::currentSettings() const {
@@ -220,8 +222,20 @@ Settings TForm1::currentSettings() const {
     settings.tlsServerPublicKey = connection.serverPublicKey;
     settings.tlsAllowServerPublicKey = connection.allowServerPublicKey;
     settings.oldPasswords = connection.oldPasswords;
+    settings.schemaFamily = m_schemaFamily;
     settings.remember = m_connectionPage->rememberBox()->isChecked();
     return settings;
+}
+
+void TForm1::applySchemaFamily(const QString& word) {
+    m_schemaFamily = word;
+    const std::optional<schema::Family> family = schema::familyFromKey(word);
+    m_context->schemas().setFamilyOverride(family);
+    if (!family && word.trimmed().compare(QLatin1String("auto"), Qt::CaseInsensitive) != 0)
+        m_connectionPage->appendLog(
+                QStringLiteral("Неизвестное семейство схем \"%1\" ([Schema] Family): схема каждой "
+                               "базы определяется по её таблицам.")
+                        .arg(word));
 }
 
 void TForm1::selectStartPage() {

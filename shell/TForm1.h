@@ -83,6 +83,8 @@ private:
     void buildConnectionPageExtras();
     void setUpJournal();
     void applySettings(const Settings& settings);
+    // [Schema] Family: a family set by hand, or "auto".
+    void applySchemaFamily(const QString& word);
     void selectStartPage();
     void applyWidthRules();
     void runShowAction(int pageIndex);
@@ -90,6 +92,8 @@ private:
     ProgramFolders m_folders;
     DialogService& m_dialogs;
     std::unique_ptr<QueryContext> m_context;
+    // [Schema] Family as the settings file has it.
+    QString m_schemaFamily = QStringLiteral("auto");
     QTabWidget* m_pageControl;
     ConnectionPage* m_connectionPage;
     BroadcastPage* m_broadcastPage;

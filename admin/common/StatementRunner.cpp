@@ -5,6 +5,7 @@
 #include "common/MessageTexts.h"
 #include "common/SqlQuoting.h"
 #include "journal/JournalText.h"
+#include "schema/Schemas.h"
 #include "uMysqlClient.h"
 
 #include <QDateTime>
@@ -12,7 +13,8 @@
 #include <string_view>
 
 QueryContext::QueryContext(DialogService& dialogs)
-    : m_dialogs(dialogs) {}
+    : m_dialogs(dialogs)
+    , m_schemas(std::make_unique<schema::Schemas>(*this)) {}
 
 QueryContext::~QueryContext() {
     m_result.reset();

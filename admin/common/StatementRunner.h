@@ -17,6 +17,10 @@ class TMysqlClient;
 class TMysqlResult;
 } // namespace mysql
 
+namespace schema {
+class Schemas;
+} // namespace schema
+
 // The four databases of the connection page, by role.
 enum class Database { Realmd, Mangos, Characters, Scriptdev2 };
 
@@ -40,6 +44,8 @@ public:
     bool hasSession() const { return m_session != nullptr; }
 
     DialogService& dialogs() { return m_dialogs; }
+    // What is known of the assigned databases' schemas.
+    schema::Schemas& schemas() { return *m_schemas; }
     BusyHost* busyHost() const { return m_busyHost; }
     void setBusyHost(BusyHost* host) { m_busyHost = host; }
 
@@ -116,6 +122,7 @@ private:
     void journalStatement(const QString& statement, const QDateTime& sentAt);
 
     DialogService& m_dialogs;
+    std::unique_ptr<schema::Schemas> m_schemas;
     std::unique_ptr<mysql::TMysqlClient> m_session;
     std::unique_ptr<mysql::TMysqlResult> m_result;
     bool m_success = false;

@@ -4,6 +4,7 @@
 #include "FramedPanel.h"
 #include "PlacedControls.h"
 #include "connection/ConnectionSecurity.h"
+#include "schema/Schemas.h"
 #include "uMysqlClient.h"
 
 #include <QCheckBox>
@@ -86,6 +87,15 @@ ConnectionPage::ConnectionPage(QueryContext& context, QWidget* parent)
 
     connect(m_connect, &QPushButton::clicked, this,
             [this] { m_context.guarded([this] { connectToServer(); }); });
+    // A database assigned anew is read for its schema at once.
+    for (QComboBox* combo : m_databases) {
+        const auto assigned = [this] {
+            m_context.guarded([this] { readAssignedSchemas(); });
+        };
+        connect(combo, &QComboBox::activated, this, assigned);
+        if (combo->lineEdit())
+            connect(combo->lineEdit(), &QLineEdit::editingFinished, this, assigned);
+    }
 }
 
 QComboBox* ConnectionPage::databaseCombo(Database database) const {
@@ -157,9 +167,17 @@ void ConnectionPage::connectToServer() {
         m_remember->setChecked(false);
     }
 
+    m_context.schemas().forget();
     if (!m_context.run(QStringLiteral("show databases;")))
         return;
     fillDatabaseCombos();
+    readAssignedSchemas();
+}
+
+void ConnectionPage::readAssignedSchemas() {
+    for (const schema::Role role :
+         {schema::Role::Login, schema::Role::Characters, schema::Role::World})
+        m_context.schemas().assigned(role);
 }
 
 void ConnectionPage::fillDatabaseCombos() {

@@ -53,6 +53,9 @@ public:
 
 private:
     void fillDatabaseCombos();
+    // The schemas of the databases assigned now, read where not yet read
+    // under their names.
+    void readAssignedSchemas();
 
     QueryContext& m_context;
     std::function<security::ConnectionSettings()> m_security;

@@ -54,8 +54,7 @@ Field perRealmLevel(const GmLevelSchema& gm, const QString& accountTable) {
     return Field::computed(
             QStringLiteral("coalesce((select %1 %2 and %3 = -1), (select max(%1) %2), 0)")
                     .arg(quoted(gm.level), rows, quoted(gm.realm)),
-            {gm.table + u'.' + gm.account, gm.table + u'.' + gm.level,
-             gm.table + u'.' + gm.realm});
+            {gm.table + u'.' + gm.account, gm.table + u'.' + gm.level, gm.table + u'.' + gm.realm});
 }
 
 void oldBans(LoginSchema& s) {
@@ -167,7 +166,8 @@ LoginSchema describe(Family family) {
         if (family == Family::TrinityCore) {
             s.gm = {QStringLiteral("account_access"), QStringLiteral("AccountID"),
                     QStringLiteral("SecurityLevel"), QStringLiteral("RealmID")};
-            a.sessionKeys = {QStringLiteral("session_key_auth"), QStringLiteral("session_key_bnet")};
+            a.sessionKeys = {QStringLiteral("session_key_auth"),
+                             QStringLiteral("session_key_bnet")};
         } else {
             s.gm = {QStringLiteral("account_access"), QStringLiteral("id"),
                     QStringLiteral("gmlevel"), QStringLiteral("RealmID")};
@@ -189,14 +189,43 @@ LoginSchema describe(Family family) {
 QList<Field*> fieldsOf(LoginSchema& s) {
     AccountSchema& a = s.account;
     RealmSchema& r = s.realms;
-    return {&a.id,           &a.username,     &a.shownHash,   &a.gmlevel,     &a.email,
-            &a.joindate,     &a.lastIp,       &a.failedLogins, &a.locked,     &a.lastLogin,
-            &a.activeRealm,  &a.expansion,    &a.locale,      &s.bans.account, &s.bans.bandate,
-            &s.bans.unbandate, &s.bans.bannedBy, &s.bans.reason, &s.bans.active, &s.ipBans.ip,
-            &s.ipBans.bandate, &s.ipBans.unbandate, &s.ipBans.bannedBy, &s.ipBans.reason, &r.id,
-            &r.name,         &r.address,      &r.port,        &r.icon,        &r.color,
-            &r.timezone,     &r.allowedSecurityLevel, &r.population, &r.flags,  &r.builds,
-            &r.localAddress, &r.localSubnetMask};
+    return {&a.id,
+            &a.username,
+            &a.shownHash,
+            &a.gmlevel,
+            &a.email,
+            &a.joindate,
+            &a.lastIp,
+            &a.failedLogins,
+            &a.locked,
+            &a.lastLogin,
+            &a.activeRealm,
+            &a.expansion,
+            &a.locale,
+            &s.bans.account,
+            &s.bans.bandate,
+            &s.bans.unbandate,
+            &s.bans.bannedBy,
+            &s.bans.reason,
+            &s.bans.active,
+            &s.ipBans.ip,
+            &s.ipBans.bandate,
+            &s.ipBans.unbandate,
+            &s.ipBans.bannedBy,
+            &s.ipBans.reason,
+            &r.id,
+            &r.name,
+            &r.address,
+            &r.port,
+            &r.icon,
+            &r.color,
+            &r.timezone,
+            &r.allowedSecurityLevel,
+            &r.population,
+            &r.flags,
+            &r.builds,
+            &r.localAddress,
+            &r.localSubnetMask};
 }
 
 bool has(const Catalog& catalog, const QString& mark) {

@@ -83,8 +83,9 @@ QByteArray verifier(const QByteArray& saltBytes, const QByteArray& username,
     Number x = newNumber(), g = newNumber(), n = newNumber(), v = newNumber();
     BIGNUM* prime = n.get();
     std::unique_ptr<BN_CTX, decltype(&BN_CTX_free)> context(BN_CTX_new(), &BN_CTX_free);
-    if (!context || !BN_bin2bn(reinterpret_cast<const unsigned char*>(xBytes.constData()),
-                               int(xBytes.size()), x.get()) ||
+    if (!context ||
+        !BN_bin2bn(reinterpret_cast<const unsigned char*>(xBytes.constData()), int(xBytes.size()),
+                   x.get()) ||
         !BN_set_word(g.get(), kGenerator) || !BN_hex2bn(&prime, kPrime) ||
         !BN_mod_exp(v.get(), g.get(), x.get(), n.get(), context.get()))
         throw std::runtime_error("the verifier cannot be computed");

@@ -45,7 +45,6 @@ struct BinaryRecord {
 };
 BinaryRecord binaryRecord(const QByteArray& saltBytes, const QByteArray& username,
                           const QString& password);
-bool matchesBinary(const BinaryRecord& stored, const QByteArray& username,
-                   const QString& password);
+bool matchesBinary(const BinaryRecord& stored, const QByteArray& username, const QString& password);
 
 } // namespace srp6

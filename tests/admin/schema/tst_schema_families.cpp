@@ -31,7 +31,8 @@ QHash<QString, Catalog> catalogsOf(const QString& script) {
     QHash<QString, Catalog> catalogs;
     QString database;
     static const QRegularExpression use(QStringLiteral("^USE `([^`]+)`;"));
-    static const QRegularExpression create(QStringLiteral("^CREATE TABLE `([^`]+)`\\s*(LIKE `([^`]+)`\\.`([^`]+)`)?"));
+    static const QRegularExpression create(
+            QStringLiteral("^CREATE TABLE `([^`]+)`\\s*(LIKE `([^`]+)`\\.`([^`]+)`)?"));
     static const QRegularExpression column(QStringLiteral("^\\s*`([^`]+)`\\s+[a-zA-Z]"));
     QString table;
     for (const QString& line : text.split(u'\n')) {
@@ -57,9 +58,9 @@ QHash<QString, Catalog> catalogsOf(const QString& script) {
 const QHash<QString, Catalog>& catalogs() {
     static const QHash<QString, Catalog> all = [] {
         QHash<QString, Catalog> merged = catalogsOf(QStringLiteral("schema.sql"));
-        for (const char* family :
-             {"rel2x", "cmangos", "vmangos", "trinitycore", "azerothcore"}) {
-            const auto some = catalogsOf(QStringLiteral("families/%1.sql").arg(QLatin1String(family)));
+        for (const char* family : {"rel2x", "cmangos", "vmangos", "trinitycore", "azerothcore"}) {
+            const auto some =
+                    catalogsOf(QStringLiteral("families/%1.sql").arg(QLatin1String(family)));
             for (auto it = some.begin(); it != some.end(); ++it)
                 merged.insert(it.key(), it.value());
         }
@@ -122,8 +123,8 @@ void SchemaFamiliesTest::detection_data() {
                                                 : QString::fromUtf8(f.name));
     }
     // The older 2010 shapes are the 2010 family too.
-    QTest::newRow("realmd_old") << QStringLiteral("realmd_old") << Role::Login
-                                << Family::Mangos2010 << QStringLiteral("MaNGOS 2010");
+    QTest::newRow("realmd_old") << QStringLiteral("realmd_old") << Role::Login << Family::Mangos2010
+                                << QStringLiteral("MaNGOS 2010");
     QTest::newRow("characters_old") << QStringLiteral("characters_old") << Role::Characters
                                     << Family::Mangos2010 << QStringLiteral("MaNGOS 2010");
 }
@@ -145,7 +146,8 @@ void SchemaFamiliesTest::unknownSchemaFollowsTheNearestFamily() {
     Catalog catalog;
     for (const QString& column : catalogs()[QStringLiteral("wotlkrealmd")].columns("account"))
         catalog.add(QStringLiteral("account"), column);
-    for (const QString& column : catalogs()[QStringLiteral("wotlkrealmd")].columns("account_banned"))
+    for (const QString& column :
+         catalogs()[QStringLiteral("wotlkrealmd")].columns("account_banned"))
         catalog.add(QStringLiteral("account_banned"), column);
     const schema::Detection found = schema::detect(Role::Login, catalog);
     QCOMPARE(found.family, Family::Unknown);
@@ -220,8 +222,8 @@ void SchemaFamiliesTest::hexVerifiersOfShippedRows_data() {
     QTest::addColumn<QString>("salt");
     QTest::addColumn<QString>("verifier");
     const auto row = [](const char* name, const char* s, const char* v) {
-        QTest::addRow("%s %s", name, s + 56) << QString::fromLatin1(name) << QString::fromLatin1(s)
-                                              << QString::fromLatin1(v);
+        QTest::addRow("%s %s", name, s + 56)
+                << QString::fromLatin1(name) << QString::fromLatin1(s) << QString::fromLatin1(v);
     };
     row("ADMINISTRATOR", "8EB5DE915AA3D805FA7099CF61C0BB8A77990EA869078A0C5B9EEE55828F4505",
         "312B99EEF1C0196BB73B79D114CE161C5D089319E6EF54FAA6117DAB8B672C14");
@@ -269,7 +271,8 @@ void SchemaFamiliesTest::binaryVerifiersOfShippedRows() {
 void SchemaFamiliesTest::newRecordsAreWhatTheServersExpect() {
     // A Cyrillic name keeps its letters; only a-z of the password are
     // upper-cased. Computed outside the program:
-    //   python3 -c "import hashlib;N=int('894B645E89E1535BBDAD5B8B290650530801B18EBFBF5E8FAB3C82872A3E9BB7',16);
+    //   python3 -c "import
+    //   hashlib;N=int('894B645E89E1535BBDAD5B8B290650530801B18EBFBF5E8FAB3C82872A3E9BB7',16);
     //   s=bytes(range(1,33));j=bytes(c-32 if 97<=c<=122 else c for c in 'ИГРОК:Пароль1a'.encode());
     //   v=pow(7,int.from_bytes(hashlib.sha1(s+hashlib.sha1(j).digest()).digest(),'little'),N);
     //   print(s[::-1].hex().upper(),format(v,'X'),v.to_bytes(32,'little').hex().upper())"
@@ -279,8 +282,10 @@ void SchemaFamiliesTest::newRecordsAreWhatTheServersExpect() {
     const QByteArray name = QStringLiteral("ИГРОК").toUtf8();
     const QString password = QStringLiteral("Пароль1a");
     const srp6::HexRecord hex = srp6::hexRecord(salt, name, password);
-    QCOMPARE(hex.salt, QStringLiteral("201F1E1D1C1B1A191817161514131211100F0E0D0C0B0A090807060504030201"));
-    QCOMPARE(hex.verifier, QStringLiteral("483BFF29B68347133F43D36551D2026106CEB10ACD4D20F6BE36A8E28955B379"));
+    QCOMPARE(hex.salt,
+             QStringLiteral("201F1E1D1C1B1A191817161514131211100F0E0D0C0B0A090807060504030201"));
+    QCOMPARE(hex.verifier,
+             QStringLiteral("483BFF29B68347133F43D36551D2026106CEB10ACD4D20F6BE36A8E28955B379"));
     QCOMPARE(srp6::binaryRecord(salt, name, password).verifier,
              unhex("79B35589E2A836BEF6204DCD0AB1CE066102D25165D3433F134783B629FF3B48"));
 
