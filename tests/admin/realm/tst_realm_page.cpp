@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QTest>
 
@@ -63,7 +64,7 @@ private slots:
 
     void emptyIpBanListShowsOneEmptyRow();
     void onlyActiveBoxTakesEffectAtTheNextRefresh();
-    void failedBanSelectLeavesTheGridAsItWas();
+    void failedBanSelectIsReportedAndLeavesTheGridAsItWas();
     void liftingABanLiftsEveryBanOfTheAccount();
     void deleteRemovesOnlyTheSelectedAccountBan();
     void savedReasonIsTrimmedAndStoredAsUtf8();
@@ -354,7 +355,7 @@ void RealmPageTest::onlyActiveBoxTakesEffectAtTheNextRefresh() {
     QCOMPARE(gui.gridColumn(kAccountBanGrid, 5), QStringList({"1", "0", "1", "0", "0", "1"}));
 }
 
-void RealmPageTest::failedBanSelectLeavesTheGridAsItWas() {
+void RealmPageTest::failedBanSelectIsReportedAndLeavesTheGridAsItWas() {
     GuiDriver gui;
     startOnRealmPage(gui);
     const QStringList ipBans = gui.gridColumn(kIpBanGrid, 1);
@@ -370,7 +371,16 @@ void RealmPageTest::failedBanSelectLeavesTheGridAsItWas() {
     gui.click(QStringLiteral("dxButton32"));
     QCOMPARE(gui.gridColumn(kIpBanGrid, 1), ipBans);
     QCOMPARE(gui.gridColumn(kAccountBanGrid, 0), accountBans);
-    QVERIFY(gui.dialogs.boxes().isEmpty());
+    // The box keeps its first line and adds the server's message.
+    const QString box = QStringLiteral(
+            "error|Результат поиска|Ошибка выполнения запроса!\r\nПовторите операция.\r\n"
+            "Ошибка 1146: Table 'realmd.%1' doesn't exist");
+    QCOMPARE(gui.dialogs.describe(),
+             QStringList({box.arg("ip_banned"), box.arg("account_banned")}));
+    const QString log = gui.find<QPlainTextEdit>(QStringLiteral("dxDNMemo1"))->toPlainText();
+    QVERIFY(log.contains(QStringLiteral("Не удалось прочитать список банов по IP: Ошибка 1146")));
+    QVERIFY(log.contains(
+            QStringLiteral("Не удалось прочитать список забаненных аккаунтов: Ошибка 1146")));
 }
 
 void RealmPageTest::liftingABanLiftsEveryBanOfTheAccount() {
