@@ -21,10 +21,10 @@ struct RealmFields {
     QString timezone;
     QString allowedSecurityLevel;
     QString population;
-    QString flags;
-    QString builds;
-    QString localAddress;
-    QString localSubnetMask;
+    QString flags = {};
+    QString builds = {};
+    QString localAddress = {};
+    QString localSubnetMask = {};
 };
 
 // The columns of a realm list, in the grid's order.

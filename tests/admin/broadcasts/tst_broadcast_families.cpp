@@ -134,7 +134,7 @@ QList<Family> families() {
               "autobroadcast\\[2,1\\]\\.text: 'Добро пожаловать!' -> 'Изменено'"},
              "3",
              {"autobroadcast\\[3,-1\\] removed: .*"},
-             repeated("autobroadcast\\[[456],-?1\\] added: .*", 3)},
+             repeated("autobroadcast\\[\\d+,-?1\\] added: .*", 3)},
             {"AzerothCore",
              "acore_auth",
              "acore_world",
@@ -151,7 +151,7 @@ QList<Family> families() {
               "autobroadcast\\[2,1\\]\\.text: '.*' -> 'Изменено'"},
              "3",
              {"autobroadcast\\[3,-1\\] removed: .*"},
-             repeated("autobroadcast\\[[456],-?1\\] added: .*", 3)},
+             repeated("autobroadcast\\[\\d+,-?1\\] added: .*", 3)},
     };
 }
 

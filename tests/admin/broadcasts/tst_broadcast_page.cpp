@@ -7,6 +7,7 @@
 #include "UndoReads.h"
 #include "broadcasts/BroadcastStatements.h"
 #include "common/QueryConventions.h"
+#include "schema/Catalog.h"
 
 #include <QFile>
 #include <QLabel>
@@ -95,9 +96,13 @@ void BroadcastPageTest::listIsLoadedWhenThePageIsShown() {
     ServerLog log(m_server.generalLog);
     GuiDriver gui;
     startOnBroadcastPage(gui);
-    // The session set-up follows the login.
+    // The session set-up follows the login; each assigned database's schema
+    // is read once.
     QCOMPARE(log.statementsSinceMark(),
-             ServerLog::asLogged({sessionSetUpStatement(), "show databases;", "use `realmd`;",
+             ServerLog::asLogged({sessionSetUpStatement(), "show databases;",
+                                  schema::Catalog::statement("realmd", Quoting{}),
+                                  schema::Catalog::statement("characters", Quoting{}),
+                                  schema::Catalog::statement("mangos", Quoting{}), "use `realmd`;",
                                   "SET NAMES utf8;", kSelectAll}));
     auto* grid = gui.find<StringGrid>(kGrid);
     QVERIFY(grid->isVisible());

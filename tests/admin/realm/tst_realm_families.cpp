@@ -116,9 +116,9 @@ QList<Family> families() {
              "8",
              // Only the active ban: the expired one keeps its (empty)
              // unban.
-             {"account_banned\\[2\\]\\.active: '1' -> '0'",
-              "account_banned\\[2\\]\\.unbanned_at: '0' -> " + kNow,
-              "account_banned\\[2\\]\\.unbanned_by: NULL -> 'CONSOLE'"},
+             {"account_banned\\[2\\]\\.unbanned_at: '0' -> " + kNow,
+              "account_banned\\[2\\]\\.unbanned_by: NULL -> 'CONSOLE'",
+              "account_banned\\[2\\]\\.active: '1' -> '0'"},
              "8",
              "1740787200",
              "1",

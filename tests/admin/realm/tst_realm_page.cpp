@@ -8,6 +8,7 @@
 #include "TForm1.h"
 #include "common/QueryConventions.h"
 #include "realm/RealmPage.h"
+#include "schema/Catalog.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -112,18 +113,22 @@ void RealmPageTest::startPageFillsTheListsBeforeTheWindowAppears() {
 
     const QStringList use = {QStringLiteral("use `realmd`;"), QStringLiteral("SET NAMES utf8;")};
     QCOMPARE(log.statementsSinceMark(),
-             ServerLog::asLogged(
-                     QStringList{sessionSetUpStatement(), QStringLiteral("show databases;")} + use +
-                     QStringList{"select `id`,`name`,`address`,`port`,`icon`,`color`,"
-                                 "`timezone`,`allowedSecurityLevel`,`population` from "
-                                 "`realmlist` order by `id`;"} +
-                     use +
-                     QStringList{"select `ip`,`bandate`,`unbandate`,`bannedby`,"
-                                 "`banreason` from `ip_banned` order by `ip`;"} +
-                     use +
-                     QStringList{"select `id`,`bandate`,`unbandate`,`bannedby`,"
-                                 "`banreason`, `active` from `account_banned` where "
-                                 "`active` = 1 order by `id`;"}));
+             ServerLog::asLogged(QStringList{sessionSetUpStatement(),
+                                             QStringLiteral("show databases;"),
+                                             schema::Catalog::statement("realmd", Quoting{}),
+                                             schema::Catalog::statement("characters", Quoting{}),
+                                             schema::Catalog::statement("mangos", Quoting{})} +
+                                 use +
+                                 QStringList{"select `id`,`name`,`address`,`port`,`icon`,`color`,"
+                                             "`timezone`,`allowedSecurityLevel`,`population` from "
+                                             "`realmlist` order by `id`;"} +
+                                 use +
+                                 QStringList{"select `ip`,`bandate`,`unbandate`,`bannedby`,"
+                                             "`banreason` from `ip_banned` order by `ip`;"} +
+                                 use +
+                                 QStringList{"select `id`,`bandate`,`unbandate`,`bannedby`,"
+                                             "`banreason`, `active` from `account_banned` where "
+                                             "`active` = 1 order by `id`;"}));
 
     auto* realms = gui.find<StringGrid>(kRealmGrid);
     QCOMPARE(realms->rowCount(), 4);
