@@ -245,11 +245,9 @@ qint64 BroadcastPage::readNumber(const QString& statement, const QString& what) 
     QString error;
     const std::unique_ptr<mysql::TMysqlResult> result = m_context.read(statement, &error);
     if (!result || result->RowCount() < 1) {
-        if (error.isEmpty())
-            error = QStringLiteral("нет строк в ответе сервера");
-        m_context.log(QStringLiteral("Не удалось прочитать %1: %2").arg(what, error));
-        m_context.dialogs().error(boxes::kListReadFailed.captionText(),
-                                  boxes::listReadFailedText(error));
+        reportListReadFailure(m_context, what,
+                              error.isEmpty() ? QStringLiteral("нет строк в ответе сервера")
+                                              : error);
         return -1;
     }
     result->Seek(0);
@@ -261,9 +259,7 @@ bool BroadcastPage::addUnderId(const schema::BroadcastSchema& b, const QString& 
     const std::unique_ptr<mysql::TMysqlResult> result =
             m_context.read(broadcastsql::usedIdsSelect(b), &error);
     if (!result) {
-        m_context.log(QStringLiteral("Не удалось прочитать номера автооповещений: ") + error);
-        m_context.dialogs().error(boxes::kListReadFailed.captionText(),
-                                  boxes::listReadFailedText(error));
+        reportListReadFailure(m_context, QStringLiteral("номера автооповещений"), error);
         return false;
     }
     QList<int> used;

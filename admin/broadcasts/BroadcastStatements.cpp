@@ -171,6 +171,10 @@ QString stringCondition(const QString& number, const BroadcastSchema& b) {
 }
 
 QString usedIdsSelect(const BroadcastSchema& b) {
+    if (!b.translations.isEmpty())
+        return QStringLiteral("select ") + b.id.read + QStringLiteral(" from ") + table(b) +
+               QStringLiteral(" union select ") + b.id.read + QStringLiteral(" from ") +
+               schema::quoted(b.translations) + QStringLiteral(" order by 1;");
     return QStringLiteral("select distinct ") + b.id.read + QStringLiteral(" from ") + table(b) +
            QStringLiteral(" order by ") + b.id.read + QLatin1Char(';');
 }

@@ -70,7 +70,8 @@ QString stringCondition(const QString& number, const BroadcastSchema& broadcasts
 
 // ---- Ids within a bound -----------------------------------------------------
 
-// Every id in use, on any realm.
+// Every id in use, on any realm, and by a translation left behind: a new
+// message must not take over the translations of a deleted one.
 QString usedIdsSelect(const BroadcastSchema& broadcasts);
 // The id a new message takes: the one after the highest while that is
 // within the limit, else the lowest free one; 0 when all are taken.

@@ -11,7 +11,10 @@ QString listReadFailedText(const QString& serverMessage) {
 } // namespace boxes
 
 void reportListReadFailure(QueryContext& context, const QString& list) {
-    const QString message = context.lastError();
+    reportListReadFailure(context, list, context.lastError());
+}
+
+void reportListReadFailure(QueryContext& context, const QString& list, const QString& message) {
     context.log(QStringLiteral("Не удалось прочитать %1: %2").arg(list, message));
     context.dialogs().error(boxes::kListReadFailed.captionText(),
                             boxes::listReadFailedText(message));

@@ -21,6 +21,10 @@ QString listReadFailedText(const QString& serverMessage);
 // Shows the box and writes the log line for the list (its name as the log
 // names it: "список реалмов").
 void reportListReadFailure(QueryContext& context, const QString& list);
+// The same with the message of a read that did not go through the current
+// result (QueryContext::read).
+void reportListReadFailure(QueryContext& context, const QString& list,
+                           const QString& serverMessage);
 
 // Switches to the database and runs the list's select; on failure reports
 // it as above and returns false.

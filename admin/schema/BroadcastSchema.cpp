@@ -50,6 +50,8 @@ BroadcastSchema describe(Family family) {
         s.weight = col("weight");
         s.realm = col("realmid");
         s.idLimit = 255;
+        if (family == Family::AzerothCore)
+            s.translations = QStringLiteral("autobroadcast_locale");
         break;
     case Family::Cmangos:
         break;
@@ -74,6 +76,8 @@ BroadcastSchema broadcastSchema(Family family, const Catalog& catalog) {
         if (lacking)
             *field = Field();
     }
+    if (!s.translations.isEmpty() && !catalog.hasColumn(s.translations, QStringLiteral("id")))
+        s.translations.clear();
     // Without its key or its text the table is of no use.
     if (!s.id.has() || !s.text.has())
         s.table.clear();

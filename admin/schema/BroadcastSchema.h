@@ -28,6 +28,9 @@ struct BroadcastSchema {
     // The highest id the key column holds (TINYINT UNSIGNED: 255); 0 where
     // the server numbers the rows without such a bound.
     int idLimit = 0;
+    // AzerothCore: the translations of the messages, by the same id; empty
+    // where there are none.
+    QString translations;
     // vmangos: the table holds the string's number only; its text is
     // stringText of the string table's row with that stringKey.
     QString strings;

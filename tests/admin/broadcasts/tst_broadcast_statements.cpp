@@ -310,6 +310,10 @@ void BroadcastStatementsTest::familyStatements_data() {
     QTest::newRow("TrinityCore: ids in use")
             << broadcastsql::usedIdsSelect(trinity)
             << "select distinct `id` from `autobroadcast` order by `id`;";
+    QTest::newRow("AzerothCore: ids in use, translations' too")
+            << broadcastsql::usedIdsSelect(azeroth)
+            << "select `id` from `autobroadcast` union select `id` from `autobroadcast_locale` "
+               "order by 1;";
 }
 
 void BroadcastStatementsTest::familyStatements() {
