@@ -42,6 +42,9 @@ struct Family {
     QString deleteId;
     QStringList deleteChanges;
     QStringList exportChanges;
+    // Where ids are within a bound: the highest message deleted, then one
+    // added; what the two change together.
+    QStringList reuseChanges = {};
 };
 
 QStringList repeated(const QString& pattern, int times) {
@@ -134,7 +137,10 @@ QList<Family> families() {
               "autobroadcast\\[2,1\\]\\.text: 'Добро пожаловать!' -> 'Изменено'"},
              "3",
              {"autobroadcast\\[3,-1\\] removed: .*"},
-             repeated("autobroadcast\\[\\d+,-?1\\] added: .*", 3)},
+             repeated("autobroadcast\\[\\d+,-?1\\] added: .*", 3),
+             // The freed id is taken again.
+             {"autobroadcast\\[3,-1\\]\\.weight: '1' -> '2'",
+              "autobroadcast\\[3,-1\\]\\.text: '.*' -> 'Новое \"объявление\"'"}},
             {"AzerothCore",
              "acore_auth",
              "acore_world",
@@ -151,7 +157,11 @@ QList<Family> families() {
               "autobroadcast\\[2,1\\]\\.text: '.*' -> 'Изменено'"},
              "3",
              {"autobroadcast\\[3,-1\\] removed: .*"},
-             repeated("autobroadcast\\[\\d+,-?1\\] added: .*", 3)},
+             repeated("autobroadcast\\[\\d+,-?1\\] added: .*", 3),
+             // Message 3 keeps its Russian translation: the new one is 4.
+             {"autobroadcast\\[3,-1\\] removed: .*",
+              "autobroadcast\\[4,-1\\] added: realmid='-1', id='4', weight='2', text='Новое "
+              "\"объявление\"'"}},
     };
 }
 
@@ -241,6 +251,17 @@ QList<Operation> operationsOf(const Family& f) {
                             },
                             f.exportChanges,
                             true};
+    if (!f.reuseChanges.isEmpty())
+        operations << Operation{"add after deleting the highest",
+                                {},
+                                [](GuiDriver& gui, DatabaseProbe&) {
+                                    gui.selectRowWhere(kGrid, 0, QStringLiteral("3"));
+                                    gui.click(QStringLiteral("dxButton6"));
+                                    gui.retype(QStringLiteral("dxDNEdit5"), kTyped);
+                                    gui.retype(QStringLiteral("dxDNEdit52"), QStringLiteral("2"));
+                                    gui.click(QStringLiteral("dxButton5"));
+                                },
+                                f.reuseChanges};
     operations << Operation{
             "failed read",
             {},
