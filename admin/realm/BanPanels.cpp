@@ -4,10 +4,13 @@
 #include "PlacedControls.h"
 #include "StringGrid.h"
 #include "accounts/AccountStatements.h"
+#include "common/ListReadFailure.h"
+#include "common/MissingColumns.h"
 #include "common/QueryConventions.h"
 #include "common/WindowLinks.h"
 #include "journal/UndoScope.h"
 #include "realm/BanStatements.h"
+#include "schema/Schemas.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -18,14 +21,7 @@ namespace {
 
 constexpr int kControlsHeight = 74;
 
-const QStringList kIpBanTitles = {QStringLiteral("№"),        QStringLiteral("ip"),
-                                  QStringLiteral("bandate"),  QStringLiteral("unbandate"),
-                                  QStringLiteral("bannedby"), QStringLiteral("banreason")};
 const QList<int> kIpBanWidths = {0, 100, 120, 120, 80, 210};
-
-const QStringList kAccountBanTitles = {QStringLiteral("id"),        QStringLiteral("bandate"),
-                                       QStringLiteral("unbandate"), QStringLiteral("bannedby"),
-                                       QStringLiteral("banreason"), QStringLiteral("active")};
 const QList<int> kAccountBanWidths = {0, 120, 120, 80, 210, 40};
 
 // The grid of a ban list: hidden until its first refresh, rows 20 pixels.
@@ -90,7 +86,7 @@ IpBanPanel::IpBanPanel(QueryContext& context, WindowLinks& links, QWidget* paren
                   guardedHandler(m_context, this, &IpBanPanel::deleteBan), QStyle::SP_TrashIcon);
 
     connect(refreshButton, &QPushButton::clicked, this,
-            guardedHandler(m_context, this, &IpBanPanel::refresh));
+            [this] { m_context.guarded([this] { refresh(); }); });
     connect(save, &QPushButton::clicked, this,
             guardedHandler(m_context, this, &IpBanPanel::saveReason));
     connect(m_grid, &StringGrid::cellSelected, this, [this](int col, int row) {
@@ -98,20 +94,29 @@ IpBanPanel::IpBanPanel(QueryContext& context, WindowLinks& links, QWidget* paren
     });
 }
 
-void IpBanPanel::refresh() {
-    if (!m_context.switchDatabase(Database::Realmd))
-        return;
-    if (!m_context.run(bansql::ipBanSelect()))
-        return;
+const schema::IpBanSchema& IpBanPanel::bans() const {
+    return m_context.schemas().login().ipBans;
+}
+
+bool IpBanPanel::refresh() {
+    const schema::IpBanSchema& description = bans();
+    const QStringList titles = bansql::ipBanTitles(description);
+    if (!readList(m_context, Database::Realmd, bansql::ipBanSelect(description),
+                  QStringLiteral("список банов по IP")))
+        return false;
+    for (int i = 0; i < 4; ++i)
+        m_edits[i]->setPlaceholderText(titles[i]);
+    m_edits[4]->setPlaceholderText(titles[4]);
     const int rows = m_context.rowCount();
     m_grid->setColCount(m_context.fieldCount() + 1);
     prepareGridRows(*m_grid, rows);
     m_grid->hide();
-    setGridHeader(*m_grid, kIpBanTitles, kIpBanWidths);
+    setGridHeader(*m_grid, QStringList{QStringLiteral("№")} + titles, kIpBanWidths);
     for (int row = 1; row <= rows; ++row)
         m_grid->setCell(0, row, QString::number(row));
     fillGridFromResult(m_context, *m_grid, 1);
     m_grid->show();
+    return true;
 }
 
 void IpBanPanel::selectBan(int col, int row) {
@@ -128,13 +133,18 @@ void IpBanPanel::saveReason() {
         refresh();
         return;
     }
-    const QString statement =
-            bansql::saveIpBanReason(m_edits[0]->text(), m_edits[4]->text(), m_context.quoting());
+    const schema::IpBanSchema& description = bans();
+    if (refusedForMissingColumns(m_context, {&description.ip, &description.reason},
+                                 m_context.schemas().login().missing))
+        return;
+    const QString statement = bansql::saveIpBanReason(m_edits[0]->text(), m_edits[4]->text(),
+                                                      m_context.quoting(), description);
     if (!m_context.switchDatabase(Database::Realmd))
         return;
-    if (!runUndoableChange(m_context, QStringLiteral("ip-ban-reason"),
-                           bansql::saveIpBanReasonUndo(m_edits[0]->text(), m_context.quoting()),
-                           statement))
+    if (!runUndoableChange(
+                m_context, QStringLiteral("ip-ban-reason"),
+                bansql::saveIpBanReasonUndo(m_edits[0]->text(), m_context.quoting(), description),
+                statement))
         return;
     m_selectedReason = m_edits[4]->text();
     refresh();
@@ -144,10 +154,13 @@ void IpBanPanel::deleteBan() {
     const QString ip = m_edits[0]->text();
     if (ip.isEmpty())
         return;
+    const schema::IpBanSchema& description = bans();
+    if (refusedForMissingColumns(m_context, {&description.ip}, m_context.schemas().login().missing))
+        return;
     if (m_context.switchDatabase(Database::Realmd) &&
         !runUndoableChange(m_context, QStringLiteral("ip-ban-delete"),
-                           bansql::deleteIpBanUndo(ip, m_context.quoting()),
-                           bansql::deleteIpBan(ip, m_context.quoting())))
+                           bansql::deleteIpBanUndo(ip, m_context.quoting(), description),
+                           bansql::deleteIpBan(ip, m_context.quoting(), description)))
         return;
     refresh();
 }
@@ -196,24 +209,32 @@ AccountBanPanel::AccountBanPanel(QueryContext& context, WindowLinks& links, QWid
                   QStyle::SP_TrashIcon);
 
     connect(refreshButton, &QPushButton::clicked, this,
-            guardedHandler(m_context, this, &AccountBanPanel::refresh));
+            [this] { m_context.guarded([this] { refresh(); }); });
     connect(m_grid, &StringGrid::cellSelected, this, [this](int col, int row) {
         m_context.guarded([this, col, row] { selectBan(col, row); });
     });
 }
 
-void AccountBanPanel::refresh() {
-    const QString statement = bansql::accountBanSelect(m_onlyActive->isChecked());
-    if (!m_context.switchDatabase(Database::Realmd))
-        return;
-    if (!m_context.run(statement))
-        return;
+const schema::AccountBanSchema& AccountBanPanel::bans() const {
+    return m_context.schemas().login().bans;
+}
+
+bool AccountBanPanel::refresh() {
+    const schema::AccountBanSchema& description = bans();
+    const QStringList titles = bansql::accountBanTitles(description);
+    const QString statement = bansql::accountBanSelect(m_onlyActive->isChecked(), description);
+    if (!readList(m_context, Database::Realmd, statement,
+                  QStringLiteral("список забаненных аккаунтов")))
+        return false;
+    m_id->setPlaceholderText(titles[0]);
+    m_banDate->setPlaceholderText(titles[1]);
     m_grid->setColCount(m_context.fieldCount());
     prepareGridRows(*m_grid, m_context.rowCount());
     m_grid->hide();
-    setGridHeader(*m_grid, kAccountBanTitles, kAccountBanWidths);
+    setGridHeader(*m_grid, titles, kAccountBanWidths);
     fillGridFromResult(m_context, *m_grid);
     m_grid->show();
+    return true;
 }
 
 void AccountBanPanel::selectBan(int col, int row) {
@@ -241,9 +262,14 @@ void AccountBanPanel::liftBan() {
     const QString id = m_id->text();
     if (id.isEmpty())
         return;
+    const schema::AccountBanSchema& description = bans();
+    if (refusedForMissingColumns(m_context, {&description.account, &description.active},
+                                 m_context.schemas().login().missing))
+        return;
     if (m_context.switchDatabase(Database::Realmd) &&
         !runUndoableChange(m_context, QStringLiteral("account-ban-lift"),
-                           bansql::liftAccountBanUndo(id), bansql::liftAccountBan(id)))
+                           bansql::liftAccountBanUndo(id, description),
+                           bansql::liftAccountBan(id, description)))
         return;
     refresh();
 }
@@ -252,10 +278,14 @@ void AccountBanPanel::deleteBan() {
     const QString id = m_id->text();
     if (id.isEmpty())
         return;
+    const schema::AccountBanSchema& description = bans();
+    if (refusedForMissingColumns(m_context, {&description.account, &description.bandate},
+                                 m_context.schemas().login().missing))
+        return;
     if (m_context.switchDatabase(Database::Realmd) &&
         !runUndoableChange(m_context, QStringLiteral("account-ban-delete"),
-                           bansql::deleteAccountBanUndo(id, m_banDate->text()),
-                           bansql::deleteAccountBan(id, m_banDate->text())))
+                           bansql::deleteAccountBanUndo(id, m_banDate->text(), description),
+                           bansql::deleteAccountBan(id, m_banDate->text(), description)))
         return;
     refresh();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FramedPanel.h"
+#include "schema/LoginSchema.h"
 
 class QCheckBox;
 class QLineEdit;
@@ -18,9 +19,11 @@ public:
 
     StringGrid* grid() const { return m_grid; }
 
-    // "Обновить": lists the IP bans, numbered. Stops silently when the
-    // database switch or the select fails; the grid then stays as it was.
-    void refresh();
+    // "Обновить": lists the IP bans, numbered, in the family's columns. When
+    // the database switch or the select fails, the box says why (the
+    // server's message) and the grid stays as it was. Returns whether the
+    // list was read.
+    bool refresh();
     // A cell was selected: its text becomes the grid's tooltip, and the row's
     // ban goes into the edits.
     void selectBan(int col, int row);
@@ -35,6 +38,8 @@ public:
     void showAccountsOfIp();
 
 private:
+    const schema::IpBanSchema& bans() const;
+
     QueryContext& m_context;
     WindowLinks& m_links;
     // ip, bandate, unbandate, bannedby, banreason: grid columns 1 to 5.
@@ -54,9 +59,11 @@ public:
 
     StringGrid* grid() const { return m_grid; }
 
-    // "Обновить": lists the account bans. Stops silently when the database
-    // switch or the select fails; the grid then stays as it was.
-    void refresh();
+    // "Обновить": lists the account bans, in the family's columns. When the
+    // database switch or the select fails, the box says why (the server's
+    // message) and the grid stays as it was. Returns whether the list was
+    // read.
+    bool refresh();
     // A cell was selected: its text becomes the grid's tooltip, and the row's
     // account id, active flag and ban date go into the edits.
     void selectBan(int col, int row);
@@ -64,12 +71,15 @@ public:
     void showAccount();
     // "Найти все персонажи этого аккаунта".
     void showCharacters();
-    // "Снять БАН": lifts every ban of the account.
+    // "Снять БАН": lifts the account's active bans as the family's server
+    // does.
     void liftBan();
     // "Удалить запись": deletes the ban that the account and ban date pick.
     void deleteBan();
 
 private:
+    const schema::AccountBanSchema& bans() const;
+
     QueryContext& m_context;
     WindowLinks& m_links;
     QCheckBox* m_onlyActive;

@@ -11,8 +11,11 @@ class QPushButton;
 class QueryContext;
 class StringGrid;
 
-// The realm list of the page "Реалм": nine edits for one realm, the buttons
-// that insert, write, delete and clear it, and the list of realms.
+// The realm list of the page "Реалм": the edits of one realm, the buttons
+// that insert, write, delete and clear it, and the list of realms, in the
+// columns of the family's realm list. The 2010 list has nine; today's have
+// no color but flags, builds and a local address and mask, whose edits stand
+// in a second row shown only for them.
 class RealmListPanel : public QWidget {
     Q_OBJECT
 
@@ -23,9 +26,10 @@ public:
     // The header row: the column titles and widths.
     void prepareGridHeader();
 
-    // "Обновить": lists the realms. Stops silently when the database switch
-    // or the select fails; the grid then keeps what it showed.
-    void refresh();
+    // "Обновить": lists the realms. When the database switch or the select
+    // fails, the box says why (the server's message) and the grid keeps what
+    // it showed. Returns whether the list was read.
+    bool refresh();
     // A data cell of the list was selected: its row goes into the edits.
     void selectRealm(int col, int row);
     // "Новый": inserts the realm of the edits under a new id, with security
@@ -36,16 +40,22 @@ public:
     void writeRealm();
     // "Удалить": deletes the realm after a question; nothing without an id.
     void deleteRealm();
-    // "Очистить": empties the nine edits.
+    // "Очистить": empties the edits.
     void clearEdits();
 
 private:
+    const schema::RealmSchema& realms() const;
+    // Shows the edits of the columns the family has, and only those.
+    void showColumnsOf(const schema::RealmSchema& realms);
     RealmFields fields() const;
     void showFields(const RealmFields& realm);
 
     QueryContext& m_context;
-    // In the column order of the list: id, name, address, port, icon, color,
-    // timezone, allowedSecurityLevel, population.
-    std::array<QLineEdit*, 9> m_edits{};
+    // By RealmColumn: the edits and their captions.
+    std::array<QLineEdit*, kRealmColumnCount> m_edits{};
+    std::array<QWidget*, kRealmColumnCount> m_captions{};
+    QWidget* m_secondRow;
+    // The columns the grid shows now, in its order.
+    QList<RealmColumn> m_columns;
     StringGrid* m_grid;
 };

@@ -36,9 +36,9 @@ QWidget* RealmPage::accountBanPanel() const {
 }
 
 void RealmPage::shown() {
-    m_realms->refresh();
-    m_ipBans->refresh();
-    m_accountBans->refresh();
+    // A list that cannot be read stops the others: one box says why.
+    if (m_realms->refresh() && m_ipBans->refresh())
+        m_accountBans->refresh();
 }
 
 void RealmPage::prepareRealmGridHeader() {

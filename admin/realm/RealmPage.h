@@ -21,7 +21,8 @@ public:
     QWidget* ipBanPanel() const;
     QWidget* accountBanPanel() const;
 
-    // The page became visible: realm list, then IP bans, then account bans.
+    // The page became visible: realm list, then IP bans, then account bans;
+    // a list that cannot be read stops the ones after it.
     void shown();
     // The realm grid's header row, as set at start-up.
     void prepareRealmGridHeader();

@@ -16,21 +16,38 @@ struct BroadcastSchema {
     QString table; // empty: the family keeps no broadcasts
     Field id;
     Field text;
-    // 2010: when the message is due next ("next"); Rel2x "ratio",
-    // TrinityCore/AzerothCore "weight": how often it is picked.
+    // 2010: when the message is due next ("next").
     Field next;
+    // Rel2x "ratio", TrinityCore/AzerothCore "weight": how often it is
+    // picked (0: never).
+    Field weight;
     // TrinityCore/AzerothCore: the realm it is announced on (-1 = all).
     Field realm;
+    // The realm of a new message: every realm.
+    QString allRealms = QStringLiteral("-1");
+    // The highest id the key column holds (TINYINT UNSIGNED: 255); 0 where
+    // the server numbers the rows without such a bound.
+    int idLimit = 0;
+    // AzerothCore: the translations of the messages, by the same id; empty
+    // where there are none.
+    QString translations;
     // vmangos: the table holds the string's number only; its text is
     // stringText of the string table's row with that stringKey.
     QString strings;
     QString stringKey;
     QString stringText;
+    // The numbers a new string takes: from firstNewString (the range the
+    // family keeps for its own broadcasts) up to stringLimit.
+    qint64 firstNewString = 0;
+    qint64 stringLimit = 0;
     QStringList missing;
 
     bool present() const { return !table.isEmpty(); }
     bool textInStrings() const { return !strings.isEmpty(); }
 };
+
+// The 2010 family's broadcasts, as the program was written for them.
+const BroadcastSchema& mangos2010Broadcasts();
 
 // The family's broadcasts, checked against the catalog of the database they
 // live in (login or world, as database says: describe first with an empty

@@ -108,6 +108,7 @@ LoginSchema describe(Family family) {
         a.gmlevel = col(a.table, "gmlevel");
         a.activeRealm = col(a.table, "active_realm_id");
         s.realms.color = col(s.realms.table, "color");
+        s.bans.liftOnlyActive = false;
         break;
     case Family::Rel2x:
         // s and v are the login server's cache of the hash: it makes them
@@ -120,7 +121,10 @@ LoginSchema describe(Family family) {
         a.activeRealm = col(a.table, "active_realm_id");
         s.realms.flags = col(s.realms.table, "realmflags");
         s.realms.builds = col(s.realms.table, "realmbuilds");
+        s.realms.buildsList = true;
         localAddresses(s.realms);
+        s.realms.realmRowsTable = QStringLiteral("realmcharacters");
+        s.realms.realmRowsColumn = QStringLiteral("realmid");
         break;
     case Family::Cmangos: {
         hexVerifiers(a);
@@ -147,8 +151,12 @@ LoginSchema describe(Family family) {
         s.ipBans.unbandate = col(i, "expires_at");
         s.ipBans.bannedBy = col(i, "banned_by");
         s.ipBans.reason = col(i, "reason");
+        // The unban of a console: cmangos names a character, or "CONSOLE".
+        s.bans.alsoOnLift = {{QStringLiteral("unbanned_at"), QStringLiteral("UNIX_TIMESTAMP()")},
+                             {QStringLiteral("unbanned_by"), QStringLiteral("'CONSOLE'")}};
         s.realms.flags = col(s.realms.table, "realmflags");
         s.realms.builds = col(s.realms.table, "realmbuilds");
+        s.realms.buildsList = true;
         break;
     }
     case Family::Vmangos:
@@ -158,6 +166,7 @@ LoginSchema describe(Family family) {
         a.activeRealm = col(a.table, "current_realm");
         s.realms.flags = col(s.realms.table, "realmflags");
         s.realms.builds = col(s.realms.table, "realmbuilds");
+        s.realms.buildsList = true;
         localAddresses(s.realms);
         break;
     case Family::TrinityCore:
@@ -168,6 +177,8 @@ LoginSchema describe(Family family) {
                     QStringLiteral("SecurityLevel"), QStringLiteral("RealmID")};
             a.sessionKeys = {QStringLiteral("session_key_auth"),
                              QStringLiteral("session_key_bnet")};
+            // TrinityCore's unban ends the ban now.
+            s.bans.alsoOnLift = {{QStringLiteral("unbandate"), QStringLiteral("UNIX_TIMESTAMP()")}};
         } else {
             s.gm = {QStringLiteral("account_access"), QStringLiteral("id"),
                     QStringLiteral("gmlevel"), QStringLiteral("RealmID")};
@@ -266,6 +277,13 @@ LoginSchema loginSchema(Family family, const Catalog& catalog) {
     a.alsoWithPassword.removeIf(
             [&](const auto& entry) { return !catalog.hasColumn(t, entry.first); });
     a.sessionKeys.removeIf([&](const QString& column) { return !catalog.hasColumn(t, column); });
+    s.bans.alsoOnLift.removeIf(
+            [&](const auto& entry) { return !catalog.hasColumn(s.bans.table, entry.first); });
+    RealmSchema& r = s.realms;
+    if (!r.realmRowsTable.isEmpty() && !catalog.hasColumn(r.realmRowsTable, r.realmRowsColumn)) {
+        r.realmRowsTable.clear();
+        r.realmRowsColumn.clear();
+    }
     if (s.gm.perRealm()) {
         bool gmLacking = false;
         for (const QString& column : {s.gm.account, s.gm.level, s.gm.realm})
@@ -276,6 +294,11 @@ LoginSchema loginSchema(Family family, const Catalog& catalog) {
         }
     }
     return s;
+}
+
+const LoginSchema& mangos2010Login() {
+    static const LoginSchema description = loginSchema(Family::Mangos2010, Catalog());
+    return description;
 }
 
 } // namespace schema

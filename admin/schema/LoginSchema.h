@@ -71,6 +71,12 @@ struct AccountBanSchema {
     Field bannedBy;
     Field reason;
     Field active;
+    // A lift touches only the rows still active (the 2010 lift sets every
+    // row of the account inactive, which changes nothing more).
+    bool liftOnlyActive = true;
+    // Columns a lift also writes, with their values, as the server's unban
+    // writes them.
+    QList<std::pair<QString, QString>> alsoOnLift;
 };
 
 struct IpBanSchema {
@@ -98,6 +104,13 @@ struct RealmSchema {
     Field builds;
     Field localAddress;
     Field localSubnetMask;
+    // The builds as a list of numbers, each followed by a blank ("5875 6005
+    // 6141 "), as the world server writes it; otherwise one number.
+    bool buildsList = false;
+    // A table whose rows the server deletes with their realm (a foreign key
+    // ON DELETE CASCADE): its name and the column naming the realm.
+    QString realmRowsTable;
+    QString realmRowsColumn;
 };
 
 struct LoginSchema {
@@ -114,5 +127,8 @@ struct LoginSchema {
 // The family's description, with every field whose columns the catalog
 // lacks dropped (and named in missing). An empty catalog drops nothing.
 LoginSchema loginSchema(Family family, const Catalog& catalog);
+
+// The 2010 family's description as the program was written for it.
+const LoginSchema& mangos2010Login();
 
 } // namespace schema

@@ -5,8 +5,6 @@
 
 namespace schema {
 
-namespace {
-
 Database databaseOf(Role role) {
     switch (role) {
     case Role::Characters:
@@ -18,8 +16,6 @@ Database databaseOf(Role role) {
     }
     return Database::Realmd;
 }
-
-} // namespace
 
 Schemas::Schemas(QueryContext& context)
     : m_context(context) {}

@@ -10,8 +10,12 @@
 #include <optional>
 
 class QueryContext;
+enum class Database;
 
 namespace schema {
+
+// The database of the connection page that holds a role's tables.
+Database databaseOf(Role role);
 
 // What the program knows of the databases assigned now. Each database is
 // read once per assignment, in one query, when it is assigned or first

@@ -7,9 +7,13 @@
 #include "UndoReads.h"
 #include "broadcasts/BroadcastStatements.h"
 #include "common/QueryConventions.h"
+#include "schema/Catalog.h"
 
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
 
@@ -57,7 +61,8 @@ private slots:
     void exportWritesTheScript_data();
     void exportWritesTheScript();
     void cancelledExportSendsNothing();
-    void missingTableDisablesThePage();
+    void missingTableIsNamedOnThePage();
+    void failedSelectIsReported();
 
     void reviewPicture();
 
@@ -91,9 +96,13 @@ void BroadcastPageTest::listIsLoadedWhenThePageIsShown() {
     ServerLog log(m_server.generalLog);
     GuiDriver gui;
     startOnBroadcastPage(gui);
-    // The session set-up follows the login.
+    // The session set-up follows the login; each assigned database's schema
+    // is read once.
     QCOMPARE(log.statementsSinceMark(),
-             ServerLog::asLogged({sessionSetUpStatement(), "show databases;", "use `realmd`;",
+             ServerLog::asLogged({sessionSetUpStatement(), "show databases;",
+                                  schema::Catalog::statement("realmd", Quoting{}),
+                                  schema::Catalog::statement("characters", Quoting{}),
+                                  schema::Catalog::statement("mangos", Quoting{}), "use `realmd`;",
                                   "SET NAMES utf8;", kSelectAll}));
     auto* grid = gui.find<StringGrid>(kGrid);
     QVERIFY(grid->isVisible());
@@ -348,7 +357,9 @@ void BroadcastPageTest::cancelledExportSendsNothing() {
     QVERIFY(log.commandsSinceMark().isEmpty());
 }
 
-void BroadcastPageTest::missingTableDisablesThePage() {
+// The table the database lacks is named on the page; the controls are
+// disabled with the same words in their tooltips, and nothing is asked.
+void BroadcastPageTest::missingTableIsNamedOnThePage() {
     DatabaseProbe probe(m_server);
     QVERIFY(probe.exec("rename table realmd.autobroadcast to realmd.autobroadcast_away"));
     const auto restore = qScopeGuard([&probe] {
@@ -356,19 +367,43 @@ void BroadcastPageTest::missingTableDisablesThePage() {
     });
     GuiDriver gui;
     startOnBroadcastPage(gui);
-    auto* page = gui.find<QWidget>(QStringLiteral("TabSheet2"));
-    QVERIFY(!page->isEnabled());
+    const QString line = QStringLiteral("В базе realmd нет таблицы автооповещений: не хватает "
+                                        "autobroadcast.id, autobroadcast.text, "
+                                        "autobroadcast.next.");
+    auto* label = gui.find<QLabel>(QStringLiteral("broadcastAbsentLabel"));
+    QVERIFY(label->isVisible());
+    QCOMPARE(label->text(), line);
+    QVERIFY(gui.find<QWidget>(QStringLiteral("TabSheet2"))->isEnabled());
+    for (const char* name : {"dxButton7", "dxButton4", "dxButton5", "dxButton6", "dxButton12"}) {
+        auto* button = gui.find<QPushButton>(QLatin1String(name));
+        QVERIFY(!button->isEnabled());
+        QCOMPARE(button->toolTip(), line);
+    }
     QVERIFY(!gui.find<StringGrid>(kGrid)->isVisible());
     QVERIFY(gui.dialogs.boxes().isEmpty());
+}
 
-    // Nothing enables the page again, even once the table is back.
-    QVERIFY(probe.exec("rename table realmd.autobroadcast_away to realmd.autobroadcast"));
-    gui.window().pageControl()->setCurrentIndex(0);
-    gui.window().pageControl()->setCurrentIndex(1);
-    QVERIFY(!page->isEnabled());
-    ServerLog log(m_server.generalLog);
+// A select the server refuses: the box with the server's message, a line in
+// the connection log, and the page stays usable.
+void BroadcastPageTest::failedSelectIsReported() {
+    GuiDriver gui;
+    startOnBroadcastPage(gui);
+    DatabaseProbe probe(m_server);
+    QVERIFY(probe.exec("rename table realmd.autobroadcast to realmd.autobroadcast_away"));
     gui.click(QStringLiteral("dxButton7"));
-    QVERIFY(log.commandsSinceMark().isEmpty());
+    QVERIFY(probe.exec("rename table realmd.autobroadcast_away to realmd.autobroadcast"));
+    QCOMPARE(gui.dialogs.describe(),
+             QStringList{"error|Результат поиска|Ошибка выполнения запроса!\r\nПовторите "
+                         "операция.\r\nОшибка 1146: Table 'realmd.autobroadcast' doesn't "
+                         "exist"});
+    QVERIFY(gui.find<QPlainTextEdit>(QStringLiteral("dxDNMemo1"))
+                    ->toPlainText()
+                    .contains(QStringLiteral(
+                            "Не удалось прочитать список автооповещений: Ошибка 1146")));
+    gui.dialogs.clear();
+    gui.click(QStringLiteral("dxButton7"));
+    QCOMPARE(gui.gridColumn(kGrid, 0), QStringList({"1", "2", "3", "4", "5", "6", "7"}));
+    QVERIFY(gui.dialogs.boxes().isEmpty());
 }
 
 void BroadcastPageTest::reviewPicture() {

@@ -1,6 +1,7 @@
 #include "broadcasts/BroadcastExport.h"
 #include "broadcasts/BroadcastStatements.h"
 #include "common/Windows1251.h"
+#include "schema/BroadcastSchema.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -26,7 +27,31 @@ private slots:
     void windows1251_data();
     void windows1251();
     void windows1251AgreesWithTheSystemConverter();
+    void familyStatements_data();
+    void familyStatements();
+    void familyUndoTargets();
+    void nextFreeId_data();
+    void nextFreeId();
+    void familyExportLines_data();
+    void familyExportLines();
 };
+
+namespace {
+
+schema::BroadcastSchema broadcasts(schema::Family family) {
+    return schema::broadcastSchema(family, schema::Catalog());
+}
+
+QString describe(const undosql::Target& target) {
+    const char* kinds[] = {"deleted", "updated", "rewritten"};
+    return QLatin1String(kinds[int(target.kind)]) + u' ' + target.table + u' ' +
+           undosql::targetCondition(target) +
+           (target.columns.isEmpty()
+                    ? QString()
+                    : QStringLiteral(" (") + target.columns.join(QStringLiteral(", ")) + u')');
+}
+
+} // namespace
 
 void BroadcastStatementsTest::statements_data() {
     QTest::addColumn<QString>("statement");
@@ -212,6 +237,173 @@ void BroadcastStatementsTest::windows1251AgreesWithTheSystemConverter() {
         ++compared;
     }
     QCOMPARE(compared, 127);
+}
+
+// Where today's families keep their messages: Rel2x's world table with a
+// ratio, TrinityCore's and AzerothCore's login table with a realm and a
+// weight, vmangos' numbers of strings.
+void BroadcastStatementsTest::familyStatements_data() {
+    using schema::Family;
+    QTest::addColumn<QString>("statement");
+    QTest::addColumn<QString>("expected");
+    const auto rel2x = broadcasts(Family::Rel2x);
+    const auto trinity = broadcasts(Family::TrinityCore);
+    const auto azeroth = broadcasts(Family::AzerothCore);
+    const auto vmangos = broadcasts(Family::Vmangos);
+    QTest::newRow("Rel2x: list")
+            << broadcastsql::listSelect(rel2x)
+            << "select `id`,`content`,`ratio` from `autobroadcast` order by `id`;";
+    QTest::newRow("TrinityCore: list")
+            << broadcastsql::listSelect(trinity)
+            << "select `id`,`text`,`weight`,`realmid` from `autobroadcast` order by "
+               "`id`,`realmid`;";
+    QTest::newRow("vmangos: list, the texts from the strings")
+            << broadcastsql::listSelect(vmangos)
+            << "select `string_id`,(select `content_default` from `mangos_string` where `entry` "
+               "= `autobroadcast`.`string_id`) as `text` from `autobroadcast` order by "
+               "`string_id`;";
+    QTest::newRow("Rel2x: insert with the weight typed")
+            << broadcastsql::insert(" Привет ", Quoting{}, rel2x, "3")
+            << "insert into `autobroadcast` (`content`,`ratio`) values (\"Привет\", 3);";
+    QTest::newRow("Rel2x: insert, no weight typed: 1, so that it is sent")
+            << broadcastsql::insert("Привет", Quoting{}, rel2x, "")
+            << "insert into `autobroadcast` (`content`,`ratio`) values (\"Привет\", 1);";
+    QTest::newRow("TrinityCore: insert under an id, on every realm")
+            << broadcastsql::insert("Don't", Quoting{}, trinity, "2", "4")
+            << "insert into `autobroadcast` (`id`,`realmid`,`text`,`weight`) values (4, -1, "
+               "\"Don\\'t\", 2);";
+    QTest::newRow("AzerothCore: insert, weight not a number")
+            << broadcastsql::insert("x", Quoting{}, azeroth, "2)", "5")
+            << "insert into `autobroadcast` (`id`,`realmid`,`text`,`weight`) values (5, -1, "
+               "\"x\", 1);";
+    QTest::newRow("vmangos: the message's row")
+            << broadcastsql::insert("text", Quoting{}, vmangos, "", "50003")
+            << "insert into `autobroadcast` (`string_id`) values (50003);";
+    QTest::newRow("vmangos: its string")
+            << broadcastsql::insertString("50003", " Привет \"все\" ", Quoting{}, vmangos)
+            << "insert into `mangos_string` (`entry`,`content_default`) values (50003, "
+               "\"Привет \\\"все\\\"\");";
+    QTest::newRow("vmangos: a new string's number")
+            << broadcastsql::newStringNumberSelect(vmangos)
+            << "select greatest(50000, coalesce((select max(`entry`) from `mangos_string`), 0) + "
+               "1, coalesce((select max(`string_id`) from `autobroadcast`), 0) + 1)";
+    QTest::newRow("Rel2x: update")
+            << broadcastsql::update("a\r\nb", "2", "3", Quoting{}, rel2x)
+            << "update `autobroadcast` set `content` = \"a\\nb\", `ratio`=2 where `id`=3;";
+    QTest::newRow("TrinityCore: update picks the realm")
+            << broadcastsql::update("x", "", "2", Quoting{}, trinity, "1")
+            << "update `autobroadcast` set `text` = \"x\", `weight`=1 where `id`=2 and "
+               "`realmid`=1;";
+    QTest::newRow("vmangos: update writes the string")
+            << broadcastsql::update("Добро пожаловать!\r\n", "", "50001", Quoting{}, vmangos)
+            << "update `mangos_string` set `content_default` = \"Добро пожаловать!\\n\" where "
+               "`entry`=50001;";
+    QTest::newRow("TrinityCore: delete, all realms")
+            << broadcastsql::remove("3", trinity, "-1")
+            << "delete from `autobroadcast` where `id`=3 and `realmid`=-1;";
+    QTest::newRow("TrinityCore: delete, realm only as a number")
+            << broadcastsql::remove("3", trinity, "-1 or 1")
+            << "delete from `autobroadcast` where `id`=3 and `realmid`=;";
+    QTest::newRow("vmangos: delete one row of the number")
+            << broadcastsql::remove("50001", vmangos)
+            << "delete from `autobroadcast` where `string_id`=50001 limit 1;";
+    QTest::newRow("TrinityCore: ids in use")
+            << broadcastsql::usedIdsSelect(trinity)
+            << "select distinct `id` from `autobroadcast` order by `id`;";
+    QTest::newRow("AzerothCore: ids in use, translations' too")
+            << broadcastsql::usedIdsSelect(azeroth)
+            << "select `id` from `autobroadcast` union select `id` from `autobroadcast_locale` "
+               "order by 1;";
+}
+
+void BroadcastStatementsTest::familyStatements() {
+    QFETCH(QString, statement);
+    QFETCH(QString, expected);
+    QCOMPARE(statement, expected);
+}
+
+void BroadcastStatementsTest::familyUndoTargets() {
+    using schema::Family;
+    const auto trinity = broadcasts(Family::TrinityCore);
+    const auto vmangos = broadcasts(Family::Vmangos);
+    QCOMPARE(describe(broadcastsql::updateUndo("3")),
+             QStringLiteral("updated autobroadcast `id`=3 (text, next)"));
+    QCOMPARE(describe(broadcastsql::updateUndo("3", broadcasts(Family::Rel2x))),
+             QStringLiteral("updated autobroadcast `id`=3 (content, ratio)"));
+    QCOMPARE(describe(broadcastsql::updateUndo("2", trinity, "1")),
+             QStringLiteral("updated autobroadcast `id`=2 and `realmid`=1 (text, weight)"));
+    QCOMPARE(describe(broadcastsql::updateUndo("50001", vmangos)),
+             QStringLiteral("updated mangos_string `entry`=50001 (content_default)"));
+    QCOMPARE(describe(broadcastsql::removeUndo("50001", vmangos)),
+             QStringLiteral("deleted autobroadcast `string_id`=50001"));
+    const QList<undosql::Target> added = broadcastsql::insertUndo("50003", vmangos);
+    QCOMPARE(added.size(), 2);
+    QCOMPARE(describe(added[0]), QStringLiteral("rewritten mangos_string `entry` = 50003"));
+    QCOMPARE(describe(added[1]), QStringLiteral("rewritten autobroadcast `string_id` = 50003"));
+    const QList<undosql::Target> addedTc = broadcastsql::insertUndo("4", trinity);
+    QCOMPARE(addedTc.size(), 1);
+    QCOMPARE(describe(addedTc[0]), QStringLiteral("rewritten autobroadcast `id` = 4"));
+}
+
+void BroadcastStatementsTest::nextFreeId_data() {
+    QTest::addColumn<QList<int>>("used");
+    QTest::addColumn<int>("expected");
+    QList<int> full;
+    for (int id = 1; id <= 255; ++id)
+        full << id;
+    QTest::newRow("empty table") << QList<int>() << 1;
+    QTest::newRow("after the highest") << QList<int>{1, 2, 5} << 6;
+    QTest::newRow("the highest at the limit: the lowest gap") << QList<int>{1, 3, 255} << 2;
+    QTest::newRow("only the first free") << full.mid(1) << 1;
+    QTest::newRow("all taken") << full << 0;
+}
+
+void BroadcastStatementsTest::nextFreeId() {
+    QFETCH(QList<int>, used);
+    QFETCH(int, expected);
+    QCOMPARE(broadcastsql::nextFreeId(used, 255), expected);
+}
+
+void BroadcastStatementsTest::familyExportLines_data() {
+    using schema::Family;
+    QTest::addColumn<int>("family");
+    QTest::addColumn<QString>("weight");
+    QTest::addColumn<QString>("realm");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("Rel2x") << int(Family::Rel2x) << "2"
+                           << ""
+                           << QStringList{"insert into `autobroadcast` (`content`,`ratio`) values "
+                                          "('Don\\'t', 2);"};
+    QTest::newRow("TrinityCore: realm and weight kept")
+            << int(Family::TrinityCore) << "3"
+            << "1"
+            << QStringList{"insert into `autobroadcast` (`realmid`,`text`,`weight`) values (1, "
+                           "'Don\\'t', 3);"};
+    QTest::newRow("AzerothCore: no weight is NULL")
+            << int(Family::AzerothCore) << ""
+            << "-1"
+            << QStringList{"insert into `autobroadcast` (`realmid`,`text`,`weight`) values (-1, "
+                           "'Don\\'t', NULL);"};
+    QTest::newRow("vmangos: a new string, then its row")
+            << int(Family::Vmangos) << ""
+            << ""
+            << QStringList{"set @realmdesk_string = (select greatest(50000, coalesce((select "
+                           "max(`entry`) from `mangos_string`), 0) + 1, coalesce((select "
+                           "max(`string_id`) from `autobroadcast`), 0) + 1));",
+                           "insert into `mangos_string` (`entry`,`content_default`) values "
+                           "(@realmdesk_string, 'Don\\'t');",
+                           "insert into `autobroadcast` (`string_id`) values "
+                           "(@realmdesk_string);"};
+}
+
+void BroadcastStatementsTest::familyExportLines() {
+    QFETCH(int, family);
+    QFETCH(QString, weight);
+    QFETCH(QString, realm);
+    QFETCH(QStringList, lines);
+    QCOMPARE(broadcastexport::messageLines({QStringLiteral("Don't"), weight, realm},
+                                           broadcasts(schema::Family(family))),
+             lines);
 }
 
 QTEST_APPLESS_MAIN(BroadcastStatementsTest)

@@ -8,10 +8,12 @@
 #include "TForm1.h"
 #include "common/QueryConventions.h"
 #include "realm/RealmPage.h"
+#include "schema/Catalog.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QTest>
 
@@ -63,7 +65,7 @@ private slots:
 
     void emptyIpBanListShowsOneEmptyRow();
     void onlyActiveBoxTakesEffectAtTheNextRefresh();
-    void failedBanSelectLeavesTheGridAsItWas();
+    void failedBanSelectIsReportedAndLeavesTheGridAsItWas();
     void liftingABanLiftsEveryBanOfTheAccount();
     void deleteRemovesOnlyTheSelectedAccountBan();
     void savedReasonIsTrimmedAndStoredAsUtf8();
@@ -111,18 +113,22 @@ void RealmPageTest::startPageFillsTheListsBeforeTheWindowAppears() {
 
     const QStringList use = {QStringLiteral("use `realmd`;"), QStringLiteral("SET NAMES utf8;")};
     QCOMPARE(log.statementsSinceMark(),
-             ServerLog::asLogged(
-                     QStringList{sessionSetUpStatement(), QStringLiteral("show databases;")} + use +
-                     QStringList{"select `id`,`name`,`address`,`port`,`icon`,`color`,"
-                                 "`timezone`,`allowedSecurityLevel`,`population` from "
-                                 "`realmlist` order by `id`;"} +
-                     use +
-                     QStringList{"select `ip`,`bandate`,`unbandate`,`bannedby`,"
-                                 "`banreason` from `ip_banned` order by `ip`;"} +
-                     use +
-                     QStringList{"select `id`,`bandate`,`unbandate`,`bannedby`,"
-                                 "`banreason`, `active` from `account_banned` where "
-                                 "`active` = 1 order by `id`;"}));
+             ServerLog::asLogged(QStringList{sessionSetUpStatement(),
+                                             QStringLiteral("show databases;"),
+                                             schema::Catalog::statement("realmd", Quoting{}),
+                                             schema::Catalog::statement("characters", Quoting{}),
+                                             schema::Catalog::statement("mangos", Quoting{})} +
+                                 use +
+                                 QStringList{"select `id`,`name`,`address`,`port`,`icon`,`color`,"
+                                             "`timezone`,`allowedSecurityLevel`,`population` from "
+                                             "`realmlist` order by `id`;"} +
+                                 use +
+                                 QStringList{"select `ip`,`bandate`,`unbandate`,`bannedby`,"
+                                             "`banreason` from `ip_banned` order by `ip`;"} +
+                                 use +
+                                 QStringList{"select `id`,`bandate`,`unbandate`,`bannedby`,"
+                                             "`banreason`, `active` from `account_banned` where "
+                                             "`active` = 1 order by `id`;"}));
 
     auto* realms = gui.find<StringGrid>(kRealmGrid);
     QCOMPARE(realms->rowCount(), 4);
@@ -354,7 +360,7 @@ void RealmPageTest::onlyActiveBoxTakesEffectAtTheNextRefresh() {
     QCOMPARE(gui.gridColumn(kAccountBanGrid, 5), QStringList({"1", "0", "1", "0", "0", "1"}));
 }
 
-void RealmPageTest::failedBanSelectLeavesTheGridAsItWas() {
+void RealmPageTest::failedBanSelectIsReportedAndLeavesTheGridAsItWas() {
     GuiDriver gui;
     startOnRealmPage(gui);
     const QStringList ipBans = gui.gridColumn(kIpBanGrid, 1);
@@ -370,7 +376,16 @@ void RealmPageTest::failedBanSelectLeavesTheGridAsItWas() {
     gui.click(QStringLiteral("dxButton32"));
     QCOMPARE(gui.gridColumn(kIpBanGrid, 1), ipBans);
     QCOMPARE(gui.gridColumn(kAccountBanGrid, 0), accountBans);
-    QVERIFY(gui.dialogs.boxes().isEmpty());
+    // The box keeps its first line and adds the server's message.
+    const QString box = QStringLiteral(
+            "error|Результат поиска|Ошибка выполнения запроса!\r\nПовторите операция.\r\n"
+            "Ошибка 1146: Table 'realmd.%1' doesn't exist");
+    QCOMPARE(gui.dialogs.describe(),
+             QStringList({box.arg("ip_banned"), box.arg("account_banned")}));
+    const QString log = gui.find<QPlainTextEdit>(QStringLiteral("dxDNMemo1"))->toPlainText();
+    QVERIFY(log.contains(QStringLiteral("Не удалось прочитать список банов по IP: Ошибка 1146")));
+    QVERIFY(log.contains(
+            QStringLiteral("Не удалось прочитать список забаненных аккаунтов: Ошибка 1146")));
 }
 
 void RealmPageTest::liftingABanLiftsEveryBanOfTheAccount() {
