@@ -3,10 +3,14 @@
 #include "KeyFilters.h"
 #include "PlacedControls.h"
 #include "StringGrid.h"
+#include "accounts/AccountChanges.h"
+#include "accounts/AccountNotions.h"
 #include "accounts/AccountStatements.h"
 #include "common/MessageTexts.h"
 #include "common/QueryConventions.h"
 #include "journal/UndoScope.h"
+#include "schema/Schemas.h"
+#include "schema/Srp6.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -24,6 +28,14 @@ constexpr int kLeft = 8;
 constexpr int kFullWidth = AccountEditPanel::kWidth - 2 * kLeft;
 constexpr int kHalfWidth = (kFullWidth - 6) / 2;
 constexpr int kRightColumn = kLeft + kHalfWidth + 6;
+
+// The salt a new password is written with: random for a SRP6 store.
+QByteArray newSalt(const schema::AccountSchema& account) {
+    if (account.store == schema::PasswordStore::Srp6Hex ||
+        account.store == schema::PasswordStore::Srp6Binary)
+        return srp6::randomSalt();
+    return {};
+}
 
 } // namespace
 
@@ -145,17 +157,55 @@ void AccountEditPanel::clearHashTexts() {
     m_verdict->clear();
 }
 
+void AccountEditPanel::setColumns(const accountsql::LoginSchema& login,
+                                  const QList<accountsql::ListColumn>& columns) {
+    using accountsql::Column;
+    m_columns = columns;
+    const std::pair<QWidget*, Column> editable[] = {
+            {m_username, Column::Username},   {m_gmlevel, Column::GmLevel},
+            {m_email, Column::Email},         {m_lastIp, Column::LastIp},
+            {m_locked, Column::Locked},       {m_lastLogin, Column::LastLogin},
+            {m_expansion, Column::Expansion}, {m_locale, Column::Locale}};
+    for (const auto& [control, column] : editable) {
+        const QString why = accountnotions::readOnlyTip(login, column);
+        control->setEnabled(why.isEmpty());
+        control->setToolTip(why);
+    }
+    const int online = accountsql::indexOf(columns, Column::ActiveRealm);
+    m_online->setToolTip(online >= 0 ? columns[online].alias
+                                     : accountnotions::unavailableTip(login, Column::ActiveRealm));
+    const QString passwordWhyNot = accountnotions::passwordTip(login);
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{m_newPassword, m_setPassword, m_comparePassword}) {
+        control->setEnabled(passwordWhyNot.isEmpty());
+        control->setToolTip(passwordWhyNot);
+    }
+}
+
 void AccountEditPanel::fillFromRow(const StringGrid& grid, int row) {
-    const std::pair<QLineEdit*, int> fields[] = {
-            {m_id, 0},     {m_username, 1},     {m_hash, 2},      {m_email, 4},  {m_joindate, 5},
-            {m_lastIp, 6}, {m_failedLogins, 7}, {m_lastLogin, 9}, {m_online, 10}};
+    using accountsql::Column;
+    const auto cell = [&](Column column) {
+        const int col = accountsql::indexOf(m_columns, column);
+        return col < 0 ? QString() : grid.cell(col, row);
+    };
+    const std::pair<QLineEdit*, Column> fields[] = {{m_id, Column::Id},
+                                                    {m_username, Column::Username},
+                                                    {m_hash, Column::Hash},
+                                                    {m_email, Column::Email},
+                                                    {m_joindate, Column::Joindate},
+                                                    {m_lastIp, Column::LastIp},
+                                                    {m_failedLogins, Column::FailedLogins},
+                                                    {m_lastLogin, Column::LastLogin},
+                                                    {m_online, Column::ActiveRealm}};
     for (const auto& [edit, column] : fields)
-        edit->setText(grid.cell(column, row));
+        edit->setText(cell(column));
     m_onlineWarning->setVisible(m_online->text() == u"1");
-    const std::pair<QComboBox*, int> combos[] = {
-            {m_gmlevel, 3}, {m_locked, 8}, {m_expansion, 11}, {m_locale, 12}};
+    const std::pair<QComboBox*, Column> combos[] = {{m_gmlevel, Column::GmLevel},
+                                                    {m_locked, Column::Locked},
+                                                    {m_expansion, Column::Expansion},
+                                                    {m_locale, Column::Locale}};
     for (const auto& [combo, column] : combos)
-        combo->setEditText(grid.cell(column, row));
+        combo->setEditText(cell(column));
     m_shown = edits();
     m_stored = m_shown;
 }
@@ -169,18 +219,20 @@ accountsql::AccountEdits AccountEditPanel::edits() const {
 void AccountEditPanel::save() {
     if (m_id->text().isEmpty())
         return;
+    const accountsql::LoginSchema& login = m_context.schemas().login();
     const accountsql::AccountEdits edited = edits();
     const accountsql::SavePlan plan = accountsql::savePlan(
-            m_stored, m_shown, edited, m_newPassword->text(), m_context.quoting());
+            login, m_stored, m_shown, edited, {m_newPassword->text(), newSalt(login.account)},
+            m_context.quoting());
     if (plan.renameNeedsPassword) {
         showError(m_context.dialogs(), boxes::kRenameNeedsPassword);
         return;
     }
     // Nothing changed: nothing is written, the list shows the stored state.
-    if (!plan.statement.isEmpty()) {
+    if (!plan.statements().isEmpty()) {
         if (!m_context.switchDatabase(Database::Realmd) ||
-            !runUndoableChange(m_context, QStringLiteral("account-save"),
-                               accountsql::saveUndo(plan, edited.id), plan.statement))
+            !runUndoableChanges(m_context, QStringLiteral("account-save"),
+                                accountsql::saveUndo(login, plan, edited.id), plan.statements()))
             return;
         m_stored = plan.stored;
         m_shown = edited;
@@ -197,23 +249,27 @@ void AccountEditPanel::deleteAccount() {
         return;
     if (!m_context.switchDatabase(Database::Realmd))
         return;
-    if (!runUndoableChange(m_context, QStringLiteral("account-delete"),
-                           accountsql::deleteUndo(m_id->text()),
-                           accountsql::deleteStatement(m_id->text())))
+    const accountsql::LoginSchema& login = m_context.schemas().login();
+    if (!runUndoableChanges(m_context, QStringLiteral("account-delete"),
+                            accountsql::deleteUndo(login, m_id->text()),
+                            accountsql::deleteStatements(login, m_id->text())))
         return;
     m_refreshList();
 }
 
 void AccountEditPanel::setPassword() {
-    if (m_username->text().isEmpty() || m_newPassword->text().isEmpty())
+    const accountsql::LoginSchema& login = m_context.schemas().login();
+    if (m_username->text().isEmpty() || m_newPassword->text().isEmpty() ||
+        login.account.store == schema::PasswordStore::None)
         return;
     if (!confirm(m_context.dialogs(), boxes::kSetPassword))
         return;
     if (!m_context.switchDatabase(Database::Realmd))
         return;
-    // The hash is that of the stored user name, as it is now on the server:
-    // a new name is saved with "Сохранить", together with its password.
-    const std::optional<StoredLogin> stored = readStoredLogin();
+    // The password is that of the stored user name, as it is now on the
+    // server: a new name is saved with "Сохранить", together with its
+    // password.
+    const std::optional<accountsql::StoredLogin> stored = readStoredLogin(login);
     if (!stored) {
         const QString reason = m_context.success() ? QString::fromUtf16(boxes::kAccountGone)
                                                    : m_context.lastError();
@@ -221,37 +277,46 @@ void AccountEditPanel::setPassword() {
                                   boxes::changeFailedText(reason));
         return;
     }
-    const QString hash = accountsql::passwordHash(stored->username, m_newPassword->text());
-    if (!runUndoableChange(
-                m_context, QStringLiteral("account-password"),
-                accountsql::setPasswordUndo(m_id->text()),
-                accountsql::setPasswordStatement(m_id->text(), hash, m_context.quoting())))
+    const accountsql::PasswordWrite write =
+            accountsql::passwordWrite(login.account, stored->username, m_newPassword->text(),
+                                      newSalt(login.account), m_context.quoting());
+    if (!runUndoableChange(m_context, QStringLiteral("account-password"),
+                           accountsql::setPasswordUndo(login, m_id->text()),
+                           accountsql::setPasswordStatement(login, m_id->text(), write)))
         return;
-    m_hash->setText(hash);
+    m_hash->setText(write.shown);
     m_refreshList();
 }
 
 void AccountEditPanel::comparePassword() {
-    if (m_username->text().isEmpty() || m_newPassword->text().isEmpty())
+    const accountsql::LoginSchema& login = m_context.schemas().login();
+    if (m_username->text().isEmpty() || m_newPassword->text().isEmpty() ||
+        login.account.store == schema::PasswordStore::None)
         return;
     if (!m_context.switchDatabase(Database::Realmd))
         return;
-    const std::optional<StoredLogin> stored = readStoredLogin();
+    const std::optional<accountsql::StoredLogin> stored = readStoredLogin(login);
     if (!stored) {
         // Without the stored login there is nothing to compare: no verdict is
         // shown rather than a false "Разные!".
         clearHashTexts();
         return;
     }
-    const QString computed = accountsql::passwordHash(stored->username, m_newPassword->text());
-    m_computedHash->setText(computed);
-    showVerdict(accountsql::sameHash(computed, stored->hash));
+    const accountsql::PasswordCheck check =
+            accountsql::checkPassword(login.account, *stored, m_newPassword->text());
+    m_computedHash->setText(check.computed);
+    showVerdict(check.same);
 }
 
-std::optional<AccountEditPanel::StoredLogin> AccountEditPanel::readStoredLogin() {
-    if (!m_context.run(accountsql::storedLoginStatement(m_id->text())) || m_context.rowCount() < 1)
+std::optional<accountsql::StoredLogin>
+AccountEditPanel::readStoredLogin(const accountsql::LoginSchema& login) {
+    if (!m_context.run(accountsql::storedLoginStatement(login, m_id->text())) ||
+        m_context.rowCount() < 1)
         return std::nullopt;
-    return StoredLogin{m_context.rawValue(0, 0), m_context.value(0, 1)};
+    accountsql::StoredLogin stored{m_context.rawValue(0, 0), m_context.rawValue(0, 1), {}};
+    if (m_context.fieldCount() > 2)
+        stored.verifier = m_context.rawValue(0, 2);
+    return stored;
 }
 
 void AccountEditPanel::showVerdict(bool same) {
@@ -260,15 +325,20 @@ void AccountEditPanel::showVerdict(bool same) {
 }
 
 void AccountEditPanel::resetSessionKey() {
-    if (m_username->text().isEmpty() || m_online->text() != u"0")
+    const accountsql::LoginSchema& login = m_context.schemas().login();
+    // Not while the account is in the game, where the family tells it.
+    const bool playing = login.account.activeRealm.has() && m_online->text() != u"0";
+    if (m_username->text().isEmpty() || playing)
+        return;
+    const QString statement = accountsql::resetSessionKeyStatement(login, m_id->text());
+    if (statement.isEmpty())
         return;
     if (!confirm(m_context.dialogs(), boxes::kResetSessionKey))
         return;
-    const QString statement = accountsql::resetSessionKeyStatement(m_id->text());
     if (!m_context.switchDatabase(Database::Realmd))
         return;
     if (!runUndoableChange(m_context, QStringLiteral("account-session-key"),
-                           accountsql::resetSessionKeyUndo(m_id->text()), statement))
+                           accountsql::resetSessionKeyUndo(login, m_id->text()), statement))
         return;
     m_refreshList();
 }

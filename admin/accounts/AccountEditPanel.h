@@ -4,6 +4,7 @@
 #include "accounts/AccountStatements.h"
 
 #include <QByteArray>
+#include <QList>
 
 #include <functional>
 #include <optional>
@@ -29,6 +30,10 @@ public:
     AccountEditPanel(QueryContext& context, std::function<void()> refreshList,
                      QWidget* parent = nullptr);
 
+    // The list's columns and what the panel can change, for the login
+    // database as it is now described.
+    void setColumns(const accountsql::LoginSchema& login,
+                    const QList<accountsql::ListColumn>& columns);
     // Copies the grid row into the edits (a data cell was selected).
     void fillFromRow(const StringGrid& grid, int row);
     // Empties the computed hash text and the hash verdict text.
@@ -48,13 +53,9 @@ private:
     void build();
     void showVerdict(bool same);
     // The account's stored user name (its bytes, as the game server hashes
-    // them) and password hash, read now in the accounts database; nothing
+    // them) and password columns, read now in the accounts database; nothing
     // when the account cannot be read.
-    struct StoredLogin {
-        QByteArray username;
-        QString hash;
-    };
-    std::optional<StoredLogin> readStoredLogin();
+    std::optional<accountsql::StoredLogin> readStoredLogin(const accountsql::LoginSchema& login);
     // The texts of the edits that "Сохранить" writes.
     accountsql::AccountEdits edits() const;
 
@@ -85,4 +86,5 @@ private:
     // was loaded from the grid or last saved: what a Save compares with.
     accountsql::AccountEdits m_stored;
     accountsql::AccountEdits m_shown;
+    QList<accountsql::ListColumn> m_columns;
 };

@@ -6,11 +6,14 @@
 #include "StringGrid.h"
 #include "accounts/AccountEditPanel.h"
 #include "accounts/AccountMaintenance.h"
+#include "accounts/AccountNotions.h"
 #include "common/MessageTexts.h"
 #include "common/QueryConventions.h"
 #include "common/RecordLimit.h"
 #include "common/WindowLinks.h"
+#include "schema/Schemas.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
@@ -25,23 +28,6 @@ namespace {
 
 constexpr int kSearchPanelHeight = 65;
 
-const QStringList kAccountTitles = {QStringLiteral("id"),
-                                    QStringLiteral("username"),
-                                    QStringLiteral("sha_pass_hash"),
-                                    QStringLiteral("gmlevel"),
-                                    QStringLiteral("email"),
-                                    QStringLiteral("joindate"),
-                                    QStringLiteral("last_ip"),
-                                    QStringLiteral("failed_login"),
-                                    QStringLiteral("locked"),
-                                    QStringLiteral("last_login"),
-                                    QStringLiteral("online"),
-                                    QStringLiteral("expantion"),
-                                    QStringLiteral("locale")};
-// Column 0 keeps the grid's own width.
-const QList<int> kAccountWidths = {0, 110, 50, 45, 160, 110, 95, 60, 40, 110, 40, 55, 35};
-constexpr int kLevelColumn = 3;
-
 // The search row: the captions at the top of the panel, their edits 16 pixels
 // lower.
 constexpr int kSearchCaptionTop = 1;
@@ -50,13 +36,24 @@ constexpr int kSearchCaptionGap = 16;
 ListBrowser::Definition accountListDefinition() {
     return {Database::Realmd,
             QueryContext::UseForm::WithoutSemicolon,
-            accountsql::kListSelect,
             QString(),
-            kAccountTitles,
-            kAccountWidths,
+            QString(),
+            {},
+            {},
             boxes::kAccountsFailed,
             boxes::kAccountsNotFound,
             {}};
+}
+
+constexpr accountsql::Sort kSorts[] = {accountsql::Sort::Id, accountsql::Sort::Username,
+                                       accountsql::Sort::Joindate, accountsql::Sort::LastIp,
+                                       accountsql::Sort::LastLogin};
+
+// Enabled, or disabled with the tooltip that says why.
+template <class Control>
+void setAvailable(Control* control, const QString& whyNot) {
+    control->setEnabled(whyNot.isEmpty());
+    control->setToolTip(whyNot);
 }
 
 } // namespace
@@ -191,24 +188,26 @@ void AccountsPage::buildMenu() {
                     guardedHandler(m_context, this, &AccountsPage::findCharactersOfAccount),
                     QStyle::SP_FileDialogContentsView);
     AccountMaintenance* maintenance = m_maintenance.get();
-    m_menu->addItem(
+    m_sameIpItem = m_menu->addItem(
             QStringLiteral("IP1"), QStringLiteral("Найти все аккаунты с этим IP"),
             guardedHandler(m_context, maintenance, &AccountMaintenance::findAccountsWithEditedIp),
             QStyle::SP_ComputerIcon);
-    m_menu->addItem(QStringLiteral("N22"),
-                    QStringLiteral("Сбросить ключ сессии для этого аккаунта"),
-                    guardedHandler(m_context, m_editPanel, &AccountEditPanel::resetSessionKey),
-                    QStyle::SP_DialogResetButton);
+    m_sessionKeyItem = m_menu->addItem(
+            QStringLiteral("N22"), QStringLiteral("Сбросить ключ сессии для этого аккаунта"),
+            guardedHandler(m_context, m_editPanel, &AccountEditPanel::resetSessionKey),
+            QStyle::SP_DialogResetButton);
     m_menu->addDivider(QStringLiteral("N12"));
-    m_menu->addItem(QStringLiteral("N4"),
-                    QStringLiteral("Вывести все аккаунты  на которых нет персонажей."),
-                    guardedHandler(m_context, maintenance,
-                                   &AccountMaintenance::showAccountsWithoutCharacters),
-                    QStyle::SP_FileDialogListView);
-    m_menu->addItem(QStringLiteral("N13"), QStringLiteral("Найти все устаревшие аккаунты"),
-                    guardedHandler(m_context, maintenance, &AccountMaintenance::findStaleAccounts),
-                    QStyle::SP_FileDialogDetailedView);
-    m_menu->addItem(
+    m_withoutCharactersItem =
+            m_menu->addItem(QStringLiteral("N4"),
+                            QStringLiteral("Вывести все аккаунты  на которых нет персонажей."),
+                            guardedHandler(m_context, maintenance,
+                                           &AccountMaintenance::showAccountsWithoutCharacters),
+                            QStyle::SP_FileDialogListView);
+    m_findStaleItem = m_menu->addItem(
+            QStringLiteral("N13"), QStringLiteral("Найти все устаревшие аккаунты"),
+            guardedHandler(m_context, maintenance, &AccountMaintenance::findStaleAccounts),
+            QStyle::SP_FileDialogDetailedView);
+    m_deleteStaleItem = m_menu->addItem(
             QStringLiteral("N14"), QStringLiteral("Удалить все устаревшие аккаунты"),
             guardedHandler(m_context, maintenance, &AccountMaintenance::deleteStaleAccounts),
             QStyle::SP_TrashIcon);
@@ -232,24 +231,54 @@ bool AccountsPage::eventFilter(QObject* watched, QEvent* event) {
 
 accountsql::Sort AccountsPage::sort() const {
     // The first checked button in this order of testing; "id" otherwise.
-    if (m_sortButtons[1]->isChecked())
-        return accountsql::Sort::Username;
-    if (m_sortButtons[2]->isChecked())
-        return accountsql::Sort::Joindate;
-    if (m_sortButtons[3]->isChecked())
-        return accountsql::Sort::LastIp;
-    if (m_sortButtons[4]->isChecked())
-        return accountsql::Sort::LastLogin;
+    for (int i = 1; i < 5; ++i) {
+        if (m_sortButtons[i]->isChecked())
+            return kSorts[i];
+    }
     return accountsql::Sort::Id;
 }
 
+const accountsql::LoginSchema& AccountsPage::applySchema() {
+    using accountnotions::unavailableTip;
+    using accountsql::Column;
+    const accountsql::LoginSchema& login = m_context.schemas().login();
+    m_columns = accountsql::listColumns(login);
+    QStringList headers;
+    QList<int> widths;
+    for (const accountsql::ListColumn& column : m_columns) {
+        headers << column.header;
+        widths << column.width;
+    }
+    m_browser->setColumns(accountsql::listSelect(login), headers, widths);
+    m_editPanel->setColumns(login, m_columns);
+
+    for (int i = 1; i < 5; ++i)
+        setAvailable(m_sortButtons[i], unavailableTip(login, accountsql::sortColumn(kSorts[i])));
+    setAvailable(m_searchEmail, unavailableTip(login, Column::Email));
+    setAvailable(m_searchLastIp, unavailableTip(login, Column::LastIp));
+    setAvailable(m_sameIpItem, unavailableTip(login, Column::LastIp));
+    setAvailable(m_findStaleItem, unavailableTip(login, Column::LastLogin));
+    setAvailable(m_deleteStaleItem, unavailableTip(login, Column::LastLogin));
+    setAvailable(m_sessionKeyItem, accountnotions::sessionKeyTip(login));
+    const schema::Catalog& characters = m_context.schemas().catalog(schema::Role::Characters);
+    setAvailable(m_withoutCharactersItem,
+                 characters.isEmpty() || characters.hasColumn(QStringLiteral("characters"),
+                                                              QStringLiteral("account"))
+                         ? QString()
+                         : QStringLiteral("В базе персонажей нет столбца characters.account."));
+    return login;
+}
+
 void AccountsPage::refresh() {
-    m_browser->refresh(accountsql::sortFragment(sort()), m_descending->isChecked());
+    const accountsql::LoginSchema& login = applySchema();
+    m_browser->refresh(accountsql::sortFragment(login, sort()), m_descending->isChecked());
 }
 
 void AccountsPage::search() {
+    const accountsql::LoginSchema& login = applySchema();
     m_browser->setOffset(0);
-    m_browser->setFilter(accountsql::searchFilter({m_searchId->text(), m_searchUsername->text(),
+    m_browser->setFilter(accountsql::searchFilter(login,
+                                                  {m_searchId->text(), m_searchUsername->text(),
                                                    m_searchEmail->text(), m_searchLastIp->text()},
                                                   m_context.quoting()));
     refresh();
@@ -267,11 +296,13 @@ void AccountsPage::reset() {
 }
 
 void AccountsPage::nextPage() {
-    m_browser->nextPage(accountsql::sortFragment(sort()), m_descending->isChecked());
+    const accountsql::LoginSchema& login = applySchema();
+    m_browser->nextPage(accountsql::sortFragment(login, sort()), m_descending->isChecked());
 }
 
 void AccountsPage::previousPage() {
-    m_browser->previousPage(accountsql::sortFragment(sort()), m_descending->isChecked());
+    const accountsql::LoginSchema& login = applySchema();
+    m_browser->previousPage(accountsql::sortFragment(login, sort()), m_descending->isChecked());
 }
 
 void AccountsPage::shown() {
@@ -292,7 +323,8 @@ void AccountsPage::showFiltered(const QString& filter) {
 
 void AccountsPage::cellSelected(int col, int row) {
     const QString text = m_grid->cell(col, row);
-    m_grid->setHint(col == kLevelColumn ? accountsql::levelName(text) : text);
+    const bool level = col == accountsql::indexOf(m_columns, accountsql::Column::GmLevel);
+    m_grid->setHint(level ? accountsql::levelName(text) : text);
     m_editPanel->clearHashTexts();
     if (col > 0 && row > 0)
         m_editPanel->fillFromRow(*m_grid, row);

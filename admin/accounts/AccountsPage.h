@@ -12,6 +12,7 @@ class AccountMaintenance;
 class GridMenu;
 class QCheckBox;
 class QComboBox;
+class QAction;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -60,6 +61,9 @@ private:
     void buildGrid();
     void buildMenu();
     accountsql::Sort sort() const;
+    // The columns and the controls for the login database as it is now
+    // described; the description.
+    const accountsql::LoginSchema& applySchema();
     void cellSelected(int col, int row);
     void showFiltered(const QString& filter);
     void findCharactersOfAccount();
@@ -83,6 +87,12 @@ private:
     StringGrid* m_grid;
     AccountEditPanel* m_editPanel;
     GridMenu* m_menu;
+    QAction* m_sameIpItem;
+    QAction* m_sessionKeyItem;
+    QAction* m_withoutCharactersItem;
+    QAction* m_findStaleItem;
+    QAction* m_deleteStaleItem;
+    QList<accountsql::ListColumn> m_columns;
     std::unique_ptr<ListBrowser> m_browser;
     std::unique_ptr<AccountMaintenance> m_maintenance;
 };

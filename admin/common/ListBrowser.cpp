@@ -28,6 +28,13 @@ void ListBrowser::setRecordLimit(const QString& text) {
     m_recordLimit->setEditText(text);
 }
 
+void ListBrowser::setColumns(const QString& select, const QStringList& headers,
+                             const QList<int>& widths) {
+    m_definition.select = select;
+    m_definition.headers = headers;
+    m_definition.widths = widths;
+}
+
 QString listOrderClause(const QString& sortFragment, bool descending, const QString& recordLimit,
                         int offset) {
     QString clause = sortFragment;

@@ -44,6 +44,9 @@ public:
     QString recordLimit() const;
     // Sets the record limit text as the program does: no refresh follows.
     void setRecordLimit(const QString& text);
+    // The select and the grid's titles and widths, for the columns the
+    // database now has.
+    void setColumns(const QString& select, const QStringList& headers, const QList<int>& widths);
     // What the page does first in every refresh, before the busy panel shows.
     void setBeforeRefresh(std::function<void()> step) { m_beforeRefresh = std::move(step); }
 

@@ -105,6 +105,8 @@ LoginSchema describe(Family family) {
                               {QStringLiteral("v"), QStringLiteral("null")},
                               {QStringLiteral("sessionkey"), QStringLiteral("null")}};
         a.sessionKeys = {QStringLiteral("s"), QStringLiteral("v"), QStringLiteral("sessionkey")};
+        // The program always upper-cased every letter of a new name here.
+        a.usernameCase = LetterCase::Upper;
         a.gmlevel = col(a.table, "gmlevel");
         a.activeRealm = col(a.table, "active_realm_id");
         s.realms.color = col(s.realms.table, "color");
@@ -119,6 +121,7 @@ LoginSchema describe(Family family) {
         a.sessionKeys = {QStringLiteral("sessionkey")};
         a.gmlevel = col(a.table, "gmlevel");
         a.activeRealm = col(a.table, "active_realm_id");
+        s.bans.goWithAccount = true;
         s.realms.flags = col(s.realms.table, "realmflags");
         s.realms.builds = col(s.realms.table, "realmbuilds");
         s.realms.buildsList = true;
@@ -172,6 +175,8 @@ LoginSchema describe(Family family) {
     case Family::TrinityCore:
     case Family::AzerothCore:
         binaryVerifiers(a);
+        // AccountMgr writes e-mails with their Latin letters upper-cased.
+        a.emailCase = LetterCase::UpperLatin;
         if (family == Family::TrinityCore) {
             s.gm = {QStringLiteral("account_access"), QStringLiteral("AccountID"),
                     QStringLiteral("SecurityLevel"), QStringLiteral("RealmID")};

@@ -24,6 +24,13 @@ enum class PasswordStore {
     Srp6Binary, // SRP6 salt and verifier as 32 bytes each, little-endian
 };
 
+// How a family's server writes a user name or an e-mail.
+enum class LetterCase {
+    Upper,      // every letter upper-cased
+    UpperLatin, // only a-z upper-cased
+    LowerLatin, // only A-Z lower-cased
+};
+
 struct AccountSchema {
     QString table = QStringLiteral("account");
     PasswordStore store = PasswordStore::None;
@@ -36,6 +43,9 @@ struct AccountSchema {
     QList<std::pair<QString, QString>> alsoWithPassword;
     // What the session key reset sets to NULL.
     QStringList sessionKeys;
+    // How a user name and an e-mail are written.
+    LetterCase usernameCase = LetterCase::UpperLatin;
+    LetterCase emailCase = LetterCase::LowerLatin;
 
     // The list's columns, in the grid's order.
     Field id;
@@ -77,6 +87,8 @@ struct AccountBanSchema {
     // Columns a lift also writes, with their values, as the server's unban
     // writes them.
     QList<std::pair<QString, QString>> alsoOnLift;
+    // A foreign key deletes an account's bans with the account.
+    bool goWithAccount = false;
 };
 
 struct IpBanSchema {

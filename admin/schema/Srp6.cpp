@@ -102,6 +102,14 @@ HexRecord hexRecord(const QByteArray& saltBytes, const QByteArray& username,
     return {hexOf(saltNumber), hexOf(verifier(saltBytes, username, password))};
 }
 
+QString hexVerifier(const QString& storedSalt, const QByteArray& username,
+                    const QString& password) {
+    const QByteArray saltNumber = bytesOfHex(storedSalt);
+    if (saltNumber.isEmpty())
+        return {};
+    return hexOf(verifier(reversed(saltNumber), username, password));
+}
+
 bool matchesHex(const HexRecord& stored, const QByteArray& username, const QString& password) {
     const QByteArray saltNumber = bytesOfHex(stored.salt);
     const QByteArray storedVerifier = bytesOfHex(stored.verifier);

@@ -33,6 +33,9 @@ struct HexRecord {
 };
 HexRecord hexRecord(const QByteArray& saltBytes, const QByteArray& username,
                     const QString& password);
+// The verifier, as hexRecord writes it, that the password makes with a
+// stored salt (either letter case); empty when the salt is no number.
+QString hexVerifier(const QString& storedSalt, const QByteArray& username, const QString& password);
 // Whether the password makes the stored verifier with the stored salt
 // (either letter case).
 bool matchesHex(const HexRecord& stored, const QByteArray& username, const QString& password);

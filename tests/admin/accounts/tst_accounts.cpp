@@ -207,8 +207,10 @@ void AccountsTest::failedRefreshKeepsGrid_data() {
     QTest::addColumn<int>("statements");
     QTest::newRow("select fails") << QStringLiteral("ComboBox16") << QStringLiteral("x")
                                   << kAccountsFailed << 3;
+    // The page reads the schema of a database it has not seen yet (one
+    // select) before it switches to it.
     QTest::newRow("no such database")
-            << QStringLiteral("ComboBox1") << QStringLiteral("nosuchdb") << kAccountsFailed << 1;
+            << QStringLiteral("ComboBox1") << QStringLiteral("nosuchdb") << kAccountsFailed << 2;
 }
 
 void AccountsTest::failedRefreshKeepsGrid() {
@@ -239,7 +241,11 @@ void AccountsTest::failedRefreshKeepsGrid() {
                                                                   : QStringLiteral("Все"));
     log.mark();
     gui.click(QStringLiteral("dxButton9"));
-    QCOMPARE(log.statementsSinceMark(), refreshStatements(listQuery()));
+    QStringList sent = log.statementsSinceMark();
+    // The schema of the database named again is read first.
+    if (combo == u"ComboBox1")
+        QVERIFY(sent.takeFirst().contains(QStringLiteral("information_schema")));
+    QCOMPARE(sent, refreshStatements(listQuery()));
     QCOMPARE(ids(gui), range(1, 20));
 }
 
