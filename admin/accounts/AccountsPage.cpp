@@ -42,7 +42,8 @@ ListBrowser::Definition accountListDefinition() {
             {},
             boxes::kAccountsFailed,
             boxes::kAccountsNotFound,
-            {}};
+            {},
+            QStringLiteral("список аккаунтов")};
 }
 
 constexpr accountsql::Sort kSorts[] = {accountsql::Sort::Id, accountsql::Sort::Username,

@@ -44,6 +44,7 @@ ListBrowser::Definition characterListDefinition() {
             QStringLiteral("at_login"), QStringLiteral("map"),     QStringLiteral("zone")};
     definition.widths = {50, 50, 100, 66, 60, 40, 50, 50, 60};
     definition.failed = boxes::kCharactersFailed;
+    definition.logName = QStringLiteral("список персонажей");
     definition.notFound = boxes::kCharactersNotFound;
     definition.cellText = [](int column, const QString& field) {
         if (column == kRaceColumn)

@@ -1,5 +1,7 @@
 #include "common/ListBrowser.h"
 
+#include "common/ListReadFailure.h"
+
 #include "StringGrid.h"
 #include "common/RecordLimit.h"
 
@@ -56,16 +58,15 @@ bool ListBrowser::refresh(const QString& sortFragment, bool descending) {
         m_beforeRefresh();
     const BusyScope busy(m_context.busyHost(), m_grid);
     const QString order = orderClause(sortFragment, descending);
-    const BoxText* failure = nullptr;
-    if (!m_context.switchDatabase(m_definition.database, m_definition.useForm))
-        failure = &m_definition.failed;
-    else if (!m_context.run(statement(order)))
-        failure = &m_definition.failed;
-    else if (m_context.rowCount() < 1)
-        failure = &m_definition.notFound;
-    if (failure) {
+    const bool read = m_context.switchDatabase(m_definition.database, m_definition.useForm) &&
+                      m_context.run(statement(order));
+    if (!read || m_context.rowCount() < 1) {
         m_filter.clear();
-        showError(m_context.dialogs(), *failure);
+        // A failed read says why: the server's message is added to the box.
+        if (!read)
+            reportListReadFailure(m_context, m_definition.logName, m_definition.failed);
+        else
+            showError(m_context.dialogs(), m_definition.notFound);
         return false;
     }
     fillGrid();

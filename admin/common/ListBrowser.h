@@ -32,6 +32,8 @@ public:
         // field itself. The grid asks for it whenever it shows or reads the
         // cell.
         ResultCells::CellText cellText;
+        // The list as the connection log names it.
+        QString logName;
     };
 
     ListBrowser(QueryContext& context, Definition definition, StringGrid* grid,

@@ -4,8 +4,8 @@
 
 namespace boxes {
 
-QString listReadFailedText(const QString& serverMessage) {
-    return kListReadFailed.bodyText() + QStringLiteral("\r\n") + serverMessage;
+QString listReadFailedText(const QString& serverMessage, const BoxText& box) {
+    return box.bodyText() + QStringLiteral("\r\n") + serverMessage;
 }
 
 } // namespace boxes
@@ -18,6 +18,12 @@ void reportListReadFailure(QueryContext& context, const QString& list, const QSt
     context.log(QStringLiteral("Не удалось прочитать %1: %2").arg(list, message));
     context.dialogs().error(boxes::kListReadFailed.captionText(),
                             boxes::listReadFailedText(message));
+}
+
+void reportListReadFailure(QueryContext& context, const QString& list, const BoxText& box) {
+    const QString message = context.lastError();
+    context.log(QStringLiteral("Не удалось прочитать %1: %2").arg(list, message));
+    context.dialogs().error(box.captionText(), boxes::listReadFailedText(message, box));
 }
 
 bool readList(QueryContext& context, Database database, const QString& statement,

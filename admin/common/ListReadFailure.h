@@ -14,7 +14,8 @@ inline constexpr BoxText kListReadFailed{u"Результат поиска",
                                          u"Ошибка выполнения запроса!\r\nПовторите операция."};
 
 // The box's text with the server's message on a line of its own.
-QString listReadFailedText(const QString& serverMessage);
+QString listReadFailedText(const QString& serverMessage,
+                           const BoxText& box = kListReadFailed);
 
 } // namespace boxes
 
@@ -25,6 +26,8 @@ void reportListReadFailure(QueryContext& context, const QString& list);
 // result (QueryContext::read).
 void reportListReadFailure(QueryContext& context, const QString& list,
                            const QString& serverMessage);
+// The same with a list's own box, whose text comes first.
+void reportListReadFailure(QueryContext& context, const QString& list, const BoxText& box);
 
 // Switches to the database and runs the list's select; on failure reports
 // it as above and returns false.

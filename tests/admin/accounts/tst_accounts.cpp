@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QTest>
 
 using namespace accountsfixture;
@@ -203,14 +204,17 @@ void AccountsTest::onlyThePersonsLimitChangesRefresh() {
 void AccountsTest::failedRefreshKeepsGrid_data() {
     QTest::addColumn<QString>("combo");
     QTest::addColumn<QString>("text");
+    // The box's start: the page's text, then the server's message.
     QTest::addColumn<QString>("box");
     QTest::addColumn<int>("statements");
     QTest::newRow("select fails") << QStringLiteral("ComboBox16") << QStringLiteral("x")
-                                  << kAccountsFailed << 3;
+                                  << kAccountsFailed + QStringLiteral("\r\nОшибка 1064: ") << 3;
     // The page reads the schema of a database it has not seen yet (one
     // select) before it switches to it.
     QTest::newRow("no such database")
-            << QStringLiteral("ComboBox1") << QStringLiteral("nosuchdb") << kAccountsFailed << 2;
+            << QStringLiteral("ComboBox1") << QStringLiteral("nosuchdb")
+            << kAccountsFailed + QStringLiteral("\r\nОшибка 1049: Unknown database 'nosuchdb'")
+            << 2;
 }
 
 void AccountsTest::failedRefreshKeepsGrid() {
@@ -230,7 +234,16 @@ void AccountsTest::failedRefreshKeepsGrid() {
     ServerLog log(m_server.generalLog);
     gui.click(QStringLiteral("dxButton9"));
     QCOMPARE(log.statementsSinceMark().size(), statements);
-    QCOMPARE(gui.dialogs.describe(), QStringList{box});
+    QCOMPARE(gui.dialogs.describe().size(), 1);
+    QVERIFY2(gui.dialogs.describe().first().startsWith(box),
+             qPrintable(gui.dialogs.describe().first()));
+    // The connection log says which list failed and why.
+    const QString serverMessage = gui.dialogs.describe().first().section(QStringLiteral("\r\n"), 2);
+    QVERIFY2(gui.find<QPlainTextEdit>(QStringLiteral("dxDNMemo1"))
+                     ->toPlainText()
+                     .contains(QStringLiteral("Не удалось прочитать список аккаунтов: ") +
+                               serverMessage),
+             qPrintable(serverMessage));
     QCOMPARE(gui.gridRow(kGrid, 1), before);
     QCOMPARE(grid(gui)->rowCount(), 2);
     QCOMPARE(countText(gui), QStringLiteral("Найдено записей: 1"));

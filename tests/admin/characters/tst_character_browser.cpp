@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTabWidget>
 
 using namespace characterpage;
@@ -298,8 +299,14 @@ void CharacterBrowserTest::failingListKeepsTheGrid() {
     ServerLog log(m_server.generalLog);
     gui.click("dxButton21");
     QCOMPARE(log.statementsSinceMark(), QStringList{"use `no_such_database`"});
+    // The box adds the server's message; the connection log names the list.
+    const QString why = QStringLiteral("Ошибка 1049: Unknown database 'no_such_database'");
     QCOMPARE(gui.dialogs.describe(),
-             QStringList{"error|Результат поиска|Ошибка получения данных!\r\nПовторите запрос."});
+             QStringList{"error|Результат поиска|Ошибка получения данных!\r\nПовторите запрос.\r\n" +
+                         why});
+    QVERIFY(gui.find<QPlainTextEdit>("dxDNMemo1")
+                    ->toPlainText()
+                    .contains(QStringLiteral("Не удалось прочитать список персонажей: ") + why));
     QCOMPARE(listedGuids(gui), QStringList({"5", "6"}));
     QVERIFY(gui.window().pageControl()->isVisible());
     QVERIFY(!gui.window().busyPanel()->isVisible());
