@@ -843,8 +843,8 @@ QByteArrayList ScriptBuilder::pieces(const QString& path) const {
             out,
             QStringLiteral(
                     "It changes that database only. The rows are staged in temporary tables\n"
-                    "first; then the tables change in one transaction, which its last statement\n"
-                    "commits (MyISAM tables change at once, after the others). A column is put\n"
+                    "first; then the tables change in one transaction, committed after the last\n"
+                    "change (MyISAM tables change at once, after the others). A column is put\n"
                     "back only where it still holds what the operation wrote; the rows where it\n"
                     "does not are left as they are and shown at the end. A whole script ends\n"
                     "with the line \"-- end of undo script\": without it, it was cut off."));

@@ -172,8 +172,9 @@ struct ScriptInfo {
 //  - stages the rows in temporary tables of the tables' own column types
 //    first, so that a value a table would refuse stops it before anything
 //    changes, and a script cut off in its rows changes nothing;
-//  - then changes the tables in one transaction that its last statement
-//    commits: the transactional tables first, then the others (MyISAM),
+//  - then changes the tables in one transaction, committed after its last
+//    change (only the session put back and the staging tables dropped
+//    follow): the transactional tables first, then the others (MyISAM),
 //    each with statements that never leave a row missing on the way;
 //  - puts a column of an updated row back only where it still holds the
 //    value the operation wrote (read with addWritten), and ends with a select
