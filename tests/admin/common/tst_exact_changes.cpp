@@ -60,7 +60,7 @@ struct Case {
     // A text that a statement sent by the steps must contain: where nothing
     // may change, it shows that the button did its work (its write, its read
     // or its refresh) rather than nothing at all.
-    QString sent;
+    QString sent = {};
 };
 
 Case sending(Case operation, const QString& text) {
