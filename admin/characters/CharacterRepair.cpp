@@ -43,13 +43,17 @@ void CharacterRepair::repair() {
     UndoScope undo(m_context, QStringLiteral("character-repair"));
     if (!undo.save(stm::repairUndo(guid()), statements))
         return;
-    // Every statement is sent whatever became of the others; each failure
-    // is reported with the server's message.
+    // Every statement is sent whatever became of the others, and what went
+    // through is committed; each failure is reported with the server's
+    // message.
     QStringList failures;
     for (const QString& statement : statements) {
         if (!m_context.run(statement))
             failures << m_context.lastError();
     }
+    QString error;
+    if (!undo.commit(&error))
+        failures << error;
     if (failures.isEmpty()) {
         showError(m_context.dialogs(), boxes::kRepairSent);
         return;
@@ -169,9 +173,9 @@ void CharacterRepair::removeCharacters(const QStringList& guids,
     for (const stm::CleanupTarget& target : targets)
         statements << stm::deleteRowsOf(target, guids);
     UndoScope undo(m_context, QStringLiteral("orphan-characters-delete"));
-    if (!undo.save(stm::cleanupUndo(targets, guids), statements))
+    if (transaction && !undo.begin())
         return;
-    if (transaction && !m_context.runChange(stm::startTransaction()))
+    if (!undo.save(stm::cleanupUndo(targets, guids), statements))
         return;
     RowCounts removed;
     RowCounts pending; // deleted in the transaction, not committed yet
@@ -188,10 +192,9 @@ void CharacterRepair::removeCharacters(const QStringList& guids,
         removed.add(target.table, rows);
         (target.transactional ? pending : forGood).add(target.table, rows);
         if (i == lastTransactional) {
-            if (!m_context.run(stm::commit()))
-                failure = m_context.lastError();
-            else
-                committed = true;
+            if (!undo.commit(&failure))
+                break;
+            committed = true;
         }
     }
     if (failure.isEmpty()) {
@@ -203,7 +206,7 @@ void CharacterRepair::removeCharacters(const QStringList& guids,
     }
     QStringList text = {QString::fromUtf16(boxes::kCleanupFailed), failure};
     if (transaction && !committed) {
-        m_context.run(stm::rollback());
+        undo.rollback();
         text << QString::fromUtf16(boxes::kCleanupRolledBack);
     }
     if (committed)

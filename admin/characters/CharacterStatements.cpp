@@ -386,18 +386,6 @@ QString deleteRowsOf(const CleanupTarget& target, const QStringList& guids) {
            rowsOfCondition(target, guids) + QLatin1Char(';');
 }
 
-QString startTransaction() {
-    return QStringLiteral("START TRANSACTION;");
-}
-
-QString commit() {
-    return QStringLiteral("COMMIT;");
-}
-
-QString rollback() {
-    return QStringLiteral("ROLLBACK;");
-}
-
 // ---- Undo -----------------------------------------------------------------------
 
 namespace {

@@ -146,9 +146,6 @@ struct CleanupTarget {
 QList<CleanupTarget> cleanupTargets(const QList<TableInfo>& tables);
 // Deletes a target's rows of the given characters.
 QString deleteRowsOf(const CleanupTarget& target, const QStringList& guids);
-QString startTransaction();
-QString commit();
-QString rollback();
 
 // ---- Undo: the rows the changes delete or change ----------------------------
 

@@ -60,6 +60,9 @@ Quoting QueryContext::quoting() const {
 bool QueryContext::run(const QString& statement) {
     const bool journaled = m_journal.active() && journal::changesData(statement);
     const QDateTime sentAt = journaled ? QDateTime::currentDateTime() : QDateTime();
+    // The mode the statement was written for: a lost connection resets the
+    // session's status before the entry is written.
+    const bool backslashEscapes = !quoting().noBackslashEscapes;
     const QByteArray bytes = statement.toUtf8();
     bool success = false;
     std::unique_ptr<mysql::TMysqlResult> result = session().Query(
@@ -68,7 +71,7 @@ bool QueryContext::run(const QString& statement) {
     m_result = std::move(result);
     m_success = success;
     if (journaled)
-        journalStatement(statement, sentAt);
+        journalStatement(statement, sentAt, backslashEscapes);
     return m_success;
 }
 
@@ -102,7 +105,8 @@ QString QueryContext::currentDatabase() const {
     return m_database;
 }
 
-void QueryContext::journalStatement(const QString& statement, const QDateTime& sentAt) {
+void QueryContext::journalStatement(const QString& statement, const QDateTime& sentAt,
+                                    bool backslashEscapes) {
     const mysql::TMysqlClient& client = session();
     journal::Entry entry;
     entry.time = sentAt;
@@ -111,7 +115,7 @@ void QueryContext::journalStatement(const QString& statement, const QDateTime& s
     entry.port = client.Port();
     entry.database = currentDatabase();
     entry.statement = statement;
-    entry.backslashEscapes = !quoting().noBackslashEscapes;
+    entry.backslashEscapes = backslashEscapes;
     entry.ok = m_success;
     if (m_success) {
         entry.affectedRows = client.AffectedRows();

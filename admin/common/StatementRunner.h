@@ -119,7 +119,7 @@ public:
     std::unique_ptr<mysql::TMysqlResult> read(const QString& statement, QString* error);
 
 private:
-    void journalStatement(const QString& statement, const QDateTime& sentAt);
+    void journalStatement(const QString& statement, const QDateTime& sentAt, bool backslashEscapes);
 
     DialogService& m_dialogs;
     std::unique_ptr<schema::Schemas> m_schemas;

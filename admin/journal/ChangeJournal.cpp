@@ -6,8 +6,11 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -54,6 +57,35 @@ bool ChangeJournal::makeFolder(QString* error) {
     return false;
 }
 
+namespace {
+
+// Opens the day's journal that is already there for appending: only a
+// regular file of this user that only this user can read and write. Returns
+// the descriptor, or -1 with the reason.
+int openExistingJournal(const QByteArray& name, QString* reason) {
+    const QString refused =
+            QStringLiteral("не обычный файл этого пользователя с правами 0600, запись отклонена");
+    // Neither a link is followed nor does a pipe without a reader block.
+    const int fd =
+            ::open(name.constData(), O_WRONLY | O_APPEND | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+    if (fd < 0) {
+        const int error = errno;
+        *reason = (error == ELOOP || error == ENXIO || error == EISDIR) ? refused
+                                                                        : systemError(error);
+        return -1;
+    }
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || status.st_uid != ::geteuid() ||
+        (status.st_mode & 07777) != 0600) {
+        ::close(fd);
+        *reason = refused;
+        return -1;
+    }
+    return fd;
+}
+
+} // namespace
+
 void ChangeJournal::append(const journal::Entry& entry) {
     if (!active())
         return;
@@ -65,19 +97,22 @@ void ChangeJournal::append(const journal::Entry& entry) {
         // A new file starts with the names of the fields.
         int fd = ::open(name.constData(), O_WRONLY | O_APPEND | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
         QByteArray bytes = journal::entryLine(entry).toUtf8();
+        QString reason;
         if (fd >= 0)
             bytes.prepend(journal::headerLine().toUtf8());
         else if (errno == EEXIST)
-            fd = ::open(name.constData(), O_WRONLY | O_APPEND | O_CLOEXEC | O_NOFOLLOW);
+            fd = openExistingJournal(name, &reason);
+        else
+            reason = systemError(errno);
         if (fd >= 0) {
             written = writeAll(fd, bytes);
             const int writeError = errno;
             written = (::close(fd) == 0) && written;
             if (!written)
-                error = file + QStringLiteral(": ") + systemError(writeError);
-        } else {
-            error = file + QStringLiteral(": ") + systemError(errno);
+                reason = systemError(writeError);
         }
+        if (!written)
+            error = file + QStringLiteral(": ") + reason;
     }
     if (written) {
         m_failing = false;
@@ -89,33 +124,89 @@ void ChangeJournal::append(const journal::Entry& entry) {
     m_failing = true;
 }
 
+QString ChangeJournal::writeTemporary(const QByteArrayList& pieces, QString* error) {
+    QByteArray name = QFile::encodeName(path(QStringLiteral(".partial-XXXXXX")));
+    // mkostemp makes the file for its owner only.
+    const int fd = ::mkostemp(name.data(), O_CLOEXEC);
+    if (fd < 0) {
+        *error = m_folder + QStringLiteral(": ") + systemError(errno);
+        return {};
+    }
+    bool ok = std::all_of(pieces.begin(), pieces.end(),
+                          [fd](const QByteArray& piece) { return writeAll(fd, piece); }) &&
+              ::fsync(fd) == 0;
+    const int writeError = errno;
+    ok = (::close(fd) == 0) && ok;
+    if (!ok) {
+        *error = QFile::decodeName(name) + QStringLiteral(": ") + systemError(writeError);
+        ::unlink(name.constData());
+        return {};
+    }
+    return QFile::decodeName(name);
+}
+
+void ChangeJournal::syncFolder() const {
+    const int fd =
+            ::open(QFile::encodeName(m_folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
 QString ChangeJournal::saveFile(const QString& baseName, const QString& extension,
-                                const QByteArrayList& pieces, QString* error) {
+                                const std::function<QByteArrayList(const QString&)>& content,
+                                QString* error) {
     if (!makeFolder(error))
         return {};
-    for (int turn = 1;; ++turn) {
+    for (int turn = 1; turn <= 1000; ++turn) {
         const QString fileName = baseName +
                                  (turn > 1 ? QStringLiteral("-%1").arg(turn) : QString()) +
                                  QLatin1Char('.') + extension;
         const QString file = path(fileName);
-        const QByteArray name = QFile::encodeName(file);
-        const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-        if (fd < 0) {
-            if (errno == EEXIST && turn < 1000)
-                continue;
-            *error = file + QStringLiteral(": ") + systemError(errno);
+        if (QFileInfo(file).exists() || QFileInfo(file).isSymLink())
+            continue;
+        const QString temporary = writeTemporary(content(file), error);
+        if (temporary.isEmpty())
+            return {};
+        const QByteArray from = QFile::encodeName(temporary);
+        const QByteArray to = QFile::encodeName(file);
+        // The file appears whole under its name, or not at all; a name taken
+        // meanwhile is never overwritten.
+        int linked = ::link(from.constData(), to.constData());
+        if (linked != 0 && errno != EEXIST)
+            linked = ::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(),
+                                 RENAME_NOREPLACE);
+        const int linkError = errno;
+        ::unlink(from.constData());
+        if (linked == 0) {
+            syncFolder();
+            return fileName;
+        }
+        if (linkError != EEXIST) {
+            *error = file + QStringLiteral(": ") + systemError(linkError);
             return {};
         }
-        bool ok = std::all_of(pieces.begin(), pieces.end(),
-                              [fd](const QByteArray& piece) { return writeAll(fd, piece); }) &&
-                  ::fsync(fd) == 0;
-        const int writeError = errno;
-        ok = (::close(fd) == 0) && ok;
-        if (!ok) {
-            *error = file + QStringLiteral(": ") + systemError(writeError);
-            ::unlink(name.constData());
-            return {};
-        }
-        return fileName;
     }
+    *error = path(baseName) + QStringLiteral(": все имена заняты");
+    return {};
+}
+
+bool ChangeJournal::replaceFile(const QString& fileName, const QByteArrayList& pieces,
+                                QString* error) {
+    const QString temporary = writeTemporary(pieces, error);
+    if (temporary.isEmpty())
+        return false;
+    const QByteArray from = QFile::encodeName(temporary);
+    if (::rename(from.constData(), QFile::encodeName(path(fileName)).constData()) != 0) {
+        *error = path(fileName) + QStringLiteral(": ") + systemError(errno);
+        ::unlink(from.constData());
+        return false;
+    }
+    syncFolder();
+    return true;
+}
+
+bool ChangeJournal::removeFile(const QString& fileName) {
+    return ::unlink(QFile::encodeName(path(fileName)).constData()) == 0;
 }

@@ -35,21 +35,35 @@ public:
 
     // Appends the entry to the journal file of its day. It never fails the
     // caller: a journal that cannot be written gives one line in the log
-    // (again only after an entry went through), and the work goes on.
+    // (again only after an entry went through), and the work goes on. A
+    // journal file that is already there is written only when it is a
+    // regular file of this user with mode 0600 (not a link, not a pipe).
     void append(const journal::Entry& entry);
 
     // Creates a new file "<baseName>.<extension>" in the folder ("-2", "-3"
     // ... before the extension when the name is taken) holding the pieces
-    // one after another, flushed to the disk. Returns the file's name, or an
-    // empty text with the reason in error.
+    // that content gives for the file's path, one after another. They are
+    // written to a temporary file of the folder and flushed to the disk
+    // first, so that the file appears under its name whole or not at all.
+    // Returns the file's name, or an empty text with the reason in error.
     QString saveFile(const QString& baseName, const QString& extension,
-                     const QByteArrayList& pieces, QString* error);
+                     const std::function<QByteArrayList(const QString& path)>& content,
+                     QString* error);
+    // Puts the pieces in place of a file of the folder at once, written and
+    // flushed as saveFile does; false with the reason in error.
+    bool replaceFile(const QString& fileName, const QByteArrayList& pieces, QString* error);
+    bool removeFile(const QString& fileName);
 
     // The path of a file of the folder.
     QString path(const QString& fileName) const;
 
 private:
     bool makeFolder(QString* error);
+    // A new temporary file of the folder holding the pieces, flushed to the
+    // disk: its path, or an empty text with the reason in error.
+    QString writeTemporary(const QByteArrayList& pieces, QString* error);
+    // Flushes the folder's entries (a new or replaced name) to the disk.
+    void syncFolder() const;
 
     QString m_folder;
     std::function<bool(const QString&)> m_makeFolder;

@@ -17,13 +17,28 @@ namespace journal {
 // comments and opening parentheses are skipped.
 bool changesData(const QString& statement);
 
+// Whether a column holds a password's hash or what is made from it
+// (sha_pass_hash, s, v, sessionkey, salt, verifier, session_key,
+// session_key_auth), the name compared without case.
+bool isSecretColumn(const QString& name);
+
 // The statement with what carries a password or its hash written as "***":
-// the value given to (or compared with) a column sha_pass_hash, s, v or
-// sessionkey, unless it is NULL, and every text inside a call of SHA1, SHA,
-// SHA2, MD5, PASSWORD or OLD_PASSWORD. backslashEscapes tells how the session
-// reads a backslash inside a quoted text, so that the ends of texts are found
-// as the server finds them. A text left open masks the rest of the statement.
+// the value given to or compared with a secret column (isSecretColumn) unless
+// it is NULL, whatever its form (a quoted text, a hex literal, a call such as
+// UNHEX('...')); the values of secret columns in the rows of INSERT or
+// REPLACE with a column list; the value of SET PASSWORD; every text after
+// IDENTIFIED (BY, VIA ... USING, WITH ... AS) up to the end of its user's
+// clause; and every text inside a call of SHA1, SHA, SHA2, MD5, PASSWORD or
+// OLD_PASSWORD. backslashEscapes tells how the session reads a backslash
+// inside a quoted text, so that the ends of texts are found as the server
+// finds them. A text left open masks the rest of the statement.
 QString masked(const QString& statement, bool backslashEscapes = true);
+
+// A server's error message about a statement, masked as the statement is:
+// where the message quotes part of the statement (a syntax error does, in
+// whatever language) or repeats a value that masked hides, the hidden part is
+// written as "***".
+QString maskedError(const QString& message, const QString& statement, bool backslashEscapes = true);
 
 // One statement as the journal records it.
 struct Entry {
@@ -33,11 +48,12 @@ struct Entry {
     int port = 0;
     QString database;  // the session's database; empty when none was chosen
     QString statement; // as sent; masked when written
+    // How the session read a backslash when the statement was sent.
     bool backslashEscapes = true;
     bool ok = false;
     quint64 affectedRows = 0;
     int errorCode = 0;
-    QString errorText;
+    QString errorText;  // as the server sent it; masked when written
     QString undoScript; // file name of the operation's undo script, if any
 };
 
@@ -48,7 +64,8 @@ QString timeText(const QDateTime& time);
 // tabs, ending in a line feed:
 //   time, user@host:port, database ("-" for none), outcome ("ok, 1 row" or
 //   "error 1146: <message>"), undo script ("-" for none), the statement.
-// The statement comes last and is masked; should it hold a line break, every
+// The statement comes last and is masked, and the error message is masked
+// as maskedError does; should the statement hold a line break, every
 // further line of it starts with a tab. The other fields hold no control
 // characters.
 QString entryLine(const Entry& entry);

@@ -315,8 +315,15 @@ void ClientTest::certificateChecks_data() {
             << TTlsMode::VerifyCa << s.tlsCa << s.host << none << QString();
     QTest::newRow("verify CA, a wrong CA") << TTlsMode::VerifyCa << s.tlsWrongCa << s.host
                                            << TTlsFailure::Certificate << untrusted;
-    QTest::newRow("verify CA, the system's authorities")
-            << TTlsMode::VerifyCa << QString() << s.host << TTlsFailure::Certificate << untrusted;
+    // Against the system's authorities alone any public certificate for any
+    // name would pass: refused before the connection.
+    QTest::newRow("verify CA without a CA file")
+            << TTlsMode::VerifyCa << QString() << s.host << TTlsFailure::NoCaFile
+            << QStringLiteral("SSL connection error: verify-ca needs a CA file (CAFile), and none "
+                              "is set");
+    QTest::newRow("verify identity, the system's authorities")
+            << TTlsMode::VerifyIdentity << QString() << s.host << TTlsFailure::Certificate
+            << untrusted;
     // Verifying the authority only, a name the certificate does not carry
     // is accepted.
     QTest::newRow("verify CA, another name of the server")

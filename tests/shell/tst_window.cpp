@@ -185,9 +185,12 @@ void WindowTest::exitWritesControlsInFileOrder() {
     gui.choose(QStringLiteral("ComboBox17"), QStringLiteral("100"));
     gui.choose(QStringLiteral("tlsModeCombo"), QStringLiteral("Только шифрованное"));
     gui.type(QStringLiteral("tlsCaFileEdit"), QStringLiteral("/etc/ssl/ca.pem"));
+    gui.type(QStringLiteral("tlsServerKeyEdit"), QStringLiteral("/etc/ssl/server-key.pem"));
+    gui.click(QStringLiteral("tlsAllowServerKeyBox"));
     gui.click(QStringLiteral("dxCheckbox2"));
     gui.stop();
-    // The sixteen keys in their order, then the encryption's own section.
+    // The sixteen keys in their order, then the encryption's and the
+    // login's own sections.
     QCOMPARE(QString::fromUtf8(readFile(gui.settingsPath())),
              QStringLiteral("[server]\nhost=127.0.0.1\nport=3306\nuser=admin\npassword=secret\n"
                             "autologin=Off\n[Base]\nrealmd=realmd\nmangos=\n"
@@ -195,7 +198,8 @@ void WindowTest::exitWritesControlsInFileOrder() {
                             "[Intreface]\nstartpage=Реалм\nRecordsLimit=100\n[Account]\n"
                             "ErasePeriod=30\nAdminAccount=0\nLowLevel=10\n"
                             "CheatMoney=1000000000\n[TLS]\nMode=required\n"
-                            "CAFile=/etc/ssl/ca.pem\n"));
+                            "CAFile=/etc/ssl/ca.pem\nServerPublicKey=/etc/ssl/server-key.pem\n"
+                            "AllowServerPublicKey=On\n[Login]\nOldPasswords=Off\n"));
 }
 
 void WindowTest::resizeMovesTheBanBorder_data() {

@@ -5,12 +5,23 @@
 
 #include <QStringList>
 
-// The selects that save the undo script of a change before it is sent, as the
-// server logs them: the table's columns, then the rows the change touches.
-// The columns are looked up on the test server, in the database given.
-QStringList undoReads(const TestServer& server, const QString& database,
-                      const undosql::Target& target);
-// The same for several targets of one operation, in their order (a table's
-// columns are read once).
-QStringList undoReads(const TestServer& server, const QString& database,
-                      const QList<undosql::Target>& targets);
+// What an operation with an undo script sends around its own statements, as
+// the server logs them. The tables' columns and rows are looked up on the
+// test server, in the database given, before the operation runs.
+struct UndoTraffic {
+    // The tables' columns, START TRANSACTION when one of the tables is
+    // transactional, then the rows the operation is about to change.
+    QStringList before;
+    // The updated rows read again, then COMMIT when there is a transaction.
+    QStringList after;
+
+    // The operation's statements with what goes around them.
+    QStringList around(const QStringList& statements) const;
+};
+
+UndoTraffic undoTraffic(const TestServer& server, const QString& database,
+                        const QList<undosql::Target>& targets);
+inline UndoTraffic undoTraffic(const TestServer& server, const QString& database,
+                               const undosql::Target& target) {
+    return undoTraffic(server, database, QList<undosql::Target>{target});
+}

@@ -67,12 +67,15 @@ inline QStringList refreshStatements(const QString& statement) {
                                            QStringLiteral("SET NAMES utf8;"), statement});
 }
 
-// The database switch of the changes of the edit panel, the reads of the
-// change's undo script, then the change, as logged.
-inline QStringList changeStatements(const QString& statement, const QStringList& undoReads = {}) {
-    return ServerLog::asLogged(QStringList{QStringLiteral("use `realmd`;"),
-                                           QStringLiteral("SET NAMES utf8;")}) +
-           undoReads + ServerLog::asLogged(QStringList{statement});
+// The database switch of the changes of the edit panel, the lookups before
+// the change, then the change with what its undo script sends around it, as
+// logged.
+inline QStringList changeStatements(const QString& statement, const UndoTraffic& undo = {},
+                                    const QStringList& lookups = {}) {
+    return ServerLog::asLogged(
+                   QStringList{QStringLiteral("use `realmd`;"), QStringLiteral("SET NAMES utf8;")} +
+                   lookups) +
+           undo.around({statement});
 }
 
 inline QStringList range(int first, int last) {

@@ -119,8 +119,8 @@ void AccountMaintenanceTest::deleteStaleAccounts() {
     m_changed = true;
     GuiDriver gui;
     startOnAccountsPage(gui, m_server, erasePeriod(QStringLiteral("150")));
-    const QStringList reads =
-            undoReads(m_server, "realmd", accountsql::deleteStaleAccountsUndo("150"));
+    const UndoTraffic undo =
+            undoTraffic(m_server, "realmd", accountsql::deleteStaleAccountsUndo("150"));
     ServerLog log(m_server.generalLog);
     gui.dialogs.defaultAnswer = true;
     gui.chooseMenuItem(kGrid, QStringLiteral("N14"));
@@ -132,7 +132,7 @@ void AccountMaintenanceTest::deleteStaleAccounts() {
              changeStatements(
                      QStringLiteral(
                              "DELETE FROM `account` WHERE DATEDIFF(NOW(), `last_login`) >  150"),
-                     reads) +
+                     undo) +
                      refreshStatements(listQuery()));
     QStringList kept = range(1, 20);
     for (const QString& id : kStale)

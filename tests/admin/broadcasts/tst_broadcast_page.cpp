@@ -246,8 +246,9 @@ void BroadcastPageTest::deleteMessage_data() {
     QTest::newRow("Yes deletes, without SET NAMES before")
             << 4 << true
             << QStringList{"use `realmd`;"} +
-                       undoReads(m_server, "realmd", broadcastsql::removeUndo("4")) +
-                       QStringList{"delete from `autobroadcast` where `id`=4;"} + refresh
+                       undoTraffic(m_server, "realmd", broadcastsql::removeUndo("4"))
+                               .around({"delete from `autobroadcast` where `id`=4;"}) +
+                       refresh
             << QStringList({"1", "2", "3", "5", "6", "7"});
     QTest::newRow("No sends nothing") << 4 << false << QStringList() << all;
     // The server rejects the read of the rows the statement would delete: its
@@ -255,7 +256,7 @@ void BroadcastPageTest::deleteMessage_data() {
     QTest::newRow("no id: an invalid statement, reported")
             << 0 << true
             << QStringList{"use `realmd`;"} +
-                       undoReads(m_server, "realmd", broadcastsql::removeUndo(QString()))
+                       undoTraffic(m_server, "realmd", broadcastsql::removeUndo(QString())).before
             << all;
 }
 

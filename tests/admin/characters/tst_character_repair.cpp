@@ -91,15 +91,15 @@ void CharacterRepairTest::repairOfACleanCharacter() {
     start(gui, m_server);
     QVERIFY(selectCharacter(gui, "3"));
     m_changed = true;
-    const QStringList reads =
-            undoReads(m_server, "characters", characterstatements::repairUndo("3"));
+    const UndoTraffic undo =
+            undoTraffic(m_server, "characters", characterstatements::repairUndo("3"));
     ServerLog log(m_server.generalLog);
     gui.chooseMenuItem(kList, "repairItem");
     QCOMPARE(gui.dialogs.describe(), QStringList{kRepairSent});
     // The first half of the prologue, the reads of the undo script, then the
     // statements; no refresh.
     QCOMPARE(log.statementsSinceMark(),
-             QStringList{"use `characters`"} + reads + asLogged(characterstatements::repair("3")));
+             QStringList{"use `characters`"} + undo.around(characterstatements::repair("3")));
     const QStringList written = {"3|3|15007|0|1|-75|600000|600000|-1",
                                  "3|3|15007|1|1|-75|600000|600000|-1",
                                  "3|3|15007|2|1|0|600000|600000|-1"};
@@ -182,15 +182,17 @@ void CharacterRepairTest::failingRepairStatementGivesTheFailureBox() {
     GuiDriver gui;
     start(gui, m_server);
     QVERIFY(selectCharacter(gui, "29")); // no home-bind row either
+    const UndoTraffic undo =
+            undoTraffic(m_server, "characters", characterstatements::repairUndo("29"));
     ServerLog log(m_server.generalLog);
     gui.chooseMenuItem(kList, "repairItem");
     const QStringList sent = log.statementsSinceMark();
     QVERIFY(probe.exec("DROP TRIGGER characters.kept_in_place"));
     // The box names the server's reason.
     QCOMPARE(gui.dialogs.describe(), QStringList{kRepairFailed + "\r\nОшибка 1644: kept in place"});
-    // The statements after the failed one were sent and took effect.
-    // (The trigger's own statement is logged too.)
-    const QStringList statements = asLogged(characterstatements::repair("29"));
+    // The statements after the failed one were sent, and committed with the
+    // others. (The trigger's own statement is logged too.)
+    const QStringList statements = asLogged(characterstatements::repair("29")) + undo.after;
     const QStringList logged = sent.filter(QRegularExpression("^(?!SIGNAL )"));
     QCOMPARE(logged.mid(logged.size() - statements.size()), statements);
     QCOMPARE(auras(probe, "29").size(), 3);
@@ -214,8 +216,8 @@ void CharacterRepairTest::questChainReset() {
     GuiDriver gui;
     start(gui, m_server);
     QVERIFY(selectCharacter(gui, "5"));
-    const QStringList reads =
-            undoReads(m_server, "characters", characterstatements::questChainResetUndo("5"));
+    const UndoTraffic undo =
+            undoTraffic(m_server, "characters", characterstatements::questChainResetUndo("5"));
     ServerLog log(m_server.generalLog);
     gui.dialogs.answerNextConfirmations({false, true});
     gui.chooseMenuItem(kList, "moreFunctionsMenu/questChainResetItem");
@@ -226,10 +228,11 @@ void CharacterRepairTest::questChainReset() {
                              "позволить выполнить персонажу квесты на \"перехват\" ещё раз?";
     QCOMPARE(gui.dialogs.describe(), QStringList({question, question}));
     const QStringList sent = log.statementsSinceMark();
-    QCOMPARE(sent.mid(0, 5),
-             QStringList({"use `characters`", "SET NAMES utf8"}) + reads +
-                     QStringList{"delete from `character_queststatus` where `guid` = 5 "
-                                 "and `quest` in (1718,1719,1712,1713,1791,1792)"});
+    const QStringList change =
+            QStringList({"use `characters`", "SET NAMES utf8"}) +
+            undo.around({"delete from `character_queststatus` where `guid` = 5 and `quest` in "
+                         "(1718,1719,1712,1713,1791,1792)"});
+    QCOMPARE(sent.mid(0, change.size()), change);
     QVERIFY(sent.last().startsWith("select `guid`"));
     QCOMPARE(probe.scalar(quests), QStringLiteral("7,33,783"));
 }

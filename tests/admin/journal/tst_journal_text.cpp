@@ -15,6 +15,8 @@ private slots:
     void changesData();
     void masked_data();
     void masked();
+    void maskedError_data();
+    void maskedError();
     void entryLine_data();
     void entryLine();
     void fileName();
@@ -140,6 +142,49 @@ void JournalTextTest::masked_data() {
             {"a text left open hides the rest",
              "update account set sha_pass_hash = SHA1(\"secret where id = 1", true,
              "update account set sha_pass_hash = ***"},
+            // A rename to a name ending in a backslash on a session without
+            // backslash escapes: read with them, the name's text would run
+            // on and leave the hash outside every text.
+            {"a name ending in a backslash, no backslash escapes",
+             "update `account` set `username` = \"A\\\", `sha_pass_hash` = \"3D9C9A3F\" "
+             "where `id` = 4;",
+             false,
+             "update `account` set `username` = \"A\\\", `sha_pass_hash` = *** where `id` = 4;"},
+            // The columns of today's servers, named in any case, and every
+            // form of value.
+            {"salt and verifier as hex literals",
+             "UPDATE account SET Salt = X'0A1B', VERIFIER = x'FFEE' WHERE id = 2", true,
+             "UPDATE account SET Salt = ***, VERIFIER = *** WHERE id = 2"},
+            {"session keys as 0x numbers and UNHEX calls",
+             "update account set session_key = 0xABCDEF, `SESSION_KEY_AUTH` = UNHEX('00FF'), "
+             "id = 3 where id = 3",
+             true,
+             "update account set session_key = ***, `SESSION_KEY_AUTH` = ***, id = 3 where id = 3"},
+            {"a secret compared with <=>, <> and IN",
+             "delete from account where v <=> 'A' or s <> 'B' or sessionkey in ('C', 'D') "
+             "or sha_pass_hash not like 'E%'",
+             true,
+             "delete from account where v <=> *** or s <> *** or sessionkey in *** "
+             "or sha_pass_hash not like ***"},
+            {"the secret columns of inserted rows",
+             "INSERT INTO account (username, salt, verifier, email) VALUES "
+             "('BOB', X'01', UNHEX('02'), 'b@x'), ('AMY', X'03', X'04', 'a@x')",
+             true,
+             "INSERT INTO account (username, salt, verifier, email) VALUES "
+             "('BOB', ***, ***, 'b@x'), ('AMY', ***, ***, 'a@x')"},
+            {"set password to a hash", "SET PASSWORD FOR 'rd'@'%' = '*94BDCEBE19083CE2A1F959'",
+             true, "SET PASSWORD FOR 'rd'@'%' = ***"},
+            {"set password with the password function", "SET PASSWORD = PASSWORD('pw')", true,
+             "SET PASSWORD = ***"},
+            {"identified by, for two users",
+             "CREATE USER 'a'@'%' IDENTIFIED BY 'one', 'b'@'%' IDENTIFIED BY PASSWORD '*2A'", true,
+             "CREATE USER 'a'@'%' IDENTIFIED BY ***, 'b'@'%' IDENTIFIED BY PASSWORD ***"},
+            {"identified via a plugin using a password",
+             "ALTER USER 'a'@'%' IDENTIFIED VIA ed25519 USING PASSWORD('two') OR unix_socket", true,
+             "ALTER USER 'a'@'%' IDENTIFIED VIA ed25519 USING PASSWORD(***) OR unix_socket"},
+            {"identified with a plugin as a hash",
+             "GRANT ALL ON *.* TO 'c'@'%' IDENTIFIED WITH mysql_native_password AS '*3B'", true,
+             "GRANT ALL ON *.* TO 'c'@'%' IDENTIFIED WITH mysql_native_password AS ***"},
     };
     for (const auto& c : cases)
         QTest::newRow(c.name) << QString::fromUtf8(c.statement) << c.backslashEscapes
@@ -151,6 +196,54 @@ void JournalTextTest::masked() {
     QFETCH(bool, backslashEscapes);
     QFETCH(QString, expected);
     QCOMPARE(journal::masked(statement, backslashEscapes), expected);
+}
+
+void JournalTextTest::maskedError_data() {
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("statement");
+    QTest::addColumn<QString>("expected");
+    // A comma missing before the hash: the parser stops there.
+    const QString update =
+            QStringLiteral("update `account` set `username` = \"BOB\" `sha_pass_hash` = "
+                           "\"3D9C9A3F1E8B2C4D5E6F708192A3B4C5D6E7F809\" where `id` = 5");
+    const QString manual = QStringLiteral(
+            "You have an error in your SQL syntax; check the manual that corresponds to your "
+            "MariaDB server version for the right syntax to use near ");
+    QTest::newRow("a syntax error that quotes the secret")
+            << manual + QStringLiteral("'`sha_pass_hash` = \"3D9C9A3F1E8B2C4D5E6F708192A3B4C5D6E7F8"
+                                       "09\" where `id` = 5' at line 1")
+            << update
+            << manual + QStringLiteral("'`sha_pass_hash` = *** where `id` = 5' at line 1");
+    QTest::newRow("a quotation cut inside the secret")
+            << manual + QStringLiteral("'`sha_pass_hash` = \"3D9C9A3F1E' at line 1") << update
+            << manual + QStringLiteral("'`sha_pass_hash` = ***' at line 1");
+    QTest::newRow("a quotation that starts inside the secret")
+            << QStringLiteral("near 'E7F809\" where `id` = 5'") << update
+            << QStringLiteral("near '*** where `id` = 5'");
+    QTest::newRow("a quotation in another language")
+            << QStringLiteral("У вас ошибка в запросе около '`sha_pass_hash` = \"3D9C9A3F1E8B2C4D"
+                              "5E6F708192A3B4C5D6E7F809\" where `id` = 5' на строке 1")
+            << update
+            << QStringLiteral("У вас ошибка в запросе около '`sha_pass_hash` = *** where `id` = 5' "
+                              "на строке 1");
+    QTest::newRow("a value repeated by the message")
+            << QStringLiteral("Duplicate entry '3D9C9A3F1E8B2C4D5E6F708192A3B4C5D6E7F809' for key "
+                              "'hash'")
+            << update << QStringLiteral("Duplicate entry '***' for key 'hash'");
+    QTest::newRow("the rest of the statement stays")
+            << manual + QStringLiteral("'where `id` = 5' at line 1") << update
+            << manual + QStringLiteral("'where `id` = 5' at line 1");
+    QTest::newRow("a message about a statement without secrets")
+            << QStringLiteral("Table 'realmd.account' doesn't exist")
+            << QStringLiteral("delete from `account` where `id` = 5")
+            << QStringLiteral("Table 'realmd.account' doesn't exist");
+}
+
+void JournalTextTest::maskedError() {
+    QFETCH(QString, message);
+    QFETCH(QString, statement);
+    QFETCH(QString, expected);
+    QCOMPARE(journal::maskedError(message, statement), expected);
 }
 
 void JournalTextTest::entryLine_data() {
@@ -198,6 +291,17 @@ void JournalTextTest::entryLine_data() {
     password.undoScript.clear();
     password.statement = QStringLiteral(
             " update `account` set `sha_pass_hash` = \"ABCD\", `s` = null where `id` = 5;");
+    journal::Entry rejected = password;
+    rejected.ok = false;
+    rejected.errorCode = 1064;
+    rejected.errorText = QStringLiteral("near '\"ABCD\", `s` = null where `id` = 5;' at line 1");
+    QTest::newRow("a password statement and its error, masked")
+            << rejected
+            << QStringLiteral("2026-03-05 14:02:11.123 +03:00\tadmin@127.0.0.1:3306\trealmd\t"
+                              "error 1064: near '***, `s` = null where `id` = 5;' at line 1\t-\t "
+                              "update `account` set `sha_pass_hash` = ***, `s` = null where "
+                              "`id` = 5;\n");
+
     QTest::newRow("a password statement, masked")
             << password
             << QStringLiteral("2026-03-05 14:02:11.123 +03:00\tadmin@127.0.0.1:3306\trealmd\t"

@@ -112,10 +112,24 @@ private slots:
     void readFailureStopsTheOperation();
     void unsavedScriptStopsTheOperation();
 
+    void changesOnlyItsOwnDatabase();
+    void cutOffScriptChangesNothing_data();
+    void cutOffScriptChangesNothing();
+    void laterChangesAreKept_data();
+    void laterChangesAreKept();
+    void capturedRowsStayLockedUntilTheCommit();
+    void rollbackTakesTheScriptBack_data();
+    void rollbackTakesTheScriptBack();
+    void scriptThatCannotBeCompletedTakesTheChangeBack();
+
 private:
     // A session on the scratch database, as a page has it after the database
     // switch, reading in a time zone of its own.
     bool open(QueryContext& context, const QString& journalFolder);
+    // Runs the statements as one operation with its undo script in the
+    // folder and returns the script's path (empty when it failed).
+    QString runOperation(const QString& folder, const QList<Target>& targets,
+                         const QStringList& statements);
     // "undo_check.<table>" for each table.
     static QStringList qualified(const QStringList& tables);
     QStringList checksums(const QStringList& tables);
@@ -158,6 +172,25 @@ bool UndoScriptsTest::open(QueryContext& context, const QString& journalFolder) 
            context.run(QStringLiteral("SET time_zone = '+05:00'"));
 }
 
+QString UndoScriptsTest::runOperation(const QString& folder, const QList<Target>& targets,
+                                      const QStringList& statements) {
+    ScriptedDialogs dialogs;
+    QueryContext context(dialogs);
+    if (!open(context, folder))
+        return {};
+    UndoScope undo(context, QStringLiteral("test-operation"));
+    if (!undo.save(targets, statements))
+        return {};
+    for (const QString& statement : statements) {
+        if (!context.run(statement))
+            return {};
+    }
+    QString error;
+    if (!undo.commit(&error) || !dialogs.boxes().isEmpty())
+        return {};
+    return QDir(folder).filePath(undo.fileName());
+}
+
 QStringList UndoScriptsTest::qualified(const QStringList& tables) {
     QStringList names;
     for (const QString& table : tables)
@@ -198,6 +231,20 @@ void UndoScriptsTest::restoresEveryByte_data() {
             << QStringList{"delete from `aura` where `guid` = 7",
                            "replace into `aura` values (7, 1, 10)",
                            "insert into `aura` values (7, 9, 1)"}
+            << 2;
+    QTest::newRow("updated columns of a MyISAM table")
+            << QStringList{"everything_myisam"}
+            << QList<Target>{Target::updated("everything_myisam", "`id` <> 1",
+                                             {"name", "legacy", "pos", "seen", "flags"})}
+            << QStringList{"update `everything_myisam` set `name` = 'x', `legacy` = NULL, "
+                           "`pos` = 2.5, `seen` = NOW(6), `flags` = b'1' where `id` <> 1"}
+            << 4;
+    // Rewritten rows of a table that keeps no transaction: no row may go
+    // missing on the way back.
+    QTest::newRow("rows of a MyISAM table deleted and written again with their key value")
+            << QStringList{"social"} << QList<Target>{Target::rewritten("social", "guid", "1")}
+            << QStringList{"delete from `social` where `guid` = 1",
+                           "insert into `social` values (1, 2, 'changed'), (1, 9, 'new')"}
             << 2;
     QTest::newRow("targets that share rows")
             << QStringList{"social"}
@@ -242,6 +289,8 @@ void UndoScriptsTest::restoresEveryByte() {
         script = QDir(folder).filePath(undo.fileName());
         for (const QString& statement : statements)
             QVERIFY2(context.run(statement), qPrintable(statement));
+        QString error;
+        QVERIFY2(undo.commit(&error), qPrintable(error));
     }
     // The operation is over: later statements name no script.
     QVERIFY(context.undoScript().isEmpty());
@@ -293,7 +342,7 @@ void UndoScriptsTest::readFailureStopsTheOperation() {
     QVERIFY(undo.fileName().isEmpty());
     QVERIFY(context.undoScript().isEmpty());
     QVERIFY(m_log.isEmpty());
-    QVERIFY(QDir(folder).entryList(QDir::Files).isEmpty());
+    QVERIFY(QDir(folder).entryList({QStringLiteral("undo-*")}, QDir::Files).isEmpty());
 }
 
 void UndoScriptsTest::unsavedScriptStopsTheOperation() {
@@ -315,6 +364,223 @@ void UndoScriptsTest::unsavedScriptStopsTheOperation() {
                          folder + QStringLiteral(": не удалось создать папку")});
     QVERIFY(context.undoScript().isEmpty());
     QCOMPARE(checksums({QStringLiteral("everything")}), before);
+}
+
+void UndoScriptsTest::changesOnlyItsOwnDatabase() {
+    // Another realm's database of the same shape, holding what this one
+    // holds after the operation.
+    const QStringList tables = {QStringLiteral("aura"), QStringLiteral("social")};
+    const QString copy = QStringLiteral("undo_check_copy");
+    DatabaseProbe probe(m_server);
+    const TablesSnapshot before = TablesSnapshot::take(probe, qualified(tables));
+    const QString script = runOperation(
+            m_dir.filePath(QStringLiteral("own")),
+            {Target::rewritten("aura", "guid", "7"), Target::deleted("social", "`guid` = 1")},
+            {"delete from `aura` where `guid` = 7", "insert into `aura` values (7, 5, 5)",
+             "delete from `social` where `guid` = 1"});
+    QVERIFY(!script.isEmpty());
+    QVERIFY(probe.exec(QStringLiteral("DROP DATABASE IF EXISTS undo_check_copy")));
+    QVERIFY(probe.exec(QStringLiteral("CREATE DATABASE undo_check_copy")));
+    QStringList copies;
+    for (const QString& table : tables) {
+        for (const QString& statement :
+             {QStringLiteral("CREATE TABLE undo_check_copy.%1 LIKE undo_check.%1"),
+              QStringLiteral("INSERT INTO undo_check_copy.%1 SELECT * FROM undo_check.%1")})
+            QVERIFY2(probe.exec(statement.arg(table)), qPrintable(probe.lastError()));
+        copies << copy + u'.' + table;
+    }
+    const TablesSnapshot copyBefore = TablesSnapshot::take(probe, copies);
+
+    // Loaded into the copy by mistake.
+    const ClientRun load = loadWithMariadbClient(m_server, copy, script);
+    QVERIFY2(load.ok(), qPrintable(load.output));
+    QCOMPARE(copyBefore.changesTo(TablesSnapshot::take(probe, copies)), QStringList());
+    QCOMPARE(before.changesTo(TablesSnapshot::take(probe, qualified(tables))), QStringList());
+    QVERIFY(probe.exec(QStringLiteral("DROP DATABASE undo_check_copy")));
+}
+
+void UndoScriptsTest::cutOffScriptChangesNothing_data() {
+    QTest::addColumn<QStringList>("tables");
+    QTest::addColumn<QList<Target>>("targets");
+    QTest::addColumn<QStringList>("statements");
+    // The first statement of the script that changes a table for good: a
+    // cut anywhere before it changes nothing.
+    QTest::addColumn<QString>("firstChange");
+    QTest::newRow("InnoDB tables: cut anywhere, nothing is committed")
+            << QStringList{"everything", "aura"}
+            << QList<Target>{Target::deleted("everything", "`id` in (2, 3)"),
+                             Target::updated("aura", "`guid` = 7", {"amount"})}
+            << QStringList{"delete from `everything` where `id` in (2, 3)",
+                           "update `aura` set `amount` = 1 where `guid` = 7"}
+            << QStringLiteral("COMMIT;\n");
+    QTest::newRow("MyISAM tables: cut anywhere in the rows, nothing changes")
+            << QStringList{"everything_myisam", "social"}
+            << QList<Target>{Target::deleted("everything_myisam", "`id` in (0, 3, 4)"),
+                             Target::rewritten("social", "guid", "1")}
+            << QStringList{"delete from `everything_myisam` where `id` in (0, 3, 4)",
+                           "delete from `social` where `guid` = 1",
+                           "insert into `social` values (1, 7, 'x')"}
+            << QStringLiteral("START TRANSACTION;\n");
+}
+
+void UndoScriptsTest::cutOffScriptChangesNothing() {
+    QFETCH(QStringList, tables);
+    QFETCH(QList<Target>, targets);
+    QFETCH(QStringList, statements);
+    QFETCH(QString, firstChange);
+    const QString folder = m_dir.filePath(QStringLiteral("cut-") + QTest::currentDataTag());
+    const QString script = runOperation(folder, targets, statements);
+    QVERIFY(!script.isEmpty());
+    QFile file(script);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray whole = file.readAll();
+    QVERIFY(whole.endsWith(undosql::kEndLine));
+    DatabaseProbe probe(m_server);
+    const TablesSnapshot after = TablesSnapshot::take(probe, qualified(tables));
+    // Cut at the end of every line of the script's statements and in the
+    // middle of each.
+    const qsizetype bodyStart = whole.indexOf("\nUSE ") + 1;
+    const qsizetype limit = whole.indexOf(firstChange.toUtf8());
+    QList<qsizetype> cuts;
+    for (qsizetype at = bodyStart; at >= 0 && at < limit; at = whole.indexOf('\n', at + 1)) {
+        const qsizetype next = whole.indexOf('\n', at + 1);
+        cuts << at + 1 << (at + std::min(next, limit)) / 2;
+    }
+    QVERIFY(cuts.size() > 10);
+    const QString cutFile = folder + QStringLiteral("/cut.sql");
+    for (const qsizetype cut : cuts) {
+        QFile part(cutFile);
+        QVERIFY(part.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        part.write(whole.left(cut));
+        part.close();
+        // A cut script is seen as one: its last line is not the end line.
+        QVERIFY(!whole.left(cut).endsWith(undosql::kEndLine));
+        loadWithMariadbClient(m_server, kDatabase, cutFile);
+        const QStringList changes = after.changesTo(TablesSnapshot::take(probe, qualified(tables)));
+        QVERIFY2(changes.isEmpty(),
+                 qPrintable(QStringLiteral("cut after %1 bytes: ").arg(cut) + changes.join(u'\n')));
+    }
+}
+
+void UndoScriptsTest::laterChangesAreKept_data() {
+    QTest::addColumn<QString>("table");
+    QTest::newRow("InnoDB") << "everything";
+    QTest::newRow("MyISAM") << "everything_myisam";
+}
+
+void UndoScriptsTest::laterChangesAreKept() {
+    QFETCH(QString, table);
+    DatabaseProbe probe(m_server);
+    const QStringList tables = {table};
+    const TablesSnapshot before = TablesSnapshot::take(probe, qualified(tables));
+    const QString script = runOperation(
+            m_dir.filePath(QStringLiteral("later-") + table),
+            {Target::updated(table, "`id` in (2, 3, 4)", {"name", "money", "pos"})},
+            {QStringLiteral("update `%1` set `name` = 'written', `money` = 1, `pos` = 0.5 where "
+                            "`id` in (2, 3, 4)")
+                     .arg(table)});
+    QVERIFY(!script.isEmpty());
+    // The game server changes money of 3 (its name case too), and 4 goes.
+    QVERIFY(probe.exec(QStringLiteral("UPDATE undo_check.%1 SET money = 50, name = 'WRITTEN' "
+                                      "WHERE id = 3")
+                               .arg(table)));
+    QVERIFY(probe.exec(QStringLiteral("DELETE FROM undo_check.%1 WHERE id = 4").arg(table)));
+
+    const ClientRun load = loadWithMariadbClient(m_server, kDatabase, script);
+    QVERIFY2(load.ok(), qPrintable(load.output));
+    // Row 2 is back whole; row 3 keeps what was written later and gets back
+    // only the column that still holds the operation's value; row 4 stays
+    // gone.
+    const QStringList changes = before.changesTo(TablesSnapshot::take(probe, qualified(tables)));
+    QCOMPARE(changes.size(), 3);
+    QCOMPARE(changes.mid(0, 2),
+             QStringList({QStringLiteral("%1[3].name: 'O\\'Brien \"the\" \\\\ back\\\\\\\\slash' "
+                                         "-> 'WRITTEN'")
+                                  .arg(table),
+                          QStringLiteral("%1[3].money: '-12.3456' -> '50.0000'").arg(table)}));
+    QVERIFY2(changes[2].startsWith(QStringLiteral("%1[4] removed: ").arg(table)),
+             qPrintable(changes[2]));
+    // The script says which rows it left as they are.
+    QVERIFY2(load.output.contains(QStringLiteral("rows left as they are\ttheir keys\n2\t`%1`: "
+                                                 "`id` = 3; `%1`: `id` = 4\n")
+                                          .arg(table)),
+             qPrintable(load.output));
+}
+
+void UndoScriptsTest::capturedRowsStayLockedUntilTheCommit() {
+    ScriptedDialogs dialogs;
+    QueryContext context(dialogs);
+    QVERIFY(open(context, m_dir.filePath(QStringLiteral("locked"))));
+    DatabaseProbe probe(m_server);
+    QVERIFY(probe.exec(QStringLiteral("SET SESSION innodb_lock_wait_timeout = 1")));
+    const QString change = QStringLiteral("UPDATE undo_check.aura SET amount = 3 WHERE guid = %1");
+    UndoScope undo(context, QStringLiteral("test-operation"));
+    QVERIFY(undo.save({Target::deleted("aura", "`guid` = 7")},
+                      {QStringLiteral("delete from `aura` where `guid` = 7")}));
+    // Between the read and the change, nobody changes the rows read.
+    QVERIFY(!probe.exec(change.arg(7)));
+    QVERIFY2(probe.lastError().contains(QStringLiteral("1205")), qPrintable(probe.lastError()));
+    QVERIFY2(probe.exec(change.arg(8)), qPrintable(probe.lastError()));
+    QVERIFY(context.run(QStringLiteral("delete from `aura` where `guid` = 7")));
+    QString error;
+    QVERIFY2(undo.commit(&error), qPrintable(error));
+    QVERIFY2(probe.exec(change.arg(7)), qPrintable(probe.lastError()));
+}
+
+void UndoScriptsTest::rollbackTakesTheScriptBack_data() {
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<bool>("scriptKept");
+    QTest::newRow("InnoDB: nothing changed, no script") << "everything" << false;
+    QTest::newRow("MyISAM: the change stays, and its script") << "everything_myisam" << true;
+}
+
+void UndoScriptsTest::rollbackTakesTheScriptBack() {
+    QFETCH(QString, table);
+    QFETCH(bool, scriptKept);
+    const QString folder = m_dir.filePath(QStringLiteral("rollback-") + table);
+    ScriptedDialogs dialogs;
+    QueryContext context(dialogs);
+    QVERIFY(open(context, folder));
+    const QStringList tables = {table};
+    const QStringList before = checksums(tables);
+    const QString deletion = QStringLiteral("delete from `%1` where `id` = 2").arg(table);
+    QString script;
+    {
+        UndoScope undo(context, QStringLiteral("test-operation"));
+        QVERIFY(undo.save({Target::deleted(table, "`id` = 2")}, {deletion}));
+        script = QDir(folder).filePath(undo.fileName());
+        QVERIFY(context.run(deletion));
+        undo.rollback();
+    }
+    QCOMPARE(QFile::exists(script), scriptKept);
+    QCOMPARE(checksums(tables) != before, scriptKept);
+    QCOMPARE(m_log.last(),
+             scriptKept ? QStringLiteral("Сценарий отмены сохранён: %1 (записей: 1)").arg(script)
+                        : QStringLiteral("Сценарий отмены удалён: %1 (изменения "
+                                         "отменены).")
+                                  .arg(script));
+}
+
+void UndoScriptsTest::scriptThatCannotBeCompletedTakesTheChangeBack() {
+    const QString folder = m_dir.filePath(QStringLiteral("not-completed"));
+    ScriptedDialogs dialogs;
+    QueryContext context(dialogs);
+    QVERIFY(open(context, folder));
+    const QStringList before = checksums({QStringLiteral("aura")});
+    const QString update = QStringLiteral("update `aura` set `amount` = 1 where `guid` = 8");
+    UndoScope undo(context, QStringLiteral("test-operation"));
+    QVERIFY(undo.save({Target::updated("aura", "`guid` = 8", {"amount"})}, {update}));
+    QVERIFY(context.run(update));
+    // A folder where the script is: its completed form cannot take its place.
+    const QString script = QDir(folder).filePath(undo.fileName());
+    QVERIFY(QFile::remove(script));
+    QVERIFY(QDir().mkpath(script + QStringLiteral("/inside")));
+    QString error;
+    QVERIFY(!undo.commit(&error));
+    QVERIFY2(error.startsWith(QStringLiteral("Сценарий отмены не дописан (") + script) &&
+                     error.endsWith(QStringLiteral("), поэтому изменения отменены.")),
+             qPrintable(error));
+    QCOMPARE(checksums({QStringLiteral("aura")}), before);
 }
 
 QTEST_MAIN(UndoScriptsTest)

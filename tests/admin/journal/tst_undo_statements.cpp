@@ -9,6 +9,7 @@
 #include "realm/RealmStatements.h"
 #include "uMysqlHelpers.h"
 
+#include <QCryptographicHash>
 #include <QDateTime>
 #include <QTest>
 #include <QTimeZone>
@@ -76,17 +77,27 @@ undosql::ScriptInfo info(const QStringList& statements) {
             true};
 }
 
+const QString kPath = QStringLiteral("/home/admin/journal/undo.sql");
+
+// The script's set-up, after its header, in the database "realmd".
 const QByteArray kSetUp =
+        "USE `realmd`;\n"
         "SET NAMES utf8mb4;\n"
         "SET @realmdesk_sql_mode = @@SESSION.sql_mode, @realmdesk_time_zone = "
-        "@@SESSION.time_zone, @realmdesk_foreign_key_checks = @@SESSION.foreign_key_checks;\n"
-        "SET SESSION sql_mode = 'NO_AUTO_VALUE_ON_ZERO', SESSION time_zone = '+00:00', "
-        "SESSION foreign_key_checks = 0;\n"
-        "START TRANSACTION;\n";
-const QByteArray kPutBack =
+        "@@SESSION.time_zone, @realmdesk_foreign_key_checks = @@SESSION.foreign_key_checks, "
+        "@realmdesk_group_concat_max_len = @@SESSION.group_concat_max_len;\n"
+        "SET SESSION sql_mode = 'STRICT_ALL_TABLES,NO_AUTO_VALUE_ON_ZERO', SESSION time_zone = "
+        "'+00:00', SESSION foreign_key_checks = 0, SESSION group_concat_max_len = 1048576;\n";
+const QByteArray kCommit =
         "COMMIT;\n"
         "SET SESSION sql_mode = @realmdesk_sql_mode, SESSION time_zone = @realmdesk_time_zone, "
-        "SESSION foreign_key_checks = @realmdesk_foreign_key_checks;\n";
+        "SESSION foreign_key_checks = @realmdesk_foreign_key_checks, SESSION "
+        "group_concat_max_len = @realmdesk_group_concat_max_len;\n";
+
+// The script from the set-up on.
+QByteArray body(const QByteArray& script) {
+    return script.mid(script.indexOf("USE "));
+}
 
 } // namespace
 
@@ -99,15 +110,27 @@ private slots:
     void columnForm_data();
     void columnForm();
     void columnsStatement();
+    void tableFromFields_data();
+    void tableFromFields();
     void captureStatement_data();
     void captureStatement();
     void literal_data();
     void literal();
     void deletedRowsScript();
+    void scriptOfItsOwnDatabase_data();
+    void scriptOfItsOwnDatabase();
     void updatedRowsScript();
+    void guardsCompareWhatTheCaptureReads_data();
+    void guardsCompareWhatTheCaptureReads();
     void targetsUndoneInTheOppositeOrder();
+    void rewrittenRowsOfATableWithoutAKey();
     void longInsertsAreSplit();
     void overlappingTargetsPutARowBackOnce();
+    void writtenStatements_data();
+    void writtenStatements();
+    void manyWrittenRowsAreReadInSeveralSelects();
+    void shellQuoted_data();
+    void shellQuoted();
     void changesAndTheirUndo_data();
     void changesAndTheirUndo();
     void repairAndItsUndo();
@@ -169,14 +192,39 @@ void UndoStatementsTest::columnForm() {
 }
 
 void UndoStatementsTest::columnsStatement() {
-    QCOMPARE(undosql::columnsStatement(QStringLiteral("account")),
-             QStringLiteral("select COLUMN_NAME, DATA_TYPE, CHARACTER_SET_NAME, COLUMN_KEY, EXTRA "
-                            "from information_schema.COLUMNS where TABLE_SCHEMA = DATABASE() and "
-                            "TABLE_NAME = 'account' order by ORDINAL_POSITION"));
+    QCOMPARE(
+            undosql::columnsStatement(QStringLiteral("account")),
+            QStringLiteral("select c.COLUMN_NAME, c.DATA_TYPE, c.CHARACTER_SET_NAME, c.COLUMN_KEY, "
+                           "c.EXTRA, t.ENGINE from information_schema.COLUMNS c join "
+                           "information_schema.TABLES t on t.TABLE_SCHEMA = c.TABLE_SCHEMA and "
+                           "t.TABLE_NAME = c.TABLE_NAME where c.TABLE_SCHEMA = DATABASE() and "
+                           "c.TABLE_NAME = 'account' order by c.ORDINAL_POSITION"));
     // A name that would need escapes goes as its bytes.
     QCOMPARE(undosql::columnsStatement(QStringLiteral("a'b"))
-                     .section(QStringLiteral("TABLE_NAME = "), 1),
-             QStringLiteral("X'612762' order by ORDINAL_POSITION"));
+                     .section(QStringLiteral("TABLE_NAME = "), 2),
+             QStringLiteral("X'612762' order by c.ORDINAL_POSITION"));
+}
+
+void UndoStatementsTest::tableFromFields_data() {
+    QTest::addColumn<QString>("engine");
+    QTest::addColumn<bool>("transactional");
+    QTest::newRow("InnoDB") << "InnoDB" << true;
+    QTest::newRow("InnoDB, another case") << "innodb" << true;
+    QTest::newRow("MyISAM") << "MyISAM" << false;
+    QTest::newRow("Aria") << "Aria" << false;
+    QTest::newRow("MEMORY") << "MEMORY" << false;
+}
+
+void UndoStatementsTest::tableFromFields() {
+    QFETCH(QString, engine);
+    QFETCH(bool, transactional);
+    const Table table = undosql::tableFromFields(
+            QStringLiteral("t"), {{"id", "int", "", "PRI", "auto_increment", engine},
+                                  {"name", "varchar", "utf8mb3", "", "", engine}});
+    QCOMPARE(table.columns, QList<Column>({column("id", "int", "", true, "auto_increment"),
+                                           column("name", "varchar", "utf8mb3")}));
+    QCOMPARE(table.transactional(), transactional);
+    QVERIFY(undosql::tableFromFields(QStringLiteral("t"), {}).columns.isEmpty());
 }
 
 void UndoStatementsTest::captureStatement_data() {
@@ -203,6 +251,15 @@ void UndoStatementsTest::captureStatement_data() {
             << Table{QStringLiteral("we`ird"), {column("a`b", "int", "", true)}}
             << Target::deleted(QStringLiteral("we`ird"), QStringLiteral("1"))
             << QStringLiteral("select `a``b` from `we``ird` where 1");
+    // In the operation's transaction, the rows stay as read until it ends.
+    QTest::newRow("rows of a transactional table, locked")
+            << Table{QStringLiteral("t"), {column("id", "int", "", true)}, QStringLiteral("InnoDB")}
+            << Target::deleted(QStringLiteral("t"), QStringLiteral("`id` = 5"))
+            << QStringLiteral("select `id` from `t` where `id` = 5 FOR UPDATE");
+    QTest::newRow("rows of a MyISAM table, which cannot be locked so")
+            << Table{QStringLiteral("t"), {column("id", "int", "", true)}, QStringLiteral("MyISAM")}
+            << Target::deleted(QStringLiteral("t"), QStringLiteral("`id` = 5"))
+            << QStringLiteral("select `id` from `t` where `id` = 5");
 }
 
 void UndoStatementsTest::captureStatement() {
@@ -284,7 +341,7 @@ void UndoStatementsTest::deletedRowsScript() {
     builder.add(Target::deleted(QStringLiteral("t"), QStringLiteral("`id` in (5, 6)")), sample(),
                 rows);
     QCOMPARE(builder.rowCount(), 2);
-    QCOMPARE(builder.finish(),
+    QCOMPARE(builder.finish(kPath),
              QByteArray("-- realmdesk undo script\n"
                         "-- Operation: account-delete\n"
                         "-- Made: 2026-03-05 14:02:11.123 +03:00\n"
@@ -294,62 +351,280 @@ void UndoStatementsTest::deletedRowsScript() {
                         "--   delete from `t` where `id` in (5, 6);\n"
                         "-- Rows it puts back:\n"
                         "--   `t`: 2 rows deleted\n"
-                        "-- Load it into that database with the mariadb client:\n"
-                        "--   mariadb -h 127.0.0.1 -P 3306 -u admin -p realmd < <this file>\n") +
+                        "-- Load it with the mariadb client:\n"
+                        "--   mariadb -h 127.0.0.1 -P 3306 -u admin -p realmd < "
+                        "/home/admin/journal/undo.sql\n"
+                        "-- It changes that database only. The rows are staged in temporary "
+                        "tables\n"
+                        "-- first; then the tables change in one transaction, committed after "
+                        "the last\n"
+                        "-- change (MyISAM tables change at once, after the others). A column "
+                        "is put\n"
+                        "-- back only where it still holds what the operation wrote; the rows "
+                        "where it\n"
+                        "-- does not are left as they are and shown at the end. A whole script "
+                        "ends\n"
+                        "-- with the line \"-- end of undo script\": without it, it was cut "
+                        "off.\n") +
                      kSetUp +
-                     "INSERT INTO `t` (`id`,`name`,`raw`,`pos`,`seen`,`flags`,`legacy`) VALUES\n"
+                     "CREATE TEMPORARY TABLE `realmdesk_undo_1` SELECT "
+                     "`id`,`name`,`raw`,`pos`,`seen`,`flags`,`legacy` FROM `t` WHERE 0;\n"
+                     "INSERT INTO `realmdesk_undo_1` (`id`,`name`,`raw`,`pos`,`seen`,`flags`,"
+                     "`legacy`) VALUES\n"
                      "(5,'Bob',NULL,1.5,'0000-00-00 00:00:00',X'01',_cp1251 X'C0'),\n"
-                     "(6,'',X'FF',NULL,NULL,NULL,NULL);\n" +
-                     kPutBack);
+                     "(6,'',X'FF',NULL,NULL,NULL,NULL);\n"
+                     "START TRANSACTION;\n"
+                     "INSERT INTO `t` (`id`,`name`,`raw`,`pos`,`seen`,`flags`,`legacy`) SELECT "
+                     "kept.`id`,kept.`name`,kept.`raw`,kept.`pos`,kept.`seen`,kept.`flags`,"
+                     "kept.`legacy` FROM `realmdesk_undo_1` AS kept;\n" +
+                     kCommit +
+                     "DROP TEMPORARY TABLE `realmdesk_undo_1`;\n"
+                     "-- end of undo script\n");
+}
+
+void UndoStatementsTest::scriptOfItsOwnDatabase_data() {
+    QTest::addColumn<QString>("database");
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QByteArray>("use");
+    QTest::addColumn<QByteArray>("command");
+    QTest::newRow("plain names") << "realmd"
+                                 << "/home/a/undo.sql" << QByteArray("USE `realmd`;\n")
+                                 << QByteArray("mariadb -h 127.0.0.1 -P 3306 -u admin -p realmd < "
+                                               "/home/a/undo.sql");
+    QTest::newRow("a backquote, a blank and a dollar")
+            << "realm`d $x"
+            << "/home/a b/undo.sql" << QByteArray("USE `realm``d $x`;\n")
+            << QByteArray("mariadb -h 127.0.0.1 -P 3306 -u admin -p 'realm`d $x' < "
+                          "'/home/a b/undo.sql'");
+    QTest::newRow("a quote") << "it's"
+                             << "/tmp/undo.sql" << QByteArray("USE `it's`;\n")
+                             << QByteArray("mariadb -h 127.0.0.1 -P 3306 -u admin -p 'it'\\''s' < "
+                                           "/tmp/undo.sql");
+}
+
+void UndoStatementsTest::scriptOfItsOwnDatabase() {
+    QFETCH(QString, database);
+    QFETCH(QString, path);
+    QFETCH(QByteArray, use);
+    QFETCH(QByteArray, command);
+    undosql::ScriptInfo scriptInfo = info({});
+    scriptInfo.database = database;
+    undosql::ScriptBuilder builder(scriptInfo);
+    ListRows rows({{bytes("5")}});
+    builder.add(
+            Target::deleted(QStringLiteral("t"), QStringLiteral("1")),
+            Table{QStringLiteral("t"), {column("id", "int", "", true)}, QStringLiteral("InnoDB")},
+            rows);
+    const QByteArray script = builder.finish(path);
+    // The first line that is not a comment chooses the database.
+    const QList<QByteArray> lines = script.split('\n');
+    const auto firstStatement =
+            std::find_if(lines.begin(), lines.end(),
+                         [](const QByteArray& line) { return !line.startsWith("--"); });
+    QCOMPARE(*firstStatement + '\n', use);
+    QVERIFY2(script.contains("--   " + command + '\n'), script.constData());
+    QVERIFY(script.endsWith(QByteArray("\n") + undosql::kEndLine));
 }
 
 void UndoStatementsTest::updatedRowsScript() {
-    // A password statement in the header is masked; the rows keep their
-    // values, hash included, which is what puts the account back.
+    // A password statement in the header is masked; the rows keep their old
+    // values, hash included, which is what puts the account back; the values
+    // written in secret columns appear only as their SHA-256 digests.
     const QString statement = QStringLiteral(
-            " update `account` set `sha_pass_hash` = \"AB\", `s` = null where `id` = 5;");
+            " update `account` set `sha_pass_hash` = \"NEWHASH\", `email` = \"n@x\" where `id` "
+            "in (5, 7);");
     undosql::ScriptBuilder builder(info({statement}));
     const Table account{QStringLiteral("account"),
                         {column("id", "int", "", true),
                          column("sha_pass_hash", "varchar", "utf8mb3"),
-                         column("s", "longtext", "utf8mb3"), column("email", "text", "utf8mb3")}};
-    ListRows rows({{bytes("5"), bytes("OLDHASH"), bytes("1F")}, {bytes("7"), bytes("X"), Value()}});
-    builder.add(Target::updated(QStringLiteral("account"), QStringLiteral("`id` = 5"),
-                                {QStringLiteral("sha_pass_hash"), QStringLiteral("s")}),
+                         column("s", "longtext", "utf8mb3"), column("email", "text", "utf8mb3")},
+                        QStringLiteral("InnoDB")};
+    ListRows rows(
+            {{bytes("5"), bytes("OLDHASH"), bytes("o@x")}, {bytes("7"), bytes("X"), Value()}});
+    builder.add(Target::updated(QStringLiteral("account"), QStringLiteral("`id` in (5, 7)"),
+                                {QStringLiteral("sha_pass_hash"), QStringLiteral("email")}),
                 account, rows);
-    const QByteArray script = builder.finish();
-    QVERIFY(script.contains("--    update `account` set `sha_pass_hash` = ***, `s` = null where "
-                            "`id` = 5;\n"));
-    QVERIFY(!script.contains("\"AB\""));
-    QVERIFY(script.contains("--   `account`: 2 rows updated (sha_pass_hash, s)\n"));
-    QVERIFY(script.contains(kSetUp +
-                            "UPDATE `account` SET `sha_pass_hash` = 'OLDHASH', `s` = '1F' WHERE "
-                            "`id` = 5;\n"
-                            "UPDATE `account` SET `sha_pass_hash` = 'X', `s` = NULL WHERE `id` = "
-                            "7;\n" +
-                            kPutBack));
+    const QByteArray stage =
+            "CREATE TEMPORARY TABLE `realmdesk_undo_1` SELECT `id`,`sha_pass_hash`,`email`";
+    const QByteArray unguarded = builder.finish(kPath);
+    QVERIFY(unguarded.contains("--    update `account` set `sha_pass_hash` = ***, `email` = "
+                               "\"n@x\" where `id` in (5, 7);\n"));
+    QVERIFY(unguarded.contains("--   `account`: 2 rows updated (sha_pass_hash, email)\n"));
+    // Before the written values are known, the columns go back whatever they
+    // hold.
+    QVERIFY2(body(unguarded) ==
+                     kSetUp + stage +
+                             " FROM `account` WHERE 0;\n"
+                             "INSERT INTO `realmdesk_undo_1` (`id`,`sha_pass_hash`,`email`) "
+                             "VALUES\n"
+                             "(5,'OLDHASH','o@x'),\n(7,'X',NULL);\n"
+                             "START TRANSACTION;\n"
+                             "UPDATE `account` AS live JOIN `realmdesk_undo_1` AS kept ON "
+                             "live.`id` = kept.`id` SET live.`sha_pass_hash` = "
+                             "kept.`sha_pass_hash`, live.`email` = kept.`email`;\n" +
+                             kCommit +
+                             "DROP TEMPORARY TABLE `realmdesk_undo_1`;\n-- end of undo script\n",
+             body(unguarded).constData());
+
+    // Once they are: row 7 is no longer there when read again.
+    ListRows written({{bytes("5"), bytes("NEWHASH"), bytes("n@x")}});
+    builder.addWritten(0, written);
+    const QByteArray guarded = builder.finish(kPath);
+    QVERIFY(!guarded.contains("NEWHASH"));
+    const QByteArray digest =
+            QCryptographicHash::hash("NEWHASH", QCryptographicHash::Sha256).toHex();
+    QVERIFY2(body(guarded) ==
+                     kSetUp + "SET @realmdesk_skipped = 0, @realmdesk_skipped_keys = NULL;\n" +
+                             stage +
+                             ", SHA2(CAST(`sha_pass_hash` AS BINARY), 256) AS "
+                             "`realmdesk_written_1`, CAST(`email` AS BINARY) AS "
+                             "`realmdesk_written_2` FROM `account` WHERE 0;\n"
+                             "INSERT INTO `realmdesk_undo_1` (`id`,`sha_pass_hash`,`email`,"
+                             "`realmdesk_written_1`,`realmdesk_written_2`) VALUES\n"
+                             "(5,'OLDHASH','o@x','" +
+                             digest +
+                             "','n@x'),\n"
+                             "(7,'X',NULL,NULL,NULL);\n"
+                             "START TRANSACTION;\n"
+                             "SELECT @realmdesk_skipped + COUNT(*), CONCAT_WS('; ', "
+                             "@realmdesk_skipped_keys, GROUP_CONCAT(CONCAT('`account`: ', "
+                             "CONCAT_WS(', ', CONCAT('`id` = ', kept.`id`))) SEPARATOR '; ')) "
+                             "INTO @realmdesk_skipped, @realmdesk_skipped_keys FROM "
+                             "`realmdesk_undo_1` AS kept LEFT JOIN `account` AS live ON live.`id` "
+                             "= kept.`id` WHERE live.`id` IS NULL OR NOT (SHA2(CAST(live."
+                             "`sha_pass_hash` AS BINARY), 256) <=> kept.`realmdesk_written_1` "
+                             "AND CAST(live.`email` AS BINARY) <=> kept.`realmdesk_written_2`);\n"
+                             "UPDATE `account` AS live JOIN `realmdesk_undo_1` AS kept ON "
+                             "live.`id` = kept.`id` SET live.`sha_pass_hash` = "
+                             "IF(SHA2(CAST(live.`sha_pass_hash` AS BINARY), 256) <=> "
+                             "kept.`realmdesk_written_1`, kept.`sha_pass_hash`, "
+                             "live.`sha_pass_hash`), live.`email` = IF(CAST(live.`email` AS "
+                             "BINARY) <=> kept.`realmdesk_written_2`, kept.`email`, "
+                             "live.`email`);\n"
+                             "SELECT @realmdesk_skipped AS `rows left as they are`, "
+                             "@realmdesk_skipped_keys AS `their keys`;\n" +
+                             kCommit +
+                             "DROP TEMPORARY TABLE `realmdesk_undo_1`;\n-- end of undo script\n",
+             body(guarded).constData());
+}
+
+void UndoStatementsTest::guardsCompareWhatTheCaptureReads_data() {
+    QTest::addColumn<Column>("column");
+    QTest::addColumn<Value>("written");
+    QTest::addColumn<QByteArray>("stageColumn");
+    QTest::addColumn<QByteArray>("literal");
+    QTest::addColumn<QByteArray>("guard");
+    QTest::newRow("a float, as its double")
+            << column("pos", "float") << bytes("0.3333333432674408") << QByteArray("`pos` + 0e0")
+            << QByteArray("0.3333333432674408")
+            << QByteArray("live.`pos` + 0e0 <=> kept.`realmdesk_written_1`");
+    QTest::newRow("a timestamp, as its seconds")
+            << column("seen", "timestamp") << bytes("1577934245.123456")
+            << QByteArray("UNIX_TIMESTAMP(`seen`)") << QByteArray("1577934245.123456")
+            << QByteArray("UNIX_TIMESTAMP(live.`seen`) <=> kept.`realmdesk_written_1`");
+    QTest::newRow("a text, as its bytes, not by its collation")
+            << column("name", "varchar", "cp1251") << bytes("\xC0")
+            << QByteArray("CAST(`name` AS BINARY)") << QByteArray("X'C0'")
+            << QByteArray("CAST(live.`name` AS BINARY) <=> kept.`realmdesk_written_1`");
+    QTest::newRow("bits") << column("flags", "bit") << Value(QByteArray("\x02\xAA", 2))
+                          << QByteArray("`flags`") << QByteArray("X'02AA'")
+                          << QByteArray("live.`flags` <=> kept.`realmdesk_written_1`");
+    QTest::newRow("a secret column of today's servers, as its digest")
+            << column("VERIFIER", "binary") << bytes("new") << QByteArray("SHA2(`VERIFIER`, 256)")
+            << '\'' + QCryptographicHash::hash("new", QCryptographicHash::Sha256).toHex() + '\''
+            << QByteArray("SHA2(live.`VERIFIER`, 256) <=> kept.`realmdesk_written_1`");
+    QTest::newRow("a NULL written")
+            << column("money", "int") << Value() << QByteArray("`money`") << QByteArray("NULL")
+            << QByteArray("live.`money` <=> kept.`realmdesk_written_1`");
+}
+
+void UndoStatementsTest::guardsCompareWhatTheCaptureReads() {
+    QFETCH(Column, column);
+    QFETCH(Value, written);
+    QFETCH(QByteArray, stageColumn);
+    QFETCH(QByteArray, literal);
+    QFETCH(QByteArray, guard);
+    const Table table{QStringLiteral("t"),
+                      {undosql::columnFromFields({"id", "int", "", "PRI", ""}), column}};
+    undosql::ScriptBuilder builder(info({}));
+    ListRows before({{bytes("1"), bytes("0")}});
+    builder.add(Target::updated(QStringLiteral("t"), QStringLiteral("1"), {column.name}), table,
+                before);
+    ListRows after({{bytes("1"), written}});
+    builder.addWritten(0, after);
+    const QByteArray script = builder.finish(kPath);
+    QVERIFY2(script.contains(", " + stageColumn + " AS `realmdesk_written_1` FROM"),
+             script.constData());
+    QVERIFY2(script.contains("VALUES\n(1,") && script.contains(',' + literal + ");\n"),
+             script.constData());
+    QVERIFY2(script.contains(" = IF(" + guard + ", "), script.constData());
 }
 
 void UndoStatementsTest::targetsUndoneInTheOppositeOrder() {
     undosql::ScriptBuilder builder(info({}));
     const Table aura{QStringLiteral("aura"),
-                     {column("guid", "int", "", true), column("spell", "int", "", true)}};
-    const Table corpse{QStringLiteral("corpse"), {column("player", "int", "", true)}};
-    ListRows auras({{bytes("7"), bytes("100")}});
+                     {column("guid", "int", "", true), column("spell", "int", "", true),
+                      column("amount", "int")},
+                     QStringLiteral("InnoDB")};
+    const Table corpse{QStringLiteral("corpse"),
+                       {column("player", "int", "", true)},
+                       QStringLiteral("InnoDB")};
+    const Table social{
+            QStringLiteral("social"), {column("guid", "int", "", true)}, QStringLiteral("MyISAM")};
+    ListRows auras({{bytes("7"), bytes("100"), bytes("-75")}});
     ListRows corpses({{bytes("7")}});
+    ListRows socials({{bytes("7")}});
     builder.add(
             Target::rewritten(QStringLiteral("aura"), QStringLiteral("guid"), QStringLiteral("7")),
             aura, auras);
+    builder.add(Target::deleted(QStringLiteral("social"), QStringLiteral("`guid` = 7")), social,
+                socials);
     builder.add(Target::deleted(QStringLiteral("corpse"), QStringLiteral("`player` = 7")), corpse,
                 corpses);
-    const QByteArray script = builder.finish();
-    QVERIFY(script.contains(kSetUp +
-                            "INSERT INTO `corpse` (`player`) VALUES\n(7);\n"
-                            "DELETE FROM `aura` WHERE `guid` = 7;\n"
-                            "INSERT INTO `aura` (`guid`,`spell`) VALUES\n(7,100);\n" +
-                            kPutBack));
+    const QByteArray script = builder.finish(kPath);
+    // The rows are staged in order; the tables change in the opposite order,
+    // the MyISAM table after the transactional ones. The rewritten rows come
+    // back without a row missing on the way: the missing ones added, those
+    // there put back, and only then the rows that are not the old ones gone.
+    QVERIFY2(body(script).contains(
+                     "START TRANSACTION;\n"
+                     "INSERT INTO `corpse` (`player`) SELECT kept.`player` FROM "
+                     "`realmdesk_undo_3` AS kept;\n"
+                     "INSERT INTO `aura` (`guid`,`spell`,`amount`) SELECT kept.`guid`,"
+                     "kept.`spell`,kept.`amount` FROM `realmdesk_undo_1` AS kept WHERE NOT EXISTS "
+                     "(SELECT 1 FROM `aura` AS live WHERE live.`guid` = kept.`guid` AND "
+                     "live.`spell` = kept.`spell`);\n"
+                     "UPDATE `aura` AS live JOIN `realmdesk_undo_1` AS kept ON live.`guid` = "
+                     "kept.`guid` AND live.`spell` = kept.`spell` SET live.`amount` = "
+                     "kept.`amount`;\n"
+                     "DELETE live FROM `aura` AS live LEFT JOIN `realmdesk_undo_1` AS kept ON "
+                     "live.`guid` = kept.`guid` AND live.`spell` = kept.`spell` WHERE "
+                     "live.`guid` = 7 AND kept.`guid` IS NULL;\n"
+                     "INSERT INTO `social` (`guid`) SELECT kept.`guid` FROM `realmdesk_undo_2` AS "
+                     "kept;\n" +
+                     kCommit),
+             script.constData());
     QVERIFY(script.contains("--   `aura`: 1 row rewritten where `guid` = 7\n"
+                            "--   `social`: 1 row deleted\n"
                             "--   `corpse`: 1 row deleted\n"));
+    QVERIFY(script.contains("DROP TEMPORARY TABLE `realmdesk_undo_1`, `realmdesk_undo_2`, "
+                            "`realmdesk_undo_3`;\n"));
+}
+
+void UndoStatementsTest::rewrittenRowsOfATableWithoutAKey() {
+    undosql::ScriptBuilder builder(info({}));
+    const Table pairs{QStringLiteral("pairs"),
+                      {column("a", "int"), column("b", "int")},
+                      QStringLiteral("MyISAM")};
+    ListRows rows({{bytes("3"), bytes("1")}});
+    builder.add(
+            Target::rewritten(QStringLiteral("pairs"), QStringLiteral("a"), QStringLiteral("3")),
+            pairs, rows);
+    QVERIFY(builder.finish(kPath).contains(
+            "START TRANSACTION;\n"
+            "DELETE FROM `pairs` WHERE `a` = 3;\n"
+            "INSERT INTO `pairs` (`a`,`b`) SELECT kept.`a`,kept.`b` FROM `realmdesk_undo_1` AS "
+            "kept;\n"));
 }
 
 void UndoStatementsTest::longInsertsAreSplit() {
@@ -361,12 +636,12 @@ void UndoStatementsTest::longInsertsAreSplit() {
         values << QList<Value>{QByteArray::number(i), QByteArray(100 * 1024, 'a')};
     ListRows rows(values);
     builder.add(Target::deleted(QStringLiteral("notes"), QStringLiteral("1")), notes, rows);
-    const QByteArray script = builder.finish();
+    const QByteArray script = builder.finish(kPath);
     // Three rows fill the first statement past its size; the fourth starts
     // another.
-    QCOMPARE(script.count("INSERT INTO `notes`"), 2);
+    QCOMPARE(script.count("INSERT INTO `realmdesk_undo_1`"), 2);
     QVERIFY(script.contains("'),\n(3,'"));
-    QVERIFY(script.contains("');\nINSERT INTO `notes` (`id`,`text`) VALUES\n(4,'"));
+    QVERIFY(script.contains("');\nINSERT INTO `realmdesk_undo_1` (`id`,`text`) VALUES\n(4,'"));
 }
 
 void UndoStatementsTest::overlappingTargetsPutARowBackOnce() {
@@ -381,12 +656,103 @@ void UndoStatementsTest::overlappingTargetsPutARowBackOnce() {
     builder.add(Target::deleted(QStringLiteral("social"), QStringLiteral("`friend` in (1,4)")),
                 social, ofFriend);
     QCOMPARE(builder.rowCount(), 3);
-    const QByteArray script = builder.finish();
-    QVERIFY(script.contains(kSetUp +
-                            "INSERT INTO `social` (`guid`,`friend`,`note`) VALUES\n(9,4,'');\n"
-                            "INSERT INTO `social` (`guid`,`friend`,`note`) VALUES\n"
-                            "(1,2,'a'),\n(4,1,NULL);\n" +
-                            kPutBack));
+    const QByteArray script = builder.finish(kPath);
+    QVERIFY(script.contains("INSERT INTO `realmdesk_undo_1` (`guid`,`friend`,`note`) VALUES\n"
+                            "(1,2,'a'),\n(4,1,NULL);\n"));
+    QVERIFY(script.contains("INSERT INTO `realmdesk_undo_2` (`guid`,`friend`,`note`) VALUES\n"
+                            "(9,4,'');\n"));
+}
+
+void UndoStatementsTest::writtenStatements_data() {
+    QTest::addColumn<Table>("table");
+    QTest::addColumn<QList<QList<Value>>>("captured");
+    QTest::addColumn<QStringList>("statements");
+    const Table account{QStringLiteral("account"),
+                        {column("id", "int", "", true), column("email", "text", "utf8mb3")}};
+    QTest::newRow("a number key")
+            << account << QList<QList<Value>>{{bytes("5"), bytes("a")}, {bytes("7"), Value()}}
+            << QStringList{"select `id`,CAST(`email` AS BINARY) from `account` where `id` in "
+                           "(5,7)"};
+    // A text key is compared as its bytes, written in hex: the same in every
+    // sql_mode, whatever quotes and backslashes it holds.
+    const Table banned{QStringLiteral("ip_banned"),
+                       {column("ip", "varchar", "utf8mb3", true),
+                        column("bandate", "int", "", true),
+                        column("banreason", "varchar", "utf8mb3")}};
+    QTest::newRow("a key of a text and a number")
+            << banned << QList<QList<Value>>{{bytes("1.2.3.4'\\"), bytes("17"), bytes("x")}}
+            << QStringList{"select CAST(`ip` AS BINARY),`bandate`,CAST(`banreason` AS BINARY) "
+                           "from `ip_banned` where (CAST(`ip` AS BINARY),`bandate`) in "
+                           "((X'312E322E332E34275C',17))"};
+    QTest::newRow("no rows") << account << QList<QList<Value>>{} << QStringList{};
+}
+
+void UndoStatementsTest::writtenStatements() {
+    QFETCH(Table, table);
+    QFETCH(QList<QList<Value>>, captured);
+    QFETCH(QStringList, statements);
+    QStringList columns;
+    for (int i = 1; i < table.columns.size(); ++i) {
+        if (!table.columns[i].primaryKey)
+            columns << table.columns[i].name;
+    }
+    ListRows rows(captured);
+    QCOMPARE(undosql::writtenStatements(Target::updated(table.name, QStringLiteral("1"), columns),
+                                        table, rows),
+             statements);
+}
+
+void UndoStatementsTest::manyWrittenRowsAreReadInSeveralSelects() {
+    const Table characters{QStringLiteral("characters"),
+                           {column("guid", "int", "", true), column("account", "int")}};
+    QList<QList<Value>> captured;
+    for (int guid = 1; guid <= 60000; ++guid)
+        captured << QList<Value>{QByteArray::number(guid), bytes("1")};
+    ListRows rows(captured);
+    const QStringList selects = undosql::writtenStatements(
+            Target::updated(QStringLiteral("characters"), QStringLiteral("1"), {"account"}),
+            characters, rows);
+    // Each select stays near the size of a script's statement (well below
+    // the smallest max_allowed_packet); together they read every row once,
+    // in order.
+    QVERIFY(selects.size() > 1);
+    const QString head =
+            QStringLiteral("select `guid`,`account` from `characters` where `guid` in (");
+    QStringList guids;
+    for (const QString& select : selects) {
+        QVERIFY(select.size() < 256 * 1024 + 16);
+        QVERIFY(select.startsWith(head) && select.endsWith(u')'));
+        guids << select.mid(head.size(), select.size() - head.size() - 1).split(u',');
+    }
+    QStringList expected;
+    for (int guid = 1; guid <= 60000; ++guid)
+        expected << QString::number(guid);
+    QCOMPARE(guids, expected);
+}
+
+void UndoStatementsTest::shellQuoted_data() {
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<QString>("quoted");
+    QTest::newRow("plain") << "realmd_2"
+                           << "realmd_2";
+    QTest::newRow("a path and an address") << "/home/a/undo-1.sql"
+                                           << "/home/a/undo-1.sql";
+    QTest::newRow("a blank") << "my db"
+                             << "'my db'";
+    QTest::newRow("a quote") << "it's"
+                             << "'it'\\''s'";
+    QTest::newRow("a dollar, a backquote, a semicolon") << "$(x)`y`;z"
+                                                        << "'$(x)`y`;z'";
+    QTest::newRow("Cyrillic") << "база"
+                              << "'база'";
+    QTest::newRow("empty") << ""
+                           << "''";
+}
+
+void UndoStatementsTest::shellQuoted() {
+    QFETCH(QString, word);
+    QFETCH(QString, quoted);
+    QCOMPARE(undosql::shellQuoted(word), quoted);
 }
 
 void UndoStatementsTest::changesAndTheirUndo_data() {
