@@ -40,8 +40,12 @@ QString ListBrowser::orderClause(const QString& sortFragment, bool descending) c
     return listOrderClause(sortFragment, descending, recordLimit(), m_offset);
 }
 
+QString ListBrowser::select() const {
+    return m_definition.currentSelect ? m_definition.currentSelect() : m_definition.select;
+}
+
 QString ListBrowser::statement(const QString& orderClause) const {
-    return m_definition.select + m_filter + m_definition.filterSeparator + orderClause;
+    return select() + m_filter + m_definition.filterSeparator + orderClause;
 }
 
 bool ListBrowser::refresh(const QString& sortFragment, bool descending) {
@@ -49,16 +53,18 @@ bool ListBrowser::refresh(const QString& sortFragment, bool descending) {
         m_beforeRefresh();
     const BusyScope busy(m_context.busyHost(), m_grid);
     const QString order = orderClause(sortFragment, descending);
-    const BoxText* failure = nullptr;
-    if (!m_context.switchDatabase(m_definition.database, m_definition.useForm))
-        failure = &m_definition.failed;
-    else if (!m_context.run(statement(order)))
-        failure = &m_definition.failed;
-    else if (m_context.rowCount() < 1)
-        failure = &m_definition.notFound;
-    if (failure) {
+    if (!m_context.switchDatabase(m_definition.database, m_definition.useForm) ||
+        !m_context.run(statement(order))) {
         m_filter.clear();
-        showError(m_context.dialogs(), *failure);
+        const QString reason = m_context.lastError();
+        m_context.log(QStringLiteral("Список не прочитан: ") + reason);
+        m_context.dialogs().error(m_definition.failed.captionText(),
+                                  m_definition.failed.bodyText() + QStringLiteral("\r\n") + reason);
+        return false;
+    }
+    if (m_context.rowCount() < 1) {
+        m_filter.clear();
+        showError(m_context.dialogs(), m_definition.notFound);
         return false;
     }
     fillGrid();

@@ -9,11 +9,13 @@
 #include "characters/CharacterPageTesting.h"
 #include "characters/CharactersPage.h"
 #include "common/QueryConventions.h"
+#include "schema/Catalog.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTabWidget>
 
 using namespace characterpage;
@@ -74,8 +76,12 @@ void CharacterBrowserTest::firstShowingLoadsTheListOnce() {
     // The start page's show action ran at creation and again when the window
     // appeared; only the first loaded.
     QCOMPARE(listStatements(log), QStringList{kSelect + QStringLiteral("  order by `guid`")});
-    QCOMPARE(log.statementsSinceMark().mid(0, 4),
+    // The connection reads the schemas of the three databases it assigns.
+    QCOMPARE(log.statementsSinceMark().mid(0, 7),
              ServerLog::asLogged({sessionSetUpStatement(), QStringLiteral("show databases;"),
+                                  schema::Catalog::statement("realmd", Quoting{}),
+                                  schema::Catalog::statement("characters", Quoting{}),
+                                  schema::Catalog::statement("mangos", Quoting{}),
                                   QStringLiteral("use `characters`;"),
                                   QStringLiteral("SET NAMES utf8;")}));
     QVERIFY(list(gui)->isVisible());
@@ -298,8 +304,14 @@ void CharacterBrowserTest::failingListKeepsTheGrid() {
     ServerLog log(m_server.generalLog);
     gui.click("dxButton21");
     QCOMPARE(log.statementsSinceMark(), QStringList{"use `no_such_database`"});
+    // The box and the connection log name the server's reason.
     QCOMPARE(gui.dialogs.describe(),
-             QStringList{"error|Результат поиска|Ошибка получения данных!\r\nПовторите запрос."});
+             QStringList{"error|Результат поиска|Ошибка получения данных!\r\nПовторите запрос.\r\n"
+                         "Ошибка 1049: Unknown database 'no_such_database'"});
+    QVERIFY(gui.find<QPlainTextEdit>("dxDNMemo1")
+                    ->toPlainText()
+                    .contains("Список не прочитан: Ошибка 1049: Unknown database "
+                              "'no_such_database'"));
     QCOMPARE(listedGuids(gui), QStringList({"5", "6"}));
     QVERIFY(gui.window().pageControl()->isVisible());
     QVERIFY(!gui.window().busyPanel()->isVisible());
