@@ -109,6 +109,7 @@ private slots:
     void cleanup();
     void characterPage_data();
     void characterPage();
+    void questChainFollowsThePreviousQuest();
     void connectionLogNamesWhatASchemaLacks();
 
 private:
@@ -814,6 +815,48 @@ void CharactersFamiliesTest::inGame(const Family& f) {
     QCOMPARE(gui.dialogs.describe(),
              QStringList({inGameQuestion(f.onlineName), inGameQuestion(f.onlineName)}));
     QCOMPARE(still.changesTo(snapshot()), QStringList());
+}
+
+void CharactersFamiliesTest::questChainFollowsThePreviousQuest() {
+    // AzerothCore: the chain in quest_template_addon, rewarded quests in a
+    // table of their own. 1718 leads to 1719 and 1720 (which comes back to
+    // 1718); 1800 follows nothing of it.
+    m_probe = std::make_unique<DatabaseProbe>(m_server);
+    m_database = QStringLiteral("acore_characters");
+    m_changed = true;
+    const QStringList prepare = {
+            "INSERT INTO acore_world.quest_template (ID, LogTitle) VALUES (1718, 'The Islander'), "
+            "(1719, 'The Affray'), (1720, 'The Windwatcher'), (1800, 'Other')",
+            "INSERT INTO acore_world.quest_template_addon (ID, PrevQuestID) VALUES (1718, 1720), "
+            "(1719, 1718), (1720, 1719), (1800, 0)",
+            "INSERT INTO acore_characters.character_queststatus (guid, quest, status) VALUES (2, "
+            "1719, 3), (2, 1800, 3), (5, 1720, 3)",
+            "INSERT INTO acore_characters.character_queststatus_rewarded (guid, quest) VALUES (2, "
+            "1718)"};
+    for (const QString& statement : prepare)
+        QVERIFY2(m_probe->exec(statement), qPrintable(m_probe->lastError()));
+    m_tables = tables(m_database);
+    m_gui = std::make_unique<GuiDriver>();
+    m_gui->writeSettings(GuiDriver::settingsFor(
+            m_server, {{"Base/realmd", "acore_auth"},
+                       {"Base/characters", m_database},
+                       {"Base/mangos", "acore_world"},
+                       {"Intreface/startpage", QStringLiteral("Управление героями")}}));
+    m_gui->start();
+    m_gui->dialogs.defaultAnswer = true;
+    QVERIFY(selectCharacter(*m_gui, "2"));
+    expectChange([this] { m_gui->chooseMenuItem(kList, "moreFunctionsMenu/questChainResetItem"); },
+                 {"character_queststatus[2,1719] removed",
+                  "character_queststatus_rewarded[2,1718] removed"});
+    QVERIFY(m_gui->dialogs.boxes().size() == 1);
+    m_gui->stop();
+    for (const char* statement :
+         {"DELETE FROM acore_world.quest_template WHERE ID IN (1718, 1719, 1720, 1800)",
+          "DELETE FROM acore_world.quest_template_addon WHERE ID IN (1718, 1719, 1720, 1800)",
+          "DELETE FROM acore_characters.character_queststatus WHERE quest IN (1719, 1800, 1720)",
+          "DELETE FROM acore_characters.character_queststatus_rewarded WHERE quest = 1718"})
+        QVERIFY(m_probe->exec(QString::fromUtf8(statement)));
+    m_changed = false;
 }
 
 void CharactersFamiliesTest::connectionLogNamesWhatASchemaLacks() {
