@@ -260,7 +260,9 @@ void CharacterDetails::copyKeyFields(const schema::CharacterSchema& s, const Str
     // Until the full row says otherwise.
     m_online = inGame(list.cell(5, row));
     m_atLogin->setText(list.cell(6, row));
-    const int word = toInteger(list.cell(6, row));
+    // Empty where the database has no at-login column.
+    const QString atLogin = list.cell(6, row);
+    const int word = trimControls(atLogin).isEmpty() ? 0 : toInteger(atLogin);
     const schema::AtLoginFlags& flags = s.atLoginFlags;
     m_renameBox->setChecked(flags.rename != 0 && (word & flags.rename));
     m_resetSpellsBox->setChecked(flags.resetSpells != 0 && (word & flags.resetSpells));

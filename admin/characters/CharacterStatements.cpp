@@ -388,7 +388,7 @@ QList<NamedValue> namedValues(const CharacterSchema& s) {
     const std::pair<const char16_t*, const schema::Field*> values[] = {
             {u"Уровень", &c.level},
             {u"Опыт", &c.xp},
-            {u"Деньги (медь)", &c.money},
+            {u"Деньги, медь", &c.money},
             {u"Пол", &c.gender},
             {u"Раса", &c.race},
             {u"Класс", &c.characterClass},

@@ -54,6 +54,7 @@ private slots:
     void nothingLoadedNothingRepaired();
     void questChainReset();
     void charactersWithoutAccountsShownAndDeleted();
+    void charactersWithoutAccountsInTheGame();
     void moveWithoutServiceAccountDoesNothing();
     void moveToTheServiceAccount();
     void onlineAndRichReplaceTheFilter();
@@ -301,6 +302,29 @@ void CharacterRepairTest::charactersWithoutAccountsShownAndDeleted() {
     QCOMPARE(gui.dialogs.describe(), QStringList{"notice|Realmdesk|Персонажей без аккаунтов нет."});
     QVERIFY(log.statementsSinceMark().filter("DELETE").isEmpty());
     QCOMPARE(listedGuids(gui).size(), 27);
+}
+
+void CharacterRepairTest::charactersWithoutAccountsInTheGame() {
+    // 29 is in the game: deleting or moving them asks about it, No by
+    // default; No changes nothing.
+    DatabaseProbe probe(m_server);
+    m_changed = true;
+    QVERIFY(probe.exec("UPDATE characters.characters SET online = 1 WHERE guid = 29"));
+    const QString checksum = probe.checksum("characters.characters");
+    GuiDriver gui;
+    start(gui, m_server, {{"Account/AdminAccount", "20"}});
+    gui.dialogs.answerNextConfirmations({true, false, true, false});
+    gui.chooseMenuItem(kList, "deleteWithoutAccountItem");
+    gui.chooseMenuItem(kList, "moveWithoutAccountItem");
+    const QString inGame = "confirmation|Персонаж в игре|Персонажей в игре среди них: 1. Игровой "
+                           "сервер запишет свои копии этих персонажей поверх изменения, когда "
+                           "сохранит их.\r\nВсё равно изменить?";
+    QCOMPARE(gui.dialogs.describe().at(1), inGame);
+    QCOMPARE(gui.dialogs.describe().at(3), inGame);
+    QCOMPARE(gui.dialogs.boxes().at(3).byDefault, DialogService::Default::No);
+    QCOMPARE(probe.checksum("characters.characters"), checksum);
+    QCOMPARE(probe.scalar("SELECT COUNT(*) FROM characters.character_inventory WHERE guid = 29"),
+             QStringLiteral("1"));
 }
 
 void CharacterRepairTest::moveWithoutServiceAccountDoesNothing() {

@@ -110,7 +110,7 @@ private slots:
     void characterPage_data();
     void characterPage();
     void questChainFollowsThePreviousQuest();
-    void connectionLogNamesWhatASchemaLacks();
+    void schemaThatDoesNotFit();
 
 private:
     // Every table of the characters database.
@@ -316,7 +316,7 @@ void CharactersFamiliesTest::characterPage_data() {
     Family rel2x = family("rel2x", "zero_realmd", "zero_characters", "zero_mangos", "MaNGOS Rel2x",
                           "deleteInfos_Account");
     rel2x.addDeletedCharacter = false; // its fixture has one
-    rel2x.dataRows = {"1|Уровень (level)|60", "3|Деньги (медь) (money)|12345678"};
+    rel2x.dataRows = {"1|Уровень (level)|60", "3|Деньги, медь (money)|12345678"};
     rel2x.itemRows = {"6|3|1|5|99999||", "5|3|0|4|159|Refreshing Spring Water|",
                       "4|0|23|6|6948|Hearthstone|Камень возвращения"};
     rel2x.quests = {"7|3|Kobold Camp Cleanup|0|783|15|0", "783|1|A Threat Within|0|0|7|0"};
@@ -371,7 +371,7 @@ void CharactersFamiliesTest::characterPage_data() {
 
     Family cmangos = family("cmangos", "wotlkrealmd", "wotlkcharacters", "wotlkmangos",
                             "cmangos (wotlk)", "deleteInfos_Account");
-    cmangos.dataRows = {"1|Уровень (level)|80", "3|Деньги (медь) (money)|12345678"};
+    cmangos.dataRows = {"1|Уровень (level)|80", "3|Деньги, медь (money)|12345678"};
     cmangos.itemRows = {"6|103|1|105|999999||", "1|0|3|102|38|Recruit's Shirt|",
                         "5|103|0|104|2589|Linen Cloth|"};
     cmangos.quests = {"7|3|Kobold Camp Cleanup|0|783|15|0", "783|1|A Threat Within|0|0|7|0"};
@@ -426,7 +426,7 @@ void CharactersFamiliesTest::characterPage_data() {
 
     Family vmangos = family("vmangos", "vm_realmd", "vm_characters", "vm_mangos", "vmangos",
                             "deleted_account");
-    vmangos.dataRows = {"1|Уровень (level)|60", "3|Деньги (медь) (money)|12345678"};
+    vmangos.dataRows = {"1|Уровень (level)|60", "3|Деньги, медь (money)|12345678"};
     // The mace's and the quest's rows of the highest patch, once.
     vmangos.itemRows = {"6|103|1|105|99999||", "3|0|19|103|4500|Traveler's Backpack|",
                         "2|0|15|102|2361|Battle-worn Hammer|Потрёпанный молот"};
@@ -480,7 +480,7 @@ void CharactersFamiliesTest::characterPage_data() {
 
     Family tc = family("trinitycore", "tc_auth", "tc_characters", "tc_world", "TrinityCore 3.3.5",
                        "deleteInfos_Account");
-    tc.dataRows = {"1|Уровень (level)|80", "3|Деньги (медь) (money)|12345678"};
+    tc.dataRows = {"1|Уровень (level)|80", "3|Деньги, медь (money)|12345678"};
     tc.itemRows = {"6|103|1|105|990001||", "2|0|18|102|43348|Tabard of the Explorer|",
                    "1|0|15|101|49623|Shadowmourne|Темная Скорбь"};
     // The rewarded quest from its own table, with the server's status 6.
@@ -536,7 +536,7 @@ void CharactersFamiliesTest::characterPage_data() {
 
     Family ac = family("azerothcore", "acore_auth", "acore_characters", "acore_world",
                        "AzerothCore", "deleteInfos_Account");
-    ac.dataRows = {"1|Уровень (level)|80", "3|Деньги (медь) (money)|12345678"};
+    ac.dataRows = {"1|Уровень (level)|80", "3|Деньги, медь (money)|12345678"};
     ac.itemRows = {"6|103|1|105|99999||", "3|0|19|103|4496|Small Brown Pouch|",
                    "2|0|15|102|25|Worn Shortsword|Иссеченный короткий меч"};
     ac.quests = {"7|3|Kobold Camp Cleanup|0|783|0|0", "783|6|A Threat Within|0|0|0|0"};
@@ -618,6 +618,7 @@ void CharactersFamiliesTest::characterPage() {
                        {"Base/characters", c},
                        {"Base/mangos", family.world},
                        {"Account/CheatMoney", kCheatMoney},
+                       {"Account/AdminAccount", "1"},
                        {"Intreface/startpage", QStringLiteral("Управление героями")}}));
     m_gui->start();
     m_gui->dialogs.defaultAnswer = true;
@@ -649,6 +650,17 @@ void CharactersFamiliesTest::characterPage() {
     // Of a character on a transport, with a corpse.
     QVERIFY(selectCharacter(*m_gui, family.stuckGuid));
     expectChange([this] { m_gui->chooseMenuItem(kList, "repairItem"); }, family.stuckRepair);
+
+    // The characters without accounts moved to the service account (1); the
+    // character deleted and kept stays where it is.
+    QStringList moved;
+    for (const QString& guid : family.withoutAccount)
+        moved << QStringLiteral("characters[%1].account: '%2' -> '1'")
+                         .arg(guid,
+                              m_probe->scalar(QStringLiteral("SELECT account FROM %1.characters "
+                                                             "WHERE guid = %2")
+                                                      .arg(c, guid)));
+    expectChange([this] { m_gui->chooseMenuItem(kList, "moveWithoutAccountItem"); }, moved);
 
     // The clean-up: the characters without accounts, and every row of
     // theirs; the character deleted and kept stays.
@@ -859,7 +871,7 @@ void CharactersFamiliesTest::questChainFollowsThePreviousQuest() {
     m_changed = false;
 }
 
-void CharactersFamiliesTest::connectionLogNamesWhatASchemaLacks() {
+void CharactersFamiliesTest::schemaThatDoesNotFit() {
     // The family set by hand does not fit the databases: the log names the
     // columns of its description that they lack.
     GuiDriver gui;
@@ -872,6 +884,33 @@ void CharactersFamiliesTest::connectionLogNamesWhatASchemaLacks() {
              qPrintable(log));
     QVERIFY(log.contains(QStringLiteral("character_queststatus_rewarded.guid")));
     QVERIFY(log.contains(QStringLiteral("quest_template.LogTitle")));
+
+    // What the description cannot find is not offered, and says why; the
+    // repair, which would write columns that are not there, is refused with
+    // a box that names them, and changes nothing.
+    DatabaseProbe probe(m_server);
+    const QString before = probe.checksum("characters.character_aura");
+    gui.window().pageControl()->setCurrentIndex(2);
+    QVERIFY(selectCharacter(gui, "3"));
+    auto* tabs = gui.find<QTabWidget>("characterDetails");
+    QVERIFY(!tabs->isTabEnabled(5) && !tabs->isTabEnabled(3) && tabs->isTabEnabled(4));
+    QVERIFY2(tabs->tabToolTip(5).startsWith(QStringLiteral("Недоступно: в базе нет столбцов ")) &&
+                     tabs->tabToolTip(5).contains(QStringLiteral("item_instance.itemEntry")),
+             qPrintable(tabs->tabToolTip(5)));
+    QCOMPARE(gui.gridRow("StringGrid10", 1),
+             QStringList({"0", "-", "-", "-", "-", "нет данных", "нет данных"}));
+    gui.dialogs.defaultAnswer = true;
+    gui.chooseMenuItem(kList, "repairItem");
+    QCOMPARE(gui.dialogs.describe().size(), 1);
+    QVERIFY2(gui.dialogs.describe().first().startsWith(
+                     QStringLiteral("error|Изменение невозможно|В базе нет столбцов, без которых "
+                                    "это изменение нельзя сделать безопасно: ")) &&
+                     gui.dialogs.describe().first().contains(
+                             QStringLiteral("character_aura.casterGuid")) &&
+                     gui.dialogs.describe().first().contains(
+                             QStringLiteral("character_homebind.mapId")),
+             qPrintable(gui.dialogs.describe().first()));
+    QCOMPARE(probe.checksum("characters.character_aura"), before);
 }
 
 QTEST_MAIN(CharactersFamiliesTest)
