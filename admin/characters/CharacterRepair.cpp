@@ -52,7 +52,7 @@ void CharacterRepair::repair() {
     if (guid().isEmpty())
         return;
     const schema::CharacterSchema s = m_context.schemas().characters();
-    if (!schemaAllows(s.missingOf(stm::repairTables(s))) || !inGameChangeAllowed())
+    if (!schemaAllows(stm::repairLacks(s)) || !inGameChangeAllowed())
         return;
     if (!m_context.switchDatabase(Database::Characters, QueryContext::UseForm::WithSemicolon,
                                   QueryContext::SetNames::Skip))

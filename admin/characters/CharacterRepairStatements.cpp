@@ -124,9 +124,34 @@ QStringList repair(const CharacterSchema& s, const QString& guid) {
     return statements;
 }
 
-QStringList repairTables(const CharacterSchema& s) {
-    return {s.auras.table,  s.groups.table,     s.groups.memberTable,
-            s.corpse.table, s.characters.table, s.homebind.table};
+QStringList repairLacks(const CharacterSchema& s) {
+    // The family's columns, as its description names them before they are
+    // checked.
+    const CharacterSchema all = schema::characterSchema(s.family, schema::Catalog());
+    const schema::CharacterTable& c = all.characters;
+    const schema::GroupSchema& g = all.groups;
+    const schema::HomebindSchema& h = all.homebind;
+    QStringList used;
+    for (const QString& column : all.auras.columns)
+        used << all.auras.table + u'.' + column;
+    for (const QString& column : {g.key, g.leader})
+        used << g.table + u'.' + column;
+    for (const QString& column : {g.memberGroup, g.member})
+        used << g.memberTable + u'.' + column;
+    used << all.corpse.table + u'.' + all.corpse.owner;
+    for (const QString& column : {h.owner, h.map, h.x, h.y, h.z})
+        used << h.table + u'.' + column;
+    for (const schema::Field* field : transportFields(c))
+        used << field->needs;
+    for (const schema::Field* field :
+         {&c.guid, &c.taxiPath, &c.positionX, &c.positionY, &c.positionZ, &c.map})
+        used << field->needs;
+    QStringList lacking;
+    for (const QString& mark : s.missing) {
+        if (used.contains(mark))
+            lacking << mark;
+    }
+    return lacking;
 }
 
 QList<undosql::Target> repairUndo(const QString& guid) {

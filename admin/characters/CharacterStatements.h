@@ -158,8 +158,8 @@ QString setLevel(const CharacterSchema& s, const QString& levelField, const QStr
 // columns.
 QStringList repair(const QString& guid);
 QStringList repair(const CharacterSchema& s, const QString& guid);
-// The tables the repair reads and writes.
-QStringList repairTables(const CharacterSchema& s);
+// Of the columns the repair reads and writes, those the database lacks.
+QStringList repairLacks(const CharacterSchema& s);
 // The 2010 reset of the "Перехват" chain: its quests, by number.
 QString questChainReset(const QString& guid);
 // The quest that starts the chain.

@@ -61,6 +61,7 @@ private slots:
     void charactersInTheGame();
     void childrenGoBeforeTheirParents();
     void dataPageNamesWhatTheTableHas();
+    void repairNeedsOnlyItsColumns();
 };
 
 void CharacterFamilyStatementsTest::statementsOfEachFamily_data() {
@@ -618,6 +619,22 @@ void CharacterFamilyStatementsTest::dataPageNamesWhatTheTableHas() {
         columns << value.column;
     QVERIFY(!columns.contains("level") && !columns.contains("money"));
     QVERIFY(columns.contains("map"));
+}
+
+void CharacterFamilyStatementsTest::repairNeedsOnlyItsColumns() {
+    // The older 2010 table lacks level, money ... which the repair does not
+    // touch.
+    QVERIFY(stm::repairLacks(
+                    schema::characterSchema(Family::Mangos2010, database("characters_old").catalog))
+                    .isEmpty());
+    const QStringList lacks = stm::repairLacks(
+            schema::characterSchema(Family::TrinityCore, database("characters").catalog));
+    QVERIFY(lacks.contains("character_aura.casterGuid") && lacks.contains("groups.guid") &&
+            lacks.contains("character_homebind.posX"));
+    // The 2010 corpse has a guid column, the corpse's own: the description cannot tell.
+    QVERIFY(!lacks.contains("corpse.guid"));
+    QVERIFY(!lacks.contains("characters.deleteInfos_Account"));
+    QVERIFY(!lacks.contains("character_queststatus_rewarded.guid"));
 }
 
 QTEST_APPLESS_MAIN(CharacterFamilyStatementsTest)
