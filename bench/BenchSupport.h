@@ -45,7 +45,8 @@ private:
 // Answers every box with No (or Yes, when told) and counts the error boxes.
 class QuietDialogs : public DialogService {
 public:
-    bool confirm(const QString&, const QString&, Icon) override { return confirmAnswer; }
+    using DialogService::confirm;
+    bool confirm(const QString&, const QString&, Icon, Default) override { return confirmAnswer; }
     bool confirmAnswer = false;
     void error(const QString& caption, const QString& text) override;
     void notice(const QString&) override {}

@@ -8,10 +8,11 @@
 QtDialogService::QtDialogService(QWidget* owner)
     : m_owner(owner) {}
 
-bool QtDialogService::confirm(const QString& caption, const QString& text, Icon icon) {
+bool QtDialogService::confirm(const QString& caption, const QString& text, Icon icon,
+                              Default byDefault) {
     QMessageBox box(icon == Icon::Question ? QMessageBox::Question : QMessageBox::NoIcon, caption,
                     text, QMessageBox::Yes | QMessageBox::No, m_owner);
-    box.setDefaultButton(QMessageBox::Yes);
+    box.setDefaultButton(byDefault == Default::No ? QMessageBox::No : QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }

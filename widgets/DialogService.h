@@ -11,6 +11,8 @@ class QWidget;
 class DialogService {
 public:
     enum class Icon { None, Question };
+    // The answer that Enter gives.
+    enum class Default { Yes, No };
 
     struct SaveFileRequest {
         QString fileName;    // preset name of the file
@@ -27,7 +29,12 @@ public:
     virtual ~DialogService() = default;
 
     // A Yes/No question owned by the main window; true only for Yes.
-    virtual bool confirm(const QString& caption, const QString& text, Icon icon) = 0;
+    virtual bool confirm(const QString& caption, const QString& text, Icon icon,
+                         Default byDefault) = 0;
+    // The same with Yes as the default answer.
+    bool confirm(const QString& caption, const QString& text, Icon icon) {
+        return confirm(caption, text, icon, Default::Yes);
+    }
     // An error box with the error (stop) icon and an OK button.
     virtual void error(const QString& caption, const QString& text) = 0;
     // A plain notice box captioned with the application title, without icon.
@@ -47,7 +54,9 @@ public:
     explicit QtDialogService(QWidget* owner = nullptr);
     void setOwner(QWidget* owner) { m_owner = owner; }
 
-    bool confirm(const QString& caption, const QString& text, Icon icon) override;
+    using DialogService::confirm;
+    bool confirm(const QString& caption, const QString& text, Icon icon,
+                 Default byDefault) override;
     void error(const QString& caption, const QString& text) override;
     void notice(const QString& text) override;
     QString saveFileName(const SaveFileRequest& request) override;

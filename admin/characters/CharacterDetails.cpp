@@ -6,8 +6,10 @@
 #include "StringGrid.h"
 #include "characters/CharacterCodes.h"
 #include "characters/CharacterStatements.h"
+#include "common/MessageTexts.h"
 #include "common/QueryConventions.h"
 #include "common/WindowLinks.h"
+#include "schema/Schemas.h"
 #include "uMysqlClient.h"
 
 #include <QCheckBox>
@@ -52,6 +54,7 @@ void fillDetailList(StringGrid& grid, const QStringList& headers, const QList<in
                     const QStringList& noData, int rows,
                     const std::function<void(int)>& writeResultRow) {
     grid.hide();
+    grid.setColCount(int(headers.size()));
     setGridHeader(grid, headers, widths);
     prepareDetailRows(grid, rows);
     if (rows == 0)
@@ -85,16 +88,23 @@ const QStringList kNoItems = {QStringLiteral("0"),         QStringLiteral("-"),
                               QStringLiteral("-"),         QStringLiteral("-"),
                               QStringLiteral("-"),         QStringLiteral("нет данных"),
                               QStringLiteral("нет данных")};
-const QStringList kSpellHeaders = {QStringLiteral("№"), QStringLiteral("Заклинание"),
-                                   QStringLiteral("Active"), QStringLiteral("Disabled")};
-const QList<int> kSpellWidths = {40, 100, 50, 50};
-const QStringList kNoSpells = {QStringLiteral("0"), QStringLiteral("нет данных"),
-                               QStringLiteral("-"), QStringLiteral("-")};
 
-// The bits of the at-login word that the check boxes show.
-constexpr int kRenameBit = 1;
-constexpr int kResetSpellsBit = 2;
-constexpr int kResetTalentsBit = 4;
+// The sub-pages of the panel.
+constexpr int kQuestsTab = 3;
+constexpr int kSpellsTab = 4;
+constexpr int kItemsTab = 5;
+
+// Whether an online value says the character is in the game.
+bool inGame(const QString& online) {
+    return !trimControls(online).isEmpty() && trimControls(online) != QLatin1String("0");
+}
+
+// Enables a control, or disables it with a tooltip that names what the
+// database lacks.
+void offerIf(QWidget* control, bool available, const QStringList& missing) {
+    control->setEnabled(available);
+    control->setToolTip(available ? QString() : boxes::lackedNotionTip(missing));
+}
 
 } // namespace
 
@@ -216,8 +226,9 @@ QWidget* CharacterDetails::buildGridPage(StringGrid*& grid, const char* name, in
 
 void CharacterDetails::load(StringGrid& list, int col, int row) {
     list.setHint(list.cell(col, row));
+    const schema::CharacterSchema s = m_context.schemas().characters();
     if (col >= 1 && row >= 1)
-        copyKeyFields(list, row);
+        copyKeyFields(s, list, row);
 
     const bool switched = m_context.switchDatabase(Database::Characters);
     m_extraGrid->hide();
@@ -225,34 +236,68 @@ void CharacterDetails::load(StringGrid& list, int col, int row) {
     if (!switched)
         return;
 
+    const schema::WorldSchema w = m_context.schemas().world();
+    offerWhatTheSchemaHas(s, w);
     const QString guid = trimControls(m_guid->text());
-    loadFullRow(guid);
-    loadColumnNames();
+    loadFullRow(s, guid);
+    loadColumnNames(s);
     m_levelAndMoney->setVisible(m_moneyColumnFound);
-    splitData();
+    fillDataPage(s);
     m_extraGrid->show();
     m_dataGrid->show();
     setGridHeader(*m_dataGrid, kDataHeaders, kDataWidths);
-    loadQuests(guid);
-    loadItems(guid);
-    loadSpells(guid);
+    loadQuests(s, w, guid);
+    loadItems(s, w, guid);
+    loadSpells(s, guid);
 }
 
-void CharacterDetails::copyKeyFields(const StringGrid& list, int row) {
+void CharacterDetails::copyKeyFields(const schema::CharacterSchema& s, const StringGrid& list,
+                                     int row) {
     m_guid->setText(list.cell(0, row));
     m_account->setText(list.cell(1, row));
     m_name->setText(list.cell(2, row));
+    m_loadedName = list.cell(2, row);
+    // Until the full row says otherwise.
+    m_online = inGame(list.cell(5, row));
     m_atLogin->setText(list.cell(6, row));
-    const int word = toInteger(list.cell(6, row));
-    m_renameBox->setChecked(word & kRenameBit);
-    m_resetSpellsBox->setChecked(word & kResetSpellsBit);
-    m_resetTalentsBox->setChecked(word & kResetTalentsBit);
+    // Empty where the database has no at-login column.
+    const QString atLogin = list.cell(6, row);
+    const int word = trimControls(atLogin).isEmpty() ? 0 : toInteger(atLogin);
+    const schema::AtLoginFlags& flags = s.atLoginFlags;
+    m_renameBox->setChecked(flags.rename != 0 && (word & flags.rename));
+    m_resetSpellsBox->setChecked(flags.resetSpells != 0 && (word & flags.resetSpells));
+    m_resetTalentsBox->setChecked(flags.resetTalents != 0 && (word & flags.resetTalents));
 }
 
-void CharacterDetails::loadFullRow(const QString& guid) {
+void CharacterDetails::offerWhatTheSchemaHas(const schema::CharacterSchema& s,
+                                             const schema::WorldSchema& w) {
+    const schema::CharacterTable& c = s.characters;
+    const QStringList lacking = s.missingOf({c.table});
+    offerIf(m_moveButton, c.account.has(), lacking);
+    offerIf(m_renameButton, c.name.has(), lacking);
+    for (QWidget* control :
+         {static_cast<QWidget*>(m_atLoginButton), static_cast<QWidget*>(m_renameBox),
+          static_cast<QWidget*>(m_resetSpellsBox), static_cast<QWidget*>(m_resetTalentsBox)})
+        offerIf(control, c.atLogin.has(), lacking);
+    offerIf(m_levelButton, c.level.has(), lacking);
+    offerIf(m_genderButton, c.gender.has(), lacking);
+    offerIf(m_moneyButton, c.money.has(), lacking);
+    offerIf(m_richButton, c.money.has(), lacking);
+    const auto offerTab = [this](int tab, bool available, const QStringList& missing) {
+        setTabEnabled(tab, available);
+        setTabToolTip(tab, available ? QString() : boxes::lackedNotionTip(missing));
+    };
+    offerTab(kQuestsTab, s.quests.present && w.quests.present,
+             s.missingOf({s.quests.table, s.quests.rewardedTable}) + w.missing);
+    offerTab(kSpellsTab, s.spells.present, s.missingOf({s.spells.table}));
+    offerTab(kItemsTab, s.inventory.present && w.items.present,
+             s.missingOf({s.inventory.table, s.inventory.instanceTable}) + w.missing);
+}
+
+void CharacterDetails::loadFullRow(const schema::CharacterSchema& s, const QString& guid) {
     // A failed statement has no fields: the grid then shows its header and
     // one empty row.
-    const bool ok = m_context.run(stm::fullRow(guid));
+    const bool ok = runDetail(stm::fullRow(s, guid), u"строка");
     m_fullRowFields = ok ? m_context.fieldCount() : 0;
     const bool found = ok && m_context.rowCount() > 0;
     m_extraGrid->setColCount(3);
@@ -264,8 +309,8 @@ void CharacterDetails::loadFullRow(const QString& guid) {
         m_extraGrid->setCell(2, field + 1, found ? m_context.value(0, field) : QString());
 }
 
-void CharacterDetails::loadColumnNames() {
-    const bool ok = m_context.run(stm::columnNames());
+void CharacterDetails::loadColumnNames(const schema::CharacterSchema& s) {
+    const bool ok = runDetail(stm::columnNames(s), u"столбцы");
     m_moneyColumnFound = false;
     if (!ok || m_fullRowFields == 0) {
         // Without the names nothing is known of the row: the block stays hidden
@@ -282,30 +327,53 @@ void CharacterDetails::loadColumnNames() {
         const QString name = m_context.value(r, 0);
         m_extraGrid->setCell(1, r + 1, name);
         m_extraGrid->setCell(0, r + 1, QString::number(r + 1));
-        applyColumnValue(name.toLower(), m_extraGrid->cell(2, r + 1));
+        applyColumnValue(s, name, m_extraGrid->cell(2, r + 1));
     }
 }
 
-void CharacterDetails::applyColumnValue(const QString& name, const QString& value) {
-    if (name == QLatin1String("money")) {
+void CharacterDetails::applyColumnValue(const schema::CharacterSchema& s, const QString& name,
+                                        const QString& value) {
+    const schema::CharacterTable& c = s.characters;
+    const auto is = [&name](const schema::Field& field) {
+        return field.has() && name.compare(field.write, Qt::CaseInsensitive) == 0;
+    };
+    if (is(c.money)) {
         m_moneyColumnFound = true;
         m_money->setText(value);
-    } else if (name == QLatin1String("level")) {
+    } else if (is(c.level)) {
         m_level->setText(value);
-    } else if (name == QLatin1String("gender")) {
+    } else if (is(c.gender)) {
         m_gender->setText(value);
-    } else if (name == QLatin1String("race")) {
+    } else if (is(c.race)) {
         m_race->setEditText(value);
-    } else if (name == QLatin1String("class")) {
+    } else if (is(c.characterClass)) {
         m_class->setEditText(value);
-    } else if (name == QLatin1String("online")) {
-        m_onlineWarning->setVisible(value == QLatin1String("1"));
+    } else if (is(c.online)) {
+        m_online = inGame(value);
+        m_onlineWarning->setVisible(m_online);
     }
 }
 
-void CharacterDetails::splitData() {
-    // The packed field block is the table's third column.
-    const QStringList values = stm::dataValues(m_extraGrid->cell(2, 3));
+int CharacterDetails::rowOfColumn(const QString& column) const {
+    for (int row = 1; row <= m_fullRowFields; ++row) {
+        if (m_extraGrid->cell(1, row).compare(column, Qt::CaseInsensitive) == 0)
+            return row;
+    }
+    return -1;
+}
+
+void CharacterDetails::fillDataPage(const schema::CharacterSchema& s) {
+    if (s.characters.data.has())
+        splitData(s);
+    else
+        listNamedValues(s);
+}
+
+void CharacterDetails::splitData(const schema::CharacterSchema& s) {
+    // The packed field block; the table's third column where the names are
+    // not known.
+    const int row = rowOfColumn(s.characters.data.write);
+    const QStringList values = stm::dataValues(m_extraGrid->cell(2, row > 0 ? row : 3));
     m_dataGrid->setRowCount(values.size() + 2);
     for (int n = 1; n <= values.size(); ++n) {
         m_dataGrid->setCell(0, n, QString::number(n));
@@ -317,9 +385,38 @@ void CharacterDetails::splitData() {
     m_dataGrid->clearRow(values.size() + 1);
 }
 
-void CharacterDetails::loadQuests(const QString& guid) {
-    const bool ok = m_context.run(stm::quests(m_context.databaseName(Database::Characters),
-                                              m_context.databaseName(Database::Mangos), guid));
+void CharacterDetails::listNamedValues(const schema::CharacterSchema& s) {
+    QList<std::pair<QString, QString>> shown;
+    for (const stm::NamedValue& named : stm::namedValues(s)) {
+        const int row = rowOfColumn(named.column);
+        if (row > 0)
+            shown.append({named.label + QStringLiteral(" (") + named.column + QLatin1Char(')'),
+                          m_extraGrid->cell(2, row)});
+    }
+    m_dataGrid->setRowCount(int(shown.size()) + 2);
+    for (int n = 1; n <= shown.size(); ++n) {
+        m_dataGrid->setCell(0, n, QString::number(n));
+        m_dataGrid->setCell(1, n, shown[n - 1].first);
+        m_dataGrid->setCell(2, n, shown[n - 1].second);
+    }
+    m_dataGrid->clearRow(int(shown.size()) + 1);
+}
+
+bool CharacterDetails::runDetail(const QString& statement, const char16_t* what) {
+    if (m_context.run(statement))
+        return true;
+    m_context.log(QStringLiteral("Персонаж ") + trimControls(m_guid->text()) +
+                  QStringLiteral(": не прочитаны ") + QString::fromUtf16(what) +
+                  QStringLiteral(" (") + m_context.lastError() + QLatin1Char(')'));
+    return false;
+}
+
+void CharacterDetails::loadQuests(const schema::CharacterSchema& s, const schema::WorldSchema& w,
+                                  const QString& guid) {
+    const bool ok = s.quests.present && w.quests.present &&
+                    runDetail(stm::quests(s, w, m_context.databaseName(Database::Characters),
+                                          m_context.databaseName(Database::Mangos), guid),
+                              u"квесты");
     const int rows = ok ? m_context.rowCount() : 0;
     m_questsFound->setText(QStringLiteral("Найдено: ") + QString::number(rows));
     fillDetailList(*m_questGrid, kQuestHeaders, kQuestWidths, kNoQuests, rows, [this](int r) {
@@ -328,10 +425,13 @@ void CharacterDetails::loadQuests(const QString& guid) {
     });
 }
 
-void CharacterDetails::loadItems(const QString& guid) {
-    const bool ok = m_context.run(stm::items(m_context.databaseName(Database::Characters),
-                                             m_context.databaseName(Database::Mangos),
-                                             trimControls(m_links.localeNumber()), guid));
+void CharacterDetails::loadItems(const schema::CharacterSchema& s, const schema::WorldSchema& w,
+                                 const QString& guid) {
+    const bool ok = s.inventory.present && w.items.present &&
+                    runDetail(stm::items(s, w, m_context.databaseName(Database::Characters),
+                                         m_context.databaseName(Database::Mangos),
+                                         trimControls(m_links.localeNumber()), guid),
+                              u"вещи");
     const int rows = ok ? m_context.rowCount() : 0;
     fillDetailList(*m_itemGrid, kItemHeaders, kItemWidths, kNoItems, rows, [this](int r) {
         m_itemGrid->setCell(0, r + 1, QString::number(r + 1));
@@ -341,12 +441,23 @@ void CharacterDetails::loadItems(const QString& guid) {
     });
 }
 
-void CharacterDetails::loadSpells(const QString& guid) {
-    const bool ok = m_context.run(stm::spells(m_context.databaseName(Database::Characters), guid));
+void CharacterDetails::loadSpells(const schema::CharacterSchema& s, const QString& guid) {
+    QStringList headers = {QStringLiteral("№"), QStringLiteral("Заклинание")};
+    QList<int> widths = {40, 100};
+    QStringList noData = {QStringLiteral("0"), QStringLiteral("нет данных")};
+    for (const schema::ShownColumn& shown : s.spells.shown) {
+        headers << shown.header;
+        widths << 50;
+        noData << QStringLiteral("-");
+    }
+    const bool ok = s.spells.present &&
+                    runDetail(stm::spells(s, m_context.databaseName(Database::Characters), guid),
+                              u"заклинания");
     const int rows = ok ? m_context.rowCount() : 0;
-    fillDetailList(*m_spellGrid, kSpellHeaders, kSpellWidths, kNoSpells, rows, [this](int r) {
+    const int fields = int(headers.size()) - 1;
+    fillDetailList(*m_spellGrid, headers, widths, noData, rows, [this, fields](int r) {
         m_spellGrid->setCell(0, r + 1, QString::number(r + 1));
-        for (int field = 0; field < 3; ++field)
+        for (int field = 0; field < fields; ++field)
             m_spellGrid->setCell(field + 1, r + 1, receivedValue(m_context, r, field));
     });
 }

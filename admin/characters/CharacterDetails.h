@@ -2,6 +2,11 @@
 
 #include <QTabWidget>
 
+namespace schema {
+struct CharacterSchema;
+struct WorldSchema;
+} // namespace schema
+
 class FramedPanel;
 class QCheckBox;
 class QComboBox;
@@ -30,6 +35,10 @@ public:
     void load(StringGrid& list, int col, int row);
 
     void selectDataSubPage() { setCurrentIndex(0); }
+    // Whether the loaded character is in the game (its online flag is set),
+    // and its name as loaded.
+    bool characterOnline() const { return m_online; }
+    QString characterName() const { return m_loadedName; }
     void clearMoneyColumnFlag() { m_moneyColumnFound = false; }
     bool moneyColumnFound() const { return m_moneyColumnFound; }
 
@@ -60,19 +69,32 @@ private:
     QWidget* buildGridPage(StringGrid*& grid, const char* name, int columns,
                            QLabel** foundLabel = nullptr);
 
-    void copyKeyFields(const StringGrid& list, int row);
-    void loadFullRow(const QString& guid);
-    void loadColumnNames();
-    void applyColumnValue(const QString& name, const QString& value);
-    void splitData();
-    void loadQuests(const QString& guid);
-    void loadItems(const QString& guid);
-    void loadSpells(const QString& guid);
+    void copyKeyFields(const schema::CharacterSchema& s, const StringGrid& list, int row);
+    // Enables what the database has, with a tooltip on what it lacks.
+    void offerWhatTheSchemaHas(const schema::CharacterSchema& s, const schema::WorldSchema& w);
+    void loadFullRow(const schema::CharacterSchema& s, const QString& guid);
+    void loadColumnNames(const schema::CharacterSchema& s);
+    void applyColumnValue(const schema::CharacterSchema& s, const QString& name,
+                          const QString& value);
+    // The row of the full-row grid that shows the column, or -1.
+    int rowOfColumn(const QString& column) const;
+    void fillDataPage(const schema::CharacterSchema& s);
+    void splitData(const schema::CharacterSchema& s);
+    void listNamedValues(const schema::CharacterSchema& s);
+    void loadQuests(const schema::CharacterSchema& s, const schema::WorldSchema& w,
+                    const QString& guid);
+    void loadItems(const schema::CharacterSchema& s, const schema::WorldSchema& w,
+                   const QString& guid);
+    void loadSpells(const schema::CharacterSchema& s, const QString& guid);
+    // Runs a detail statement; a failure is written to the connection log.
+    bool runDetail(const QString& statement, const char16_t* what);
 
     QueryContext& m_context;
     WindowLinks& m_links;
     bool m_moneyColumnFound = false;
     int m_fullRowFields = 0;
+    bool m_online = false;
+    QString m_loadedName;
 
     QLineEdit* m_guid;
     QLineEdit* m_account;

@@ -1,10 +1,12 @@
 #include "characters/CharacterEditing.h"
 
 #include "characters/CharacterDetails.h"
+#include "characters/CharacterInGame.h"
 #include "characters/CharacterStatements.h"
 #include "common/MessageTexts.h"
 #include "common/QueryConventions.h"
 #include "journal/UndoScope.h"
+#include "schema/Schemas.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -30,80 +32,107 @@ CharacterEditing::CharacterEditing(QueryContext& context, CharacterDetails& deta
 }
 
 bool CharacterEditing::confirmed(const BoxText& question) const {
-    return !m_details.guidEdit()->text().isEmpty() && confirm(m_context.dialogs(), question);
+    return !m_details.guidEdit()->text().isEmpty() && confirm(m_context.dialogs(), question) &&
+           inGameChangeAllowed();
 }
 
-CharacterEditing::Outcome
-CharacterEditing::change(const QString& operation, const QString& column,
-                         const std::function<QString()>& normaliseAndBuild) {
+bool CharacterEditing::inGameChangeAllowed() const {
+    return charactersingame::confirmChange(m_context, m_details.guidEdit()->text(),
+                                           m_details.characterName(), m_details.characterOnline());
+}
+
+CharacterEditing::Outcome CharacterEditing::change(
+        const QString& operation, Column column,
+        const std::function<QString(const schema::CharacterSchema&)>& normaliseAndBuild) {
+    const schema::CharacterSchema s = m_context.schemas().characters();
+    const schema::Field& field = s.characters.*column;
+    if (!field.writable()) {
+        m_context.dialogs().error(QString::fromUtf16(boxes::kSchemaLacksCaption),
+                                  boxes::schemaLacksText(s.missingOf({s.characters.table})));
+        return Outcome::Rejected;
+    }
     if (!m_context.switchDatabase(Database::Characters))
         return Outcome::NotSwitched;
-    const QString statement = normaliseAndBuild();
+    const QString statement = normaliseAndBuild(s);
     if (!runUndoableChange(m_context, operation,
-                           stm::columnUndo(column, m_details.guidEdit()->text()), statement))
+                           stm::columnUndo(s, field.write, m_details.guidEdit()->text()),
+                           statement))
         return Outcome::Rejected;
     m_refreshList();
     return Outcome::Done;
 }
 
-void CharacterEditing::changeField(const BoxText& question, const QString& operation,
-                                   const QString& column, QLineEdit* edit,
-                                   QString (*normalise)(const QString& field),
+void CharacterEditing::changeField(const BoxText& question, const QString& operation, Column column,
+                                   QLineEdit* edit, QString (*normalise)(const QString& field),
                                    const FieldStatement& statement) {
     if (!confirmed(question))
         return;
     const QString before = edit->text();
-    const Outcome outcome = change(operation, column, [this, edit, normalise, statement] {
-        edit->setText(normalise(edit->text()));
-        return statement(edit->text(), m_details.guidEdit()->text());
-    });
+    const Outcome outcome =
+            change(operation, column, [this, edit, normalise, statement](const auto& s) {
+                edit->setText(normalise(edit->text()));
+                return statement(s, edit->text(), m_details.guidEdit()->text());
+            });
     // A change the server did not take leaves the field as it was.
     if (outcome == Outcome::Rejected)
         edit->setText(before);
 }
 
 void CharacterEditing::rename() {
-    changeField(boxes::kRenameCharacter, QStringLiteral("character-rename"), QStringLiteral("name"),
-                m_details.nameEdit(), stm::normalisedName,
-                [this](const QString& name, const QString& guid) {
-                    return stm::rename(name, guid, m_context.quoting());
+    changeField(boxes::kRenameCharacter, QStringLiteral("character-rename"),
+                &schema::CharacterTable::name, m_details.nameEdit(), stm::normalisedName,
+                [this](const auto& s, const QString& name, const QString& guid) {
+                    return stm::rename(s, name, guid, m_context.quoting());
                 });
 }
 
 void CharacterEditing::moveToAccount() {
     changeField(boxes::kMoveCharacter, QStringLiteral("character-account"),
-                QStringLiteral("account"), m_details.accountEdit(), stm::normalisedAccount,
-                stm::moveToAccount);
+                &schema::CharacterTable::account, m_details.accountEdit(), stm::normalisedAccount,
+                [](const auto& s, const QString& account, const QString& guid) {
+                    return stm::moveToAccount(s, account, guid);
+                });
 }
 
 void CharacterEditing::setAtLogin() {
     // The new word is shown before anything is sent, whatever follows.
     QLineEdit* atLogin = m_details.atLoginEdit();
     const int word = stm::atLoginWord(
-            toInteger(atLogin->text()), m_details.renameBox()->isChecked(),
-            m_details.resetSpellsBox()->isChecked(), m_details.resetTalentsBox()->isChecked());
+            m_context.schemas().characters().atLoginFlags, toInteger(atLogin->text()),
+            m_details.renameBox()->isChecked(), m_details.resetSpellsBox()->isChecked(),
+            m_details.resetTalentsBox()->isChecked());
+    if (!inGameChangeAllowed())
+        return;
     const QString before = atLogin->text();
     atLogin->setText(QString::number(word));
-    if (change(QStringLiteral("character-at-login"), QStringLiteral("at_login"), [this, word] {
-            return stm::setAtLogin(word, m_details.guidEdit()->text());
-        }) == Outcome::Rejected)
+    if (change(QStringLiteral("character-at-login"), &schema::CharacterTable::atLogin,
+               [this, word](const auto& s) {
+                   return stm::setAtLogin(s, word, m_details.guidEdit()->text());
+               }) == Outcome::Rejected)
         atLogin->setText(before);
 }
 
 void CharacterEditing::swapGender() {
-    changeField(boxes::kChangeGender, QStringLiteral("character-gender"), QStringLiteral("gender"),
-                m_details.genderEdit(), stm::swappedGender, stm::setGender);
+    changeField(boxes::kChangeGender, QStringLiteral("character-gender"),
+                &schema::CharacterTable::gender, m_details.genderEdit(), stm::swappedGender,
+                [](const auto& s, const QString& gender, const QString& guid) {
+                    return stm::setGender(s, gender, guid);
+                });
 }
 
 void CharacterEditing::saveMoney() {
-    changeField(boxes::kChangeMoney, QStringLiteral("character-money"), QStringLiteral("money"),
-                m_details.moneyEdit(), stm::normalisedMoney, stm::setMoney);
+    changeField(boxes::kChangeMoney, QStringLiteral("character-money"),
+                &schema::CharacterTable::money, m_details.moneyEdit(), stm::normalisedMoney,
+                [](const auto& s, const QString& money, const QString& guid) {
+                    return stm::setMoney(s, money, guid);
+                });
 }
 
 void CharacterEditing::saveLevel() {
     if (!confirmed(boxes::kChangeLevel))
         return;
-    change(QStringLiteral("character-level"), QStringLiteral("level"), [this] {
-        return stm::setLevel(m_details.levelEdit()->text(), m_details.guidEdit()->text());
-    });
+    change(QStringLiteral("character-level"), &schema::CharacterTable::level,
+           [this](const auto& s) {
+               return stm::setLevel(s, m_details.levelEdit()->text(), m_details.guidEdit()->text());
+           });
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "schema/CharacterSchema.h"
+
 #include <QObject>
 
 #include <functional>
@@ -10,9 +12,11 @@ class QueryContext;
 struct BoxText;
 
 // The changes of one character from the "Данные" sub-page: rename, account
-// move, at-login flags, level, money and gender. Each asks where it must,
-// switches to the characters database, normalises its field (writing the
-// result back), sends its UPDATE and refreshes the character list.
+// move, at-login flags, level, money and gender, in the columns of the
+// characters database's family. Each asks where it must (and, for a
+// character in the game, whether to go on), switches to the characters
+// database, normalises its field (writing the result back), sends its UPDATE
+// and refreshes the character list.
 class CharacterEditing : public QObject {
     Q_OBJECT
 
@@ -28,20 +32,25 @@ public:
     void saveLevel();
 
 private:
-    // The guard (a character is loaded) and the confirmation.
+    using Column = schema::Field schema::CharacterTable::*;
+    // The guard (a character is loaded), the confirmation, then the question
+    // for a character in the game.
     bool confirmed(const BoxText& question) const;
+    bool inGameChangeAllowed() const;
     enum class Outcome { Done, NotSwitched, Rejected };
     // The prologue, the normalisation, the undo script of the column and the
     // statement, then the refresh. Nothing is refreshed when the database
     // switch failed, or the undo script could not be saved or the server did
-    // not take the change (a box said why: Rejected).
-    Outcome change(const QString& operation, const QString& column,
-                   const std::function<QString()>& normaliseAndBuild);
+    // not take the change (a box said why: Rejected). A column the database
+    // lacks is refused with a box that names it (Rejected).
+    Outcome change(const QString& operation, Column column,
+                   const std::function<QString(const schema::CharacterSchema&)>& normaliseAndBuild);
     // The statement of a one-field change, from the field and the guid.
-    using FieldStatement = std::function<QString(const QString& field, const QString& guid)>;
+    using FieldStatement = std::function<QString(const schema::CharacterSchema& s,
+                                                 const QString& field, const QString& guid)>;
     // A change of one field after the confirmation: the edit's text is
     // written back normalised and the statement built from it and the guid.
-    void changeField(const BoxText& question, const QString& operation, const QString& column,
+    void changeField(const BoxText& question, const QString& operation, Column column,
                      QLineEdit* edit, QString (*normalise)(const QString& field),
                      const FieldStatement& statement);
 

@@ -1,11 +1,13 @@
 #include "characters/CharacterRepair.h"
 
 #include "characters/CharacterDetails.h"
+#include "characters/CharacterInGame.h"
 #include "characters/CharacterStatements.h"
 #include "common/MessageTexts.h"
 #include "common/QueryConventions.h"
 #include "common/WindowLinks.h"
 #include "journal/UndoScope.h"
+#include "schema/Schemas.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -33,15 +35,31 @@ QString CharacterRepair::accountsDatabase() const {
     return m_context.databaseName(Database::Realmd);
 }
 
+bool CharacterRepair::inGameChangeAllowed() const {
+    return charactersingame::confirmChange(m_context, guid(), m_details.characterName(),
+                                           m_details.characterOnline());
+}
+
+bool CharacterRepair::schemaAllows(const QStringList& lacking) const {
+    if (lacking.isEmpty())
+        return true;
+    m_context.dialogs().error(QString::fromUtf16(boxes::kSchemaLacksCaption),
+                              boxes::schemaLacksText(lacking));
+    return false;
+}
+
 void CharacterRepair::repair() {
     if (guid().isEmpty())
+        return;
+    const schema::CharacterSchema s = m_context.schemas().characters();
+    if (!schemaAllows(stm::repairLacks(s)) || !inGameChangeAllowed())
         return;
     if (!m_context.switchDatabase(Database::Characters, QueryContext::UseForm::WithSemicolon,
                                   QueryContext::SetNames::Skip))
         return;
-    const QStringList statements = stm::repair(guid());
+    const QStringList statements = stm::repair(s, guid());
     UndoScope undo(m_context, QStringLiteral("character-repair"));
-    if (!undo.save(stm::repairUndo(guid()), statements))
+    if (!undo.save(stm::repairUndo(s, guid()), statements))
         return;
     // Every statement is sent whatever became of the others, and what went
     // through is committed; each failure is reported with the server's
@@ -66,23 +84,72 @@ void CharacterRepair::repair() {
 void CharacterRepair::resetQuestChain() {
     if (guid().isEmpty() || !confirm(m_context.dialogs(), boxes::kResetQuestChain))
         return;
+    const schema::CharacterSchema s = m_context.schemas().characters();
+    const schema::WorldSchema w = m_context.schemas().world();
+    const QStringList tables = {s.quests.table, s.quests.rewardedTable};
+    if (!schemaAllows(s.quests.present ? QStringList() : s.missingOf(tables)) ||
+        !inGameChangeAllowed())
+        return;
     if (!m_context.switchDatabase(Database::Characters))
         return;
-    if (!runUndoableChange(m_context, QStringLiteral("quest-chain-reset"),
-                           stm::questChainResetUndo(guid()), stm::questChainReset(guid())))
+    if (!w.quests.knownChain.isEmpty()) {
+        // The chain as the first program knew it, by number.
+        if (runUndoableChange(m_context, QStringLiteral("quest-chain-reset"),
+                              stm::questChainResetUndo(guid()), stm::questChainReset(guid())))
+            m_list.refresh();
         return;
+    }
+    if (!schemaAllows(w.quests.present ? QStringList() : w.missing))
+        return;
+    const std::optional<QStringList> quests = questChain(w);
+    if (!quests)
+        return;
+    const QStringList statements = stm::questReset(s, guid(), *quests);
+    UndoScope undo(m_context, QStringLiteral("quest-chain-reset"));
+    if (!undo.save(stm::questResetUndo(s, guid(), *quests), statements))
+        return;
+    for (const QString& statement : statements) {
+        if (!m_context.runChange(statement))
+            return;
+    }
     m_list.refresh();
 }
 
+std::optional<QStringList> CharacterRepair::questChain(const schema::WorldSchema& w) {
+    // The quests that follow the first one, step by step along the previous
+    // quest column; a chain that comes back on itself ends.
+    QStringList chain = {QString::number(stm::kQuestChainStart)};
+    QStringList step = chain;
+    while (!step.isEmpty()) {
+        if (!m_context.run(stm::questsAfter(w, m_context.databaseName(Database::Mangos), step))) {
+            m_context.dialogs().error(QString::fromUtf16(boxes::kQuestChainCaption),
+                                      QString::fromUtf16(boxes::kQuestChainUnread) +
+                                              QStringLiteral("\r\n") + m_context.lastError());
+            return std::nullopt;
+        }
+        step.clear();
+        for (int row = 0; row < m_context.rowCount(); ++row) {
+            const QString quest = m_context.value(row, 0);
+            if (!chain.contains(quest)) {
+                chain << quest;
+                step << quest;
+            }
+        }
+    }
+    return chain;
+}
+
 void CharacterRepair::showWithoutAccount() {
-    m_list.showFiltered(stm::withoutAccountFilter(accountsDatabase()));
+    m_list.showFiltered(
+            stm::withoutAccountFilter(m_context.schemas().characters(), accountsDatabase()));
 }
 
 void CharacterRepair::deleteWithoutAccount() {
+    const schema::CharacterSchema s = m_context.schemas().characters();
     if (!m_context.switchDatabase(Database::Characters))
         return;
     const QString caption = QString::fromUtf16(boxes::kCleanupCaption);
-    if (!m_context.run(stm::withoutAccountGuids(accountsDatabase()))) {
+    if (!m_context.run(stm::withoutAccountGuids(s, accountsDatabase()))) {
         m_context.dialogs().error(caption, QString::fromUtf16(boxes::kCleanupLookupFailed) +
                                                    QStringLiteral("\r\n") + m_context.lastError());
         return;
@@ -100,6 +167,8 @@ void CharacterRepair::deleteWithoutAccount() {
                 boxes::deleteCharactersWithoutAccountQuestion(int(guids.size())),
                 boxes::kDeleteCharactersWithoutAccount.icon))
         return;
+    if (!inGameChangeOfManyAllowed(stm::onlineAmong(s, guids)))
+        return;
     // The tables are looked up after the question, right before they are
     // used.
     if (!m_context.run(stm::tableColumns(m_context.databaseName(Database::Characters),
@@ -108,7 +177,7 @@ void CharacterRepair::deleteWithoutAccount() {
                                                    QStringLiteral("\r\n") + m_context.lastError());
         return;
     }
-    removeCharacters(guids, stm::cleanupTargets(tablesOfResult()));
+    removeCharacters(guids, stm::cleanupTargets(s, tablesOfResult()));
 }
 
 QList<characterstatements::TableInfo> CharacterRepair::tablesOfResult() const {
@@ -224,19 +293,35 @@ void CharacterRepair::moveWithoutAccount() {
         return;
     if (!confirm(m_context.dialogs(), boxes::kMoveCharactersWithoutAccount))
         return;
+    const schema::CharacterSchema s = m_context.schemas().characters();
     if (!m_context.switchDatabase(Database::Characters))
         return;
+    if (!inGameChangeOfManyAllowed(stm::onlineWithoutAccount(s, accountsDatabase())))
+        return;
     if (!runUndoableChange(m_context, QStringLiteral("orphan-characters-move"),
-                           stm::moveWithoutAccountUndo(accountsDatabase()),
-                           stm::moveWithoutAccount(serviceAccount, accountsDatabase())))
+                           stm::moveWithoutAccountUndo(s, accountsDatabase()),
+                           stm::moveWithoutAccount(s, serviceAccount, accountsDatabase())))
         return;
     m_list.refresh();
 }
 
+bool CharacterRepair::inGameChangeOfManyAllowed(const QString& onlineSelect) {
+    if (!m_context.run(onlineSelect)) {
+        m_context.dialogs().error(QString::fromUtf16(boxes::kCleanupCaption),
+                                  QString::fromUtf16(boxes::kInGameUnread) +
+                                          QStringLiteral("\r\n") + m_context.lastError());
+        return false;
+    }
+    QStringList online;
+    for (int row = 0; row < m_context.rowCount(); ++row)
+        online << m_context.value(row, 0);
+    return charactersingame::confirmChangeOfMany(m_context, online);
+}
+
 void CharacterRepair::showOnline() {
-    m_list.showFiltered(stm::onlineFilter());
+    m_list.showFiltered(stm::onlineFilter(m_context.schemas().characters()));
 }
 
 void CharacterRepair::showRich() {
-    m_list.showFiltered(stm::richFilter(m_links.cheatMoney()));
+    m_list.showFiltered(stm::richFilter(m_context.schemas().characters(), m_links.cheatMoney()));
 }

@@ -5,8 +5,12 @@
 #include <QObject>
 
 #include <functional>
+#include <optional>
 
 class CharacterDetails;
+namespace schema {
+struct WorldSchema;
+}
 class QueryContext;
 class WindowLinks;
 
@@ -38,6 +42,16 @@ public:
 
 private:
     QString guid() const;
+    // The question for a character in the game.
+    bool inGameChangeAllowed() const;
+    // Runs a select of the guids of characters in the game and asks about
+    // them, if any.
+    bool inGameChangeOfManyAllowed(const QString& onlineSelect);
+    // False, after a box that names them, when columns are lacking.
+    bool schemaAllows(const QStringList& lacking) const;
+    // The quests of the chain, found in the world database; none (after a
+    // box) when they cannot be read.
+    std::optional<QStringList> questChain(const schema::WorldSchema& w);
     QString accountsDatabase() const;
     // The tables of the current result of characterstatements::tableColumns.
     QList<characterstatements::TableInfo> tablesOfResult() const;

@@ -2,27 +2,11 @@
 
 #include "common/QueryConventions.h"
 
-#include <algorithm>
-
 namespace characterstatements {
 
+using schema::quoted;
+
 namespace {
-
-bool onlyDigits(const QString& text) {
-    for (QChar c : text) {
-        if (c < u'0' || c > u'9')
-            return false;
-    }
-    return true;
-}
-
-bool onlyZeros(const QString& text) {
-    for (QChar c : text) {
-        if (c != u'0')
-            return false;
-    }
-    return true;
-}
 
 // Opens a condition: " where (" for the first, " and (" for every later one.
 void addCondition(QString& filter, const QString& condition) {
@@ -30,21 +14,193 @@ void addCondition(QString& filter, const QString& condition) {
               condition + QLatin1Char(')');
 }
 
+// A field as a select reads it; NULL where the family lacks it.
+QString readOf(const schema::Field& field) {
+    return field.has() ? field.read : QStringLiteral("NULL");
+}
+
 // Sets one column of the character with the given guid to a value written as
 // it stands.
-QString setColumn(const char* column, const QString& value, const QString& guid) {
-    return QStringLiteral("update `characters` set `") + QLatin1String(column) +
-           QStringLiteral("` = ") + value + QStringLiteral(" where ") + guidCondition(guid) +
-           QLatin1Char(';');
+QString setColumn(const CharacterSchema& s, const schema::Field& field, const QString& value,
+                  const QString& guid) {
+    return QStringLiteral("update ") + quoted(s.characters.table) + QStringLiteral(" set ") +
+           quoted(field.write) + QStringLiteral(" = ") + value + QStringLiteral(" where ") +
+           guidCondition(s, guid) + QLatin1Char(';');
+}
+
+// "db.table" with the database as a qualifier, the table bare: the form of
+// the 2010 detail statements.
+QString qualified(const QString& database, const QString& table) {
+    return qualifierName(database) + QLatin1Char('.') + table;
+}
+
+// "`db`.`table` alias"
+QString aliased(const QString& database, const QString& table, const char* alias) {
+    return quotedName(database) + QLatin1Char('.') + quoted(table) + QLatin1Char(' ') +
+           QLatin1String(alias);
+}
+
+// "alias.`column`"
+QString in(const char* alias, const QString& column) {
+    return QLatin1String(alias) + QLatin1Char('.') + quoted(column);
+}
+
+// The condition that keeps, of a template table with a row per content
+// patch, the row of the highest patch for the alias's entry.
+QString highestPatch(const QString& database, const QString& table, const QString& key,
+                     const QString& patch, const char* alias) {
+    return QStringLiteral(" and ") + in(alias, patch) + QStringLiteral(" = (select max(") +
+           in("p", patch) + QStringLiteral(") from ") + aliased(database, table, "p") +
+           QStringLiteral(" where ") + in("p", key) + QStringLiteral(" = ") + in(alias, key) +
+           QLatin1Char(')');
+}
+
+// ---- Quests ------------------------------------------------------------------
+
+// The 2010 form: the status table and the quest table joined in the where
+// clause, every name qualified.
+QString questsJoinedInWhere(const CharacterSchema& s, const WorldSchema& w, const QString& chars,
+                            const QString& world, const QString& guid) {
+    const schema::QuestTemplateSchema& q = w.quests;
+    const QString status = qualified(chars, s.quests.table);
+    const QString quest = qualified(world, q.table);
+    const auto of = [](const QString& table, const QString& column) {
+        return table + QLatin1Char('.') + column;
+    };
+    return QStringLiteral("select ") + of(status, s.quests.quest) + QStringLiteral(", ") +
+           of(status, s.quests.status) + QStringLiteral(", ") + of(quest, q.title) +
+           QStringLiteral(", ") + of(quest, q.nextQuest) + QStringLiteral(", ") +
+           of(quest, q.prevQuest) + QStringLiteral(", ") + of(quest, q.nextInChain) +
+           QStringLiteral(", ") + of(quest, q.exclusiveGroup) + QStringLiteral(" from ") + status +
+           QStringLiteral(", ") + quest + QStringLiteral(" where ") + of(status, s.quests.owner) +
+           QStringLiteral(" = ") + bareNumber(guid) + QStringLiteral(" and ") + of(quest, q.key) +
+           QStringLiteral(" = ") + of(status, s.quests.quest) + QStringLiteral(" order by ") +
+           of(status, s.quests.quest) + QLatin1Char(';');
+}
+
+// The quests of one status table with explicit joins: the template row (of
+// the highest patch) and the chain row where it is apart.
+QString questsOfTable(const WorldSchema& w, const QString& chars, const QString& world,
+                      const QString& statusTable, const QString& owner, const QString& quest,
+                      const QString& status, const QString& guid) {
+    const schema::QuestTemplateSchema& q = w.quests;
+    const char* chain = q.chainApart() ? "c" : "q";
+    QString text = QStringLiteral("select ") + in("s", quest) + QStringLiteral(", ") + status +
+                   QStringLiteral(", ") + in("q", q.title) + QStringLiteral(", ") +
+                   in(chain, q.nextQuest) + QStringLiteral(", ") + in(chain, q.prevQuest) +
+                   QStringLiteral(", ") + in("q", q.nextInChain) + QStringLiteral(", ") +
+                   in(chain, q.exclusiveGroup) + QStringLiteral(" from ") +
+                   aliased(chars, statusTable, "s") + QStringLiteral(" join ") +
+                   aliased(world, q.table, "q") + QStringLiteral(" on ") + in("q", q.key) +
+                   QStringLiteral(" = ") + in("s", quest);
+    if (!q.patch.isEmpty())
+        text += highestPatch(world, q.table, q.key, q.patch, "q");
+    if (q.chainApart())
+        text += QStringLiteral(" left join ") + aliased(world, q.chainTable, "c") +
+                QStringLiteral(" on ") + in("c", q.chainKey) + QStringLiteral(" = ") +
+                in("q", q.key);
+    return text + QStringLiteral(" where ") + in("s", owner) + QStringLiteral(" = ") +
+           bareNumber(guid);
+}
+
+// ---- Items -------------------------------------------------------------------
+
+// The 2010 form: every inventory column, the entry in the inventory, a
+// locale column per language.
+QString itemsOfInventoryColumns(const CharacterSchema& s, const WorldSchema& w,
+                                const QString& chars, const QString& world, const QString& locale,
+                                const QString& guid) {
+    const schema::InventorySchema& i = s.inventory;
+    const schema::ItemTemplateSchema& t = w.items;
+    const QString inventory = qualified(chars, i.table);
+    const QString item = qualified(world, t.table);
+    const QString localized = qualified(world, t.localeTable);
+    const QString entry = inventory + QLatin1Char('.') + i.entry;
+    return QStringLiteral("select ") + inventory + QStringLiteral(".*, ") + item +
+           QLatin1Char('.') + t.name + QStringLiteral(", ") + localized + QLatin1Char('.') +
+           t.localeColumnPrefix + bareNumber(locale) + QStringLiteral(" from ") + inventory +
+           QStringLiteral(" left join ") + item + QStringLiteral(" on (") + item +
+           QLatin1Char('.') + t.key + QStringLiteral(" = ") + entry +
+           QStringLiteral(") left join ") + localized + QStringLiteral(" on (") + localized +
+           QLatin1Char('.') + t.localeKey + QStringLiteral(" = ") + entry +
+           QStringLiteral(") where (") + inventory + QLatin1Char('.') + i.owner +
+           QStringLiteral(" = ") + bareNumber(guid) + QStringLiteral(") order by bag, slot");
+}
+
+// The translation's select item and join, for the locale number of the
+// settings; an empty text where there is none to join.
+std::pair<QString, QString> translation(const WorldSchema& w, const QString& world,
+                                        const QString& locale, const QString& entry) {
+    const schema::ItemTemplateSchema& t = w.items;
+    const QString none = QStringLiteral("''");
+    bool isNumber = false;
+    const int number = trimControls(locale).toInt(&isNumber);
+    if (!t.localesPresent || !isNumber || schema::localeName(number).isEmpty())
+        return {none, {}};
+    QString join = QStringLiteral(" left join ") + aliased(world, t.localeTable, "l") +
+                   QStringLiteral(" on ") + in("l", t.localeKey) + QStringLiteral(" = ") + entry;
+    if (t.localeRows())
+        return {in("l", t.localeTextColumn),
+                join + QStringLiteral(" and ") + in("l", t.localeNameColumn) +
+                        QStringLiteral(" = \"") + schema::localeName(number) + QLatin1Char('"')};
+    return {in("l", t.localeColumnPrefix + QString::number(number)), join};
+}
+
+QString itemsJoined(const CharacterSchema& s, const WorldSchema& w, const QString& chars,
+                    const QString& world, const QString& locale, const QString& guid) {
+    const schema::InventorySchema& i = s.inventory;
+    const schema::ItemTemplateSchema& t = w.items;
+    QString joins;
+    QString entry;
+    if (i.entryInInstance()) {
+        joins = QStringLiteral(" left join ") + aliased(chars, i.instanceTable, "ii") +
+                QStringLiteral(" on ") + in("ii", i.instanceKey) + QStringLiteral(" = ") +
+                in("i", i.item);
+        entry = in("ii", i.instanceEntry);
+    } else {
+        entry = in("i", i.entry);
+    }
+    joins += QStringLiteral(" left join ") + aliased(world, t.table, "t") + QStringLiteral(" on ") +
+             in("t", t.key) + QStringLiteral(" = ") + entry;
+    if (!t.patch.isEmpty())
+        joins += highestPatch(world, t.table, t.key, t.patch, "t");
+    const auto [translated, localeJoin] = translation(w, world, locale, entry);
+    return QStringLiteral("select ") + in("i", i.owner) + QStringLiteral(", ") + in("i", i.bag) +
+           QStringLiteral(", ") + in("i", i.slot) + QStringLiteral(", ") + in("i", i.item) +
+           QStringLiteral(", ") + entry + QStringLiteral(", ") + in("t", t.name) +
+           QStringLiteral(", ") + translated + QStringLiteral(" from ") +
+           aliased(chars, i.table, "i") + joins + localeJoin + QStringLiteral(" where ") +
+           in("i", i.owner) + QStringLiteral(" = ") + bareNumber(guid) +
+           QStringLiteral(" order by ") + in("i", i.bag) + QStringLiteral(", ") + in("i", i.slot);
 }
 
 } // namespace
 
+const CharacterSchema& mangos2010() {
+    static const CharacterSchema s =
+            schema::characterSchema(schema::Family::Mangos2010, schema::Catalog());
+    return s;
+}
+
+const WorldSchema& mangos2010World() {
+    static const WorldSchema w = schema::worldSchema(schema::Family::Mangos2010, schema::Catalog());
+    return w;
+}
+
 // ---- The list --------------------------------------------------------------
 
 QString listSelect() {
-    return QStringLiteral("select `guid`,`account`,`name`,`race`,`class`,`online`,`at_login`,"
-                          "`map`,`zone` from `characters`");
+    return listSelect(mangos2010());
+}
+
+QString listSelect(const CharacterSchema& s) {
+    const schema::CharacterTable& c = s.characters;
+    QStringList columns;
+    for (const schema::Field* field : {&c.guid, &c.account, &c.name, &c.race, &c.characterClass,
+                                       &c.online, &c.atLogin, &c.map, &c.zone})
+        columns << readOf(*field);
+    return QStringLiteral("select ") + columns.join(QLatin1Char(',')) + QStringLiteral(" from ") +
+           quoted(c.table);
 }
 
 QString sortFragment(SortColumn column) {
@@ -71,27 +227,38 @@ std::optional<QString> searchCode(const QString& boxText) {
 }
 
 QString searchFilter(const SearchFields& fields, Quoting quoting) {
+    return searchFilter(mangos2010(), fields, quoting);
+}
+
+QString searchFilter(const CharacterSchema& s, const SearchFields& fields, Quoting quoting) {
+    const schema::CharacterTable& c = s.characters;
     if (!fields.guid.isEmpty())
-        return QStringLiteral(" where `guid` = ") + bareNumber(fields.guid);
+        return QStringLiteral(" where ") + c.guid.read + QStringLiteral(" = ") +
+               bareNumber(fields.guid);
     QString filter;
     if (!fields.name.isEmpty())
-        addCondition(filter, QStringLiteral("`name` like ") +
+        addCondition(filter, c.name.read + QStringLiteral(" like ") +
                                      likeAnywhere(trimControls(fields.name), quoting));
     if (!fields.account.isEmpty())
-        addCondition(filter, QStringLiteral("`account` = ") + bareNumber(fields.account));
+        addCondition(filter, c.account.read + QStringLiteral(" = ") + bareNumber(fields.account));
     if (!fields.race.isEmpty()) {
         if (const auto code = searchCode(fields.race))
-            addCondition(filter, QStringLiteral("`race` = ") + *code);
+            addCondition(filter, c.race.read + QStringLiteral(" = ") + *code);
     }
     if (!fields.characterClass.isEmpty()) {
         if (const auto code = searchCode(fields.characterClass))
-            addCondition(filter, QStringLiteral("`class` = ") + *code);
+            addCondition(filter, c.characterClass.read + QStringLiteral(" = ") + *code);
     }
     return filter;
 }
 
 QString accountFilter(const QString& accountId) {
-    return QStringLiteral(" where `account` = ") + bareNumber(accountId);
+    return accountFilter(mangos2010(), accountId);
+}
+
+QString accountFilter(const CharacterSchema& s, const QString& accountId) {
+    return QStringLiteral(" where ") + s.characters.account.read + QStringLiteral(" = ") +
+           bareNumber(accountId);
 }
 
 QString accountLookupFilter(const QString& account) {
@@ -99,67 +266,107 @@ QString accountLookupFilter(const QString& account) {
 }
 
 QString onlineFilter() {
-    return QStringLiteral(" where `online` = 1");
+    return onlineFilter(mangos2010());
+}
+
+QString onlineFilter(const CharacterSchema& s) {
+    return QStringLiteral(" where ") + s.characters.online.read + QStringLiteral(" = 1");
 }
 
 QString richFilter(const QString& threshold) {
-    return QStringLiteral(" where `money` > ") + bareNumber(threshold);
+    return richFilter(mangos2010(), threshold);
+}
+
+QString richFilter(const CharacterSchema& s, const QString& threshold) {
+    return QStringLiteral(" where ") + s.characters.money.read + QStringLiteral(" > ") +
+           bareNumber(threshold);
 }
 
 QString withoutAccountCondition(const QString& accountsDatabase) {
-    return QStringLiteral("`account` not in (select `id` from ") + quotedName(accountsDatabase) +
-           QStringLiteral(".`account`)");
+    return withoutAccountCondition(mangos2010(), accountsDatabase);
+}
+
+QString withoutAccountCondition(const CharacterSchema& s, const QString& accountsDatabase) {
+    QString condition = s.characters.account.read + QStringLiteral(" not in (select `id` from ") +
+                        quotedName(accountsDatabase) + QStringLiteral(".`account`)");
+    if (s.characters.deletedAccount.has())
+        condition += QStringLiteral(" and ") + s.characters.deletedAccount.read +
+                     QStringLiteral(" is null");
+    return condition;
 }
 
 QString withoutAccountFilter(const QString& accountsDatabase) {
-    return QStringLiteral(" where ") + withoutAccountCondition(accountsDatabase);
+    return withoutAccountFilter(mangos2010(), accountsDatabase);
+}
+
+QString withoutAccountFilter(const CharacterSchema& s, const QString& accountsDatabase) {
+    return QStringLiteral(" where ") + withoutAccountCondition(s, accountsDatabase);
 }
 
 // ---- The details -------------------------------------------------------------
 
 QString fullRow(const QString& guid) {
-    return QStringLiteral("select * from `characters` where guid = ") + bareNumber(guid) +
-           QStringLiteral(" limit 1;");
+    return fullRow(mangos2010(), guid);
+}
+
+QString fullRow(const CharacterSchema& s, const QString& guid) {
+    return QStringLiteral("select * from ") + quoted(s.characters.table) +
+           QStringLiteral(" where ") + s.characters.guid.write + QStringLiteral(" = ") +
+           bareNumber(guid) + QStringLiteral(" limit 1;");
 }
 
 QString columnNames() {
-    return QStringLiteral("show columns from `characters`;");
+    return columnNames(mangos2010());
+}
+
+QString columnNames(const CharacterSchema& s) {
+    return QStringLiteral("show columns from ") + quoted(s.characters.table) + QLatin1Char(';');
 }
 
 QString quests(const QString& chars, const QString& world, const QString& guid) {
-    const QString status = qualifierName(chars) + QStringLiteral(".character_queststatus");
-    const QString quest = qualifierName(world) + QStringLiteral(".quest_template");
-    return QStringLiteral("select ") + status + QStringLiteral(".quest, ") + status +
-           QStringLiteral(".status, ") + quest + QStringLiteral(".Title, ") + quest +
-           QStringLiteral(".NextQuestId, ") + quest + QStringLiteral(".PrevQuestId, ") + quest +
-           QStringLiteral(".NextQuestInChain, ") + quest + QStringLiteral(".ExclusiveGroup") +
-           QStringLiteral(" from ") + status + QStringLiteral(", ") + quest +
-           QStringLiteral(" where ") + status + QStringLiteral(".guid = ") + bareNumber(guid) +
-           QStringLiteral(" and ") + quest + QStringLiteral(".entry = ") + status +
-           QStringLiteral(".quest order by ") + status + QStringLiteral(".quest;");
+    return quests(mangos2010(), mangos2010World(), chars, world, guid);
+}
+
+QString quests(const CharacterSchema& s, const WorldSchema& w, const QString& chars,
+               const QString& world, const QString& guid) {
+    const schema::QuestStatusSchema& status = s.quests;
+    if (w.quests.patch.isEmpty() && !w.quests.chainApart() && !status.rewardedApart())
+        return questsJoinedInWhere(s, w, chars, world, guid);
+    QString text = questsOfTable(w, chars, world, status.table, status.owner, status.quest,
+                                 in("s", status.status), guid);
+    if (status.rewardedApart())
+        text += QStringLiteral(" union all ") +
+                questsOfTable(w, chars, world, status.rewardedTable, status.owner, status.quest,
+                              QString::number(status.rewardedStatus), guid);
+    return text + QStringLiteral(" order by 1, 2;");
 }
 
 QString items(const QString& chars, const QString& world, const QString& locale,
               const QString& guid) {
-    const QString inventory = qualifierName(chars) + QStringLiteral(".character_inventory");
-    const QString item = qualifierName(world) + QStringLiteral(".item_template");
-    const QString localized = qualifierName(world) + QStringLiteral(".locales_item");
-    return QStringLiteral("select ") + inventory + QStringLiteral(".*, ") + item +
-           QStringLiteral(".name, ") + localized + QStringLiteral(".name_loc") +
-           bareNumber(locale) + QStringLiteral(" from ") + inventory +
-           QStringLiteral(" left join ") + item + QStringLiteral(" on (") + item +
-           QStringLiteral(".entry = ") + inventory + QStringLiteral(".item_template) left join ") +
-           localized + QStringLiteral(" on (") + localized + QStringLiteral(".entry = ") +
-           inventory + QStringLiteral(".item_template) where (") + inventory +
-           QStringLiteral(".guid = ") + bareNumber(guid) + QStringLiteral(") order by bag, slot");
+    return items(mangos2010(), mangos2010World(), chars, world, locale, guid);
+}
+
+QString items(const CharacterSchema& s, const WorldSchema& w, const QString& chars,
+              const QString& world, const QString& locale, const QString& guid) {
+    if (!s.inventory.entryInInstance() && w.items.patch.isEmpty() && !w.items.localeRows() &&
+        w.items.localesPresent)
+        return itemsOfInventoryColumns(s, w, chars, world, locale, guid);
+    return itemsJoined(s, w, chars, world, locale, guid);
 }
 
 QString spells(const QString& chars, const QString& guid) {
-    const QString spell = qualifierName(chars) + QStringLiteral(".character_spell");
-    return QStringLiteral("select ") + spell + QStringLiteral(".spell,") + spell +
-           QStringLiteral(".active,") + spell + QStringLiteral(".disabled from ") + spell +
-           QStringLiteral(" where ") + spell + QStringLiteral(".guid = ") + bareNumber(guid) +
-           QStringLiteral(" order by spell;");
+    return spells(mangos2010(), chars, guid);
+}
+
+QString spells(const CharacterSchema& s, const QString& chars, const QString& guid) {
+    const QString spell = qualified(chars, s.spells.table) + QLatin1Char('.');
+    QStringList columns = {spell + s.spells.spell};
+    for (const schema::ShownColumn& shown : s.spells.shown)
+        columns << spell + shown.column;
+    return QStringLiteral("select ") + columns.join(QLatin1Char(',')) + QStringLiteral(" from ") +
+           qualified(chars, s.spells.table) + QStringLiteral(" where ") + spell + s.spells.owner +
+           QStringLiteral(" = ") + bareNumber(guid) + QStringLiteral(" order by ") +
+           s.spells.spell + QLatin1Char(';');
 }
 
 QStringList dataValues(const QString& text) {
@@ -176,6 +383,37 @@ QStringList dataValues(const QString& text) {
     return values;
 }
 
+QList<NamedValue> namedValues(const CharacterSchema& s) {
+    const schema::CharacterTable& c = s.characters;
+    const std::pair<const char16_t*, const schema::Field*> values[] = {
+            {u"Уровень", &c.level},
+            {u"Опыт", &c.xp},
+            {u"Деньги, медь", &c.money},
+            {u"Пол", &c.gender},
+            {u"Раса", &c.race},
+            {u"Класс", &c.characterClass},
+            {u"В игре", &c.online},
+            {u"Карта", &c.map},
+            {u"Зона", &c.zone},
+            {u"Позиция X", &c.positionX},
+            {u"Позиция Y", &c.positionY},
+            {u"Позиция Z", &c.positionZ},
+            {u"Транспорт", &c.transportGuid},
+            {u"Место на транспорте X", &c.transportX},
+            {u"Место на транспорте Y", &c.transportY},
+            {u"Место на транспорте Z", &c.transportZ},
+            {u"Место на транспорте O", &c.transportO},
+            {u"Маршрут полёта", &c.taxiPath},
+            {u"Флаги входа (at_login)", &c.atLogin},
+    };
+    QList<NamedValue> named;
+    for (const auto& [label, field] : values) {
+        if (field->has())
+            named << NamedValue{QString::fromUtf16(label), field->write};
+    }
+    return named;
+}
+
 // ---- Editing -----------------------------------------------------------------
 
 QString normalisedName(const QString& field) {
@@ -186,24 +424,47 @@ QString normalisedName(const QString& field) {
 }
 
 QString rename(const QString& nameField, const QString& guid, Quoting quoting) {
-    return setColumn("name", quotedText(trimControls(nameField), quoting), guid);
+    return rename(mangos2010(), nameField, guid, quoting);
+}
+
+QString rename(const CharacterSchema& s, const QString& nameField, const QString& guid,
+               Quoting quoting) {
+    return setColumn(s, s.characters.name, quotedText(trimControls(nameField), quoting), guid);
 }
 
 QString normalisedAccount(const QString& field) {
     const QString account = trimControls(field);
-    return account.isEmpty() || onlyZeros(account) ? QStringLiteral("1") : field;
+    bool zero = !account.isEmpty();
+    for (QChar c : account)
+        zero = zero && c == u'0';
+    return account.isEmpty() || zero ? QStringLiteral("1") : field;
 }
 
 QString moveToAccount(const QString& accountField, const QString& guid) {
-    return setColumn("account", bareNumber(trimControls(accountField)), guid);
+    return moveToAccount(mangos2010(), accountField, guid);
+}
+
+QString moveToAccount(const CharacterSchema& s, const QString& accountField, const QString& guid) {
+    return setColumn(s, s.characters.account, bareNumber(trimControls(accountField)), guid);
 }
 
 int atLoginWord(int current, bool rename, bool resetSpells, bool resetTalents) {
-    return (current & ~7) + (rename ? 1 : 0) + (resetSpells ? 2 : 0) + (resetTalents ? 4 : 0);
+    return atLoginWord(mangos2010().atLoginFlags, current, rename, resetSpells, resetTalents);
+}
+
+int atLoginWord(const schema::AtLoginFlags& flags, int current, bool rename, bool resetSpells,
+                bool resetTalents) {
+    const int all = flags.rename | flags.resetSpells | flags.resetTalents;
+    return (current & ~all) | (rename ? flags.rename : 0) | (resetSpells ? flags.resetSpells : 0) |
+           (resetTalents ? flags.resetTalents : 0);
 }
 
 QString setAtLogin(int word, const QString& guid) {
-    return setColumn("at_login", QString::number(word), guid);
+    return setAtLogin(mangos2010(), word, guid);
+}
+
+QString setAtLogin(const CharacterSchema& s, int word, const QString& guid) {
+    return setColumn(s, s.characters.atLogin, QString::number(word), guid);
 }
 
 QString swappedGender(const QString& field) {
@@ -211,7 +472,11 @@ QString swappedGender(const QString& field) {
 }
 
 QString setGender(const QString& genderField, const QString& guid) {
-    return setColumn("gender", bareNumber(genderField), guid);
+    return setGender(mangos2010(), genderField, guid);
+}
+
+QString setGender(const CharacterSchema& s, const QString& genderField, const QString& guid) {
+    return setColumn(s, s.characters.gender, bareNumber(genderField), guid);
 }
 
 QString normalisedMoney(const QString& field) {
@@ -219,221 +484,37 @@ QString normalisedMoney(const QString& field) {
 }
 
 QString setMoney(const QString& moneyField, const QString& guid) {
-    return setColumn("money", bareNumber(moneyField), guid);
+    return setMoney(mangos2010(), moneyField, guid);
+}
+
+QString setMoney(const CharacterSchema& s, const QString& moneyField, const QString& guid) {
+    return setColumn(s, s.characters.money, bareNumber(moneyField), guid);
 }
 
 QString setLevel(const QString& levelField, const QString& guid) {
-    return setColumn("level", bareNumber(trimControls(levelField)), guid);
+    return setLevel(mangos2010(), levelField, guid);
 }
 
-// ---- Repair and clean-up -----------------------------------------------------
-
-namespace {
-
-// The rows that "Анти ERROR" deletes: table and the start of the condition,
-// which the guid completes.
-const std::pair<const char*, const char*> kRepairDeletions[] = {
-        {"character_aura", "`guid`= "},
-        {"groups", "`leaderGuid`= "},
-        {"group_member", "`leaderGuid`= "},
-        {"group_member", "`memberGuid`="},
-        {"corpse", "`player`="},
-};
-
-QString repairCondition(const char* start, const QString& guid) {
-    return QLatin1String(start) + bareNumber(trimControls(guid));
+QString setLevel(const CharacterSchema& s, const QString& levelField, const QString& guid) {
+    return setColumn(s, s.characters.level, bareNumber(trimControls(levelField)), guid);
 }
 
-} // namespace
-
-QStringList repair(const QString& guid) {
-    const QString g = bareNumber(guid);
-    const auto aura = [&g](const char* rest) {
-        return QStringLiteral("REPLACE INTO character_aura VALUES (") + g + QStringLiteral(", ") +
-               g + QLatin1String(rest);
-    };
-    QStringList statements = {QStringLiteral("SET NAMES utf8;")};
-    for (const auto& [table, condition] : kRepairDeletions)
-        statements << QStringLiteral("DELETE FROM `") + QLatin1String(table) +
-                              QStringLiteral("` WHERE ") + repairCondition(condition, guid) +
-                              QLatin1Char(';');
-    statements << QStringLiteral("UPDATE `characters` SET `trans_x`=0, `trans_y`=0, `trans_z`=0, "
-                                 "`trans_o`=0, `transguid`=0, `taxi_path`=\"\" WHERE ") +
-                          repairCondition("`guid`=", guid) + QLatin1Char(';')
-               << QStringLiteral(
-                          "UPDATE `characters` as c, `character_homebind` as h SET "
-                          "c.`position_x`= h.`position_x`, c.`position_y`= h.`position_y`, "
-                          "c.`position_z`=h.`position_z`, c.`map`=h.`map` WHERE (c.`guid`= ") +
-                          g + QStringLiteral(") AND ( c.`guid`= h.`guid`);")
-               << aura(", 15007,0,1,-75,600000,600000,-1);")
-               << aura(", 15007,1,1,-75,600000,600000,-1);")
-               << aura(", 15007,2,1,0,600000,600000,-1);");
-    return statements;
-}
-
-QString questChainCondition(const QString& guid) {
-    return guidCondition(guid) + QStringLiteral(" and `quest` in (1718,1719,1712,1713,1791,1792)");
-}
-
-QString questChainReset(const QString& guid) {
-    return QStringLiteral("delete from `character_queststatus` where ") +
-           questChainCondition(guid) + QLatin1Char(';');
-}
-
-QString moveWithoutAccount(const QString& serviceAccount, const QString& accountsDatabase) {
-    return QStringLiteral("update  `characters` set `account` = ") + bareNumber(serviceAccount) +
-           QStringLiteral(" where ") + withoutAccountCondition(accountsDatabase);
-}
-
-bool serviceAccountSet(const QString& setting) {
-    return !setting.isEmpty() && onlyDigits(setting) && !onlyZeros(setting);
-}
-
-// ---- Characters without accounts: the clean-up across tables ----------------
-
-namespace {
-
-// The tables and columns that hold a character's rows, by name.
-const std::pair<const char*, const char*> kCharacterRows[] = {
-        {"character_inventory", "guid"},
-        {"item_instance", "owner_guid"},
-        {"character_spell", "guid"},
-        {"character_aura", "guid"},
-        {"character_queststatus", "guid"},
-        {"character_homebind", "guid"},
-        {"character_action", "guid"},
-        {"character_reputation", "guid"},
-        {"character_social", "guid"},
-        {"character_social", "friend"},
-        {"corpse", "player"},
-        {"group_member", "memberGuid"},
-        {"group_member", "leaderGuid"},
-        {"groups", "leaderGuid"},
-};
-
-} // namespace
-
-QString withoutAccountGuids(const QString& accountsDatabase) {
-    return QStringLiteral("select `guid` from `characters`") +
-           withoutAccountFilter(accountsDatabase) + QStringLiteral(" order by `guid`;");
-}
-
-QString tableColumns(const QString& charactersDatabase, Quoting quoting) {
-    return QStringLiteral("select c.`TABLE_NAME`, t.`ENGINE`, c.`COLUMN_NAME` from "
-                          "information_schema.`COLUMNS` c join information_schema.`TABLES` t "
-                          "on t.`TABLE_SCHEMA` = c.`TABLE_SCHEMA` and t.`TABLE_NAME` = "
-                          "c.`TABLE_NAME` where c.`TABLE_SCHEMA` = ") +
-           quotedText(charactersDatabase, quoting) + QStringLiteral(" and t.`TABLE_TYPE` = ") +
-           quotedText(QStringLiteral("BASE TABLE"), quoting) +
-           QStringLiteral(" order by c.`TABLE_NAME`, c.`ORDINAL_POSITION`;");
-}
-
-QList<CleanupTarget> cleanupTargets(const QList<TableInfo>& tables) {
-    const auto find = [&tables](const QString& name) -> const TableInfo* {
-        for (const TableInfo& table : tables) {
-            if (table.name.compare(name, Qt::CaseInsensitive) == 0)
-                return &table;
-        }
-        return nullptr;
-    };
-    const auto target = [](const TableInfo& table,
-                           const QString& column) -> std::optional<CleanupTarget> {
-        for (const QString& name : table.columns) {
-            if (name.compare(column, Qt::CaseInsensitive) == 0)
-                return CleanupTarget{
-                        table.name, name,
-                        table.engine.compare(QLatin1String("InnoDB"), Qt::CaseInsensitive) == 0};
-        }
-        return std::nullopt;
-    };
-
-    QList<CleanupTarget> found;
-    QStringList named;
-    for (const auto& [tableName, column] : kCharacterRows) {
-        named << QLatin1String(tableName);
-        if (const TableInfo* table = find(QLatin1String(tableName))) {
-            if (const auto rows = target(*table, QLatin1String(column)))
-                found << *rows;
-        }
-    }
-    for (const TableInfo& table : tables) {
-        if (!table.name.startsWith(QLatin1String("character_"), Qt::CaseInsensitive) ||
-            named.contains(table.name, Qt::CaseInsensitive))
-            continue;
-        if (const auto rows = target(table, QStringLiteral("guid")))
-            found << *rows;
-    }
-    std::stable_partition(found.begin(), found.end(),
-                          [](const CleanupTarget& t) { return t.transactional; });
-    if (const TableInfo* characters = find(QStringLiteral("characters"))) {
-        if (const auto rows = target(*characters, QStringLiteral("guid")))
-            found << *rows;
-    }
-    return found;
-}
-
-QString rowsOfCondition(const CleanupTarget& target, const QStringList& guids) {
-    QStringList numbers;
-    numbers.reserve(guids.size());
-    for (const QString& guid : guids)
-        numbers << bareNumber(guid);
-    return quotedName(target.column) + QStringLiteral(" IN (") + numbers.join(QLatin1Char(',')) +
-           QLatin1Char(')');
-}
-
-QString deleteRowsOf(const CleanupTarget& target, const QStringList& guids) {
-    return QStringLiteral("DELETE FROM ") + quotedName(target.table) + QStringLiteral(" WHERE ") +
-           rowsOfCondition(target, guids) + QLatin1Char(';');
-}
-
-// ---- Undo -----------------------------------------------------------------------
-
-namespace {
-const QString kCharacters = QStringLiteral("characters");
-} // namespace
+// ---- Undo of the edits ---------------------------------------------------------
 
 QString guidCondition(const QString& guid) {
-    return QStringLiteral("`guid` = ") + bareNumber(guid);
+    return guidCondition(mangos2010(), guid);
+}
+
+QString guidCondition(const CharacterSchema& s, const QString& guid) {
+    return s.characters.guid.read + QStringLiteral(" = ") + bareNumber(guid);
 }
 
 undosql::Target columnUndo(const QString& column, const QString& guid) {
-    return undosql::Target::updated(kCharacters, guidCondition(guid), {column});
+    return columnUndo(mangos2010(), column, guid);
 }
 
-QList<undosql::Target> repairUndo(const QString& guid) {
-    // The auras are deleted and three are written again with the guid.
-    QList<undosql::Target> targets = {undosql::Target::rewritten(QStringLiteral("character_aura"),
-                                                                 QStringLiteral("guid"),
-                                                                 bareNumber(trimControls(guid)))};
-    for (const auto& [table, condition] : kRepairDeletions) {
-        if (QLatin1String(table) != QLatin1String("character_aura"))
-            targets << undosql::Target::deleted(QLatin1String(table),
-                                                repairCondition(condition, guid));
-    }
-    targets << undosql::Target::updated(kCharacters, repairCondition("`guid`=", guid),
-                                        {QStringLiteral("trans_x"), QStringLiteral("trans_y"),
-                                         QStringLiteral("trans_z"), QStringLiteral("trans_o"),
-                                         QStringLiteral("transguid"), QStringLiteral("taxi_path"),
-                                         QStringLiteral("position_x"), QStringLiteral("position_y"),
-                                         QStringLiteral("position_z"), QStringLiteral("map")});
-    return targets;
-}
-
-undosql::Target questChainResetUndo(const QString& guid) {
-    return undosql::Target::deleted(QStringLiteral("character_queststatus"),
-                                    questChainCondition(guid));
-}
-
-undosql::Target moveWithoutAccountUndo(const QString& accountsDatabase) {
-    return undosql::Target::updated(kCharacters, withoutAccountCondition(accountsDatabase),
-                                    {QStringLiteral("account")});
-}
-
-QList<undosql::Target> cleanupUndo(const QList<CleanupTarget>& targets, const QStringList& guids) {
-    QList<undosql::Target> undo;
-    for (const CleanupTarget& target : targets)
-        undo << undosql::Target::deleted(target.table, rowsOfCondition(target, guids));
-    return undo;
+undosql::Target columnUndo(const CharacterSchema& s, const QString& column, const QString& guid) {
+    return undosql::Target::updated(s.characters.table, guidCondition(s, guid), {column});
 }
 
 } // namespace characterstatements

@@ -14,6 +14,7 @@
 #include "common/QueryConventions.h"
 #include "common/RecordLimit.h"
 #include "common/WindowLinks.h"
+#include "schema/Schemas.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -32,11 +33,15 @@ namespace {
 constexpr int kRaceColumn = 3;
 constexpr int kClassColumn = 4;
 
-ListBrowser::Definition characterListDefinition() {
+ListBrowser::Definition characterListDefinition(QueryContext& context) {
     ListBrowser::Definition definition;
     definition.database = Database::Characters;
     definition.useForm = QueryContext::UseForm::WithSemicolon;
     definition.select = stm::listSelect();
+    // The columns of the characters database now assigned.
+    definition.currentSelect = [&context] {
+        return stm::listSelect(context.schemas().characters());
+    };
     definition.filterSeparator = QStringLiteral(" ");
     definition.headers = {
             QStringLiteral("guid"),     QStringLiteral("account"), QStringLiteral("name"),
@@ -105,7 +110,7 @@ CharactersPage::CharactersPage(QueryContext& context, WindowLinks& links, QWidge
     body->addWidget(m_details);
     layout->addLayout(body, 1);
 
-    m_browser = std::make_unique<ListBrowser>(context, characterListDefinition(), m_grid,
+    m_browser = std::make_unique<ListBrowser>(context, characterListDefinition(context), m_grid,
                                               m_recordLimit, m_countLabel);
     m_browser->onUserLimitChange([this] { guarded([this] { refresh(); }); });
     m_editing = new CharacterEditing(
@@ -279,7 +284,8 @@ void CharactersPage::search() {
     m_browser->setFilter(QString());
     m_browser->setOffset(0);
     m_browser->setFilter(
-            stm::searchFilter({m_guidSearch->text(), m_nameSearch->text(), m_accountSearch->text(),
+            stm::searchFilter(m_context.schemas().characters(),
+                              {m_guidSearch->text(), m_nameSearch->text(), m_accountSearch->text(),
                                m_raceSearch->currentText(), m_classSearch->currentText()},
                               m_context.quoting()));
     refresh();
@@ -308,7 +314,7 @@ void CharactersPage::showFiltered(const QString& filter) {
 bool CharactersPage::showCharactersOfAccount(const QString& accountId) {
     if (accountId.isEmpty())
         return false;
-    showFiltered(stm::accountFilter(accountId));
+    showFiltered(stm::accountFilter(m_context.schemas().characters(), accountId));
     return !m_browser->filter().isEmpty();
 }
 

@@ -49,8 +49,12 @@ QString ListBrowser::orderClause(const QString& sortFragment, bool descending) c
     return listOrderClause(sortFragment, descending, recordLimit(), m_offset);
 }
 
+QString ListBrowser::select() const {
+    return m_definition.currentSelect ? m_definition.currentSelect() : m_definition.select;
+}
+
 QString ListBrowser::statement(const QString& orderClause) const {
-    return m_definition.select + m_filter + m_definition.filterSeparator + orderClause;
+    return select() + m_filter + m_definition.filterSeparator + orderClause;
 }
 
 bool ListBrowser::refresh(const QString& sortFragment, bool descending) {

@@ -34,6 +34,9 @@ public:
         ResultCells::CellText cellText;
         // The list as the connection log names it.
         QString logName;
+        // Where the select depends on the database now assigned: asked for
+        // it after the switch to that database, in place of select.
+        std::function<QString()> currentSelect = {};
     };
 
     ListBrowser(QueryContext& context, Definition definition, StringGrid* grid,
@@ -59,8 +62,10 @@ public:
     QString statement(const QString& orderClause) const;
 
     // Runs the list query and fills the grid. On failure or when nothing is
-    // found the filter is emptied, the error box is shown, and the grid and
-    // the count text keep what they showed. Returns whether rows were found.
+    // found the filter is emptied, the error box is shown (a failure's with
+    // the server's message, which the connection log keeps too), and the
+    // grid and the count text keep what they showed. Returns whether rows
+    // were found.
     bool refresh(const QString& sortFragment, bool descending);
 
     // ">" and "<": move the offset by the record limit and refresh; nothing
@@ -78,6 +83,7 @@ public:
 
 private:
     void fillGrid();
+    QString select() const;
 
     QueryContext& m_context;
     Definition m_definition;

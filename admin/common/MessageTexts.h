@@ -3,6 +3,7 @@
 #include "DialogService.h"
 
 #include <QString>
+#include <QStringList>
 
 // The program's confirmation and error boxes: caption, text and icon, exactly
 // as the administrator sees them. Two-line texts are joined by CR LF.
@@ -10,6 +11,7 @@ struct BoxText {
     const char16_t* caption;
     const char16_t* text;
     DialogService::Icon icon = DialogService::Icon::None;
+    DialogService::Default byDefault = DialogService::Default::Yes;
 
     QString captionText() const { return QString::fromUtf16(caption); }
     QString bodyText() const { return QString::fromUtf16(text); }
@@ -17,7 +19,7 @@ struct BoxText {
 
 // Asks a confirmation; true only when the answer is Yes.
 inline bool confirm(DialogService& dialogs, const BoxText& box) {
-    return dialogs.confirm(box.captionText(), box.bodyText(), box.icon);
+    return dialogs.confirm(box.captionText(), box.bodyText(), box.icon, box.byDefault);
 }
 
 // Shows an error box.
@@ -113,5 +115,43 @@ inline constexpr const char16_t* kCleanupFailed =
 inline constexpr const char16_t* kCleanupRolledBack =
         u"Удаления из таблиц с транзакциями отменены.";
 inline constexpr const char16_t* kCleanupKept = u"Уже удалено (отменить нельзя):";
+
+// A change of a character the game server has in the game: the server
+// writes its own copy back when it saves the character, so the change would
+// be lost. No is the answer for Enter.
+inline constexpr const char16_t* kCharacterInGameCaption = u"Персонаж в игре";
+inline QString characterInGameQuestion(const QString& name) {
+    return QStringLiteral("Персонаж \"") + name +
+           QStringLiteral("\" сейчас в игре. Игровой сервер запишет свою копию персонажа поверх "
+                          "этого изменения, когда сохранит его (при очередном сохранении или при "
+                          "выходе из игры).\r\nВсё равно изменить?");
+}
+inline QString charactersInGameQuestion(int count) {
+    return QStringLiteral("Персонажей в игре среди них: ") + QString::number(count) +
+           QStringLiteral(". Игровой сервер запишет свои копии этих персонажей поверх изменения, "
+                          "когда сохранит их.\r\nВсё равно изменить?");
+}
+
+// The quest chain reset could not read the chain from the world database.
+inline constexpr const char16_t* kQuestChainCaption = u"Редактирование персонажа";
+inline constexpr const char16_t* kQuestChainUnread =
+        u"Цепочка квестов не сброшена: не удалось прочитать её в базе мира.";
+// Whether the characters of a change are in the game could not be read.
+inline constexpr const char16_t* kInGameUnread =
+        u"Ничего не изменено: не удалось узнать, кто из персонажей в игре.";
+
+// A change the schema of the database does not allow to make safely: the
+// tables and columns it lacks are named.
+inline constexpr const char16_t* kSchemaLacksCaption = u"Изменение невозможно";
+inline QString schemaLacksText(const QStringList& missing) {
+    return QStringLiteral("В базе нет столбцов, без которых это изменение нельзя сделать "
+                          "безопасно: ") +
+           missing.join(QStringLiteral(", ")) + QStringLiteral(".\r\nНичего не изменено.");
+}
+// The tooltip of a control whose notion the database lacks.
+inline QString lackedNotionTip(const QStringList& missing) {
+    return QStringLiteral("Недоступно: в базе нет столбцов ") + missing.join(QStringLiteral(", ")) +
+           QLatin1Char('.');
+}
 
 } // namespace boxes

@@ -23,7 +23,9 @@ Schemas::Schemas(QueryContext& context)
 void Schemas::forget() {
     for (Known& known : m_known)
         known = Known();
-    m_loginBuilt = false;
+    m_login.built = false;
+    m_characters.built = false;
+    m_world.built = false;
 }
 
 QString Schemas::assignedName(Role role) const {
@@ -87,8 +89,19 @@ void Schemas::logFamily(Role role, const Known& known) {
                        .arg(known.database,
                             familyName(known.detection.family, known.detection.variant));
     }
-    if (role == Role::Login && !known.catalog.isEmpty()) {
-        const QStringList missing = loginSchema(followed, known.catalog).missing;
+    if (!known.catalog.isEmpty()) {
+        QStringList missing;
+        switch (role) {
+        case Role::Login:
+            missing = loginSchema(followed, known.catalog).missing;
+            break;
+        case Role::Characters:
+            missing = characterSchema(followed, known.catalog).missing;
+            break;
+        case Role::World:
+            missing = worldSchema(followed, known.catalog).missing;
+            break;
+        }
         if (!missing.isEmpty())
             line += QStringLiteral(" В ней нет столбцов: %1.")
                             .arg(missing.join(QStringLiteral(", ")));
@@ -111,15 +124,29 @@ const Catalog& Schemas::catalog(Role role) {
     return ensure(role).catalog;
 }
 
-const LoginSchema& Schemas::login() {
-    const Known& known = ensure(Role::Login);
-    const Family followed = family(Role::Login);
-    if (!m_loginBuilt || m_loginFor != known.database || m_login.family != followed) {
-        m_login = loginSchema(followed, known.catalog);
-        m_loginFor = known.database;
-        m_loginBuilt = true;
+template <class Description>
+const Description& Schemas::build(Role role, Built<Description>& built,
+                                  Description (*describe)(Family, const Catalog&)) {
+    const Known& known = ensure(role);
+    const Family followed = family(role);
+    if (!built.built || built.database != known.database || built.description.family != followed) {
+        built.description = describe(followed, known.catalog);
+        built.database = known.database;
+        built.built = true;
     }
-    return m_login;
+    return built.description;
+}
+
+const LoginSchema& Schemas::login() {
+    return build(Role::Login, m_login, &loginSchema);
+}
+
+const CharacterSchema& Schemas::characters() {
+    return build(Role::Characters, m_characters, &characterSchema);
+}
+
+const WorldSchema& Schemas::world() {
+    return build(Role::World, m_world, &worldSchema);
 }
 
 BroadcastSchema Schemas::broadcasts() {

@@ -2,8 +2,10 @@
 
 #include "schema/BroadcastSchema.h"
 #include "schema/Catalog.h"
+#include "schema/CharacterSchema.h"
 #include "schema/Family.h"
 #include "schema/LoginSchema.h"
+#include "schema/WorldSchema.h"
 
 #include <QString>
 
@@ -42,6 +44,8 @@ public:
     const Catalog& catalog(Role role);
 
     const LoginSchema& login();
+    const CharacterSchema& characters();
+    const WorldSchema& world();
     BroadcastSchema broadcasts();
 
 private:
@@ -59,9 +63,21 @@ private:
     QueryContext& m_context;
     std::optional<Family> m_override;
     Known m_known[3];
-    LoginSchema m_login;
-    QString m_loginFor;
-    bool m_loginBuilt = false;
+    // A description built for a database of a family, kept until either
+    // changes.
+    template <class Description>
+    struct Built {
+        Description description;
+        QString database;
+        bool built = false;
+    };
+    template <class Description>
+    const Description& build(Role role, Built<Description>& built,
+                             Description (*describe)(Family, const Catalog&));
+
+    Built<LoginSchema> m_login;
+    Built<CharacterSchema> m_characters;
+    Built<WorldSchema> m_world;
 };
 
 } // namespace schema

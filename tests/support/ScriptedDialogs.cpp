@@ -31,8 +31,9 @@ QStringList ScriptedDialogs::describe() const {
     return lines;
 }
 
-bool ScriptedDialogs::confirm(const QString& caption, const QString& text, Icon icon) {
-    m_boxes << Box{Kind::Confirmation, caption, text, icon};
+bool ScriptedDialogs::confirm(const QString& caption, const QString& text, Icon icon,
+                              Default byDefault) {
+    m_boxes << Box{Kind::Confirmation, caption, text, icon, byDefault};
     return m_answers.isEmpty() ? defaultAnswer : m_answers.takeFirst();
 }
 

@@ -17,6 +17,8 @@ public:
         QString caption;
         QString text;
         Icon icon = Icon::None;
+        // A confirmation's answer for Enter.
+        Default byDefault = Default::Yes;
     };
 
     // Answers for the next confirmations, in order; once they are used up,
@@ -40,7 +42,9 @@ public:
     // The boxes shown since the last clear, as "kind|caption|text" lines.
     QStringList describe() const;
 
-    bool confirm(const QString& caption, const QString& text, Icon icon) override;
+    using DialogService::confirm;
+    bool confirm(const QString& caption, const QString& text, Icon icon,
+                 Default byDefault) override;
     void error(const QString& caption, const QString& text) override;
     void notice(const QString& text) override;
     QString saveFileName(const SaveFileRequest& request) override;

@@ -14,6 +14,15 @@ namespace characterpage {
 
 inline const QString kList = QStringLiteral("StringGrid3");
 
+// The question before a change of a character the server has in the game,
+// as the dialogs describe it.
+inline QString inGameQuestion(const QString& name) {
+    return QStringLiteral("confirmation|Персонаж в игре|Персонаж \"") + name +
+           QStringLiteral("\" сейчас в игре. Игровой сервер запишет свою копию персонажа поверх "
+                          "этого изменения, когда сохранит его (при очередном сохранении или при "
+                          "выходе из игры).\r\nВсё равно изменить?");
+}
+
 // Every table of the test databases that holds rows of a character.
 inline const QStringList kCharacterTables = {"characters.characters",
                                              "characters.character_queststatus",

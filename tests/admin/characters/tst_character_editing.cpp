@@ -89,12 +89,14 @@ void CharacterEditingTest::rename() {
     start(gui, m_server);
     QVERIFY(selectCharacter(gui, "5"));
     gui.retype("dxDNEdit36", typed);
-    gui.dialogs.answerNextConfirmations({true});
+    gui.dialogs.answerNextConfirmations({true, true});
     m_changed = true;
     gui.click("dxButton31");
+    // 5 is in the game: that is asked after the rename.
     QCOMPARE(gui.dialogs.describe(),
-             QStringList{"confirmation|Переименование персонажа|Вы действительно хотите сменить "
-                         "имя этого персонажа?"});
+             QStringList({"confirmation|Переименование персонажа|Вы действительно хотите сменить "
+                          "имя этого персонажа?",
+                          inGameQuestion("Васёк")}));
     QCOMPARE(gui.dialogs.boxes().first().icon, DialogService::Icon::None);
     QCOMPARE(text(gui, "dxDNEdit36"), shown);
     DatabaseProbe probe(m_server);
@@ -111,7 +113,7 @@ void CharacterEditingTest::renameWithAFilterThatNoLongerMatches() {
     QCOMPARE(listedGuids(gui), QStringList{"5"});
     QVERIFY(selectCharacter(gui, "5"));
     gui.retype("dxDNEdit36", "Zed");
-    gui.dialogs.answerNextConfirmations({true});
+    gui.dialogs.answerNextConfirmations({true, true});
     m_changed = true;
     gui.click("dxButton31");
     QCOMPARE(gui.dialogs.describe().last(),
@@ -218,21 +220,24 @@ void CharacterEditingTest::genderSwap_data() {
     QTest::addColumn<QString>("guid");
     QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("after");
+    QTest::addColumn<QString>("inGame"); // the name of a character in the game
     QTest::newRow("1 gives 0") << "2"
                                << "1"
-                               << "0";
+                               << "0"
+                               << "Главгм";
     QTest::newRow("0 gives 1") << "1"
                                << "0"
-                               << "1";
+                               << "1" << QString();
     QTest::newRow("2 gives 0") << "3"
                                << "2"
-                               << "0";
+                               << "0" << QString();
 }
 
 void CharacterEditingTest::genderSwap() {
     QFETCH(QString, guid);
     QFETCH(QString, before);
     QFETCH(QString, after);
+    QFETCH(QString, inGame);
     DatabaseProbe probe(m_server);
     m_changed = true;
     QVERIFY(probe.exec("UPDATE characters.characters SET gender = " + before +
@@ -241,11 +246,13 @@ void CharacterEditingTest::genderSwap() {
     start(gui, m_server);
     QVERIFY(selectCharacter(gui, guid));
     QCOMPARE(text(gui, "dxDNEdit50"), before);
-    gui.dialogs.answerNextConfirmations({true});
+    gui.dialogs.answerNextConfirmations({true, true});
     gui.click("dxButton33");
-    QCOMPARE(gui.dialogs.describe(),
-             QStringList{"confirmation|Редактирование персонажа|Вы действительно хотите сменить "
-                         "пол у этого персонажа?"});
+    QStringList asked = {"confirmation|Редактирование персонажа|Вы действительно хотите сменить "
+                         "пол у этого персонажа?"};
+    if (!inGame.isEmpty())
+        asked << inGameQuestion(inGame);
+    QCOMPARE(gui.dialogs.describe(), asked);
     QCOMPARE(text(gui, "dxDNEdit50"), after);
     QCOMPARE(probe.scalar("SELECT gender FROM characters.characters WHERE guid = " + guid), after);
 }
@@ -314,7 +321,7 @@ void CharacterEditingTest::rejectedRenameLeavesTheField() {
     QVERIFY(selectCharacter(gui, "5"));
     const QStringList listed = gui.gridRow(kList, rowOf(gui, "5"));
     gui.retype("dxDNEdit36", "абвгдеёжзийкл");
-    gui.dialogs.answerNextConfirmations({true});
+    gui.dialogs.answerNextConfirmations({true, true});
     ServerLog log(m_server.generalLog);
     gui.click("dxButton31");
     QCOMPARE(gui.dialogs.describe().last(),

@@ -54,6 +54,7 @@ private slots:
     void nothingLoadedNothingRepaired();
     void questChainReset();
     void charactersWithoutAccountsShownAndDeleted();
+    void charactersWithoutAccountsInTheGame();
     void moveWithoutServiceAccountDoesNothing();
     void moveToTheServiceAccount();
     void onlineAndRichReplaceTheFilter();
@@ -118,6 +119,7 @@ void CharacterRepairTest::repairTakesTheTransientState_data() {
     QTest::addColumn<QString>("query");
     QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("after");
+    // 5 and 17 are in the game: the repair asks first (Yes here).
     QTest::newRow("group leader") << "5"
                                   << "SELECT COUNT(*) FROM characters.groups "
                                      "WHERE leaderGuid = 5"
@@ -167,8 +169,11 @@ void CharacterRepairTest::repairTakesTheTransientState() {
     start(gui, m_server);
     QVERIFY(selectCharacter(gui, guid));
     m_changed = true;
+    gui.dialogs.defaultAnswer = true;
     gui.chooseMenuItem(kList, "repairItem");
-    QCOMPARE(gui.dialogs.describe(), QStringList{kRepairSent});
+    QCOMPARE(gui.dialogs.describe().last(), kRepairSent);
+    const bool inGame = guid == "5" || guid == "17";
+    QCOMPARE(gui.dialogs.describe().size(), inGame ? 2 : 1);
     QCOMPARE(probe.scalar(query), after);
 }
 
@@ -219,14 +224,15 @@ void CharacterRepairTest::questChainReset() {
     const UndoTraffic undo =
             undoTraffic(m_server, "characters", characterstatements::questChainResetUndo("5"));
     ServerLog log(m_server.generalLog);
-    gui.dialogs.answerNextConfirmations({false, true});
+    gui.dialogs.answerNextConfirmations({false, true, true});
     gui.chooseMenuItem(kList, "moreFunctionsMenu/questChainResetItem");
     QVERIFY(log.statementsSinceMark().isEmpty());
     m_changed = true;
     gui.chooseMenuItem(kList, "moreFunctionsMenu/questChainResetItem");
     const QString question = "confirmation|Редактирование персонажа|Вы действительно хотите "
                              "позволить выполнить персонажу квесты на \"перехват\" ещё раз?";
-    QCOMPARE(gui.dialogs.describe(), QStringList({question, question}));
+    // 5 is in the game.
+    QCOMPARE(gui.dialogs.describe(), QStringList({question, question, inGameQuestion("Васёк")}));
     const QStringList sent = log.statementsSinceMark();
     const QStringList change =
             QStringList({"use `characters`", "SET NAMES utf8"}) +
@@ -299,6 +305,29 @@ void CharacterRepairTest::charactersWithoutAccountsShownAndDeleted() {
     QCOMPARE(gui.dialogs.describe(), QStringList{"notice|Realmdesk|Персонажей без аккаунтов нет."});
     QVERIFY(log.statementsSinceMark().filter("DELETE").isEmpty());
     QCOMPARE(listedGuids(gui).size(), 27);
+}
+
+void CharacterRepairTest::charactersWithoutAccountsInTheGame() {
+    // 29 is in the game: deleting or moving them asks about it, No by
+    // default; No changes nothing.
+    DatabaseProbe probe(m_server);
+    m_changed = true;
+    QVERIFY(probe.exec("UPDATE characters.characters SET online = 1 WHERE guid = 29"));
+    const QString checksum = probe.checksum("characters.characters");
+    GuiDriver gui;
+    start(gui, m_server, {{"Account/AdminAccount", "20"}});
+    gui.dialogs.answerNextConfirmations({true, false, true, false});
+    gui.chooseMenuItem(kList, "deleteWithoutAccountItem");
+    gui.chooseMenuItem(kList, "moveWithoutAccountItem");
+    const QString inGame = "confirmation|Персонаж в игре|Персонажей в игре среди них: 1. Игровой "
+                           "сервер запишет свои копии этих персонажей поверх изменения, когда "
+                           "сохранит их.\r\nВсё равно изменить?";
+    QCOMPARE(gui.dialogs.describe().at(1), inGame);
+    QCOMPARE(gui.dialogs.describe().at(3), inGame);
+    QCOMPARE(gui.dialogs.boxes().at(3).byDefault, DialogService::Default::No);
+    QCOMPARE(probe.checksum("characters.characters"), checksum);
+    QCOMPARE(probe.scalar("SELECT COUNT(*) FROM characters.character_inventory WHERE guid = 29"),
+             QStringLiteral("1"));
 }
 
 void CharacterRepairTest::moveWithoutServiceAccountDoesNothing() {

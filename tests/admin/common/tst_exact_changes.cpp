@@ -430,11 +430,16 @@ void ExactChangesTest::changes_data() {
         gui.click("dxButton38");
     }) << QStringList{"characters[15].at_login: '9' -> '12'"}
                                                << QStringList();
+    // 2 is in the game: that is asked after the change's own question.
     QTest::newRow("character: gender")
             << characters(edit("2", {}, {}, "dxButton33"))
             << QStringList{"characters[2].gender: '1' -> '0'"}
             << QStringList{"confirmation|Редактирование персонажа|Вы действительно хотите "
-                           "сменить пол у этого персонажа?"};
+                           "сменить пол у этого персонажа?",
+                           "confirmation|Персонаж в игре|Персонаж \"Главгм\" сейчас в игре. "
+                           "Игровой сервер запишет свою копию персонажа поверх этого изменения, "
+                           "когда сохранит его (при очередном сохранении или при выходе из "
+                           "игры).\r\nВсё равно изменить?"};
     QTest::newRow("character: money")
             << characters(edit("13", "dxDNEdit49", "123", "dxButton28"))
             << QStringList{"characters[13].money: '1500000000' -> '123'"}

@@ -163,8 +163,8 @@ const QList<GridMenusTest::MenuCase>& GridMenusTest::cases() {
                                                     "ORDER BY id, bandate")),
                           expected);
              }},
-            // The character grid.
-            {"characters: repair", &kCharacters, "repairItem", false, true,
+            // The character grid. 5 is in the game: the repair asks first (Yes).
+            {"characters: repair", &kCharacters, "repairItem", true, true,
              "SELECT guid, spell FROM characters.character_aura WHERE guid <> 5 ORDER BY guid, "
              "spell, effect_index",
              [](GuiDriver& gui, DatabaseProbe& probe, const QStringList& before) {

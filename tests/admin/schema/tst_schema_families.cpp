@@ -4,12 +4,13 @@
 // the test databases' own CREATE TABLE statements (scripts/db), so the
 // detection is checked against every family's published columns without a
 // server.
+#include "schema/CharacterSchema.h"
 #include "schema/Family.h"
+#include "schema/FixtureCatalogs.h"
 #include "schema/LoginSchema.h"
 #include "schema/Srp6.h"
+#include "schema/WorldSchema.h"
 
-#include <QFile>
-#include <QRegularExpression>
 #include <QTest>
 
 using schema::Catalog;
@@ -21,50 +22,13 @@ Q_DECLARE_METATYPE(Role)
 
 namespace {
 
-// The catalogs of every database a script creates, by database name, from
-// its CREATE TABLE statements (and those made LIKE another table).
-QHash<QString, Catalog> catalogsOf(const QString& script) {
-    QFile file(QStringLiteral(REALMDESK_SOURCE_DIR "/scripts/db/") + script);
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("cannot read %s", qPrintable(file.fileName()));
-    const QString text = QString::fromUtf8(file.readAll());
-    QHash<QString, Catalog> catalogs;
-    QString database;
-    static const QRegularExpression use(QStringLiteral("^USE `([^`]+)`;"));
-    static const QRegularExpression create(
-            QStringLiteral("^CREATE TABLE `([^`]+)`\\s*(LIKE `([^`]+)`\\.`([^`]+)`)?"));
-    static const QRegularExpression column(QStringLiteral("^\\s*`([^`]+)`\\s+[a-zA-Z]"));
-    QString table;
-    for (const QString& line : text.split(u'\n')) {
-        if (const auto m = use.match(line); m.hasMatch()) {
-            database = m.captured(1);
-            table.clear();
-        } else if (const auto m = create.match(line); m.hasMatch()) {
-            table = m.captured(1);
-            if (m.hasCaptured(2)) {
-                for (const QString& c : catalogs[m.captured(3)].columns(m.captured(4)))
-                    catalogs[database].add(table, c);
-                table.clear();
-            }
-        } else if (line.startsWith(u')')) {
-            table.clear();
-        } else if (const auto m = column.match(line); m.hasMatch() && !table.isEmpty()) {
-            catalogs[database].add(table, m.captured(1));
-        }
-    }
-    return catalogs;
-}
-
 const QHash<QString, Catalog>& catalogs() {
     static const QHash<QString, Catalog> all = [] {
-        QHash<QString, Catalog> merged = catalogsOf(QStringLiteral("schema.sql"));
-        for (const char* family : {"rel2x", "cmangos", "vmangos", "trinitycore", "azerothcore"}) {
-            const auto some =
-                    catalogsOf(QStringLiteral("families/%1.sql").arg(QLatin1String(family)));
-            for (auto it = some.begin(); it != some.end(); ++it)
-                merged.insert(it.key(), it.value());
-        }
-        return merged;
+        QHash<QString, Catalog> found;
+        const auto& databases = fixtures::all(QStringLiteral(REALMDESK_SOURCE_DIR));
+        for (auto it = databases.begin(); it != databases.end(); ++it)
+            found.insert(it.key(), it.value().catalog);
+        return found;
     }();
     return all;
 }
@@ -85,6 +49,9 @@ private slots:
     void descriptionsFindTheirColumns_data();
     void descriptionsFindTheirColumns();
     void missingColumnsAreNamed();
+    void characterDescriptionsFindTheirColumns_data();
+    void characterDescriptionsFindTheirColumns();
+    void characterColumnsLackedAreNamed();
     void familyWords();
     void hexVerifiersOfShippedRows_data();
     void hexVerifiersOfShippedRows();
@@ -202,6 +169,87 @@ void SchemaFamiliesTest::missingColumnsAreNamed() {
         QVERIFY2(login.missing.contains(QLatin1String(mark)), mark);
     // The caches a new password clears are written only where they are.
     QVERIFY(login.account.alsoWithPassword.size() == 3);
+}
+
+void SchemaFamiliesTest::characterDescriptionsFindTheirColumns_data() {
+    QTest::addColumn<Family>("family");
+    QTest::addColumn<QString>("characters");
+    QTest::addColumn<QString>("world");
+    QTest::newRow("2010") << Family::Mangos2010 << QStringLiteral("characters")
+                          << QStringLiteral("mangos");
+    QTest::newRow("rel2x") << Family::Rel2x << QStringLiteral("zero_characters")
+                           << QStringLiteral("zero_mangos");
+    QTest::newRow("cmangos") << Family::Cmangos << QStringLiteral("wotlkcharacters")
+                             << QStringLiteral("wotlkmangos");
+    QTest::newRow("vmangos") << Family::Vmangos << QStringLiteral("vm_characters")
+                             << QStringLiteral("vm_mangos");
+    QTest::newRow("trinitycore") << Family::TrinityCore << QStringLiteral("tc_characters")
+                                 << QStringLiteral("tc_world");
+    QTest::newRow("azerothcore") << Family::AzerothCore << QStringLiteral("acore_characters")
+                                 << QStringLiteral("acore_world");
+}
+
+void SchemaFamiliesTest::characterDescriptionsFindTheirColumns() {
+    QFETCH(Family, family);
+    QFETCH(QString, characters);
+    QFETCH(QString, world);
+    const schema::CharacterSchema s = schema::characterSchema(family, catalogs()[characters]);
+    QVERIFY2(s.missing.isEmpty(), qPrintable(s.missing.join(u',')));
+    for (bool present : {s.inventory.present, s.quests.present, s.spells.present, s.auras.present,
+                         s.homebind.present, s.groups.present, s.corpse.present})
+        QVERIFY(present);
+    const schema::CharacterTable& c = s.characters;
+    for (const schema::Field* field :
+         {&c.guid, &c.account, &c.name, &c.level, &c.xp, &c.money, &c.online, &c.map, &c.zone,
+          &c.transportGuid, &c.taxiPath, &c.atLogin})
+        QVERIFY(field->writable());
+    // The packed field block is the 2010 schema's alone; a deleted character
+    // is kept by every family after it.
+    QCOMPARE(c.data.has(), family == Family::Mangos2010);
+    QCOMPARE(c.deletedAccount.has(), family != Family::Mangos2010);
+    // The repair writes every column of the family's aura table.
+    QCOMPARE(s.auras.columns, catalogs()[characters].columns(s.auras.table));
+    // Every table the clean-up names that the database has, has its key.
+    for (const schema::CharacterKey& key : s.characterKeys) {
+        if (catalogs()[characters].hasTable(key.table))
+            QVERIFY2(catalogs()[characters].hasColumn(key.table, key.column),
+                     qPrintable(key.table + u'.' + key.column));
+    }
+    const schema::WorldSchema w = schema::worldSchema(family, catalogs()[world]);
+    QVERIFY2(w.missing.isEmpty(), qPrintable(w.missing.join(u',')));
+    QVERIFY(w.quests.present && w.items.present && w.items.localesPresent);
+}
+
+void SchemaFamiliesTest::characterColumnsLackedAreNamed() {
+    // The 2010 description on the older 2010 table: level, gender, money and
+    // experience live only in the packed block there.
+    const schema::CharacterSchema old = schema::characterSchema(
+            Family::Mangos2010, catalogs()[QStringLiteral("characters_old")]);
+    QCOMPARE(old.missing, QStringList({"characters.gender", "characters.level", "characters.xp",
+                                       "characters.money"}));
+    QVERIFY(!old.characters.money.has() && old.characters.data.has());
+    QVERIFY(old.inventory.present && old.auras.present);
+
+    // The 2010 description on a TrinityCore database: the parts it cannot
+    // find are absent, and named.
+    const schema::CharacterSchema foreign = schema::characterSchema(
+            Family::Mangos2010, catalogs()[QStringLiteral("tc_characters")]);
+    for (const char* mark :
+         {"characters.data", "character_inventory.item_template", "character_aura.caster_guid",
+          "character_homebind.map", "group_member.leaderGuid", "corpse.player"})
+        QVERIFY2(foreign.missing.contains(QLatin1String(mark)), mark);
+    QVERIFY(!foreign.inventory.present && !foreign.auras.present && !foreign.homebind.present);
+    QVERIFY(foreign.spells.present && foreign.characters.atLogin.has());
+    QCOMPARE(foreign.missingOf({QStringLiteral("corpse")}), QStringList{"corpse.player"});
+
+    // TrinityCore's world description on a cmangos world: no LogTitle, no
+    // chain table, no per-locale rows.
+    const schema::WorldSchema world =
+            schema::worldSchema(Family::TrinityCore, catalogs()[QStringLiteral("wotlkmangos")]);
+    QVERIFY(!world.quests.present && world.items.present && !world.items.localesPresent);
+    for (const char* mark : {"quest_template.LogTitle", "quest_template_addon.PrevQuestID",
+                             "item_template_locale.Name"})
+        QVERIFY2(world.missing.contains(QLatin1String(mark)), mark);
 }
 
 void SchemaFamiliesTest::familyWords() {
