@@ -1,0 +1,22 @@
+#pragma once
+
+#include "Keychain.h"
+
+#include <chrono>
+
+// The desktop's secret service through QtKeychain. Each call waits for its
+// answer (running the event loop) at most the time limit; a service that
+// has not answered by then counts as unavailable.
+class QtKeychainStore : public Keychain {
+public:
+    explicit QtKeychainStore(QString service = QStringLiteral("realmdesk"),
+                             std::chrono::milliseconds timeLimit = std::chrono::seconds(30));
+
+    Answer store(const QString& profile, const QString& password) override;
+    Answer read(const QString& profile) override;
+    Answer remove(const QString& profile) override;
+
+private:
+    QString m_service;
+    std::chrono::milliseconds m_timeLimit;
+};
