@@ -67,6 +67,9 @@ security::ConnectionSettings connectionSettingsOf(const Settings& settings) {
 }
 } // namespace
 
+TForm1::TForm1(const ProgramFolders& folders, DialogService& dialogs, QWidget* parent)
+    : TForm1(folders, dialogs, noKeychain(), parent) {}
+
 TForm1::TForm1(const QString& programDirectory, DialogService& dialogs, QWidget* parent)
     : TForm1(ProgramFolders::beside(programDirectory), dialogs, noKeychain(), parent) {}
 

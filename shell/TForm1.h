@@ -44,6 +44,7 @@ public:
            QWidget* parent = nullptr);
     // The same without a keyring: the profiles' passwords are asked for, or
     // kept in Profiles.ini.
+    TForm1(const ProgramFolders& folders, DialogService& dialogs, QWidget* parent = nullptr);
     TForm1(const QString& programDirectory, DialogService& dialogs, QWidget* parent = nullptr);
     // Frees the current result, then the session, then saves the settings
     // when "Запомнить все параметры" is checked.
