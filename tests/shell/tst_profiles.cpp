@@ -469,7 +469,7 @@ void ProfilesTest::connectingWithAProfileLogsInAnewAndReloadsTheLists() {
     ServerLog log(m_server.generalLog);
     window.context().guarded([&] { window.connectionPage()->connectToServer(); });
     QCOMPARE(logins(log), 1);
-    QVERIFY(log.commandsSinceMark().contains(QStringLiteral("Quit\t")));
+    QTRY_VERIFY(log.commandsSinceMark().contains(QStringLiteral("Quit\t")));
     QVERIFY(log.statementsSinceMark().contains(QStringLiteral("use `realmd_old`")));
     QVERIFY(gui.gridColumn(QStringLiteral("StringGrid2"), 1) != accountsBefore);
 
