@@ -56,6 +56,22 @@ Keychain& noKeychain() {
     return none;
 }
 
+// White on red over the pages, hidden until a live profile is connected.
+QLabel* makeLiveBand(QWidget* parent) {
+    auto* band = new QLabel(parent);
+    band->setObjectName(QStringLiteral("liveServerBand"));
+    band->setFixedHeight(kLiveBandHeight);
+    band->setAlignment(Qt::AlignCenter);
+    band->setAutoFillBackground(true);
+    QPalette palette = band->palette();
+    palette.setColor(QPalette::Window, QColor(192, 0, 0));
+    palette.setColor(QPalette::WindowText, Qt::white);
+    band->setPalette(palette);
+    setBold(band);
+    band->hide();
+    return band;
+}
+
 security::ConnectionSettings connectionSettingsOf(const Settings& settings) {
     security::ConnectionSettings connection;
     connection.mode = settings.tlsMode;
@@ -99,17 +115,7 @@ TForm1::TForm1(const ProgramFolders& folders, DialogService& dialogs, Keychain& 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    m_liveBand = new QLabel(this);
-    m_liveBand->setObjectName(QStringLiteral("liveServerBand"));
-    m_liveBand->setFixedHeight(kLiveBandHeight);
-    m_liveBand->setAlignment(Qt::AlignCenter);
-    m_liveBand->setAutoFillBackground(true);
-    QPalette bandPalette = m_liveBand->palette();
-    bandPalette.setColor(QPalette::Window, QColor(192, 0, 0));
-    bandPalette.setColor(QPalette::WindowText, Qt::white);
-    m_liveBand->setPalette(bandPalette);
-    setBold(m_liveBand);
-    m_liveBand->hide();
+    m_liveBand = makeLiveBand(this);
     layout->addWidget(m_liveBand);
     m_pageControl = new QTabWidget(this);
     m_pageControl->setObjectName(QStringLiteral("PageControl1"));
@@ -162,7 +168,7 @@ TForm1::TForm1(const ProgramFolders& folders, DialogService& dialogs, Keychain& 
     m_accountsPage->recordLimitCombo()->setEditText(initialLimit);
 
     // From now on a page's show action runs whenever the page becomes visible,
-    // and again for the page shown after each connect.
+    // and the lists load again after each connect that logged in anew.
     connect(m_pageControl, &QTabWidget::currentChanged, this, &TForm1::runShowAction);
     connect(m_connectionPage, &ConnectionPage::connectFinished, this,
             [this](bool, bool newSession) {
