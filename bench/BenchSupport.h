@@ -53,6 +53,7 @@ public:
     QString saveFileName(const SaveFileRequest&) override { return {}; }
     bool openFolder(const QString&) override { return false; }
     QString openFileName(const OpenFileRequest&) override { return {}; }
+    std::optional<QString> askText(const TextRequest&) override { return std::nullopt; }
     int errors = 0;
     QString lastError;
 };

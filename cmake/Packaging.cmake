@@ -12,6 +12,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_PACKAGE_SECTION database)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The keychain library (libqt6keychain1, found by dpkg-shlibdeps) loads
+# libsecret only when asked, to reach GNOME Keyring and other secret services;
+# KWallet it reaches over D-Bus.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libsecret-1-0, gnome-keyring | kwalletmanager")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${REALMDESK_HOMEPAGE}")
 # The first line is the synopsis; a lone "." keeps an empty line.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION

@@ -4,8 +4,8 @@
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 # What building, running and testing need (Debian 12 package names).
-base_packages=(cmake g++ ninja-build pkg-config qt6-base-dev zlib1g-dev libjpeg62-turbo-dev
-               libssl-dev libsodium-dev openssl
+base_packages=(cmake g++ ninja-build pkg-config qt6-base-dev qtkeychain-qt6-dev zlib1g-dev
+               libjpeg62-turbo-dev libssl-dev libsodium-dev openssl
                mariadb-server mariadb-client fonts-dejavu-core xvfb xauth)
 # What the tests add: the validators of the desktop entry and the metainfo.
 test_packages=(desktop-file-utils appstream)

@@ -141,6 +141,24 @@ bool ProfileFile::hasKey(const QString& section, const QString& key) const {
     return sectionLine >= 0 && findKey(sectionLine, key) >= 0;
 }
 
+QStringList ProfileFile::sections() const {
+    QStringList names;
+    QString name;
+    for (const QString& line : m_lines) {
+        if (parseSection(line, &name))
+            names << name;
+    }
+    return names;
+}
+
+void ProfileFile::removeSection(const QString& section) {
+    const int sectionLine = findSection(section);
+    if (sectionLine < 0)
+        return;
+    m_lines.remove(sectionLine, sectionEnd(sectionLine) - sectionLine);
+    m_dirty = true;
+}
+
 QString ProfileFile::readString(const QString& section, const QString& key,
                                 const QString& defaultValue) const {
     const int sectionLine = findSection(section);
@@ -182,8 +200,16 @@ void ProfileFile::writeString(const QString& section, const QString& key, const 
 }
 
 bool ProfileFile::flush() {
-    if (!m_dirty)
-        return true;
+    constexpr QFileDevice::Permissions kOwnerOnly =
+            QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+    if (!m_dirty) {
+        constexpr QFileDevice::Permissions kOthers =
+                QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup |
+                QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
+        if (!m_ownerOnly || !m_exists || !(QFile::permissions(m_path) & kOthers))
+            return true;
+        return QFile::setPermissions(m_path, kOwnerOnly);
+    }
     QString text = m_lines.join(m_newline);
     if (m_endsWithNewline || !m_exists)
         text += m_newline;
@@ -196,9 +222,9 @@ bool ProfileFile::flush() {
     QSaveFile file(m_path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    if (!m_exists) {
+    if (!m_exists || m_ownerOnly) {
         // The file holds the server password: keep it to its owner.
-        file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        file.setPermissions(kOwnerOnly);
     }
     if (file.write(bytes) != bytes.size() || !file.commit())
         return false;

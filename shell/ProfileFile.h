@@ -32,6 +32,14 @@ public:
     void writeString(const QString& section, const QString& key, const QString& value);
     // Whether the file has the key in the section, whatever its value.
     bool hasKey(const QString& section, const QString& key) const;
+    // The names of the file's sections, in the file's order.
+    QStringList sections() const;
+    // Takes the section out with its keys, down to the next section.
+    void removeSection(const QString& section);
+
+    // A file that holds secrets: every write leaves it readable and writable
+    // by its owner only, whatever its mode was before.
+    void setOwnerOnly(bool ownerOnly) { m_ownerOnly = ownerOnly; }
 
     // Writes the file when something changed. A file created here is readable
     // and writable by its owner only. Returns false when the file could not be
@@ -51,4 +59,5 @@ private:
     bool m_hasByteOrderMark = false;
     bool m_endsWithNewline = true;
     bool m_dirty = false;
+    bool m_ownerOnly = false;
 };

@@ -3,8 +3,11 @@
 #include "BusyPanel.h"
 #include "DialogService.h"
 #include "JpegImage.h"
+#include "Keychain.h"
+#include "LiveServerDialogs.h"
 #include "PictureBox.h"
 #include "PlacedControls.h"
+#include "ProfilePanel.h"
 #include "ProgramInfo.h"
 #include "SettingsPanel.h"
 #include "StringGrid.h"
@@ -20,7 +23,9 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
@@ -29,6 +34,43 @@
 namespace {
 const QString kCaption = QStringLiteral("Управление БД Мангос.");
 const QString kTrayHint = QStringLiteral("Двойной щелчок - отобразить окно программы.");
+const QSize kMinimumSize(750, 550);
+const int kLiveBandHeight = 24;
+
+// A window without a keyring: every password is asked for, or kept in
+// Profiles.ini.
+class NoKeychain : public Keychain {
+public:
+    Answer store(const QString&, const QString&) override { return none(); }
+    Answer read(const QString&) override { return none(); }
+    Answer remove(const QString&) override { return none(); }
+
+private:
+    static Answer none() {
+        return {Status::Unavailable, {}, QStringLiteral("программа запущена без неё")};
+    }
+};
+
+Keychain& noKeychain() {
+    static NoKeychain none;
+    return none;
+}
+
+// White on red over the pages, hidden until a live profile is connected.
+QLabel* makeLiveBand(QWidget* parent) {
+    auto* band = new QLabel(parent);
+    band->setObjectName(QStringLiteral("liveServerBand"));
+    band->setFixedHeight(kLiveBandHeight);
+    band->setAlignment(Qt::AlignCenter);
+    band->setAutoFillBackground(true);
+    QPalette palette = band->palette();
+    palette.setColor(QPalette::Window, QColor(192, 0, 0));
+    palette.setColor(QPalette::WindowText, Qt::white);
+    band->setPalette(palette);
+    setBold(band);
+    band->hide();
+    return band;
+}
 
 security::ConnectionSettings connectionSettingsOf(const Settings& settings) {
     security::ConnectionSettings connection;
@@ -41,18 +83,27 @@ security::ConnectionSettings connectionSettingsOf(const Settings& settings) {
 }
 } // namespace
 
-TForm1::TForm1(const QString& programDirectory, DialogService& dialogs, QWidget* parent)
-    : TForm1(ProgramFolders::beside(programDirectory), dialogs, parent) {}
-
 TForm1::TForm1(const ProgramFolders& folders, DialogService& dialogs, QWidget* parent)
+    : TForm1(folders, dialogs, noKeychain(), parent) {}
+
+TForm1::TForm1(const QString& programDirectory, DialogService& dialogs, QWidget* parent)
+    : TForm1(ProgramFolders::beside(programDirectory), dialogs, noKeychain(), parent) {}
+
+TForm1::TForm1(const QString& programDirectory, DialogService& dialogs, Keychain& keychain,
+               QWidget* parent)
+    : TForm1(ProgramFolders::beside(programDirectory), dialogs, keychain, parent) {}
+
+TForm1::TForm1(const ProgramFolders& folders, DialogService& dialogs, Keychain& keychain,
+               QWidget* parent)
     : QWidget(parent)
     , m_folders(folders)
-    , m_dialogs(dialogs)
-    , m_context(std::make_unique<QueryContext>(dialogs)) {
+    , m_liveDialogs(std::make_unique<LiveServerDialogs>(dialogs))
+    , m_dialogs(*m_liveDialogs)
+    , m_context(std::make_unique<QueryContext>(m_dialogs)) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kCaption);
-    resize(750, 550);
-    setMinimumSize(750, 550);
+    resize(kMinimumSize);
+    setMinimumSize(kMinimumSize);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::white);
     setPalette(pal);
@@ -63,6 +114,9 @@ TForm1::TForm1(const ProgramFolders& folders, DialogService& dialogs, QWidget* p
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    m_liveBand = makeLiveBand(this);
+    layout->addWidget(m_liveBand);
     m_pageControl = new QTabWidget(this);
     m_pageControl->setObjectName(QStringLiteral("PageControl1"));
     m_pageControl->setDocumentMode(true);
@@ -79,6 +133,7 @@ TForm1::TForm1(const ProgramFolders& folders, DialogService& dialogs, QWidget* p
     m_pageControl->addTab(m_accountsPage, QStringLiteral("Учетные записи"));
     m_pageControl->addTab(m_realmPage, QStringLiteral("Реалм"));
     buildConnectionPageExtras();
+    buildProfilePanel(keychain);
 
     m_busyPanel = new BusyPanel(this);
     m_busyPanel->hide();
@@ -94,7 +149,10 @@ TForm1::TForm1(const ProgramFolders& folders, DialogService& dialogs, QWidget* p
     m_settingsPanel->hide();
     applySettings(m_folders.settingsFolder.isEmpty() ? Settings{}
                                                      : loadSettings(m_folders.settingsFolder));
+    m_profilePanel->start();
     m_context->createSession();
+    connect(m_connectionPage, &ConnectionPage::connectFinished, this,
+            [this](bool connected) { markConnection(connected); });
     if (m_connectionPage->autoLoginBox()->isChecked())
         m_context->guarded([this] { m_connectionPage->connectToServer(); });
     StringGrid* broadcastGrid = m_broadcastPage->grid();
@@ -109,8 +167,14 @@ TForm1::TForm1(const ProgramFolders& folders, DialogService& dialogs, QWidget* p
     m_charactersPage->recordLimitCombo()->setEditText(initialLimit);
     m_accountsPage->recordLimitCombo()->setEditText(initialLimit);
 
-    // From now on a page's show action runs whenever the page becomes visible.
+    // From now on a page's show action runs whenever the page becomes visible,
+    // and the lists load again after each connect that logged in anew.
     connect(m_pageControl, &QTabWidget::currentChanged, this, &TForm1::runShowAction);
+    connect(m_connectionPage, &ConnectionPage::connectFinished, this,
+            [this](bool, bool newSession) {
+                if (newSession)
+                    reloadLists();
+            });
 }
 
 TForm1::~TForm1() {
@@ -146,6 +210,67 @@ void TForm1::buildConnectionPageExtras() {
     // The two buttons stay over the settings panel and usable.
     m_settingsButton->raise();
     m_exitButton->raise();
+}
+
+void TForm1::buildProfilePanel(Keychain& keychain) {
+    ProfilePanel::Links links;
+    links.fields = [this] {
+        return profileOf(currentSettings());
+    };
+    links.fill = [this](const ConnectionProfile& profile) {
+        fillFromProfile(profile);
+    };
+    links.passwordEdit = m_connectionPage->passwordEdit();
+    links.log = [this](const QString& line) {
+        m_connectionPage->appendLog(line);
+    };
+    links.prepareFolder = [this] {
+        return m_folders.portable || makePrivateFolder(m_folders.settingsFolder);
+    };
+    m_profilePanel = new ProfilePanel(m_folders.settingsFolder, keychain, m_dialogs,
+                                      std::move(links), m_connectionPage);
+    // Between the databases and the log, which gives up the room.
+    m_profilePanel->setGeometry(8, 288, 353, 50);
+    m_connectionPage->log()->setGeometry(8, 344, 353, 137);
+    m_connectionPage->setBeforeConnect([this] { return m_profilePanel->beforeConnect(); });
+}
+
+void TForm1::fillFromProfile(const ConnectionProfile& profile) {
+    Settings settings = currentSettings();
+    applyProfile(profile, settings);
+    applySettings(settings);
+}
+
+void TForm1::markConnection(bool connected) {
+    const QString profile = m_profilePanel->chosenProfile();
+    const bool live = connected && m_profilePanel->liveBox()->isChecked();
+    const QString server = QStringLiteral("%1:%2").arg(m_connectionPage->hostEdit()->text(),
+                                                       m_connectionPage->portEdit()->text());
+    const QString name = profile.isEmpty() ? server : profile;
+    m_liveDialogs->setLiveProfile(live ? name : QString());
+    if (live)
+        setWindowTitle(QStringLiteral("%1 — «%2» — БОЕВОЙ СЕРВЕР").arg(kCaption, name));
+    else if (connected && !profile.isEmpty())
+        setWindowTitle(QStringLiteral("%1 — «%2»").arg(kCaption, profile));
+    else
+        setWindowTitle(kCaption);
+    m_liveBand->setText(QStringLiteral("БОЕВОЙ СЕРВЕР — профиль «%1» (%2)").arg(name, server));
+    if (live == m_liveBand->isHidden()) {
+        // The band adds to the window's height, so that the pages keep theirs.
+        const int height = this->height() + (live ? kLiveBandHeight : -kLiveBandHeight);
+        m_liveBand->setVisible(live);
+        setMinimumSize(kMinimumSize + QSize(0, live ? kLiveBandHeight : 0));
+        resize(width(), height);
+    }
+    m_profilePanel->afterConnect(connected);
+}
+
+void TForm1::reloadLists() {
+    // These pages load their list when shown with the grid still hidden, as
+    // it is before the first load.
+    m_accountsPage->grid()->hide();
+    m_charactersPage->grid()->hide();
+    runShowAction(m_pageControl->currentIndex());
 }
 
 void TForm1::setUpJournal() {
@@ -203,7 +328,9 @@ Settings TForm1::currentSettings() const {
     settings.host = m_connectionPage->hostEdit()->text();
     settings.port = m_connectionPage->portEdit()->text();
     settings.user = m_connectionPage->userEdit()->text();
-    settings.password = m_connectionPage->passwordEdit()->text();
+    // A profile's password stays in the keyring.
+    if (!m_profilePanel->passwordKeptElsewhere())
+        settings.password = m_connectionPage->passwordEdit()->text();
     settings.realmdDatabase = m_connectionPage->databaseName(Database::Realmd);
     settings.mangosDatabase = m_connectionPage->databaseName(Database::Mangos);
     settings.charactersDatabase = m_connectionPage->databaseName(Database::Characters);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ProfileBook.h"
 #include "ProgramFolders.h"
 #include "Settings.h"
 #include "common/QueryConventions.h"
@@ -16,7 +17,11 @@ class BusyPanel;
 class CharactersPage;
 class ConnectionPage;
 class DialogService;
+class Keychain;
+class LiveServerDialogs;
 class PictureBox;
+class ProfilePanel;
+class QLabel;
 class QPushButton;
 class QTabWidget;
 class RealmPage;
@@ -30,9 +35,16 @@ class TForm1 : public QWidget, public WindowLinks, public BusyHost {
 
 public:
     // folders says where Settings.ini and the program's other files are.
-    // dialogs answers every message box; it must outlive the window.
-    TForm1(const ProgramFolders& folders, DialogService& dialogs, QWidget* parent = nullptr);
+    // dialogs answers every message box, keychain keeps the profiles'
+    // passwords; both must outlive the window.
+    TForm1(const ProgramFolders& folders, DialogService& dialogs, Keychain& keychain,
+           QWidget* parent = nullptr);
     // A program run from programDirectory, with everything beside it.
+    TForm1(const QString& programDirectory, DialogService& dialogs, Keychain& keychain,
+           QWidget* parent = nullptr);
+    // The same without a keyring: the profiles' passwords are asked for, or
+    // kept in Profiles.ini.
+    TForm1(const ProgramFolders& folders, DialogService& dialogs, QWidget* parent = nullptr);
     TForm1(const QString& programDirectory, DialogService& dialogs, QWidget* parent = nullptr);
     // Frees the current result, then the session, then saves the settings
     // when "Запомнить все параметры" is checked.
@@ -42,6 +54,9 @@ public:
     QTabWidget* pageControl() const { return m_pageControl; }
     ConnectionPage* connectionPage() const { return m_connectionPage; }
     SettingsPanel* settingsPanel() const { return m_settingsPanel; }
+    ProfilePanel* profilePanel() const { return m_profilePanel; }
+    // The band over the pages while a live profile is connected.
+    QLabel* liveServerBand() const { return m_liveBand; }
     BusyPanel* busyPanel() const { return m_busyPanel; }
     TrayIcon* trayIcon() const { return m_tray; }
 
@@ -88,8 +103,20 @@ private:
     void selectStartPage();
     void applyWidthRules();
     void runShowAction(int pageIndex);
+    void buildProfilePanel(Keychain& keychain);
+    // Fills the controls with a profile's connection.
+    void fillFromProfile(const ConnectionProfile& profile);
+    // After each connect: the window's title and band, and the profile named
+    // in every confirmation while a live one is connected.
+    void markConnection(bool connected);
+    // After a connect that logged in anew: the lists are loaded again from
+    // the new session, the shown page's at once, the others' when shown.
+    void reloadLists();
 
     ProgramFolders m_folders;
+    // Every box of the window and its pages goes through m_dialogs, which
+    // passes it on to the service given.
+    std::unique_ptr<LiveServerDialogs> m_liveDialogs;
     DialogService& m_dialogs;
     std::unique_ptr<QueryContext> m_context;
     // [Schema] Family as the settings file has it.
@@ -101,6 +128,8 @@ private:
     AccountsPage* m_accountsPage;
     RealmPage* m_realmPage;
     SettingsPanel* m_settingsPanel;
+    ProfilePanel* m_profilePanel;
+    QLabel* m_liveBand;
     PictureBox* m_picture;
     QPushButton* m_settingsButton;
     QPushButton* m_exitButton;

@@ -1,6 +1,7 @@
 #include "DialogService.h"
 #include "ProgramFolders.h"
 #include "ProgramInfo.h"
+#include "QtKeychainStore.h"
 #include "TForm1.h"
 
 #include <QApplication>
@@ -16,7 +17,8 @@ int main(int argc, char* argv[]) {
     // user's XDG folders.
     const ProgramFolders folders =
             programFolders(probeProgramPlace(QCoreApplication::applicationDirPath()));
-    TForm1 window(folders, dialogs);
+    QtKeychainStore keychain;
+    TForm1 window(folders, dialogs, keychain);
     dialogs.setOwner(&window);
     window.show();
     return app.exec();

@@ -2,6 +2,8 @@
 
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QUrl>
 
@@ -55,6 +57,18 @@ QString QtDialogService::openFileName(const OpenFileRequest& request) {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
+}
+
+std::optional<QString> QtDialogService::askText(const TextRequest& request) {
+    QInputDialog dialog(m_owner);
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setWindowTitle(request.caption);
+    dialog.setLabelText(request.label);
+    dialog.setTextValue(request.text);
+    dialog.setTextEchoMode(request.hidden ? QLineEdit::Password : QLineEdit::Normal);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.textValue();
 }
 
 QString applicationTitleFor(const QString& executableFileName) {

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 class QWidget;
 
 // Every message box, file dialog and file manager window of the program goes
@@ -26,6 +28,13 @@ public:
         QStringList filters; // e.g. "Сертификаты (*.pem *.crt)"
     };
 
+    struct TextRequest {
+        QString caption;
+        QString label;       // what to type, above the edit
+        QString text;        // the edit's text at the start
+        bool hidden = false; // a password: the typed characters are not shown
+    };
+
     virtual ~DialogService() = default;
 
     // A Yes/No question owned by the main window; true only for Yes.
@@ -46,6 +55,8 @@ public:
     virtual bool openFolder(const QString& path) = 0;
     // An existing file to read, or an empty text when the person cancels.
     virtual QString openFileName(const OpenFileRequest& request) = 0;
+    // A line of text (a name, a password), or nothing when the person cancels.
+    virtual std::optional<QString> askText(const TextRequest& request) = 0;
 };
 
 // The program's service: real Qt message boxes and file dialogs.
@@ -62,6 +73,7 @@ public:
     QString saveFileName(const SaveFileRequest& request) override;
     bool openFolder(const QString& path) override;
     QString openFileName(const OpenFileRequest& request) override;
+    std::optional<QString> askText(const TextRequest& request) override;
 
 private:
     QWidget* m_owner;

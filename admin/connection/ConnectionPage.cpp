@@ -118,22 +118,51 @@ void ConnectionPage::appendLog(const QString& line) {
     m_log->appendPlainText(line);
 }
 
+void ConnectionPage::setBeforeConnect(std::function<ConnectStep()> hook) {
+    m_beforeConnect = std::move(hook);
+}
+
 void ConnectionPage::connectToServer() {
-    const security::ConnectionOptions options =
-            security::connectionOptions(m_security ? m_security() : security::ConnectionSettings());
+    const security::ConnectionSettings settings =
+            m_security ? m_security() : security::ConnectionSettings();
+    const security::ConnectionOptions options = security::connectionOptions(settings);
     if (!options.refusal.isEmpty()) {
         appendLog(QStringLiteral("Подключиние НЕВОЗМОЖНО!!!"));
         appendLog(options.refusal);
         m_context.dialogs().error(QStringLiteral("Подключение"), options.refusal);
         return;
     }
+    const int port = toInteger(m_port->text());
+    // The hook may fill the password edit.
+    const ConnectStep step = m_beforeConnect ? m_beforeConnect() : ConnectStep::Connect;
+    if (step == ConnectStep::Cancel)
+        return;
+    const LoginTarget target{m_host->text(), port, m_user->text(), m_password->text(), settings};
+    mysql::TMysqlClient& session = m_context.session();
+    if (session.Connected() && (step == ConnectStep::Reconnect || m_loggedInWith != target)) {
+        m_context.releaseResult();
+        session.Close();
+    }
+    const bool newSession = !session.Connected();
     for (const QString& note : options.notes)
         appendLog(note);
+    const bool connected = logIn(target, options);
+    m_loggedInWith = connected ? std::optional(target) : std::nullopt;
+
+    m_context.schemas().forget();
+    if (m_context.run(QStringLiteral("show databases;"))) {
+        fillDatabaseCombos();
+        readAssignedSchemas();
+    }
+    emit connectFinished(connected, newSession);
+}
+
+bool ConnectionPage::logIn(const LoginTarget& target, const security::ConnectionOptions& options) {
     mysql::TMysqlClient& session = m_context.session();
-    session.SetHost(toUtf8(m_host->text()));
-    session.SetPort(toInteger(m_port->text()));
-    session.SetUser(toUtf8(m_user->text()));
-    session.SetPassword(toUtf8(m_password->text()));
+    session.SetHost(toUtf8(target.host));
+    session.SetPort(target.port);
+    session.SetUser(toUtf8(target.user));
+    session.SetPassword(toUtf8(target.password));
     session.SetPipeName(std::string());
     session.SetDatabase(std::string());
     session.SetUseNamedPipe(false);
@@ -151,27 +180,22 @@ void ConnectionPage::connectToServer() {
         appendLog(security::encryptionLogLine(session.Encrypted(),
                                               QString::fromStdString(session.TlsVersion()),
                                               QString::fromStdString(session.TlsCipher())));
-    } else {
-        appendLog(QStringLiteral("Подключиние НЕВОЗМОЖНО!!!"));
-        const QString reason = security::failureLogLine(
-                session.TlsFailure(), QString::fromStdString(session.ErrorText()),
-                QString::fromStdString(session.Host()),
-                QString::fromStdString(session.TlsOptions().CaFile));
-        if (!reason.isEmpty())
-            appendLog(reason);
-        const QString refusal = security::refusalLogLine(
-                session.AuthRefusal(), QString::fromStdString(session.ErrorText()));
-        if (!refusal.isEmpty())
-            appendLog(refusal);
-        m_autoLogin->setChecked(false);
-        m_remember->setChecked(false);
+        return true;
     }
-
-    m_context.schemas().forget();
-    if (!m_context.run(QStringLiteral("show databases;")))
-        return;
-    fillDatabaseCombos();
-    readAssignedSchemas();
+    appendLog(QStringLiteral("Подключиние НЕВОЗМОЖНО!!!"));
+    const QString reason = security::failureLogLine(
+            session.TlsFailure(), QString::fromStdString(session.ErrorText()),
+            QString::fromStdString(session.Host()),
+            QString::fromStdString(session.TlsOptions().CaFile));
+    if (!reason.isEmpty())
+        appendLog(reason);
+    const QString refusal = security::refusalLogLine(session.AuthRefusal(),
+                                                     QString::fromStdString(session.ErrorText()));
+    if (!refusal.isEmpty())
+        appendLog(refusal);
+    m_autoLogin->setChecked(false);
+    m_remember->setChecked(false);
+    return false;
 }
 
 void ConnectionPage::readAssignedSchemas() {

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 class FramedPanel;
 class QCheckBox;
@@ -37,8 +38,15 @@ public:
 
     // "Подключиться": configures the session from the edits, logs in, writes
     // the outcome into the log and lists the server's databases in the four
-    // combos. A port that is not a whole number throws ConversionError.
+    // combos. A port that is not a whole number throws ConversionError. An
+    // open session is kept when it was opened with the same server, user,
+    // password and encryption settings, and closed first otherwise.
     void connectToServer();
+
+    // What happens before each connect: Cancel stops it, Reconnect closes an
+    // open session first whatever it was opened with.
+    enum class ConnectStep { Cancel, Connect, Reconnect };
+    void setBeforeConnect(std::function<ConnectStep()> hook);
 
     // Where the encryption and login settings come from at the moment of
     // connecting (the settings panel); without a source the defaults hold.
@@ -51,7 +59,23 @@ public:
     // Adds a line to the connection log.
     void appendLog(const QString& line);
 
+signals:
+    // After each connect that went ahead: whether the session is logged in,
+    // and whether it logged in anew (rather than keeping the open session).
+    void connectFinished(bool connected, bool newSession);
+
 private:
+    // What an open session was logged in with.
+    struct LoginTarget {
+        QString host;
+        int port = 0;
+        QString user;
+        QString password;
+        security::ConnectionSettings security;
+        bool operator==(const LoginTarget&) const = default;
+    };
+    // Logs in with the target and writes the outcome into the log.
+    bool logIn(const LoginTarget& target, const security::ConnectionOptions& options);
     void fillDatabaseCombos();
     // The schemas of the databases assigned now, read where not yet read
     // under their names.
@@ -59,6 +83,8 @@ private:
 
     QueryContext& m_context;
     std::function<security::ConnectionSettings()> m_security;
+    std::function<ConnectStep()> m_beforeConnect;
+    std::optional<LoginTarget> m_loggedInWith;
     FramedPanel* m_serverPanel;
     FramedPanel* m_databasePanel;
     QLineEdit* m_host;

@@ -89,7 +89,8 @@ void WindowTest::windowAndPages() {
     QVERIFY(!gui.find<QWidget>(QStringLiteral("dxContainer4"))->isVisible());
     QCOMPARE(gui.find<QWidget>(QStringLiteral("Image1"))->geometry(), QRect(376, 56, 350, 400));
     QCOMPARE(gui.find<QWidget>(QStringLiteral("dxContainer1"))->geometry(), QRect(8, 16, 353, 137));
-    QCOMPARE(gui.find<QWidget>(QStringLiteral("dxDNMemo1"))->geometry(), QRect(8, 288, 353, 193));
+    QCOMPARE(gui.find<QWidget>(QStringLiteral("profilePanel"))->geometry(), QRect(8, 288, 353, 50));
+    QCOMPARE(gui.find<QWidget>(QStringLiteral("dxDNMemo1"))->geometry(), QRect(8, 344, 353, 137));
     QVERIFY(!gui.find<QWidget>(QStringLiteral("dxButton3"))->isEnabled());
     QCOMPARE(gui.find<QLineEdit>(QStringLiteral("dxDNEdit4"))->echoMode(), QLineEdit::Password);
     // "Данные" is the selected sub-page of the character details.

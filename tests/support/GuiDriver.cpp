@@ -40,11 +40,27 @@ QString GuiDriver::settingsPath() const {
     return m_dir.filePath(QStringLiteral("Settings.ini"));
 }
 
+namespace {
+
+void writeFile(const QString& path, const QByteArray& contents) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write(contents) != contents.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+} // namespace
+
 void GuiDriver::writeSettings(const QByteArray& contents) {
-    QFile file(settingsPath());
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        qFatal("cannot write %s", qPrintable(settingsPath()));
-    file.write(contents);
+    writeFile(settingsPath(), contents);
+}
+
+QString GuiDriver::profilesPath() const {
+    return m_dir.filePath(QStringLiteral("Profiles.ini"));
+}
+
+void GuiDriver::writeProfiles(const QByteArray& contents) {
+    writeFile(profilesPath(), contents);
 }
 
 QByteArray GuiDriver::settingsFor(const TestServer& server,
@@ -88,7 +104,7 @@ TForm1& GuiDriver::start() {
 
 TForm1& GuiDriver::create() {
     TForm1::applyProgramFont();
-    m_window = std::make_unique<TForm1>(m_dir.path(), dialogs);
+    m_window = std::make_unique<TForm1>(m_dir.path(), dialogs, keychain);
     m_root = m_window.get();
     return *m_window;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ScriptedDialogs.h"
+#include "ScriptedKeychain.h"
 #include "TestServer.h"
 
 #include <QByteArray>
@@ -26,6 +27,9 @@ public:
     QString directory() const { return m_dir.path(); }
     QString settingsPath() const;
     void writeSettings(const QByteArray& contents);
+    // Profiles.ini beside Settings.ini.
+    QString profilesPath() const;
+    void writeProfiles(const QByteArray& contents);
     // A settings file that connects to the test server, with the four
     // databases assigned; extra keys are "section/key" = value. In a run
     // over TLS (TestServer::tlsCompressedRun) the file requires TLS unless
@@ -47,6 +51,8 @@ public:
     bool running() const { return m_window != nullptr; }
 
     ScriptedDialogs dialogs;
+    // Keeps the profiles' passwords of the window.
+    ScriptedKeychain keychain;
 
     template <class T = QWidget>
     T* find(const QString& name) const;

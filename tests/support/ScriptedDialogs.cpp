@@ -15,16 +15,23 @@ void ScriptedDialogs::answerNextOpenDialogs(std::initializer_list<QString> fileN
         m_openFileNames << name;
 }
 
+void ScriptedDialogs::answerNextTextDialogs(std::initializer_list<std::optional<QString>> texts) {
+    for (const std::optional<QString>& text : texts)
+        m_texts << text;
+}
+
 void ScriptedDialogs::clear() {
     m_boxes.clear();
     m_saveRequests.clear();
     m_openRequests.clear();
+    m_textRequests.clear();
 }
 
 QStringList ScriptedDialogs::describe() const {
     QStringList lines;
     for (const Box& box : m_boxes) {
-        static const char* const kinds[] = {"confirmation", "error", "notice", "save", "open"};
+        static const char* const kinds[] = {"confirmation", "error", "notice",
+                                            "save",         "open",  "text"};
         lines << QStringLiteral("%1|%2|%3")
                          .arg(QLatin1String(kinds[int(box.kind)]), box.caption, box.text);
     }
@@ -60,4 +67,10 @@ QString ScriptedDialogs::openFileName(const OpenFileRequest& request) {
     m_openRequests << request;
     m_boxes << Box{Kind::OpenFile, request.caption, request.directory, Icon::None};
     return m_openFileNames.isEmpty() ? QString() : m_openFileNames.takeFirst();
+}
+
+std::optional<QString> ScriptedDialogs::askText(const TextRequest& request) {
+    m_textRequests << request;
+    m_boxes << Box{Kind::Text, request.caption, request.label, Icon::None};
+    return m_texts.isEmpty() ? std::nullopt : m_texts.takeFirst();
 }

@@ -10,7 +10,7 @@
 // and answers confirmations and file dialogs as the test scripted them.
 class ScriptedDialogs : public DialogService {
 public:
-    enum class Kind { Confirmation, Error, Notice, SaveFile, OpenFile };
+    enum class Kind { Confirmation, Error, Notice, SaveFile, OpenFile, Text };
 
     struct Box {
         Kind kind;
@@ -29,6 +29,9 @@ public:
     void answerNextSaveDialogs(std::initializer_list<QString> fileNames);
     // The file names chosen in the next open dialogs ("" cancels).
     void answerNextOpenDialogs(std::initializer_list<QString> fileNames);
+    // The texts typed into the next text dialogs (nothing cancels); once they
+    // are used up, every further text dialog is cancelled.
+    void answerNextTextDialogs(std::initializer_list<std::optional<QString>> texts);
 
     // The folders the program asked the file manager to open, and whether
     // the desktop manages to.
@@ -38,6 +41,7 @@ public:
     const QList<Box>& boxes() const { return m_boxes; }
     QList<SaveFileRequest> saveRequests() const { return m_saveRequests; }
     QList<OpenFileRequest> openRequests() const { return m_openRequests; }
+    QList<TextRequest> textRequests() const { return m_textRequests; }
     void clear();
     // The boxes shown since the last clear, as "kind|caption|text" lines.
     QStringList describe() const;
@@ -50,6 +54,7 @@ public:
     QString saveFileName(const SaveFileRequest& request) override;
     bool openFolder(const QString& path) override;
     QString openFileName(const OpenFileRequest& request) override;
+    std::optional<QString> askText(const TextRequest& request) override;
 
 private:
     QList<Box> m_boxes;
@@ -58,4 +63,6 @@ private:
     QList<SaveFileRequest> m_saveRequests;
     QStringList m_openFileNames;
     QList<OpenFileRequest> m_openRequests;
+    QList<std::optional<QString>> m_texts;
+    QList<TextRequest> m_textRequests;
 };

@@ -3,6 +3,7 @@
 #include "ServerLog.h"
 #include "TForm1.h"
 #include "connection/ConnectionPage.h"
+#include "uMysqlClient.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -54,6 +55,7 @@ private slots:
     void initTestCase();
     void connectLogsUserAndDatabaseCount();
     void connectingTwiceLogsTwiceWithOneLogin();
+    void changedSettingsLogInAnew();
     void failedConnectUnchecksBothBoxes_data();
     void failedConnectUnchecksBothBoxes();
     void portThatIsNotANumberShowsConversionError();
@@ -121,6 +123,41 @@ void ConnectionTest::connectingTwiceLogsTwiceWithOneLogin() {
     const QStringList logins = log.commandsSinceMark().filter(QRegularExpression("^Connect\t"));
     QCOMPARE(logins.size(), 1);
     QCOMPARE(log.statementsSinceMark().count(QStringLiteral("show databases")), 2);
+}
+
+void ConnectionTest::changedSettingsLogInAnew() {
+    GuiDriver gui;
+    gui.writeSettings(GuiDriver::settingsFor(
+            m_server, {{QStringLiteral("server/autologin"), QStringLiteral("Off")}}));
+    TForm1& window = gui.start();
+    gui.click(QStringLiteral("dxButton1"));
+    QVERIFY(window.context().session().Connected());
+    const auto logins = [](const ServerLog& log) {
+        return log.commandsSinceMark().filter(QRegularExpression("^Connect\t"));
+    };
+
+    // Another port: the open session is closed, and the new port refuses;
+    // the log does not claim a connection.
+    ServerLog log(m_server.generalLog);
+    gui.retype(QStringLiteral("dxDNEdit2"), QStringLiteral("1"));
+    gui.click(QStringLiteral("dxButton1"));
+    QVERIFY(!window.context().session().Connected());
+    // The server logs the quit of the closed session when it gets to it.
+    QTRY_VERIFY(log.commandsSinceMark().contains(QStringLiteral("Quit\t")));
+    QCOMPARE(logLines(gui).filter(QStringLiteral("НЕВОЗМОЖНО")).size(), 1);
+
+    // Another user: a login as that user.
+    gui.retype(QStringLiteral("dxDNEdit2"), QString::number(m_server.port));
+    gui.retype(QStringLiteral("dxDNEdit3"), m_server.limitedUser);
+    gui.retype(QStringLiteral("dxDNEdit4"), m_server.limitedPassword);
+    log.mark();
+    gui.click(QStringLiteral("dxButton1"));
+    QVERIFY(window.context().session().Connected());
+    const QStringList lines = logins(log);
+    QCOMPARE(lines.size(), 1);
+    QVERIFY2(lines.first().contains(m_server.limitedUser), qPrintable(lines.first()));
+    QCOMPARE(logLines(gui).filter(QStringLiteral("Пользователь : ")).last(),
+             QStringLiteral("Пользователь : %1.").arg(m_server.limitedUser));
 }
 
 void ConnectionTest::failedConnectUnchecksBothBoxes_data() {
@@ -326,12 +363,10 @@ void ConnectionTest::settingsDecideHowToConnect_data() {
                            "подключение не выполнено. Допустимые значения: off, preferred, "
                            "required, verify-ca, verify-identity.");
     QTest::newRow("a mode that does not exist")
-            << SettingsMap{{"TLS/Mode", "verify-all"}}
-            << QStringList{refused, unknown} << false
+            << SettingsMap{{"TLS/Mode", "verify-all"}} << QStringList{refused, unknown} << false
             << QStringLiteral("error|Подключение|") + unknown;
     QTest::newRow("another client's spelling")
-            << SettingsMap{{"TLS/Mode", "VERIFY_IDENTITY"},
-                                      {"TLS/CAFile", m_server.tlsCa}}
+            << SettingsMap{{"TLS/Mode", "VERIFY_IDENTITY"}, {"TLS/CAFile", m_server.tlsCa}}
             << QStringList{connected, user, kEncryptedLine.pattern(), found} << true << QString();
     QTest::newRow("a CA file the mode does not use")
             << SettingsMap{{"TLS/Mode", "required"}, {"TLS/CAFile", m_server.tlsCa}}
@@ -348,7 +383,7 @@ void ConnectionTest::settingsDecideHowToConnect_data() {
                                           "публичный сертификат для любого имени.")}
             << false << QString();
     const SettingsMap oldUser = {{"server/user", m_server.oldUser},
-                                            {"server/password", m_server.oldPassword}};
+                                 {"server/password", m_server.oldPassword}};
     QTest::newRow("a pre-4.1 password, not allowed")
             << oldUser
             << QStringList{refused,
@@ -380,8 +415,7 @@ void ConnectionTest::settingsDecideHowToConnect() {
     QCOMPARE(shown.size(), lines.size());
     for (qsizetype i = 0; i < lines.size(); ++i) {
         if (lines[i].startsWith(u'^'))
-            QVERIFY2(QRegularExpression(lines[i]).match(shown[i]).hasMatch(),
-                     qPrintable(shown[i]));
+            QVERIFY2(QRegularExpression(lines[i]).match(shown[i]).hasMatch(), qPrintable(shown[i]));
         else
             QCOMPARE(shown[i], lines[i]);
     }
