@@ -34,7 +34,8 @@ constexpr FamilyDatabases kFamilies[] = {
 // The queries the window's session has sent so far, by the server's count.
 long queriesSoFar(QueryContext& context) {
     QString error;
-    const auto result = context.read(QStringLiteral("SHOW SESSION STATUS LIKE 'Questions'"), &error);
+    const auto result =
+            context.read(QStringLiteral("SHOW SESSION STATUS LIKE 'Questions'"), &error);
     if (!result || result->RowCount() == 0) {
         std::fprintf(stderr, "cannot read the session's count: %s\n", qPrintable(error));
         std::exit(2);
@@ -54,12 +55,11 @@ int main(int argc, char** argv) {
         runs = std::max(1, args[2].toInt());
     const bench::Server server = bench::Server::fromEnvironment();
     for (const FamilyDatabases& family : kFamilies) {
-        bench::Window window(server, {{QStringLiteral("Base/realmd"), QLatin1String(family.login)},
-                                      {QStringLiteral("Base/characters"),
-                                       QLatin1String(family.characters)},
-                                      {QStringLiteral("Base/mangos"), QLatin1String(family.world)},
-                                      {QStringLiteral("Intreface/startpage"),
-                                       QStringLiteral("Подключение")}});
+        bench::Window window(
+                server, {{QStringLiteral("Base/realmd"), QLatin1String(family.login)},
+                         {QStringLiteral("Base/characters"), QLatin1String(family.characters)},
+                         {QStringLiteral("Base/mangos"), QLatin1String(family.world)},
+                         {QStringLiteral("Intreface/startpage"), QStringLiteral("Подключение")}});
         QueryContext& context = window.form().context();
         std::vector<double> ms;
         long statements = 0;

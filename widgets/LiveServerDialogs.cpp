@@ -11,11 +11,12 @@ QString LiveServerDialogs::liveText(const QString& text, const QString& profile)
     return QStringLiteral("БОЕВОЙ СЕРВЕР, профиль «%1».\r\n").arg(profile) + text;
 }
 
-bool LiveServerDialogs::confirm(const QString& caption, const QString& text, Icon icon) {
+bool LiveServerDialogs::confirm(const QString& caption, const QString& text, Icon icon,
+                                Default byDefault) {
     if (m_liveProfile.isEmpty())
-        return m_boxes.confirm(caption, text, icon);
-    return m_boxes.confirm(liveCaption(caption, m_liveProfile), liveText(text, m_liveProfile),
-                           icon);
+        return m_boxes.confirm(caption, text, icon, byDefault);
+    return m_boxes.confirm(liveCaption(caption, m_liveProfile), liveText(text, m_liveProfile), icon,
+                           byDefault);
 }
 
 void LiveServerDialogs::error(const QString& caption, const QString& text) {

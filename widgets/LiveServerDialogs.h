@@ -19,7 +19,9 @@ public:
     static QString liveCaption(const QString& caption, const QString& profile);
     static QString liveText(const QString& text, const QString& profile);
 
-    bool confirm(const QString& caption, const QString& text, Icon icon) override;
+    using DialogService::confirm;
+    bool confirm(const QString& caption, const QString& text, Icon icon,
+                 Default byDefault) override;
     void error(const QString& caption, const QString& text) override;
     void notice(const QString& text) override;
     QString saveFileName(const SaveFileRequest& request) override;

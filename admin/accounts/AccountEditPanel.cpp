@@ -3,7 +3,6 @@
 #include "KeyFilters.h"
 #include "PlacedControls.h"
 #include "StringGrid.h"
-#include "accounts/AccountChanges.h"
 #include "accounts/AccountNotions.h"
 #include "accounts/AccountStatements.h"
 #include "common/MessageTexts.h"

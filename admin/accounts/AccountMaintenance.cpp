@@ -1,10 +1,10 @@
 #include "accounts/AccountMaintenance.h"
 
-#include "accounts/AccountChanges.h"
 #include "accounts/AccountStatements.h"
 #include "common/MessageTexts.h"
 #include "common/QueryConventions.h"
 #include "common/WindowLinks.h"
+#include "journal/UndoScope.h"
 #include "schema/Schemas.h"
 
 AccountMaintenance::AccountMaintenance(QueryContext& context, WindowLinks& links, AccountList list)

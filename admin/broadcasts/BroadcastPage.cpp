@@ -281,9 +281,8 @@ bool BroadcastPage::addUnderId(const schema::BroadcastSchema& b, const QString& 
     const QString number = QString::number(id);
     const QString statement =
             broadcastsql::insert(m_text->text(), m_context.quoting(), b, weight, number);
-    UndoScope undo(m_context, QStringLiteral("broadcast-add"));
-    return undo.save(broadcastsql::insertUndo(number, b), {statement}) &&
-           m_context.runChange(statement);
+    return runUndoableChanges(m_context, QStringLiteral("broadcast-add"),
+                              broadcastsql::insertUndo(number, b), {statement});
 }
 
 bool BroadcastPage::addWithString(const schema::BroadcastSchema& b) {
@@ -303,16 +302,8 @@ bool BroadcastPage::addWithString(const schema::BroadcastSchema& b) {
     const QString string =
             broadcastsql::insertString(number, m_text->text(), m_context.quoting(), b);
     const QString row = broadcastsql::insert(m_text->text(), m_context.quoting(), b, {}, number);
-    UndoScope undo(m_context, QStringLiteral("broadcast-add"));
-    if (!undo.save(broadcastsql::insertUndo(number, b), {string, row}) ||
-        !m_context.runChange(string))
-        return false;
-    if (m_context.runChange(row))
-        return true;
-    m_context.log(QStringLiteral("Строка %1 таблицы %2 добавлена, но объявление с её номером — "
-                                 "нет; строка оставлена.")
-                          .arg(number, b.strings));
-    return false;
+    return runUndoableChanges(m_context, QStringLiteral("broadcast-add"),
+                              broadcastsql::insertUndo(number, b), {string, row});
 }
 
 void BroadcastPage::addMessage() {

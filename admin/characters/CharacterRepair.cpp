@@ -105,13 +105,9 @@ void CharacterRepair::resetQuestChain() {
     if (!quests)
         return;
     const QStringList statements = stm::questReset(s, guid(), *quests);
-    UndoScope undo(m_context, QStringLiteral("quest-chain-reset"));
-    if (!undo.save(stm::questResetUndo(s, guid(), *quests), statements))
+    if (!runUndoableChanges(m_context, QStringLiteral("quest-chain-reset"),
+                            stm::questResetUndo(s, guid(), *quests), statements))
         return;
-    for (const QString& statement : statements) {
-        if (!m_context.runChange(statement))
-            return;
-    }
     m_list.refresh();
 }
 

@@ -14,8 +14,7 @@ inline constexpr BoxText kListReadFailed{u"Результат поиска",
                                          u"Ошибка выполнения запроса!\r\nПовторите операция."};
 
 // The box's text with the server's message on a line of its own.
-QString listReadFailedText(const QString& serverMessage,
-                           const BoxText& box = kListReadFailed);
+QString listReadFailedText(const QString& serverMessage, const BoxText& box = kListReadFailed);
 
 } // namespace boxes
 

@@ -244,11 +244,18 @@ void UndoScope::rollback() {
 
 bool runUndoableChange(QueryContext& context, const QString& operation,
                        const undosql::Target& target, const QString& statement) {
+    return runUndoableChanges(context, operation, {target}, {statement});
+}
+
+bool runUndoableChanges(QueryContext& context, const QString& operation,
+                        const QList<undosql::Target>& targets, const QStringList& statements) {
     UndoScope undo(context, operation);
-    if (!undo.save({target}, {statement}))
+    if (!undo.save(targets, statements))
         return false;
     QString error;
-    if (context.run(statement)) {
+    const bool ran = std::all_of(statements.begin(), statements.end(),
+                                 [&context](const QString& s) { return context.run(s); });
+    if (ran) {
         if (undo.commit(&error))
             return true;
     } else {

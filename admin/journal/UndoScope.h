@@ -87,3 +87,9 @@ private:
 // sent), the statement failed or the commit failed.
 bool runUndoableChange(QueryContext& context, const QString& operation,
                        const undosql::Target& target, const QString& statement);
+
+// The same for a change of several statements (an account with the rows that
+// go with it): one script for all the targets, the statements run in order in
+// one transaction up to the first that fails, which rolls them back.
+bool runUndoableChanges(QueryContext& context, const QString& operation,
+                        const QList<undosql::Target>& targets, const QStringList& statements);

@@ -714,6 +714,10 @@ QByteArray ScriptBuilder::stageStatements(const Part& part, int stage) const {
 }
 
 QByteArray ScriptBuilder::restoreStatements(const Part& part, int stage) const {
+    // Rows written where there were none still go.
+    if (part.rowCount == 0 && part.target.kind == Target::Kind::Rewritten)
+        return "DELETE FROM " + nameBytes(part.table.name) + " WHERE " +
+               rewrittenCondition(part.target) + ";\n";
     if (part.rowCount == 0)
         return {};
     const QByteArray table = nameBytes(part.table.name);

@@ -166,9 +166,8 @@ void IpBanPanel::deleteBan() {
 }
 
 void IpBanPanel::showAccountsOfIp() {
-    m_links.accountLookup(
-            accountsql::accountsWithLastIpFilter(m_context.schemas().login(), m_edits[0]->text(),
-                                                 m_context.quoting()));
+    m_links.accountLookup(accountsql::accountsWithLastIpFilter(
+            m_context.schemas().login(), m_edits[0]->text(), m_context.quoting()));
 }
 
 // ---- Account bans -------------------------------------------------------------

@@ -242,9 +242,8 @@ void RealmListPanel::deleteRealm() {
     if (!m_context.switchDatabase(Database::Realmd))
         return;
     const QString statement = realmsql::remove(id, description);
-    UndoScope undo(m_context, QStringLiteral("realm-delete"));
-    if (!undo.save(realmsql::removeUndoTargets(id, description), {statement}) ||
-        !m_context.runChange(statement))
+    if (!runUndoableChanges(m_context, QStringLiteral("realm-delete"),
+                            realmsql::removeUndoTargets(id, description), {statement}))
         return;
     refresh();
 }

@@ -113,10 +113,9 @@ void SettingsTest::switchWords() {
     QFETCH(QByteArray, word);
     QFETCH(bool, on);
     QTemporaryDir dir;
-    writeAll(settingsFilePath(dir.path()),
-             "[server]\nautologin=" + word + "\n[export]\nUTF-8=" + word +
-                     "\n[TLS]\nAllowServerPublicKey=" + word + "\n[Login]\nOldPasswords=" + word +
-                     "\n");
+    writeAll(settingsFilePath(dir.path()), "[server]\nautologin=" + word + "\n[export]\nUTF-8=" +
+                                                   word + "\n[TLS]\nAllowServerPublicKey=" + word +
+                                                   "\n[Login]\nOldPasswords=" + word + "\n");
     const Settings loaded = loadSettings(dir.path());
     QCOMPARE(loaded.autoLogin, on);
     QCOMPARE(loaded.exportUtf8, on);
@@ -189,7 +188,9 @@ void SettingsTest::newFileHasSectionsInOrderAndOwnerOnlyMode() {
                                                               "ServerPublicKey=\n"
                                                               "AllowServerPublicKey=Off\n"
                                                               "[Login]\n"
-                                                              "OldPasswords=Off\n"));
+                                                              "OldPasswords=Off\n"
+                                                              "[Schema]\n"
+                                                              "Family=auto\n"));
     QCOMPARE(QFileInfo(path).permissions() & ~(QFile::ReadUser | QFile::WriteUser),
              QFile::ReadOwner | QFile::WriteOwner);
 }

@@ -8,6 +8,7 @@
 #include "TrayIcon.h"
 #include "characters/CharactersPage.h"
 #include "common/QueryConventions.h"
+#include "schema/Catalog.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -151,9 +152,13 @@ void WindowTest::initialRecordLimitIsCopiedWithoutRefresh() {
              QStringLiteral("50"));
     QCOMPARE(gui.find<QComboBox>(QStringLiteral("ComboBox16"))->currentText(),
              QStringLiteral("50"));
-    // Only the automatic connect talked to the server.
+    // Only the automatic connect talked to the server: its set-up, the
+    // database list and the schemas of the databases it assigns.
     QCOMPARE(log.statementsSinceMark(),
-             ServerLog::asLogged({sessionSetUpStatement(), QStringLiteral("show databases;")}));
+             ServerLog::asLogged({sessionSetUpStatement(), QStringLiteral("show databases;"),
+                                  schema::Catalog::statement("realmd", Quoting{}),
+                                  schema::Catalog::statement("characters", Quoting{}),
+                                  schema::Catalog::statement("mangos", Quoting{})}));
 }
 
 void WindowTest::exitSavesOnlyWhenRemembered() {
@@ -200,7 +205,8 @@ void WindowTest::exitWritesControlsInFileOrder() {
                             "ErasePeriod=30\nAdminAccount=0\nLowLevel=10\n"
                             "CheatMoney=1000000000\n[TLS]\nMode=required\n"
                             "CAFile=/etc/ssl/ca.pem\nServerPublicKey=/etc/ssl/server-key.pem\n"
-                            "AllowServerPublicKey=On\n[Login]\nOldPasswords=Off\n"));
+                            "AllowServerPublicKey=On\n[Login]\nOldPasswords=Off\n"
+                            "[Schema]\nFamily=auto\n"));
 }
 
 void WindowTest::resizeMovesTheBanBorder_data() {

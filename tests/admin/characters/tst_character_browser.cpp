@@ -306,9 +306,10 @@ void CharacterBrowserTest::failingListKeepsTheGrid() {
     QCOMPARE(log.statementsSinceMark(), QStringList{"use `no_such_database`"});
     // The box adds the server's message; the connection log names the list.
     const QString why = QStringLiteral("Ошибка 1049: Unknown database 'no_such_database'");
-    QCOMPARE(gui.dialogs.describe(),
-             QStringList{"error|Результат поиска|Ошибка получения данных!\r\nПовторите запрос.\r\n" +
-                         why});
+    QCOMPARE(
+            gui.dialogs.describe(),
+            QStringList{"error|Результат поиска|Ошибка получения данных!\r\nПовторите запрос.\r\n" +
+                        why});
     QVERIFY(gui.find<QPlainTextEdit>("dxDNMemo1")
                     ->toPlainText()
                     .contains(QStringLiteral("Не удалось прочитать список персонажей: ") + why));

@@ -14,12 +14,26 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#include <algorithm>
+
 namespace {
 
-QStringList logLines(GuiDriver& gui) {
+QStringList allLogLines(GuiDriver& gui) {
     return gui.find<QPlainTextEdit>(QStringLiteral("dxDNMemo1"))
             ->toPlainText()
             .split(u'\n', Qt::SkipEmptyParts);
+}
+
+bool isSchemaLine(const QString& line) {
+    return line.startsWith(QStringLiteral("Схема базы "));
+}
+
+// The connection's own lines; the schema lines that follow a connection have
+// tests of their own.
+QStringList logLines(GuiDriver& gui) {
+    QStringList lines = allLogLines(gui);
+    lines.removeIf(isSchemaLine);
+    return lines;
 }
 
 QStringList comboItems(GuiDriver& gui, const QString& name) {
@@ -95,6 +109,10 @@ void ConnectionTest::connectLogsUserAndDatabaseCount() {
     QCOMPARE(lines.at(1), QStringLiteral("Пользователь : %1.").arg(m_server.user));
     QVERIFY2(kEncryptedLine.match(lines.at(2)).hasMatch(), qPrintable(lines.at(2)));
     QCOMPARE(lines.at(3), QStringLiteral("Найдено баз данных: %1").arg(databases.size()));
+    // Then one schema line for each assigned database of the game server.
+    const QStringList all = allLogLines(gui);
+    QCOMPARE(all.size(), 7);
+    QVERIFY2(std::all_of(all.begin() + 4, all.end(), isSchemaLine), qPrintable(all.join(u'\n')));
     // The four lists hold the same names in the server's order; the texts
     // loaded from the settings file stay as they were.
     const QStringList names = {QStringLiteral("ComboBox1"), QStringLiteral("ComboBox2"),

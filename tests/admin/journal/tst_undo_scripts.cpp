@@ -232,6 +232,12 @@ void UndoScriptsTest::restoresEveryByte_data() {
                            "replace into `aura` values (7, 1, 10)",
                            "insert into `aura` values (7, 9, 1)"}
             << 2;
+    // No row had the key value: the rows the operation writes still go.
+    QTest::newRow("rows written with a key value that had none")
+            << QStringList{"aura"} << QList<Target>{Target::rewritten("aura", "guid", "99")}
+            << QStringList{"replace into `aura` values (99, 1, 10)",
+                           "insert into `aura` values (99, 9, 1)"}
+            << 0;
     QTest::newRow("updated columns of a MyISAM table")
             << QStringList{"everything_myisam"}
             << QList<Target>{Target::updated("everything_myisam", "`id` <> 1",

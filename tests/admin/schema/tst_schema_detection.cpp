@@ -26,7 +26,9 @@ QStringList schemaLines(GuiDriver& gui) {
 
 // The reads of a database's tables and columns the server received.
 int catalogReads(const ServerLog& log) {
-    return int(log.statementsSinceMark().filter(QStringLiteral("`information_schema`.`COLUMNS`")).size());
+    return int(log.statementsSinceMark()
+                       .filter(QStringLiteral("`information_schema`.`COLUMNS`"))
+                       .size());
 }
 
 using SettingsMap = QMap<QString, QString>;
@@ -64,10 +66,12 @@ void SchemaDetectionTest::eachFamilyIsNamedOnce_data() {
     const auto row = [](const char* name, const char* login, const char* characters,
                         const char* world, const QString& family, const QString& worldFamily) {
         QTest::newRow(name) << databases(login, characters, world)
-                            << QStringList{
-                                       QStringLiteral("Схема базы %1: %2.").arg(QLatin1String(login), family),
-                                       QStringLiteral("Схема базы %1: %2.").arg(QLatin1String(characters), family),
-                                       QStringLiteral("Схема базы %1: %2.").arg(QLatin1String(world), worldFamily)};
+                            << QStringList{QStringLiteral("Схема базы %1: %2.")
+                                                   .arg(QLatin1String(login), family),
+                                           QStringLiteral("Схема базы %1: %2.")
+                                                   .arg(QLatin1String(characters), family),
+                                           QStringLiteral("Схема базы %1: %2.")
+                                                   .arg(QLatin1String(world), worldFamily)};
     };
     row("2010", "realmd", "characters", "mangos", QStringLiteral("MaNGOS 2010"),
         QStringLiteral("MaNGOS 2010"));
@@ -110,8 +114,9 @@ void SchemaDetectionTest::familySetByHand() {
     gui.start();
     const QStringList lines = schemaLines(gui);
     QCOMPARE(lines.size(), 3);
-    QVERIFY2(lines[0].startsWith(QStringLiteral("Схема базы wotlkrealmd: MaNGOS 2010 (задана в "
-                                                "настройках [Schema] Family). В ней нет столбцов: ")),
+    QVERIFY2(lines[0].startsWith(
+                     QStringLiteral("Схема базы wotlkrealmd: MaNGOS 2010 (задана в "
+                                    "настройках [Schema] Family). В ней нет столбцов: ")),
              qPrintable(lines[0]));
     for (const char* column : {"account.sha_pass_hash", "account.last_ip", "realmlist.color"})
         QVERIFY2(lines[0].contains(QLatin1String(column)), column);
@@ -130,7 +135,8 @@ void SchemaDetectionTest::familySetByHand() {
 void SchemaDetectionTest::databaseAssignedAnew() {
     ServerLog log(m_server.generalLog);
     GuiDriver gui;
-    gui.writeSettings(GuiDriver::settingsFor(m_server, databases("realmd", "characters", "mangos")));
+    gui.writeSettings(
+            GuiDriver::settingsFor(m_server, databases("realmd", "characters", "mangos")));
     gui.start();
     QCOMPARE(catalogReads(log), 3);
     // Another database chosen for the accounts is read at once; choosing it
