@@ -8,10 +8,13 @@
 #include "TForm1.h"
 #include "common/QueryConventions.h"
 #include "schema/Schemas.h"
+#include "uMysqlClient.h"
 
 #include <QApplication>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
