@@ -4,6 +4,9 @@
 
 #include <QRegularExpression>
 
+#include <tuple>
+#include <utility>
+
 namespace {
 
 void defaultIfEmpty(QString& field, const char* value) {
@@ -87,21 +90,11 @@ const QString& realmValue(const RealmFields& realm, RealmColumn column) {
 
 namespace realmsql {
 
+static_assert(std::tuple_size_v<decltype(std::declval<const RealmSchema&>().fields())> ==
+              kRealmColumnCount);
+
 const schema::Field& field(const RealmSchema& r, RealmColumn column) {
-    const schema::Field* fields[] = {&r.id,
-                                     &r.name,
-                                     &r.address,
-                                     &r.port,
-                                     &r.icon,
-                                     &r.color,
-                                     &r.timezone,
-                                     &r.allowedSecurityLevel,
-                                     &r.population,
-                                     &r.flags,
-                                     &r.builds,
-                                     &r.localAddress,
-                                     &r.localSubnetMask};
-    return *fields[int(column)];
+    return *r.fields()[int(column)];
 }
 
 QList<RealmColumn> columns(const RealmSchema& realms) {

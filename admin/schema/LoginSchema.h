@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <utility>
 
 // Where a family's login database keeps the accounts, their passwords and GM
@@ -123,6 +124,28 @@ struct RealmSchema {
     // ON DELETE CASCADE): its name and the column naming the realm.
     QString realmRowsTable;
     QString realmRowsColumn;
+
+    // The columns of r, const as r is.
+    template <typename Realms>
+    static auto columnsOf(Realms& r) {
+        return std::array{&r.id,
+                          &r.name,
+                          &r.address,
+                          &r.port,
+                          &r.icon,
+                          &r.color,
+                          &r.timezone,
+                          &r.allowedSecurityLevel,
+                          &r.population,
+                          &r.flags,
+                          &r.builds,
+                          &r.localAddress,
+                          &r.localSubnetMask};
+    }
+
+    // The columns in the order of the realm list.
+    auto fields() const { return columnsOf(*this); }
+    auto fields() { return columnsOf(*this); }
 };
 
 struct LoginSchema {

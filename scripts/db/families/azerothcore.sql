@@ -460,6 +460,8 @@ CREATE TABLE `character_homebind` (
 -- from azerothcore/azerothcore-wotlk 2435a45ce0bb data/sql/base/db_characters/character_action.sql (HeidiSQL dump)
 -- The second key column is the talent group (0/1); type 0 spell, 0x40 macro,
 -- 0x80 item.
+-- `spec` is the server's own column: the character's talent specialisation
+-- (one of two sets of talents, action bars and glyphs).
 CREATE TABLE `character_action` (
   `guid` int unsigned NOT NULL DEFAULT '0',
   `spec` tinyint unsigned NOT NULL DEFAULT '0',

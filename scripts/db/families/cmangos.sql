@@ -540,6 +540,8 @@ INSERT INTO `character_homebind` (`guid`,`map`,`zone`,`position_x`,`position_y`,
 -- Action buttons, one set per talent group (dual talents).
 -- type: 0 spell, 0x40 macro, 0x80 item.
 -- from cmangos/mangos-wotlk 75057b03b5 sql/base/characters.sql
+-- `spec` is the server's own column: the character's talent specialisation
+-- (one of two sets of talents, action bars and glyphs).
 CREATE TABLE `character_action` (
   `guid` int(11) unsigned NOT NULL DEFAULT '0' COMMENT 'Global Unique Identifier',
   `spec` tinyint(3) unsigned NOT NULL DEFAULT '0',
@@ -719,6 +721,8 @@ INSERT INTO `character_skills` (`guid`,`skill`,`value`,`max`) VALUES
 (1,98,300,300),(1,172,400,400),
 (4,45,300,300),(4,109,300,300);
 -- from cmangos/mangos-wotlk 75057b03b5 sql/base/characters.sql
+-- `spec` is the server's own column: the character's talent specialisation
+-- (one of two sets of talents, action bars and glyphs).
 CREATE TABLE `character_talent` (
   `guid` int(11) unsigned NOT NULL,
   `talent_id` int(11) unsigned NOT NULL,
@@ -732,6 +736,8 @@ INSERT INTO `character_talent` (`guid`,`talent_id`,`current_rank`,`spec`) VALUES
 (1,1461,2,0),
 (4,1382,4,0);
 -- from cmangos/mangos-wotlk 75057b03b5 sql/base/characters.sql
+-- `spec` is the server's own column: the character's talent specialisation
+-- (one of two sets of talents, action bars and glyphs).
 CREATE TABLE `character_glyphs` (
   `guid` int(11) unsigned NOT NULL,
   `spec` tinyint(3) unsigned NOT NULL DEFAULT '0',
