@@ -55,7 +55,8 @@ struct FamilyCase {
     QStringList withoutCharacters;
     QList<std::pair<QString, QString>> passwords; // id, password
     // The changes.
-    QString emailStored;   // "New.Mod@Example.COM" of account 3
+    QString emailStored;   // " O'Neil\\New.Mod@Example.COM " of account 3, as the
+                           // snapshot shows it
     QStringList levelKept; // account 1 becomes a moderator
     QString levelAddedId;  // a player becomes a gamemaster
     QStringList levelAdded;
@@ -96,7 +97,7 @@ QList<std::pair<const char*, FamilyCase>> families() {
         c.sameIp = {"4", {"4", "6"}};
         c.withoutCharacters = {"5", "6", "7", "8"};
         c.passwords = {{"1", "administrator"}, {"4", "Player"}, {"8", "BANNED"}};
-        c.emailStored = QStringLiteral("new.mod@example.com");
+        c.emailStored = QStringLiteral("o\\'neil\\\\new.mod@example.com");
         c.levelAddedId = QStringLiteral("4");
         c.passwordId = QStringLiteral("5");
         c.renamed = QStringLiteral("Новичок2X");
@@ -137,7 +138,7 @@ QList<std::pair<const char*, FamilyCase>> families() {
     mangos.sameIp = {"5", {"5", "6", "15"}};
     mangos.withoutCharacters = {"10", "13", "17"};
     mangos.passwords = {{"1", "admin"}, {"4", "GmPass"}, {"7", "лето"}};
-    mangos.emailStored = QStringLiteral("new.mod@example.com");
+    mangos.emailStored = QStringLiteral("o\\'neil\\\\new.mod@example.com");
     mangos.levelKept = {"account[1].gmlevel: '4' -> '1'"};
     mangos.levelAddedId = QStringLiteral("5");
     mangos.levelAdded = {"account[5].gmlevel: '0' -> '2'"};
@@ -197,7 +198,7 @@ QList<std::pair<const char*, FamilyCase>> families() {
 
     FamilyCase trinity = scenario("tc_auth", "tc_characters", "tc_world");
     trinity.hashHeader = QStringLiteral("verifier");
-    trinity.emailStored = QStringLiteral("NEW.MOD@EXAMPLE.COM");
+    trinity.emailStored = QStringLiteral("O\\'NEIL\\\\NEW.MOD@EXAMPLE.COM");
     perRealm(trinity, "SecurityLevel: '3' -> '1'",
              "AccountID='4', SecurityLevel='2', RealmID='-1', Comment=NULL");
     trinity.storeColumns = {"verifier", "salt"};
@@ -205,7 +206,7 @@ QList<std::pair<const char*, FamilyCase>> families() {
 
     FamilyCase azeroth = scenario("acore_auth", "acore_characters", "acore_world");
     azeroth.hashHeader = QStringLiteral("verifier");
-    azeroth.emailStored = QStringLiteral("NEW.MOD@EXAMPLE.COM");
+    azeroth.emailStored = QStringLiteral("O\\'NEIL\\\\NEW.MOD@EXAMPLE.COM");
     perRealm(azeroth, "gmlevel: '3' -> '1'", "id='4', gmlevel='2', RealmID='-1', comment=''");
     azeroth.storeColumns = {"verifier", "salt"};
     azeroth.sessionKeys = {"session_key"};
@@ -514,7 +515,8 @@ void AccountsFamiliesTest::changes() {
             "e-mail", "account-save",
             [&] {
                 selectAccount(gui, QStringLiteral("3"));
-                gui.retype(QStringLiteral("dxDNEdit11"), QStringLiteral(" New.Mod@Example.COM "));
+                gui.retype(QStringLiteral("dxDNEdit11"),
+                           QStringLiteral(" O'Neil\\New.Mod@Example.COM "));
                 gui.click(QStringLiteral("dxButton15"));
             },
             [&](const TablesSnapshot& before, const TablesSnapshot& after) {

@@ -24,7 +24,8 @@
 namespace {
 
 const QString kGrid = QStringLiteral("StringGrid1");
-const QString kTyped = QStringLiteral("Новое \"объявление\"");
+// Quotes of both kinds and a backslash, as an administrator may type them.
+const QString kTyped = QStringLiteral("Новое \"объявление\" o'Нил \\ конец");
 
 // What a family's fixture holds and where.
 struct Family {
@@ -63,7 +64,8 @@ QList<Family> families() {
              {"№", "Объявление", "След."},
              {"1", "2", "3", "4", "5", "6", "7"},
              {},
-             {"autobroadcast\\[8\\] added: id='8', text='Новое \"объявление\"', next='1'"},
+             {"autobroadcast\\[8\\] added: id='8', text='Новое \"объявление\" o\\\\'Нил \\\\\\\\ "
+              "конец', next='1'"},
              "3",
              {"autobroadcast\\[3\\]\\.text: '.*' -> 'Изменено'",
               "autobroadcast\\[3\\]\\.next: '2' -> '4'"},
@@ -79,7 +81,8 @@ QList<Family> families() {
              {"№", "Объявление", weighted},
              {"1", "2", "3"},
              {},
-             {"autobroadcast\\[4\\] added: id='4', content='Новое \"объявление\"', ratio='2'"},
+             {"autobroadcast\\[4\\] added: id='4', content='Новое \"объявление\" o\\\\'Нил "
+              "\\\\\\\\ конец', ratio='2'"},
              "2",
              {"autobroadcast\\[2\\]\\.content: '.*' -> 'Изменено'",
               "autobroadcast\\[2\\]\\.ratio: '2' -> '4'"},
@@ -112,7 +115,7 @@ QList<Family> families() {
              "broadcast-add",
              {"autobroadcast\\[50003\\] added: string_id='50003'",
               "mangos_string\\[50003\\] added: entry='50003', content_default='Новое "
-              "\"объявление\"', .*"},
+              "\"объявление\" o\\\\'Нил \\\\\\\\ конец', .*"},
              "50001",
              {"mangos_string\\[50001\\]\\.content_default: 'Добро пожаловать!' -> "
               "'Изменено'"},
@@ -131,7 +134,7 @@ QList<Family> families() {
              {"1", "2", "3"},
              "broadcast-add",
              {"autobroadcast\\[4,-1\\] added: realmid='-1', id='4', weight='2', text='Новое "
-              "\"объявление\"'"},
+              "\"объявление\" o\\\\'Нил \\\\\\\\ конец'"},
              "2",
              {"autobroadcast\\[2,1\\]\\.weight: '2' -> '4'",
               "autobroadcast\\[2,1\\]\\.text: 'Добро пожаловать!' -> 'Изменено'"},
@@ -140,7 +143,8 @@ QList<Family> families() {
              repeated("autobroadcast\\[\\d+,-?1\\] added: .*", 3),
              // The freed id is taken again.
              {"autobroadcast\\[3,-1\\]\\.weight: '1' -> '2'",
-              "autobroadcast\\[3,-1\\]\\.text: '.*' -> 'Новое \"объявление\"'"}},
+              "autobroadcast\\[3,-1\\]\\.text: '.*' -> 'Новое \"объявление\" o\\\\'Нил \\\\\\\\ "
+              "конец'"}},
             {"AzerothCore",
              "acore_auth",
              "acore_world",
@@ -151,7 +155,7 @@ QList<Family> families() {
              {"1", "2", "3"},
              "broadcast-add",
              {"autobroadcast\\[4,-1\\] added: realmid='-1', id='4', weight='2', text='Новое "
-              "\"объявление\"'"},
+              "\"объявление\" o\\\\'Нил \\\\\\\\ конец'"},
              "2",
              {"autobroadcast\\[2,1\\]\\.weight: '2' -> '4'",
               "autobroadcast\\[2,1\\]\\.text: '.*' -> 'Изменено'"},
@@ -161,7 +165,7 @@ QList<Family> families() {
              // Message 3 keeps its Russian translation: the new one is 4.
              {"autobroadcast\\[3,-1\\] removed: .*",
               "autobroadcast\\[4,-1\\] added: realmid='-1', id='4', weight='2', text='Новое "
-              "\"объявление\"'"}},
+              "\"объявление\" o\\\\'Нил \\\\\\\\ конец'"}},
     };
 }
 
